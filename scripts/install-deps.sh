@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages RadioBench needs to build, test and run.
+set -euo pipefail
+pkgs=(cmake g++ ninja-build pkg-config
+      qt6-base-dev qt6-serialport-dev libgl-dev
+      libsimpleini-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+      xvfb xauth fonts-wqy-microhei)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,104 @@
+#include "engine/container.h"
+
+#include <exception>
+
+namespace rb::engine {
+
+Container::Container(Session& session, ContainerSpec spec)
+    : session_(session), spec_(std::move(spec)) {
+    form_.addStatic(kHeadingLabel, spec_.heading);
+    if (spec_.fileButtons) {
+        form_.addButton(kOpenFileButton, "打开文件");
+        form_.addButton(kStoreFileButton, "存储文件");
+        form_.onClick(kOpenFileButton, [this] { OnOpenFile(); });
+        form_.onClick(kStoreFileButton, [this] { OnStoreFile(); });
+    }
+}
+
+Container::~Container() {
+    if (session_.theComm.receiver() == this) session_.theComm.SetWnd(nullptr);
+}
+
+Page& Container::addPage(std::unique_ptr<Page> page, std::string caption) {
+    pages_.push_back(Tab{std::move(page), std::move(caption)});
+    return *pages_.back().page;
+}
+
+void Container::selectTab(std::size_t i) {
+    if (i < pages_.size()) current_ = i;
+}
+
+void Container::OnCommFrame(const wire::FrameSlot& slot) {
+    // The slot is ours: the port object hands over a copy.
+    auto check = wire::checkReceived(slot, spec_.checksumTest, session_.tool);
+    if (!check.traced) return;
+    try {
+        session_.AppendTrace(check.code, check.trace);
+        if (!check.forPages) return;
+        // A 0x96 frame shorter than its 5-byte minimum carries no command worth decoding.
+        if (slot[0] == wire::kLead96 && check.n < 5) return;
+        dispatch(wire::FrameView(slot.data(), check.n));
+    } catch (const std::exception&) {
+        if (!spec_.guarded) throw;
+        session_.AppendTrace(0, "\r\n接收数据处理失败!\r\n");
+    }
+}
+
+void Container::dispatch(const wire::FrameView& frame) {
+    if (pages_.empty()) return;
+    session_.activity.awaitingAnswer = false;
+    if (spec_.routing == Routing::AllPages) {
+        for (auto& tab : pages_) tab.page->OnFrame(frame);
+        return;
+    }
+    const int rp = session_.requestPage;
+    const std::size_t target =
+        rp >= 0 && std::size_t(rp) < pages_.size() ? std::size_t(rp) : pages_.size() - 1;
+    pages_[target].page->OnFrame(frame);
+}
+
+std::vector<Page*> Container::filePages() {
+    std::vector<Page*> out;
+    for (auto& tab : pages_) {
+        if (tab.page->takesPartInFile()) out.push_back(tab.page.get());
+    }
+    return out;
+}
+
+void Container::OnStoreFile() {
+    auto path = session_.prompter.chooseFile(
+        FileChoice{true, spec_.defaultFileName, "ini", kIniFilter});
+    if (path) storeFile(*path);
+}
+
+void Container::OnOpenFile() {
+    auto path = session_.prompter.chooseFile(
+        FileChoice{false, spec_.defaultFileName, "ini", kIniFilter});
+    if (path) loadFile(*path);
+}
+
+bool Container::storeFile(const std::string& path, bool showResult) {
+    // Storing replaces our keys and keeps every other line of an existing file.
+    ini::IniFile file;
+    std::string error;
+    bool ok = file.loadIfExists(path, &error);
+    if (ok) {
+        for (Page* p : filePages()) p->storeFile(file);
+        ok = file.save(path, &error);
+    }
+    if (showResult) session_.prompter.info(ok ? "文件保存成功!" : "文件保存失败!", kInfoCaption);
+    return ok;
+}
+
+bool Container::loadFile(const std::string& path, bool showResult) {
+    ini::IniFile file;
+    std::string error;
+    const bool ok = file.load(path, &error);
+    if (ok) {
+        for (Page* p : filePages()) p->loadFile(file);
+    }
+    if (showResult) session_.prompter.info(ok ? "文件打开成功!" : "文件打开失败!", kInfoCaption);
+    return ok;
+}
+
+}  // namespace rb::engine

@@ -1,0 +1,85 @@
+// Container: one terminal type as a tabbed window. It holds its pages in tab order, receives
+// every frame from the port object, checks it, traces it and hands it to the page that asked
+// (by `requestPage`) or to every page; and it turns "打开文件" / "存储文件" into a file chooser
+// and a store or load handed from page to page, ending in one result box.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/cn_comm.h"
+#include "engine/form_model.h"
+#include "engine/page.h"
+#include "engine/session.h"
+#include "wire/receive_check.h"
+
+namespace rb::engine {
+
+inline constexpr int kOpenFileButton = 2088;   // "打开文件"
+inline constexpr int kStoreFileButton = 2089;  // "存储文件"
+inline constexpr int kHeadingLabel = 1;        // the container's heading text
+
+enum class Routing {
+    ByRequestPage,  // requestPage 0 -> first page, 1 -> second ..., any other -> last page
+    AllPages,       // every page in tab order; each acts only on the codes it knows
+};
+
+struct ContainerSpec {
+    std::string heading;          // "终端类型:LM52R/LM520(串口速率:9600)"
+    std::string defaultFileName;  // "LM52R"; empty when the container has no file buttons
+    wire::ChecksumTest checksumTest = wire::ChecksumTest::AlwaysCompared;
+    bool guarded = true;          // exceptions while handling a frame become a trace line
+    Routing routing = Routing::ByRequestPage;
+    bool fileButtons = true;
+    int baud = 9600;              // the speed the terminal needs (shown in the heading)
+    std::string family;           // "lm52r": the built-in simulator that stands in for it
+};
+
+class Container : public FrameReceiver {
+public:
+    Container(Session& session, ContainerSpec spec);
+    ~Container() override;
+
+    const ContainerSpec& spec() const { return spec_; }
+    Session& session() { return session_; }
+    // The container's own controls: heading and the two file buttons.
+    FormModel& form() { return form_; }
+
+    // Pages in tab order; the container owns them.
+    Page& addPage(std::unique_ptr<Page> page, std::string caption);
+    std::size_t pageCount() const { return pages_.size(); }
+    Page& page(std::size_t i) { return *pages_.at(i).page; }
+    const std::string& caption(std::size_t i) const { return pages_.at(i).caption; }
+
+    // Tab selection (the page that shows; routing never depends on it).
+    std::size_t currentTab() const { return current_; }
+    void selectTab(std::size_t i);
+
+    // Receive entry point (the port object's frame hand-over).
+    void OnCommFrame(const wire::FrameSlot& slot) override;
+
+    // "存储文件" / "打开文件": ask for a path, then store or load. Cancel does nothing.
+    void OnStoreFile();
+    void OnOpenFile();
+    // Store into / load from a path without asking, ending in the result box. True on success.
+    bool storeFile(const std::string& path, bool showResult = true);
+    bool loadFile(const std::string& path, bool showResult = true);
+    // Pages that take part in the file, in the order the file passes through them.
+    std::vector<Page*> filePages();
+
+private:
+    void dispatch(const wire::FrameView& frame);
+
+    struct Tab {
+        std::unique_ptr<Page> page;
+        std::string caption;
+    };
+    Session& session_;
+    ContainerSpec spec_;
+    FormModel form_;
+    std::vector<Tab> pages_;
+    std::size_t current_ = 0;
+};
+
+}  // namespace rb::engine

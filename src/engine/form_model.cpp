@@ -1,0 +1,371 @@
+#include "engine/form_model.h"
+
+#include <stdexcept>
+
+#include "wire/codecs.h"
+
+namespace rb::engine {
+
+namespace layout {
+LayoutItem ctl(int id) {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Control;
+    i.id = id;
+    return i;
+}
+LayoutItem label(std::string text) {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Label;
+    i.text = std::move(text);
+    return i;
+}
+LayoutItem row(std::vector<LayoutItem> children) {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Row;
+    i.children = std::move(children);
+    return i;
+}
+LayoutItem column(std::vector<LayoutItem> children) {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Column;
+    i.children = std::move(children);
+    return i;
+}
+LayoutItem grid(int columns, std::vector<LayoutItem> cells) {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Grid;
+    i.columns = columns;
+    i.children = std::move(cells);
+    return i;
+}
+LayoutItem group(std::string title, LayoutItem content) {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Group;
+    i.text = std::move(title);
+    i.children.push_back(std::move(content));
+    return i;
+}
+LayoutItem stretch() {
+    LayoutItem i;
+    i.type = LayoutItem::Type::Stretch;
+    return i;
+}
+LayoutItem empty() { return label(""); }
+}  // namespace layout
+
+// ---- declaring ------------------------------------------------------------------------------
+
+Control& FormModel::add(int id, ControlKind kind) {
+    if (controls_.count(id)) throw std::logic_error("control id declared twice: " + std::to_string(id));
+    Control& c = controls_[id];
+    c.id = id;
+    c.kind = kind;
+    order_.push_back(id);
+    return c;
+}
+
+Control& FormModel::addButton(int id, std::string caption) {
+    Control& c = add(id, ControlKind::Button);
+    c.text = std::move(caption);
+    return c;
+}
+
+Control& FormModel::addCheck(int id, std::string caption, bool checked) {
+    Control& c = add(id, ControlKind::CheckBox);
+    c.text = std::move(caption);
+    c.value = checked ? 1 : 0;
+    return c;
+}
+
+Control& FormModel::addRadio(int id, std::string caption, int groupFirstId) {
+    Control& c = add(id, ControlKind::Radio);
+    c.text = std::move(caption);
+    c.group = groupFirstId;
+    return c;
+}
+
+Control& FormModel::addEdit(int id, int maxLength, std::string text) {
+    Control& c = add(id, ControlKind::Edit);
+    c.maxLength = maxLength;
+    c.text = std::move(text);
+    return c;
+}
+
+Control& FormModel::addSpin(int id, int buddyEditId, int min, int max, bool wrap) {
+    Control& c = add(id, ControlKind::Spin);
+    c.buddy = buddyEditId;
+    c.min = min;
+    c.max = max;
+    c.wrap = wrap;
+    return c;
+}
+
+Control& FormModel::addCombo(int id, std::vector<std::string> items, int selection) {
+    Control& c = add(id, ControlKind::Combo);
+    c.items = std::move(items);
+    c.value = selection >= 0 && selection < int(c.items.size()) ? selection : -1;
+    return c;
+}
+
+Control& FormModel::addListBox(int id, std::vector<std::string> items) {
+    Control& c = add(id, ControlKind::ListBox);
+    c.items = std::move(items);
+    c.value = -1;
+    return c;
+}
+
+Control& FormModel::addStatic(int id, std::string text) {
+    Control& c = add(id, ControlKind::Static);
+    c.text = std::move(text);
+    return c;
+}
+
+Control& FormModel::addMultiEdit(int id, std::string text) {
+    Control& c = add(id, ControlKind::MultiEdit);
+    c.text = std::move(text);
+    return c;
+}
+
+Control& FormModel::addProgress(int id, int min, int max) {
+    Control& c = add(id, ControlKind::Progress);
+    c.min = min;
+    c.max = max;
+    return c;
+}
+
+Control& FormModel::get(int id) {
+    auto it = controls_.find(id);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id));
+    return it->second;
+}
+
+const Control& FormModel::control(int id) const {
+    auto it = controls_.find(id);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id));
+    return it->second;
+}
+
+std::vector<int> FormModel::ids() const { return order_; }
+
+// ---- reading and writing ----------------------------------------------------------------------
+
+const std::string& FormModel::text(int id) const { return control(id).text; }
+
+void FormModel::setText(int id, const std::string& text) {
+    Control& c = get(id);
+    if (c.text == text) return;
+    c.text = text;
+    changed(id);
+}
+
+int FormModel::intValue(int id) const {
+    const Control& c = control(id);
+    if (c.kind == ControlKind::Spin) {
+        return c.buddy && has(c.buddy) ? wire::parseInt(text(c.buddy)) : c.value;
+    }
+    if (c.kind == ControlKind::Progress) return c.value;
+    return wire::parseInt(c.text);
+}
+
+void FormModel::setInt(int id, long long value) { setText(id, std::to_string(value)); }
+
+bool FormModel::checked(int id) const { return control(id).value != 0; }
+
+void FormModel::setChecked(int id, bool on) { setValue(id, on ? 1 : 0); }
+
+int FormModel::radio(int groupFirstId) const {
+    int index = 0;
+    for (int id : order_) {
+        const Control& c = controls_.at(id);
+        if (c.kind != ControlKind::Radio || c.group != groupFirstId) continue;
+        if (c.value) return index;
+        ++index;
+    }
+    return -1;
+}
+
+void FormModel::setRadio(int groupFirstId, int index) {
+    int i = 0;
+    for (int id : order_) {
+        Control& c = controls_.at(id);
+        if (c.kind != ControlKind::Radio || c.group != groupFirstId) continue;
+        const int v = i == index ? 1 : 0;
+        if (c.value != v) {
+            c.value = v;
+            changed(id);
+        }
+        ++i;
+    }
+}
+
+int FormModel::selection(int id) const { return control(id).value; }
+
+void FormModel::setSelection(int id, int index) {
+    Control& c = get(id);
+    if (index < 0 || index >= int(c.items.size())) index = -1;
+    if (c.value == index) return;
+    c.value = index;
+    changed(id);
+}
+
+void FormModel::setItems(int id, std::vector<std::string> items) {
+    Control& c = get(id);
+    c.items = std::move(items);
+    if (c.value >= int(c.items.size())) c.value = -1;
+    changed(id);
+}
+
+void FormModel::addItem(int id, const std::string& item) {
+    get(id).items.push_back(item);
+    changed(id);
+}
+
+void FormModel::removeItem(int id, int index) {
+    Control& c = get(id);
+    if (index < 0 || index >= int(c.items.size())) return;
+    c.items.erase(c.items.begin() + index);
+    if (c.value == index) c.value = -1;
+    else if (c.value > index) --c.value;
+    changed(id);
+}
+
+const std::vector<std::string>& FormModel::items(int id) const { return control(id).items; }
+
+int FormModel::value(int id) const { return control(id).value; }
+
+void FormModel::setValue(int id, int value) {
+    Control& c = get(id);
+    if (c.value == value) return;
+    c.value = value;
+    changed(id);
+}
+
+void FormModel::setRange(int id, int min, int max) {
+    Control& c = get(id);
+    c.min = min;
+    c.max = max;
+    changed(id);
+}
+
+bool FormModel::enabled(int id) const { return control(id).enabled; }
+
+void FormModel::enable(int id, bool on) {
+    Control& c = get(id);
+    if (c.enabled == on) return;
+    c.enabled = on;
+    changed(id);
+}
+
+void FormModel::enable(std::initializer_list<int> ids, bool on) {
+    for (int id : ids) enable(id, on);
+}
+
+bool FormModel::visible(int id) const { return control(id).visible; }
+
+void FormModel::show(int id, bool on) {
+    Control& c = get(id);
+    if (c.visible == on) return;
+    c.visible = on;
+    changed(id);
+}
+
+void FormModel::setColor(int id, std::optional<std::uint32_t> rgb) {
+    Control& c = get(id);
+    if (c.color == rgb) return;
+    c.color = rgb;
+    changed(id);
+}
+
+// ---- handlers and user actions ---------------------------------------------------------------
+
+void FormModel::onClick(int id, Handler h) { clickHandlers_[id] = std::move(h); }
+void FormModel::onChange(int id, Handler h) { changeHandlers_[id] = std::move(h); }
+
+void FormModel::fire(const std::map<int, Handler>& table, int id) {
+    auto it = table.find(id);
+    if (it == table.end()) return;
+    Handler h = it->second;  // a handler may replace the table entry while it runs
+    h();
+}
+
+bool FormModel::click(int id) {
+    Control& c = get(id);
+    if (!c.enabled || !c.visible) return false;
+    if (c.kind == ControlKind::CheckBox) {
+        c.value = c.value ? 0 : 1;
+        changed(id);
+    } else if (c.kind == ControlKind::Radio) {
+        int index = 0;
+        for (int other : order_) {
+            const Control& o = controls_.at(other);
+            if (o.kind != ControlKind::Radio || o.group != c.group) continue;
+            if (other == id) break;
+            ++index;
+        }
+        setRadio(c.group, index);
+    }
+    fire(clickHandlers_, id);
+    return true;
+}
+
+bool FormModel::type(int id, const std::string& text) {
+    Control& c = get(id);
+    if (!c.enabled || !c.visible || c.readOnly) return false;
+    std::string t = text;
+    if (c.maxLength > 0) {
+        // Cut by characters, never inside a UTF-8 sequence.
+        int chars = 0;
+        std::size_t i = 0;
+        for (; i < t.size(); ++i) {
+            if ((static_cast<unsigned char>(t[i]) & 0xC0) != 0x80) {
+                if (chars == c.maxLength) break;
+                ++chars;
+            }
+        }
+        t.resize(i);
+    }
+    if (c.text != t) {
+        c.text = t;
+        changed(id);
+    }
+    fire(changeHandlers_, id);
+    return true;
+}
+
+bool FormModel::select(int id, int index) {
+    Control& c = get(id);
+    if (!c.enabled || !c.visible) return false;
+    setSelection(id, index);
+    fire(changeHandlers_, id);
+    return true;
+}
+
+bool FormModel::spin(int spinId, int delta) {
+    Control& s = get(spinId);
+    if (!s.enabled || !s.visible) return false;
+    long long v = s.buddy && has(s.buddy) ? wire::parseLong(text(s.buddy)) : s.value;
+    v += delta;
+    if (v > s.max) v = s.wrap ? s.min : s.max;
+    if (v < s.min) v = s.wrap ? s.max : s.min;
+    s.value = int(v);
+    if (s.buddy && has(s.buddy)) {
+        setInt(s.buddy, v);
+        fire(changeHandlers_, s.buddy);
+    }
+    changed(spinId);
+    fire(changeHandlers_, spinId);
+    return true;
+}
+
+int FormModel::addListener(Listener l) {
+    listeners_[nextListener_] = std::move(l);
+    return nextListener_++;
+}
+
+void FormModel::removeListener(int token) { listeners_.erase(token); }
+
+void FormModel::changed(int id) {
+    for (auto& [token, l] : listeners_) l(id);
+}
+
+}  // namespace rb::engine

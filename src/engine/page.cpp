@@ -1,0 +1,97 @@
+#include "engine/page.h"
+
+namespace rb::engine {
+
+Page::Page(Session& session, int index) : session_(session), index_(index) {}
+
+Page::~Page() { session_.timers.stopAll(this); }
+
+void Page::bindReadWrite(int readId, int writeId) {
+    readId_ = readId;
+    writeId_ = writeId;
+    if (readId) form_.onClick(readId, [this] { OnRead(); });
+    if (writeId) form_.onClick(writeId, [this] { OnWrite(); });
+}
+
+void Page::OnRead() {
+    beginRequest();
+    lockButtons(periods_.read);
+    modeFlag() = 0;
+    resetFields();
+    sendFirstRead();
+}
+
+void Page::OnWrite() {
+    if (!session_.prompter.confirm(kConfirmWrite, kAskCaption, this)) return;
+    beginRequest();
+    lockButtons(periods_.write);
+    modeFlag() = 1;
+    sendFirstWrite();
+}
+
+void Page::lockButtons(Millis period) {
+    startTimer(kButtonTimer, period);
+    if (readId_ && form_.has(readId_)) form_.enable(readId_, false);
+    if (writeId_ && form_.has(writeId_)) form_.enable(writeId_, false);
+}
+
+void Page::startTimer(int id, Millis period) {
+    session_.timers.start(this, id, period, [this, id] { timerFired(id); });
+}
+
+void Page::stopTimer(int id) { session_.timers.stop(this, id); }
+
+bool Page::timerRunning(int id) const { return session_.timers.running(this, id); }
+
+void Page::timerFired(int id) {
+    switch (id) {
+    case kResponseTimer:
+        OnResponseTimeout();
+        break;
+    case kButtonTimer:
+        if (readId_ && form_.has(readId_)) form_.enable(readId_, true);
+        if (writeId_ && form_.has(writeId_)) form_.enable(writeId_, true);
+        stopTimer(kButtonTimer);
+        break;
+    default:
+        OnTimer(id);
+        break;
+    }
+}
+
+void Page::OnResponseTimeout() {
+    stopTimer(kResponseTimer);
+    session_.activity.awaitingAnswer = false;
+    session_.activity.lastFailure = kFailedStatus;
+    ++session_.activity.failures;
+    session_.statusBar.SetText(2, kFailedStatus);
+    session_.prompter.info(kFailedBox, kInfoCaption, this);
+}
+
+void Page::send(const wire::Bytes& frame, bool expectAnswer) {
+    if (frame.size() < 4) return;
+    if (expectAnswer) startTimer(kResponseTimer, kResponseTimeout);
+    session_.statusBar.SetText(2, "");
+    session_.AppendTrace(frame[3], session_.tool.FormatSendTrace(frame));
+    auto& a = session_.activity;
+    a.awaitingAnswer = true;
+    a.lastSentCode = frame[3];
+    a.lastSentAt = session_.timers.now();
+    session_.theComm.Write(frame);
+}
+
+void Page::reportSuccess(const wire::FrameView& answer, const std::string& text) {
+    session_.AppendTrace(answer.code(), "\r\n" + text + "!");
+    stopTimer(kResponseTimer);
+    session_.statusBar.SetText(2, text);
+    session_.activity.lastSuccess = text;
+}
+
+bool Page::showMessage(const std::string& text, const std::string& caption) {
+    ++session_.activity.messages;
+    session_.activity.lastFailure = text;
+    session_.prompter.info(text, caption, this);
+    return false;
+}
+
+}  // namespace rb::engine

@@ -1,0 +1,113 @@
+// Page: the transaction pattern every terminal page follows. A button starts a chain of
+// request/answer exchanges; timer 1 (2000 ms) reports a silent terminal; timer 2 unlocks the
+// read and write buttons after a fixed period; every frame is traced; every answer writes its
+// success text to the trace and to status part 2. A family page adds only its own frames,
+// fields and texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/form_model.h"
+#include "engine/session.h"
+#include "ini/ini_file.h"
+#include "wire/frame.h"
+
+namespace rb::engine {
+
+inline constexpr int kReadButton = 2090;   // "读取数据"
+inline constexpr int kWriteButton = 2091;  // "写录数据"
+inline constexpr int kResponseTimer = 1;
+inline constexpr int kButtonTimer = 2;
+inline constexpr Millis kResponseTimeout{2000};
+
+inline constexpr const char* kConfirmWrite = "确认写录数据?";
+inline constexpr const char* kAskCaption = "提问";
+inline constexpr const char* kInfoCaption = "提示";
+inline constexpr const char* kFailedStatus = "操作失败";
+inline constexpr const char* kFailedBox = "操作失败！请检查设备连接是否正常？";
+
+class Page {
+public:
+    Page(Session& session, int index);
+    virtual ~Page();
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    Session& session() { return session_; }
+    FormModel& form() { return form_; }
+    const FormModel& form() const { return form_; }
+    // Position in the container (0 = first tab): the value of `requestPage` it sets.
+    int index() const { return index_; }
+
+    // Answer entry point: a checked frame from the container; dispatch on its command code and
+    // ignore codes the page does not know.
+    virtual void OnFrame(const wire::FrameView& frame) = 0;
+
+    // Container file routing ("存储文件" / "打开文件"). A page that takes part stores every value
+    // into the file, or reads them from it and shows them.
+    virtual bool takesPartInFile() const { return false; }
+    virtual void storeFile(ini::IniFile& /*file*/) {}
+    virtual void loadFile(const ini::IniFile& /*file*/) {}
+
+    // The read and write buttons (also what the command line runs).
+    void OnRead();
+    void OnWrite();
+    // Does this page have a read or write chain at all?
+    virtual bool hasReadChain() const { return false; }
+    virtual bool hasWriteChain() const { return false; }
+
+    // A timer of this page fired (timers 1 and 2 are handled by the base).
+    void timerFired(int id);
+
+protected:
+    struct Periods {
+        Millis read{1500};
+        Millis write{3000};
+    };
+    void setPeriods(Periods p) { periods_ = p; }
+    // Wires the read and write buttons (declare them in the form first).
+    void bindReadWrite(int readId = kReadButton, int writeId = kWriteButton);
+
+    // The chain's pieces, provided by the family page.
+    virtual void resetFields() {}
+    virtual void sendFirstRead() {}
+    virtual void sendFirstWrite() {}
+    // Mode flag: 0 read chain, 1 write chain. A family may keep it in its shared state.
+    virtual int& modeFlag() { return mode_; }
+
+    // Any action that sends a request first marks the page as the one that asked.
+    void beginRequest() { session_.requestPage = index_; }
+    // Sends one request: timer 1 armed when an answer is expected, status part 2 cleared, the
+    // send trace handed over with the command code, then written (also when the port is closed).
+    void send(const wire::Bytes& frame, bool expectAnswer = true);
+    // Reports an answer: trace "\r\n" + text + "!", timer 1 killed, status part 2 = text.
+    void reportSuccess(const wire::FrameView& answer, const std::string& text);
+    // Shows a validation or state message (caption "提示", information icon). Returns false so
+    // that request functions can `return showMessage(...)`.
+    bool showMessage(const std::string& text, const std::string& caption = kInfoCaption);
+    // Disables the read/write buttons and arms timer 2 to enable them again.
+    void lockButtons(Millis period);
+    void startTimer(int id, Millis period);
+    void stopTimer(int id);
+    bool timerRunning(int id) const;
+    // Page-specific timers (3 and up).
+    virtual void OnTimer(int /*id*/) {}
+    // Timer 1 fired: "操作失败" in status part 2 and the box. Pages with a running state machine
+    // may extend it (call the base).
+    virtual void OnResponseTimeout();
+
+    int readButton() const { return readId_; }
+    int writeButton() const { return writeId_; }
+
+private:
+    Session& session_;
+    FormModel form_;
+    int index_;
+    int mode_ = 0;
+    Periods periods_;
+    int readId_ = 0;
+    int writeId_ = 0;
+};
+
+}  // namespace rb::engine

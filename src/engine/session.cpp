@@ -1,0 +1,57 @@
+#include "engine/session.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace rb::engine {
+
+void StatusBar::SetText(int part, const std::string& text) {
+    if (part < 0 || part > 2) return;
+    parts_[std::size_t(part)] = text;
+    if (changed) changed(part);
+}
+
+const std::string& StatusBar::text(int part) const {
+    static const std::string none;
+    return part < 0 || part > 2 ? none : parts_[std::size_t(part)];
+}
+
+UserPaths UserPaths::inDirectory(const std::string& dir) {
+    UserPaths p;
+    p.configDir = dir;
+    const std::string base = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+    p.historyFile = base + "monitor-history.ini";
+    p.hopMapFile = base + "HFMap.ini";
+    p.serialStore = base + "ProTestSerial.ini";
+    return p;
+}
+
+UserPaths UserPaths::fromEnvironment() {
+    std::string dir;
+    if (const char* d = std::getenv("RADIOBENCH_CONFIG_DIR"); d && *d) {
+        dir = d;
+    } else if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) {
+        dir = std::string(x) + "/radiobench";
+    } else if (const char* h = std::getenv("HOME"); h && *h) {
+        dir = std::string(h) + "/.config/radiobench";
+    } else {
+        dir = std::filesystem::temp_directory_path().string() + "/radiobench";
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);  // a failure shows later, when a file is saved
+    UserPaths p = inDirectory(dir);
+    if (const char* f = std::getenv("RADIOBENCH_HFMAP"); f && *f) p.hopMapFile = f;
+    if (const char* f = std::getenv("RADIOBENCH_HISTORY"); f && *f) p.historyFile = f;
+    if (const char* f = std::getenv("RADIOBENCH_SERIAL_STORE"); f && *f) p.serialStore = f;
+    return p;
+}
+
+Session::Session(Timers& t, Prompter& p, UserPaths up)
+    : timers(t), prompter(p), theComm(t), paths(std::move(up)) {}
+
+void Session::AppendTrace(std::uint8_t code, const std::string& text) {
+    for (auto& tap : taps_) tap(code, text);
+    if (monitor_) monitor_(code, text);
+}
+
+}  // namespace rb::engine

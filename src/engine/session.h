@@ -1,0 +1,82 @@
+// Session: the one context object of the program. It holds what the documents keep in
+// process-wide globals — the port object `theComm`, `requestPage`, the status bar, the monitor's
+// `AppendTrace`, the access flags — together with the services every page uses (timers,
+// prompter, per-user paths). Whoever needs one of them is handed the session.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "engine/cn_comm.h"
+#include "engine/prompter.h"
+#include "engine/timers.h"
+#include "wire/comm_tool.h"
+
+namespace rb::engine {
+
+// The main window's status bar: part 0 connection information, part 1 terminal information
+// (a version text), part 2 operation status.
+class StatusBar {
+public:
+    void SetText(int part, const std::string& text);
+    const std::string& text(int part) const;
+    std::function<void(int part)> changed;
+
+private:
+    std::array<std::string, 3> parts_{"状态信息", "", ""};
+};
+
+// Where per-user files live. Each can be overridden by an environment variable (for tests):
+// RADIOBENCH_CONFIG_DIR moves all of them.
+struct UserPaths {
+    std::string configDir;    // per-user settings folder
+    std::string historyFile;  // monitor history (section "Main")
+    std::string hopMapFile;   // "HFMap.ini"
+    std::string serialStore;  // serial-number store (section "ProTestSerial")
+    static UserPaths fromEnvironment();
+    static UserPaths inDirectory(const std::string& dir);
+};
+
+// What a chain is doing, for front ends that wait for it (the command line, benchmarks).
+struct Activity {
+    bool awaitingAnswer = false;  // a request went out and no frame has reached a page since
+    std::uint8_t lastSentCode = 0;
+    Millis lastSentAt{0};
+    std::string lastSuccess;      // the latest success text
+    std::string lastFailure;      // "操作失败" after a time-out, or the latest validation message
+    int failures = 0;             // time-outs since the counter was cleared
+    int messages = 0;             // message boxes shown by pages since the counter was cleared
+};
+
+class Session {
+public:
+    Session(Timers& timers, Prompter& prompter, UserPaths paths = UserPaths::fromEnvironment());
+
+    Timers& timers;
+    Prompter& prompter;
+    CnComm theComm;
+    int requestPage = 0;     // index of the page that sent the latest request
+    StatusBar statusBar;
+    UserPaths paths;
+    wire::CCommTool tool;
+    Activity activity;
+
+    int lm520wMode = 0;           // the trunking container shows its LM520W relay layout
+    bool monitorAccessFlag = false;
+
+    // Every trace line goes through here; nothing happens while no monitor is attached.
+    void AppendTrace(std::uint8_t code, const std::string& text);
+    using TraceSink = std::function<void(std::uint8_t code, const std::string& text)>;
+    void attachMonitor(TraceSink sink) { monitor_ = std::move(sink); }
+    bool hasMonitor() const { return bool(monitor_); }
+    // Extra listeners that see every trace line (the command line's --trace), monitor or not.
+    void addTraceTap(TraceSink tap) { taps_.push_back(std::move(tap)); }
+
+private:
+    TraceSink monitor_;
+    std::vector<TraceSink> taps_;
+};
+
+}  // namespace rb::engine

@@ -1,0 +1,32 @@
+#include "families/catalog/catalog.h"
+
+#include "families/lm52r/lm52r_container.h"
+
+namespace rb::families {
+
+const std::vector<TerminalType>& terminalTypes() {
+    // The main window's terminal list, in its order.
+    static const std::vector<TerminalType> types = {
+        {"qx710", "QX-7100", 19200, false},
+        {"lm52r", "LM52R/LM520", 9600, true},
+        {"lm520w", "LM520W", 19200, false},
+        {"netradio", "网络电台", 9600, false},
+        {"train", "平调/列调台", 9600, false},
+        {"wz4040", "WZ-4040集群", 19200, false},
+    };
+    return types;
+}
+
+const TerminalType* findTerminalType(const std::string& key) {
+    for (const auto& t : terminalTypes()) {
+        if (t.key == key) return &t;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
+    if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
+    return nullptr;
+}
+
+}  // namespace rb::families
