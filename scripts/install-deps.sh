@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake g++ ninja-build pkg-config
       qt6-base-dev qt6-serialport-dev libgl-dev
-      libsimpleini-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+      libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
       xvfb xauth fonts-wqy-microhei)
 missing=()
 for p in "${pkgs[@]}"; do
