@@ -38,7 +38,8 @@ public:
     // Per-byte wait of the driver's bounded read.
     static constexpr Millis kWaitPerByte{10};
 
-    // Takes bytes that arrived at `now`; returns every frame completed by them, in order.
+    // Takes bytes that arrived at `now`; returns, in order, a frame whose wait ran out before
+    // `now` (the new bytes are not part of it) and every frame the bytes complete.
     std::vector<FrameSlot> feed(ByteSpan bytes, Millis now);
     // Delivers the frame whose wait has run out by `now` (zero-filled), and any frames the
     // remaining queued bytes then complete.

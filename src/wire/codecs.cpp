@@ -1,0 +1,121 @@
+// Number, frequency, byte-order, telephone and hop-map codecs (the GBK texts are in gbk.cpp).
+#include "wire/codecs.h"
+
+#include <climits>
+
+namespace rb::wire {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The C library's decimal parse, but saturating at [lo, hi] instead of overflowing.
+long long parseSaturating(const std::string& text, long long lo, long long hi) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int d = text[i] - '0';
+        // Accumulate towards the sign so that the lowest value itself is reachable.
+        if (negative)
+            v = v < (lo + d) / 10 ? lo : v * 10 - d;
+        else
+            v = v > (hi - d) / 10 ? hi : v * 10 + d;
+    }
+    return v;
+}
+
+}  // namespace
+
+int parseInt(const std::string& text) { return int(parseSaturating(text, INT_MIN, INT_MAX)); }
+
+long long parseLong(const std::string& text) { return parseSaturating(text, LLONG_MIN, LLONG_MAX); }
+
+std::uint32_t frequencyCode(const std::string& text, int step) {
+    if (step <= 0) return 0;
+    const long long v = parseLong(text);
+    if (step == kStep6_25) {
+        // Counted in tenths of the step; 7 typed digits stay far from any overflow, a longer
+        // text saturates rather than wrapping.
+        const long long tenths = v > LLONG_MAX / 10   ? LLONG_MAX
+                                 : v < LLONG_MIN / 10 ? LLONG_MIN
+                                                      : v * 10;
+        return std::uint32_t(tenths / kStep6_25);
+    }
+    return std::uint32_t(v / step);
+}
+
+std::string frequencyText(std::uint32_t code, int step, bool allOnesReadsZero) {
+    long long value = 0;
+    if (step == kStep6_25) {
+        if (allOnesReadsZero && code == 0xFFFFFF) return "0";
+        value = (long long)code * kStep6_25 / 10;
+    } else {
+        if (allOnesReadsZero && code == 0xFFFF) return "0";
+        value = (long long)code * step;
+    }
+    return std::to_string(value).substr(0, 7);
+}
+
+void putU16be(Bytes& out, std::uint32_t value) {
+    out.push_back(std::uint8_t(value >> 8));
+    out.push_back(std::uint8_t(value));
+}
+
+void putU16le(Bytes& out, std::uint32_t value) {
+    out.push_back(std::uint8_t(value));
+    out.push_back(std::uint8_t(value >> 8));
+}
+
+void putU24be(Bytes& out, std::uint32_t value) {
+    out.push_back(std::uint8_t(value >> 16));
+    out.push_back(std::uint8_t(value >> 8));
+    out.push_back(std::uint8_t(value));
+}
+
+Bytes packPhoneDigits(const std::string& digits) {
+    Bytes out;
+    bool high = true;
+    for (char c : digits) {
+        if (c < '0' || c > '9') continue;
+        const std::uint8_t nibble = c == '0' ? 0xA : std::uint8_t(c - '0');
+        if (high)
+            out.push_back(std::uint8_t(nibble << 4));
+        else
+            out.back() |= nibble;
+        high = !high;
+    }
+    return out;  // an odd count leaves the last low nibble 0
+}
+
+std::string unpackPhoneDigits(ByteSpan packed) {
+    std::string digits;
+    for (std::uint8_t b : packed) {
+        for (std::uint8_t nibble : {std::uint8_t(b >> 4), std::uint8_t(b & 0x0F)}) {
+            if (nibble == 0) return digits;
+            if (nibble == 0xA)
+                digits += '0';
+            else if (nibble <= 9)
+                digits += char('0' + nibble);
+        }
+    }
+    return digits;
+}
+
+std::uint8_t hopByte(int value) {
+    if (value >= 0) return std::uint8_t(value);
+    return std::uint8_t(0x80 | std::uint8_t(-(long long)value));
+}
+
+int hopValue(std::uint8_t byte) { return byte < 0x80 ? int(byte) : -int(byte - 0x80); }
+
+std::string hopItem(std::uint8_t byte) {
+    if (byte < 0x80) return std::to_string(byte) + ",";
+    return "-" + std::to_string(byte - 0x80) + ",";
+}
+
+}  // namespace rb::wire
