@@ -1,0 +1,119 @@
+// radiosim FAMILY [options]: serves a simulated terminal on a pseudo-terminal.
+//
+// The first line on stdout is the device to connect to (e.g. /dev/pts/7); it is flushed at
+// once so a script or test can read it. The program serves until SIGINT, SIGTERM or SIGHUP.
+#include <CLI/CLI.hpp>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "sim/pty_host.h"
+#include "sim/simulated_line.h"
+#include "sim/terminal.h"
+
+namespace {
+
+rb::sim::PtyHost* gHost = nullptr;
+
+extern "C" void onStopSignal(int) {
+    if (gHost) gHost->requestStop();
+}
+
+void installStopSignals() {
+    struct sigaction sa {};
+    sa.sa_handler = onStopSignal;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaction(sig, &sa, nullptr);
+}
+
+rb::sim::Micros millis(double ms) { return rb::sim::Micros(static_cast<long long>(ms * 1000.0)); }
+
+// Hexadecimal option text to bytes; exits through CLI11's error path on bad input.
+rb::wire::Bytes hexOption(const std::string& text, const char* option) {
+    rb::wire::Bytes bytes;
+    std::string error;
+    if (!text.empty() && !rb::wire::parseHex(text, bytes, error))
+        throw CLI::ValidationError(option, error);
+    return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string families;
+    for (const std::string& f : rb::sim::terminalFamilies())
+        families += (families.empty() ? "" : ", ") + f;
+
+    CLI::App app{"Serves a simulated radio terminal on a pseudo-terminal."};
+    std::string family;
+    app.add_option("family", family, "terminal family (" + families + ")")->required();
+
+    rb::sim::Faults faults;
+    double delayMs = double(faults.delay.count()) / 1000.0;
+    double splitGapMs = 0, unsolicitedAtMs = 0, unsolicitedEveryMs = 0;
+    std::string garbageHex, unsolicitedHex;
+    bool log = false;
+    app.add_flag("--silent", faults.silent, "never answer (nothing is stored)");
+    app.add_option("--drop-nth", faults.dropNth, "drop answer number N (1 = the first)");
+    app.add_option("--drop-fraction", faults.dropFraction, "drop this share of answers (0..1)")
+        ->check(CLI::Range(0.0, 1.0));
+    app.add_option("--seed", faults.seed, "seed of the drop generator");
+    app.add_option("--delay", delayMs, "ms from a request to its answer (default 5)")
+        ->check(CLI::NonNegativeNumber);
+    app.add_flag("--corrupt", faults.corruptChecksum, "invert the checksum of every answer");
+    app.add_option("--corrupt-nth", faults.corruptNth, "invert the checksum of answer number N");
+    app.add_option("--split", faults.splitSize, "send answers in pieces of N bytes");
+    app.add_option("--split-gap", splitGapMs, "ms between the pieces of a split answer")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--garbage", garbageHex, "hex bytes sent before every answer");
+    app.add_option("--unsolicited", unsolicitedHex, "hex frame sent on the terminal's own");
+    app.add_option("--unsolicited-at", unsolicitedAtMs, "ms after start of the first one")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--unsolicited-every", unsolicitedEveryMs, "ms between repeats (0 = once)")
+        ->check(CLI::NonNegativeNumber);
+    app.add_flag("--pace", faults.pace, "pace bytes at the line rate (10 bits a byte)");
+    app.add_option("--baud", faults.paceBaud, "line rate for --pace (default: the family's)");
+    app.add_flag("--log", log, "traffic on stderr in hexadecimal");
+
+    try {
+        app.parse(argc, argv);
+        faults.garbage = hexOption(garbageHex, "--garbage");
+        faults.unsolicited = hexOption(unsolicitedHex, "--unsolicited");
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    }
+    faults.delay = millis(delayMs);
+    faults.splitGap = millis(splitGapMs);
+    faults.unsolicitedAt = millis(unsolicitedAtMs);
+    faults.unsolicitedEvery = millis(unsolicitedEveryMs);
+
+    std::unique_ptr<rb::sim::Terminal> terminal = rb::sim::makeTerminal(family);
+    if (!terminal) {
+        std::cerr << "radiosim: unknown terminal family \"" << family << "\" (known: " << families
+                  << ")\n";
+        return 2;
+    }
+    rb::sim::SimulatedLine line(std::move(terminal), faults);
+    rb::sim::PtyHost host(line);
+    std::string error;
+    if (!host.open(error)) {
+        std::cerr << "radiosim: " << error << "\n";
+        return 1;
+    }
+    if (log)
+        host.setTrafficLog(
+            [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+
+    gHost = &host;
+    installStopSignals();
+    std::cout << host.devicePath() << std::endl;  // first line, flushed
+
+    const bool ok = host.serve(error);
+    gHost = nullptr;
+    if (!ok) {
+        std::cerr << "radiosim: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#include "sim/terminal.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "sim/lm52r_terminal.h"
+
+namespace rb::sim {
+
+namespace {
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+std::unique_ptr<Terminal> makeTerminal(const std::string& family) {
+    const std::string name = lowerCase(family);
+    if (name == Lm52rTerminal::kFamily) return std::make_unique<Lm52rTerminal>();
+    return nullptr;
+}
+
+std::vector<std::string> terminalFamilies() { return {Lm52rTerminal::kFamily}; }
+
+}  // namespace rb::sim
