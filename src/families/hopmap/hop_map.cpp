@@ -1,0 +1,54 @@
+#include "families/hopmap/hop_map.h"
+
+#include "wire/codecs.h"
+
+namespace rb::families::hopmap {
+
+int lengthOfIndex(int index) {
+    switch (index) {
+        case 1:
+            return 64;
+        case 2:
+            return 128;
+        case 3:
+            return 256;
+        default:
+            return 32;
+    }
+}
+
+int indexOfLength(int length) {
+    switch (length) {
+        case 64:
+            return 1;
+        case 128:
+            return 2;
+        case 256:
+            return 3;
+        default:
+            return 0;
+    }
+}
+
+std::string itemText(int value) { return std::to_string(value) + ","; }
+
+std::string joinItems(const std::vector<int>& values) {
+    std::string text;
+    for (int v : values) text += itemText(v);
+    return text;
+}
+
+std::vector<int> splitItems(const std::string& text) {
+    std::vector<int> values;
+    std::size_t start = 0;
+    for (std::size_t comma = text.find(','); comma != std::string::npos;
+         comma = text.find(',', start)) {
+        values.push_back(wire::parseInt(text.substr(start, comma - start)));
+        start = comma + 1;
+    }
+    return values;
+}
+
+std::string sectionName(int scheme) { return "HFType" + std::to_string(scheme); }
+
+}  // namespace rb::families::hopmap

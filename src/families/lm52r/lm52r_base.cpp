@@ -1,0 +1,413 @@
+#include "families/lm52r/lm52r_base.h"
+
+#include <algorithm>
+
+#include "wire/codecs.h"
+#include "wire/comm_tool.h"
+
+namespace rb::families::lm52r {
+
+using namespace base_ids;
+
+namespace {
+
+// Command codes of the base page (answers are the request code + 1).
+constexpr std::uint8_t kReadVersion = 0x99;
+constexpr std::uint8_t kVersionAnswer = 0x9A;
+constexpr std::uint8_t kReadCommon = 0x22;
+constexpr std::uint8_t kCommonAnswer = 0x23;
+constexpr std::uint8_t kWriteCommon = 0x20;
+constexpr std::uint8_t kCommonWritten = 0x21;
+constexpr std::uint8_t kReadFrequencies = 0x16;
+constexpr std::uint8_t kFrequenciesAnswer = 0x17;
+constexpr std::uint8_t kWriteFrequencies = 0x14;
+constexpr std::uint8_t kFrequenciesWritten = 0x15;
+constexpr std::uint8_t kReadFunctions = 0x1E;
+constexpr std::uint8_t kFunctionsAnswer = 0x1F;
+constexpr std::uint8_t kWriteFunctions = 0x1C;
+constexpr std::uint8_t kFunctionsWritten = 0x1D;
+constexpr std::uint8_t kReadVox = 0x3E;
+constexpr std::uint8_t kVoxAnswer = 0x3F;
+constexpr std::uint8_t kWriteVox = 0x3C;
+constexpr std::uint8_t kVoxWritten = 0x3D;
+
+// Common-parameter bytes 6..15 of 0x20 / 0x23: the code each list or radio index stands for.
+constexpr std::array<std::uint8_t, 4> kPowerCodes = {0x11, 0x22, 0x33, 0x44};
+constexpr std::array<std::uint8_t, 10> kSpeedCodes = {0x03, 0x06, 0x11, 0x22, 0x33,
+                                                      0x34, 0x44, 0x55, 0x66, 0x77};
+constexpr std::array<std::uint8_t, 3> kParityCodes = {0xCC, 0x3C, 0xC3};
+constexpr std::array<std::uint8_t, 5> kDataBitsCodes = {0, 1, 2, 3, 7};
+constexpr std::array<std::uint8_t, 2> kStopBitsCodes = {0, 1};
+constexpr std::array<std::uint8_t, 4> kAirSpeedCodes = {0x11, 0x22, 0x33, 0x44};
+constexpr std::uint8_t kSpacing12_5Code = 0x55;
+constexpr std::uint8_t kSpacing25Code = 0xAA;
+
+// Flags byte (byte 8): the page's bits, and the three it keeps for the terminal.
+constexpr std::uint8_t kCompanderBit = 0x01;
+constexpr std::uint8_t kPttOffBeepBit = 0x02;
+constexpr std::uint8_t kChannelBeepBit = 0x04;
+constexpr std::uint8_t kPowerOnBeepBit = 0x08;
+constexpr std::uint8_t kBacklightBit = 0x40;
+constexpr std::uint8_t kKeptBitsMask = 0xB0;  // bits 4, 5, 7
+
+// The version text of 0x9A starts at byte 10 and never reaches the checksum.
+constexpr std::size_t kVersionStart = 10;
+constexpr std::size_t kVersionMaxBytes = 99;
+
+// Offsets of channel k's values in the 0x17 and 0x1F answers.
+constexpr std::size_t kFrequencyStart = 6;
+constexpr std::size_t kFrequencyStride = 4;
+constexpr std::size_t kFunctionStart = 6;
+constexpr std::size_t kFunctionStride = 3;
+
+constexpr int kGroupMin = 1;
+constexpr int kGroupMax = 10;
+
+// A list or radio index's code; an index without one (nothing selected) leaves the byte 0.
+template <std::size_t N>
+std::uint8_t codeOf(const std::array<std::uint8_t, N>& codes, int index) {
+    return index >= 0 && index < int(N) ? codes[std::size_t(index)] : 0;
+}
+
+// The index a received code stands for, -1 for a code outside the table.
+template <std::size_t N>
+int indexOf(const std::array<std::uint8_t, N>& codes, std::uint8_t code) {
+    auto it = std::find(codes.begin(), codes.end(), code);
+    return it == codes.end() ? -1 : int(it - codes.begin());
+}
+
+}  // namespace
+
+CLM52RBase::CLM52RBase(engine::Session& session, Lm52rState& state)
+    : Page(session, kIndex), state_(state) {
+    declareForm(form());
+    bindControls();
+}
+
+void CLM52RBase::bindControls() {
+    auto& f = form();
+    bindReadWrite();
+    f.onClick(kSpacing12_5, [this] { state_.freqStep = wire::kStep12_5; });
+    f.onClick(kSpacing25, [this] { state_.freqStep = wire::kStep25; });
+    for (int j = 0; j < kFlagCount; ++j) {
+        f.onClick(kColumnSwitches[j], [this, j] {
+            const bool on = form().checked(kColumnSwitches[j]);
+            for (const ChannelRow& row : kRows) form().setChecked(row.flags[j], on);
+        });
+    }
+    f.onClick(kClearTx, [this] {
+        for (const ChannelRow& row : kRows) form().setText(row.tx, "0");
+    });
+    f.onClick(kClearRx, [this] {
+        for (const ChannelRow& row : kRows) form().setText(row.rx, "0");
+    });
+    for (int k = 1; k <= kChannels; ++k) {
+        f.onClick(kRows[k - 1].button, [this, k] { openChannelDialog(k); });
+    }
+}
+
+// ---- reset --------------------------------------------------------------------------------------
+
+void CLM52RBase::resetFields() {
+    // Before a read, so that a group the terminal does not deliver shows defaults, not stale
+    // values. The channel reads therefore ask for group 1.
+    auto& f = form();
+    f.setInt(kGroupEdit, 1);
+    f.setRadio(kSpacing12_5, 1);
+    f.setRadio(kCompanderOn, 0);
+    f.setRadio(kPower0_5W, 3);
+    f.setInt(kPttEdit, 0);
+    f.setInt(kStandbyEdit, 0);
+    f.setInt(kVoxEdit, 300);
+    for (const ChannelRow& row : kRows) {
+        f.setText(row.tx, "0");
+        f.setText(row.rx, "0");
+        for (int id : row.flags) f.setChecked(id, false);
+    }
+    f.setChecked(kBeepPowerOn, false);
+    f.setChecked(kBeepPttOff, false);
+    f.setChecked(kBeepChannel, false);
+    f.setChecked(kBacklight, true);
+    state_.lm52rKeptBits = 0;
+    f.setSelection(kParityList, 0);
+    f.setSelection(kSpeedList, 6);
+    f.setSelection(kDataBitsList, 3);
+    f.setSelection(kStopBitsList, 0);
+    f.setSelection(kAirSpeedList, 1);
+    state_.chanEncryType.fill(0);
+    state_.chanHFType.fill(0);
+}
+
+// ---- requests -------------------------------------------------------------------------------
+
+void CLM52RBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01})); }
+
+void CLM52RBase::requestCommon() { send(wire::frame96(kReadCommon)); }
+
+void CLM52RBase::writeCommon() {
+    const auto& f = form();
+    const wire::Bytes payload = {
+        0x00,
+        0x01,
+        std::uint8_t(f.intValue(kPttEdit)),
+        std::uint8_t(f.intValue(kStandbyEdit)),
+        commonFlagsByte(),
+        codeOf(kPowerCodes, f.radio(kPower0_5W)),
+        codeOf(kSpeedCodes, f.selection(kSpeedList)),
+        codeOf(kParityCodes, f.selection(kParityList)),
+        codeOf(kDataBitsCodes, f.selection(kDataBitsList)),
+        codeOf(kStopBitsCodes, f.selection(kStopBitsList)),
+        codeOf(kAirSpeedCodes, f.selection(kAirSpeedList)),
+        f.radio(kSpacing12_5) == 0 ? kSpacing12_5Code : kSpacing25Code,
+    };
+    send(wire::frame96(kWriteCommon, payload));
+}
+
+bool CLM52RBase::checkGroup(int& group) {
+    group = form().intValue(kGroupEdit);
+    if (group >= kGroupMin && group <= kGroupMax) return true;
+    return showMessage("信道组号设置错误,请设为1-10!");
+}
+
+bool CLM52RBase::requestFrequencies() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    send(wire::frame96(kReadFrequencies, {0x00, std::uint8_t(group)}));
+    return true;
+}
+
+bool CLM52RBase::writeFrequencies() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    state_.freqStep = stepFromSpacing();
+    const int step = state_.freqStep;
+    // Every transmit frequency first, then every receive frequency; the first failure names its
+    // channel.
+    for (int k = 1; k <= kChannels; ++k) {
+        if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].tx), step, k)) {
+            return showMessage(*msg);
+        }
+    }
+    for (int k = 1; k <= kChannels; ++k) {
+        if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].rx), step, k)) {
+            return showMessage(*msg);
+        }
+    }
+    wire::Bytes payload = {0x00, std::uint8_t(group)};
+    for (const ChannelRow& row : kRows) {
+        wire::putU16be(payload, wire::frequencyCode(form().text(row.tx), step));
+        wire::putU16be(payload, wire::frequencyCode(form().text(row.rx), step));
+    }
+    send(wire::frame96(kWriteFrequencies, payload));
+    return true;
+}
+
+bool CLM52RBase::requestFunctions() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    send(wire::frame96(kReadFunctions, {0x00, std::uint8_t(group)}));
+    return true;
+}
+
+bool CLM52RBase::writeFunctions() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    wire::Bytes payload = {0x00, std::uint8_t(group)};
+    for (int k = 1; k <= kChannels; ++k) {
+        payload.push_back(channelFlagsByte(k));
+        payload.push_back(state_.chanEncryType[k - 1]);
+        payload.push_back(state_.chanHFType[k - 1]);
+    }
+    send(wire::frame96(kWriteFunctions, payload));
+    return true;
+}
+
+void CLM52RBase::requestVox() { send(wire::frame96(kReadVox, {0x00, 0x01}), false); }
+
+void CLM52RBase::writeVox() {
+    wire::Bytes payload = {0x00, 0x01};
+    wire::putU16le(payload, std::uint32_t(form().intValue(kVoxEdit)));
+    send(wire::frame96(kWriteVox, payload), false);
+}
+
+// ---- answers ----------------------------------------------------------------------------------
+
+void CLM52RBase::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kVersionAnswer:
+            onVersion(f);
+            reportSuccess(f, "读取版本信息成功");
+            requestCommon();
+            break;
+        case kCommonAnswer:
+            onCommon(f);
+            break;
+        case kFrequenciesAnswer:
+            onFrequencies(f);
+            reportSuccess(f, "信道频率读取成功");
+            requestFunctions();
+            break;
+        case kFunctionsAnswer:
+            onFunctions(f);
+            reportSuccess(f, "信道功能读取成功");
+            requestVox();
+            break;
+        case kVoxAnswer:
+            form().setInt(kVoxEdit, f[6] + 256 * f[7]);
+            reportSuccess(f, "读取声控电平成功");
+            break;
+        case kCommonWritten:
+            reportSuccess(f, "公共参数设置成功");
+            writeFrequencies();
+            break;
+        case kFrequenciesWritten:
+            reportSuccess(f, "信道频率设置成功");
+            writeFunctions();
+            break;
+        case kFunctionsWritten:
+            reportSuccess(f, "信道功能设置成功");
+            writeVox();
+            break;
+        case kVoxWritten:
+            reportSuccess(f, "声控电平设置成功");
+            break;
+        default:
+            break;  // not ours
+    }
+}
+
+void CLM52RBase::onVersion(const wire::FrameView& f) {
+    // The text runs from byte 10 up to the byte before the checksum and ends at its first zero
+    // byte; a frame too short to hold any text gives an empty one.
+    const std::size_t end = f.size() > 0 ? f.size() - 1 : 0;  // the checksum's position
+    std::string text;
+    if (end > kVersionStart) {
+        const std::size_t len = std::min(end - kVersionStart, kVersionMaxBytes);
+        text = wire::gbkField(f.bytes().subspan(kVersionStart, len));
+    }
+    session().statusBar.SetText(1, text);
+}
+
+void CLM52RBase::onCommon(const wire::FrameView& f) {
+    if (modeFlag() == 1) {
+        // First answer of the write chain: remember the terminal's own bits and write.
+        modeFlag() = 0;
+        state_.lm52rKeptBits = f[8] & kKeptBitsMask;
+        reportSuccess(f, "公共参数读取成功");
+        writeCommon();
+        return;
+    }
+    showCommon(f);
+    reportSuccess(f, "公共参数读取成功");
+    requestFrequencies();
+}
+
+void CLM52RBase::showCommon(const wire::FrameView& f) {
+    auto& form = this->form();
+    form.setInt(kPttEdit, f[6]);
+    form.setInt(kStandbyEdit, f[7]);
+    const std::uint8_t flags = f[8];  // bits 4, 5, 7 belong to the terminal and are not shown
+    form.setRadio(kCompanderOn, flags & kCompanderBit ? 0 : 1);
+    form.setChecked(kBeepPttOff, flags & kPttOffBeepBit);
+    form.setChecked(kBeepChannel, flags & kChannelBeepBit);
+    form.setChecked(kBeepPowerOn, flags & kPowerOnBeepBit);
+    form.setChecked(kBacklight, flags & kBacklightBit);
+    // Codes outside a table leave their field as it is, except parity (无校验) and data bits
+    // (any value above 3 selects "9").
+    if (int i = indexOf(kPowerCodes, f[9]); i >= 0) form.setRadio(kPower0_5W, i);
+    if (int i = indexOf(kSpeedCodes, f[10]); i >= 0) form.setSelection(kSpeedList, i);
+    const int parity = indexOf(kParityCodes, f[11]);
+    form.setSelection(kParityList, parity > 0 ? parity : 0);
+    form.setSelection(kDataBitsList, f[12] > 3 ? 4 : f[12]);
+    if (int i = indexOf(kStopBitsCodes, f[13]); i >= 0) form.setSelection(kStopBitsList, i);
+    if (int i = indexOf(kAirSpeedCodes, f[14]); i >= 0) form.setSelection(kAirSpeedList, i);
+    setSpacing(f[15] == kSpacing12_5Code ? 0 : 1);
+}
+
+void CLM52RBase::onFrequencies(const wire::FrameView& f) {
+    form().setInt(kGroupEdit, f[5]);
+    const int step = state_.freqStep;
+    for (int k = 1; k <= kChannels; ++k) {
+        const std::size_t at = kFrequencyStart + kFrequencyStride * std::size_t(k - 1);
+        form().setText(kRows[k - 1].tx, wire::frequencyText(f.u16be(at), step));
+        form().setText(kRows[k - 1].rx, wire::frequencyText(f.u16be(at + 2), step));
+    }
+}
+
+void CLM52RBase::onFunctions(const wire::FrameView& f) {
+    form().setInt(kGroupEdit, f[5]);
+    for (int k = 1; k <= kChannels; ++k) {
+        const std::size_t at = kFunctionStart + kFunctionStride * std::size_t(k - 1);
+        setChannelFlags(k, f[at]);
+        state_.chanEncryType[k - 1] = f[at + 1];
+        state_.chanHFType[k - 1] = f[at + 2];
+    }
+}
+
+// ---- field helpers ------------------------------------------------------------------------------
+
+std::uint8_t CLM52RBase::commonFlagsByte() const {
+    const auto& f = form();
+    std::uint8_t b = state_.lm52rKeptBits & kKeptBitsMask;
+    if (f.radio(kCompanderOn) == 0) b |= kCompanderBit;
+    if (f.checked(kBeepPttOff)) b |= kPttOffBeepBit;
+    if (f.checked(kBeepChannel)) b |= kChannelBeepBit;
+    if (f.checked(kBeepPowerOn)) b |= kPowerOnBeepBit;
+    if (f.checked(kBacklight)) b |= kBacklightBit;
+    return b;
+}
+
+std::uint8_t CLM52RBase::channelFlagsByte(int channel) const {
+    std::uint8_t b = 0;
+    for (int j = 0; j < kFlagCount; ++j) {
+        if (form().checked(kRows[channel - 1].flags[j])) b |= std::uint8_t(1u << kFlagBits[j]);
+    }
+    return b;
+}
+
+void CLM52RBase::setChannelFlags(int channel, std::uint8_t flags) {
+    for (int j = 0; j < kFlagCount; ++j) {
+        form().setChecked(kRows[channel - 1].flags[j], flags & (1u << kFlagBits[j]));
+    }
+}
+
+void CLM52RBase::setSpacing(int radioIndex) {
+    form().setRadio(kSpacing12_5, radioIndex);
+    state_.freqStep = stepFromSpacing();
+}
+
+int CLM52RBase::stepFromSpacing() const {
+    return form().radio(kSpacing12_5) == 0 ? wire::kStep12_5 : wire::kStep25;
+}
+
+// ---- channel dialog -------------------------------------------------------------------------
+
+ChannelParams CLM52RBase::channelParams(int channel) const {
+    const ChannelRow& row = kRows[channel - 1];
+    ChannelParams p;
+    p.channel = channel;
+    p.tx = form().text(row.tx);
+    p.rx = form().text(row.rx);
+    for (int j = 0; j < kFlagCount; ++j) p.flags[j] = form().checked(row.flags[j]);
+    p.encryType = state_.chanEncryType[channel - 1];
+    p.hfType = state_.chanHFType[channel - 1];
+    return p;
+}
+
+void CLM52RBase::applyChannelParams(int channel, const ChannelParams& p) {
+    const ChannelRow& row = kRows[channel - 1];
+    form().setText(row.tx, p.tx);
+    form().setText(row.rx, p.rx);
+    for (int j = 0; j < kFlagCount; ++j) form().setChecked(row.flags[j], p.flags[j]);
+    state_.chanEncryType[channel - 1] = std::uint8_t(p.encryType);
+    state_.chanHFType[channel - 1] = std::uint8_t(p.hfType);
+}
+
+void CLM52RBase::openChannelDialog(int channel) {
+    if (channel < 1 || channel > kChannels || !showDialog) return;
+    CChannelParamDlg dlg(session().prompter, channelParams(channel));
+    showDialog(dlg);
+    if (dlg.result() == CChannelParamDlg::Result::Ok) applyChannelParams(channel, dlg.params());
+}
+
+}  // namespace rb::families::lm52r

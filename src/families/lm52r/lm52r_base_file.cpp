@@ -1,0 +1,107 @@
+// The base page's part of a configuration file: section "TelSet", every value decimal text.
+// The key names are those that existing installations write, spaces and spellings included.
+#include <cstdio>
+
+#include "families/lm52r/lm52r_base.h"
+
+namespace rb::families::lm52r {
+
+using namespace base_ids;
+
+namespace {
+
+// Key prefixes of the six channel flags, in table order (数字 ... 跳频).
+constexpr std::array<const char*, kFlagCount> kFlagKeys = {"Digital", "VOD",  "DT",
+                                                           "Encr",    "Mult", "HF"};
+
+// The check boxes and lists filed under a plain key.
+struct KeyedControl {
+    const char* key;
+    int id;
+};
+constexpr std::array<KeyedControl, 4> kCheckKeys = {{
+    {"Power On", kBeepPowerOn},
+    {"PTT Off", kBeepPttOff},
+    {"ChannelSwitch", kBeepChannel},
+    {"GPS", kBacklight},
+}};
+constexpr std::array<KeyedControl, 5> kListKeys = {{
+    {"Checkout", kParityList},
+    {"Speed", kSpeedList},
+    {"Data Bit", kDataBitsList},
+    {"Stop Bit", kStopBitsList},
+    {"Air Speed", kAirSpeedList},
+}};
+constexpr std::array<KeyedControl, 4> kNumberKeys = {{
+    {"ChannelGroup", kGroupEdit},
+    {"PTT Hold", kPttEdit},
+    {"Sleep Wait", kStandbyEdit},
+    {"VOXLevel", kVoxEdit},
+}};
+
+// "SendFrequency" + 7 -> "SendFrequency07".
+std::string channelKey(const char* prefix, int k) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%02d", k);
+    return std::string(prefix) + digits;
+}
+
+}  // namespace
+
+void CLM52RBase::storeFile(ini::IniFile& file) {
+    // Keys go into a new file in the order existing installations write them.
+    const auto& f = form();
+    const std::string s = kSection;
+    file.setInt(s, "ChannelGroup", f.intValue(kGroupEdit));
+    file.setInt(s, "ChannelInterval", f.radio(kSpacing12_5));
+    file.setInt(s, "VoiceStatus", f.radio(kCompanderOn));
+    file.setInt(s, "SendPower", f.radio(kPower0_5W));
+    file.setInt(s, "PTT Hold", f.intValue(kPttEdit));
+    file.setInt(s, "Sleep Wait", f.intValue(kStandbyEdit));
+    file.setInt(s, "VOXLevel", f.intValue(kVoxEdit));
+    for (const auto& [key, id] : kCheckKeys) file.setInt(s, key, f.checked(id) ? 1 : 0);
+    for (const auto& [key, id] : kListKeys) file.setInt(s, key, f.selection(id));
+    for (int k = 1; k <= kChannels; ++k) {
+        file.setText(s, channelKey("SendFrequency", k), f.text(kRows[k - 1].tx));
+    }
+    for (int k = 1; k <= kChannels; ++k) {
+        file.setText(s, channelKey("ReceiveFrequency", k), f.text(kRows[k - 1].rx));
+    }
+    for (int j = 0; j < kFlagCount; ++j) {
+        for (int k = 1; k <= kChannels; ++k) {
+            file.setInt(s, channelKey(kFlagKeys[j], k), f.checked(kRows[k - 1].flags[j]) ? 1 : 0);
+        }
+    }
+    for (int k = 1; k <= kChannels; ++k) {
+        file.setInt(s, channelKey("EncryType", k), state_.chanEncryType[k - 1]);
+    }
+    for (int k = 1; k <= kChannels; ++k) {
+        file.setInt(s, channelKey("HFType", k), state_.chanHFType[k - 1]);
+    }
+}
+
+void CLM52RBase::loadFile(const ini::IniFile& file) {
+    // Every key is read with an empty default: an absent number reads as 0, an absent text as
+    // empty. The controls then show the values.
+    auto& f = form();
+    const std::string s = kSection;
+    for (const auto& [key, id] : kNumberKeys) f.setInt(id, file.getInt(s, key));
+    f.setRadio(kSpacing12_5, file.getInt(s, "ChannelInterval"));
+    f.setRadio(kCompanderOn, file.getInt(s, "VoiceStatus"));
+    f.setRadio(kPower0_5W, file.getInt(s, "SendPower"));
+    for (const auto& [key, id] : kCheckKeys) f.setChecked(id, file.getInt(s, key) != 0);
+    for (const auto& [key, id] : kListKeys) f.setSelection(id, file.getInt(s, key));
+    for (int k = 1; k <= kChannels; ++k) {
+        const ChannelRow& row = kRows[k - 1];
+        f.setText(row.tx, file.getText(s, channelKey("SendFrequency", k)));
+        f.setText(row.rx, file.getText(s, channelKey("ReceiveFrequency", k)));
+        for (int j = 0; j < kFlagCount; ++j) {
+            f.setChecked(row.flags[j], file.getInt(s, channelKey(kFlagKeys[j], k)) != 0);
+        }
+        // One byte each, as the terminal keeps them.
+        state_.chanEncryType[k - 1] = std::uint8_t(file.getInt(s, channelKey("EncryType", k)));
+        state_.chanHFType[k - 1] = std::uint8_t(file.getInt(s, channelKey("HFType", k)));
+    }
+}
+
+}  // namespace rb::families::lm52r

@@ -1,0 +1,38 @@
+#include "families/lm52r/lm52r_container.h"
+
+#include <memory>
+
+#include "families/lm52r/lm52r_base.h"
+#include "families/lm52r/lm52r_train.h"
+#include "families/lm52r/lm52r_user.h"
+
+namespace rb::families::lm52r {
+
+namespace {
+
+engine::ContainerSpec lm52rSpec() {
+    engine::ContainerSpec spec;
+    spec.heading = CLM52R::kHeading;
+    spec.defaultFileName = CLM52R::kDefaultFileName;
+    spec.checksumTest = wire::ChecksumTest::AlwaysCompared;
+    spec.guarded = true;
+    spec.routing = engine::Routing::ByRequestPage;
+    spec.fileButtons = true;
+    spec.baud = CLM52R::kBaud;
+    spec.family = "lm52r";
+    return spec;
+}
+
+}  // namespace
+
+CLM52R::CLM52R(engine::Session& session) : engine::Container(session, lm52rSpec()) {
+    // Tab order is the routing order: requestPage 0, 1, 2.
+    addPage(std::make_unique<CLM52RBase>(session, lm52rState), "基本信息");
+    addPage(std::make_unique<CLM52RUser>(session, lm52rState), "用户信息");
+    addPage(std::make_unique<CLM52RTrain>(session, lm52rState), "列车信息");
+    selectTab(0);  // "基本信息" shows first; the other pages exist, hidden
+}
+
+CLM52RBase& CLM52R::base() { return static_cast<CLM52RBase&>(page(CLM52RBase::kIndex)); }
+
+}  // namespace rb::families::lm52r

@@ -1,0 +1,522 @@
+#include "families/lm52r/lm52r_user.h"
+
+#include <cstdio>
+
+#include "families/hopmap/hop_frames.h"
+#include "wire/codecs.h"
+
+namespace rb::families::lm52r {
+
+using namespace user_ids;
+
+namespace {
+
+constexpr std::uint8_t kVersionRead = 0x99;
+constexpr std::uint8_t kVersionAnswer = 0x9A;
+constexpr std::uint8_t kCommonWrite = 0x20;
+constexpr std::uint8_t kCommonAck = 0x21;
+constexpr std::uint8_t kCommonRead = 0x22;
+constexpr std::uint8_t kCommonAnswer = 0x23;
+constexpr std::uint8_t kIdentityWrite = 0x50;
+constexpr std::uint8_t kIdentityAck = 0x51;
+constexpr std::uint8_t kIdentityRead = 0x52;
+constexpr std::uint8_t kIdentityAnswer = 0x53;
+constexpr std::uint8_t kBindingWrite = 0x28;
+constexpr std::uint8_t kBindingAck = 0x29;
+constexpr std::uint8_t kBindingRead = 0x2A;
+constexpr std::uint8_t kBindingAnswer = 0x2B;
+constexpr std::uint8_t kStandbyWrite = 0x2C;
+constexpr std::uint8_t kStandbyAck = 0x2D;
+constexpr std::uint8_t kStandbyRead = 0x2E;
+constexpr std::uint8_t kStandbyAnswer = 0x2F;
+constexpr std::uint8_t kEncryptWrite = 0x34;
+constexpr std::uint8_t kEncryptAck = 0x35;
+constexpr std::uint8_t kEncryptRead = 0x36;
+constexpr std::uint8_t kEncryptAnswer = 0x37;
+
+constexpr std::uint8_t kRelayOn = 0xF5;
+// Bits of the common flags byte (frame byte 8) that belong to this page.
+constexpr std::uint8_t kBindBit = 0x10;        // 绑定允许
+constexpr std::uint8_t kAllStandbyBit = 0x20;  // 守候全有效
+constexpr std::uint8_t kAuthBit = 0x80;        // 鉴权(使能)
+constexpr std::uint8_t kOwnBits = kBindBit | kAllStandbyBit | kAuthBit;
+
+constexpr std::size_t kSavedCommonSize = 512;
+constexpr std::size_t kNameBytes = 19;
+constexpr std::size_t kOwnerTextBytes = 63;
+constexpr std::size_t kKeyWordBytes = 12;
+constexpr long long kMaxCode = 65535;
+
+constexpr const char* kSection = "TelSet";
+
+std::string twoDigits(int n) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", n);
+    return buf;
+}
+
+// A fixed-width GBK text of a received frame (stops at the first zero byte).
+std::string textField(const wire::FrameView& f, std::size_t first, std::size_t width) {
+    wire::Bytes bytes;
+    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
+    return wire::gbkField(bytes);
+}
+
+// The terminal's version text: bytes 10 up to the checksum, ending at the first zero byte, at
+// most 99 bytes. (Counting byte 1 - 8 bytes would take in the checksum, and a short frame would
+// give a negative length.)
+std::string versionText(const wire::FrameView& f) {
+    std::string raw;
+    for (std::size_t k = 10; k + 1 < f.size() && raw.size() < 99; ++k) {
+        if (f[k] == 0) break;
+        raw.push_back(char(f[k]));
+    }
+    return wire::gbkToUtf8(raw);
+}
+
+const char* flag(bool on) { return on ? "1" : "0"; }
+
+}  // namespace
+
+CLM52RUser::CLM52RUser(engine::Session& session, Lm52rState& state)
+    : Page(session, kIndex),
+      state_(state),
+      hopMap_(session, form(), this),
+      savedCommon_(kSavedCommonSize, 0) {
+    declareForm();
+    bindReadWrite();
+    bindHandlers();
+    for (int id : {kOwnerNameEdit, kOwnerTextEdit, kKeyWordEdit}) acceptedTexts_[id] = "";
+}
+
+// ---- controls ------------------------------------------------------------------------------
+
+void CLM52RUser::bindHandlers() {
+    auto& f = form();
+    f.onClick(kBindAllowedCheck, [this] { showBindingEdits(); });
+    f.onClick(kSelectAllCheck, [this] {
+        const bool on = form().checked(kSelectAllCheck);
+        for (int g = 1; g <= 16; ++g) showStandbySelection(g, on);
+    });
+    for (int g = 1; g <= 16; ++g) {
+        f.onClick(kStandbyChecks[g - 1],
+                  [this, g] { showStandbySelection(g, form().checked(kStandbyChecks[g - 1])); });
+    }
+    // Byte-limited texts: an edit that reaches the limit gets its previous text back.
+    f.onChange(kOwnerNameEdit, [this] { guardTextBytes(kOwnerNameEdit, kNameBytes + 1); });
+    f.onChange(kOwnerTextEdit, [this] { guardTextBytes(kOwnerTextEdit, kOwnerTextBytes + 1); });
+    f.onChange(kKeyWordEdit, [this] { guardTextBytes(kKeyWordEdit, kKeyWordBytes + 1); });
+    f.onChange(kKeyParamEdit, [this] { clampCode(kKeyParamEdit, 0, kMaxCode); });
+    for (int id : kBindingEdits) f.onChange(id, [this, id] { clampCode(id, 0, kMaxCode); });
+    for (int id : kStandbyEdits) f.onChange(id, [this, id] { clampCode(id, 0, kMaxCode); });
+
+    f.onClick(kEncryptSetButton, [this] { OnEncryptSet(); });
+    f.onClick(kEncryptReadButton, [this] { OnEncryptRead(); });
+    f.onClick(hopmap::kReadButton, [this] { OnHopRead(); });
+    f.onClick(hopmap::kSetButton, [this] { OnHopSet(); });
+}
+
+void CLM52RUser::guardTextBytes(int editId, std::size_t limitBytes) {
+    const std::string& text = form().text(editId);
+    if (wire::gbkLength(text) >= limitBytes) {
+        form().setText(editId, acceptedTexts_[editId]);
+    } else {
+        acceptedTexts_[editId] = text;
+    }
+}
+
+void CLM52RUser::clampCode(int editId, long long lo, long long hi) {
+    const std::string& text = form().text(editId);
+    if (text.empty()) return;
+    const long long v = wire::parseLong(text);
+    if (v < lo) form().setInt(editId, lo);
+    if (v > hi) form().setInt(editId, hi);
+}
+
+void CLM52RUser::setGuardedText(int editId, const std::string& text) {
+    form().setText(editId, text);
+    acceptedTexts_[editId] = text;
+}
+
+void CLM52RUser::showBindingEdits() {
+    const bool on = form().checked(kBindAllowedCheck);
+    for (int id : kBindingEdits) form().enable(id, on);
+}
+
+void CLM52RUser::showStandbySelection(int group, bool on) {
+    form().setChecked(kStandbyChecks[group - 1], on);
+    form().enable(kStandbyEdits[group - 1], on);
+}
+
+void CLM52RUser::resetFields() {
+    auto& f = form();
+    f.setText(kCategoryEdit, "");
+    f.setText(kIdentityEdit, "");
+    setGuardedText(kOwnerNameEdit, "");
+    setGuardedText(kOwnerTextEdit, "");
+    f.setChecked(kRelayCheck, false);
+    f.setChecked(kAuthCheck, true);
+    f.setText(kKeyParamEdit, "0");
+    setGuardedText(kKeyWordEdit, "");
+    for (int id : kBindingEdits) f.setText(id, "");
+    for (int g = 1; g <= 16; ++g) {
+        f.setText(kStandbyEdits[g - 1], "");
+        showStandbySelection(g, false);
+    }
+}
+
+// ---- requests --------------------------------------------------------------------------------
+
+void CLM52RUser::sendFirstRead() { sendVersionRead(); }
+
+void CLM52RUser::sendFirstWrite() { sendCommonRead(); }
+
+void CLM52RUser::sendVersionRead() { send(wire::frame96(kVersionRead, {0x00, 0x01})); }
+
+void CLM52RUser::sendCommonRead() { send(wire::frame96(kCommonRead)); }
+
+void CLM52RUser::sendCommonWrite() {
+    // The terminal's own bytes 6-15, with only this page's bits of the flags byte replaced.
+    wire::Bytes payload{0x00, 0x01};
+    payload.insert(payload.end(), savedCommon_.begin() + 6, savedCommon_.begin() + 16);
+    std::uint8_t bits = 0;
+    if (form().checked(kBindAllowedCheck)) bits |= kBindBit;
+    if (form().checked(kAllStandbyCheck)) bits |= kAllStandbyBit;
+    if (form().checked(kAuthCheck)) bits |= kAuthBit;
+    std::uint8_t& flags = payload[2 + (8 - 6)];
+    flags = std::uint8_t((flags & ~kOwnBits) | bits);
+    send(wire::frame96(kCommonWrite, payload));
+}
+
+void CLM52RUser::sendIdentityRead() { send(wire::frame96(kIdentityRead)); }
+
+bool CLM52RUser::sendIdentityWrite() {
+    const auto& f = form();
+    const long long identity = wire::parseLong(f.text(kIdentityEdit));
+    if (identity < 0 || identity > kMaxCode) return refuse("身份码设置错误,请设为0-65535!");
+    const std::string& name = f.text(kOwnerNameEdit);
+    if (wire::gbkLength(name) > kNameBytes) return refuse("机主姓名设置错误,请设为0-19位!");
+    const std::string& text = f.text(kOwnerTextEdit);
+    if (wire::gbkLength(text) > kOwnerTextBytes) {
+        return refuse("机主身份信息设置错误,请设为0-63位!");
+    }
+    wire::Bytes payload{0x00, 0x00};
+    wire::putU24be(payload, std::uint32_t(identity));
+    wire::putGbkField(payload, name, kNameBytes);
+    wire::putGbkField(payload, text, kOwnerTextBytes);
+    send(wire::frame96(kIdentityWrite, payload));
+    return true;
+}
+
+void CLM52RUser::sendBindingRead() { send(wire::frame96(kBindingRead)); }
+
+bool CLM52RUser::sendBindingWrite() {
+    wire::Bytes payload{0x00, 0x01};
+    for (int k = 1; k <= 16; ++k) {
+        // An empty code goes out as 0.
+        const std::string& text = form().text(kBindingEdits[k - 1]);
+        const long long code = wire::parseLong(text);
+        if (!text.empty() && (code < 0 || code > kMaxCode)) {
+            return refuse(twoDigits(k) + "信道绑定号码设置错误,请设为0-65535!");
+        }
+        wire::putU16be(payload, std::uint32_t(text.empty() ? 0 : code));
+    }
+    send(wire::frame96(kBindingWrite, payload));
+    return true;
+}
+
+void CLM52RUser::sendStandbyRead() { send(wire::frame96(kStandbyRead)); }
+
+bool CLM52RUser::sendStandbyWrite() {
+    const auto& f = form();
+    const long long category = wire::parseLong(f.text(kCategoryEdit));
+    if (category < 1 || category > 4) return refuse("系统类别设置错误,请设为1-4!");
+    wire::Bytes codes;
+    for (int g = 1; g <= 16; ++g) {
+        const long long code = wire::parseLong(f.text(kStandbyEdits[g - 1]));
+        if (code < 0 || code > kMaxCode) {
+            return refuse(twoDigits(g) + "信道守候组设置错误,请设为0-65535!");
+        }
+        wire::putU16be(codes, std::uint32_t(code));
+    }
+    // Selection: high byte bit 7 = group 16 ... bit 0 = group 9; low byte bit 7 = group 8 ...
+    // bit 0 = group 1.
+    std::uint16_t selection = 0;
+    for (int g = 1; g <= 16; ++g) {
+        if (f.checked(kStandbyChecks[g - 1])) selection |= std::uint16_t(1u << (g - 1));
+    }
+    wire::Bytes payload{0x00, 0x01, std::uint8_t(f.checked(kRelayCheck) ? kRelayOn : 0x00)};
+    wire::putU16be(payload, selection);
+    payload.push_back(std::uint8_t(category - 1));
+    wire::putU16be(payload, std::uint32_t(wire::parseLong(f.text(kIdentityEdit))));
+    payload.insert(payload.end(), codes.begin(), codes.end());
+    send(wire::frame96(kStandbyWrite, payload));
+    return true;
+}
+
+bool CLM52RUser::refuse(const std::string& text) {
+    ++session().activity.messages;
+    session().activity.lastFailure = text;
+    session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
+                                                  engine::Buttons::Ok, this});
+    return false;
+}
+
+// ---- encryption --------------------------------------------------------------------------------
+
+void CLM52RUser::OnEncryptSet() {
+    beginRequest();
+    const auto& f = form();
+    const long long scheme = wire::parseLong(f.text(kSchemeEdit));
+    if (scheme < 0 || scheme > 15) {
+        refuse("加密方案设置错误,请设为0-15!");
+        return;
+    }
+    const long long key = wire::parseLong(f.text(kKeyParamEdit));
+    if (key < 0 || key > kMaxCode) {
+        refuse("密钥参数设置错误,请设为0-65535!");
+        return;
+    }
+    const std::string& keyWord = f.text(kKeyWordEdit);
+    if (wire::gbkLength(keyWord) > kKeyWordBytes) {
+        refuse("密钥字设置错误,请设为0-12位!");
+        return;
+    }
+    wire::Bytes payload{0x00, 0x01, std::uint8_t(scheme)};
+    wire::putU16be(payload, std::uint32_t(key));
+    // The key word travels only with key parameter 0; otherwise its field is all zero.
+    wire::putGbkField(payload, key == 0 ? keyWord : std::string(), kKeyWordBytes);
+    send(wire::frame96(kEncryptWrite, payload));
+}
+
+void CLM52RUser::OnEncryptRead() {
+    beginRequest();
+    const int scheme = form().intValue(kSchemeEdit);
+    send(wire::frame96(kEncryptRead, {0x00, 0x01, std::uint8_t(scheme)}));
+}
+
+// ---- hop map -----------------------------------------------------------------------------------
+
+void CLM52RUser::OnHopRead() {
+    beginRequest();
+    form().setText(hopmap::kDataEdit, "");
+    send(hopmap::hopReadRequest(hopMap_.scheme()));
+    hopMap_.clear();
+}
+
+void CLM52RUser::OnHopSet() {
+    beginRequest();
+    if (hopMap_.text().empty() ||
+        !transfer_.start(hopMap_.scheme(), hopMap_.mapLength(), hopMap_.values())) {
+        showMessage("请加载或生成跳频图数据!");
+        return;
+    }
+    // Nothing that reads or writes the terminal starts while chunks are on their way; a button
+    // timer still running from a read would unlock the buttons too early.
+    stopTimer(engine::kButtonTimer);
+    form().enable({readButton(), writeButton()}, false);
+    hopMap_.enableButtons(false);
+    sendNextHopChunk();
+}
+
+void CLM52RUser::sendNextHopChunk() {
+    const wire::Bytes frame = transfer_.takeNextChunk();
+    startTimer(hopmap::kChunkTimer, hopmap::kChunkTimeout);
+    send(frame, /*expectAnswer=*/false);
+}
+
+void CLM52RUser::endHopTransfer() {
+    transfer_.finish();
+    stopTimer(hopmap::kChunkTimer);
+    hopMap_.enableButtons(true);
+    form().enable({readButton(), writeButton()}, true);
+}
+
+void CLM52RUser::onHopAck(const wire::FrameView& f) {
+    // An acknowledgement after the transfer ended (it timed out) must not report success.
+    if (!transfer_.running()) return;
+    stopTimer(hopmap::kChunkTimer);
+    reportOnly(f, "跳频图设置成功");
+    if (transfer_.hasMoreChunks()) {
+        sendNextHopChunk();
+    } else {
+        endHopTransfer();
+    }
+}
+
+void CLM52RUser::OnTimer(int id) {
+    if (id != hopmap::kChunkTimer) return;
+    stopTimer(hopmap::kChunkTimer);
+    if (!transfer_.running()) return;
+    // A chunk the terminal did not take: the map is incomplete, so the transfer stops here.
+    endHopTransfer();
+    auto& a = session().activity;
+    a.awaitingAnswer = false;
+    a.lastFailure = engine::kFailedStatus;
+    ++a.failures;
+    session().statusBar.SetText(2, engine::kFailedStatus);
+    session().prompter.info(engine::kFailedBox, engine::kInfoCaption, this);
+}
+
+// ---- answers -----------------------------------------------------------------------------------
+
+void CLM52RUser::reportOnly(const wire::FrameView& answer, const std::string& text) {
+    session().AppendTrace(answer.code(), "\r\n" + text + "!");
+    session().statusBar.SetText(2, text);
+    session().activity.lastSuccess = text;
+}
+
+void CLM52RUser::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kVersionAnswer:
+            session().statusBar.SetText(1, versionText(f));
+            reportSuccess(f, "读取版本信息成功");
+            sendCommonRead();
+            break;
+        case kCommonAnswer:
+            onCommonParams(f);
+            break;
+        case kIdentityAnswer:
+            onIdentity(f);
+            reportSuccess(f, "身份信息读取成功");
+            sendBindingRead();
+            break;
+        case kBindingAnswer:
+            onBindings(f);
+            reportSuccess(f, "绑定号码读取成功");
+            sendStandbyRead();
+            break;
+        case kStandbyAnswer:
+            onStandby(f);
+            reportSuccess(f, "信道守候组读取成功");
+            break;
+        case kCommonAck:
+            reportSuccess(f, "公共参数设置成功");
+            sendIdentityWrite();
+            break;
+        case kIdentityAck:
+            reportSuccess(f, "身份信息设置成功");
+            sendBindingWrite();
+            break;
+        case kBindingAck:
+            reportSuccess(f, "信道绑定码设置成功");
+            sendStandbyWrite();
+            break;
+        case kStandbyAck:
+            reportSuccess(f, "信道守候组设置成功");
+            break;
+        case kEncryptAck:
+            reportSuccess(f, "加密方式设置成功");
+            break;
+        case kEncryptAnswer:
+            onEncryption(f);
+            reportSuccess(f, "加密方式读取成功");
+            break;
+        case hopmap::kHopWriteAck:
+            onHopAck(f);
+            break;
+        case hopmap::kHopReadAnswer:
+            hopMap_.append(hopmap::decodeHopAnswer(f).items);
+            reportSuccess(f, "跳频图读取成功");
+            break;
+        default:
+            break;
+    }
+}
+
+void CLM52RUser::onCommonParams(const wire::FrameView& f) {
+    savedCommon_.assign(kSavedCommonSize, 0);
+    for (std::size_t k = 0; k < f.size() && k < kSavedCommonSize; ++k) savedCommon_[k] = f[k];
+    // The common parameters belong to the base page: only the trace, no status text.
+    session().AppendTrace(f.code(), "\r\n公共参数读取成功!");
+    stopTimer(engine::kResponseTimer);
+    if (modeFlag() == 1) {
+        modeFlag() = 0;
+        sendCommonWrite();
+        return;
+    }
+    const std::uint8_t flags = f[8];
+    form().setChecked(kAuthCheck, flags & kAuthBit);
+    form().setChecked(kBindAllowedCheck, flags & kBindBit);
+    form().setChecked(kAllStandbyCheck, flags & kAllStandbyBit);
+    showBindingEdits();
+    sendIdentityRead();
+}
+
+void CLM52RUser::onIdentity(const wire::FrameView& f) {
+    setGuardedText(kOwnerNameEdit, textField(f, 9, kNameBytes));
+    setGuardedText(kOwnerTextEdit, textField(f, 28, kOwnerTextBytes));
+}
+
+void CLM52RUser::onBindings(const wire::FrameView& f) {
+    // The category shares byte 6 with the high byte of channel 1's code.
+    form().setInt(kCategoryEdit, f[6] / 16 + 1);
+    for (int k = 1; k <= 16; ++k) {
+        form().setInt(kBindingEdits[k - 1], f.u16be(6 + 2 * std::size_t(k - 1)));
+    }
+}
+
+void CLM52RUser::onStandby(const wire::FrameView& f) {
+    auto& form = this->form();
+    form.setChecked(kRelayCheck, f[6] == kRelayOn);
+    const std::uint16_t selection = f.u16be(7);
+    for (int g = 1; g <= 16; ++g) showStandbySelection(g, selection & (1u << (g - 1)));
+    form.setInt(kCategoryEdit, f[9] + 1);
+    form.setInt(kIdentityEdit, f.u16be(10));
+    for (int g = 1; g <= 16; ++g) {
+        form.setInt(kStandbyEdits[g - 1], f.u16be(12 + 2 * std::size_t(g - 1)));
+    }
+}
+
+void CLM52RUser::onEncryption(const wire::FrameView& f) {
+    // Only a scheme the field cannot hold changes it (to 15).
+    if (f[6] > 15) form().setInt(kSchemeEdit, 15);
+    const int key = f.u16be(7);
+    form().setInt(kKeyParamEdit, key);
+    setGuardedText(kKeyWordEdit, key == 0 ? textField(f, 9, kKeyWordBytes) : std::string());
+}
+
+// ---- configuration file ----------------------------------------------------------------------
+
+void CLM52RUser::storeFile(ini::IniFile& file) {
+    const auto& f = form();
+    file.setText(kSection, "BaseSite", f.text(kCategoryEdit));
+    file.setText(kSection, "UserCode", f.text(kIdentityEdit));
+    file.setText(kSection, "UserName", f.text(kOwnerNameEdit));
+    file.setText(kSection, "UserInfo", f.text(kOwnerTextEdit));
+    file.setInt(kSection, "EncryptPara", wire::parseLong(f.text(kKeyParamEdit)));
+    file.setText(kSection, "DefineKey", f.text(kKeyWordEdit));
+    file.setRaw(kSection, "Allow Bind", flag(f.checked(kBindAllowedCheck)));
+    file.setRaw(kSection, "All Availability", flag(f.checked(kAllStandbyCheck)));
+    for (int k = 1; k <= 16; ++k) {
+        file.setText(kSection, "ChannelBind" + twoDigits(k), f.text(kBindingEdits[k - 1]));
+    }
+    for (int g = 1; g <= 16; ++g) {
+        const std::string key = "Group" + twoDigits(g);
+        file.setText(kSection, key, f.text(kStandbyEdits[g - 1]));
+        file.setRaw(kSection, key + "Sel", flag(f.checked(kStandbyChecks[g - 1])));
+    }
+}
+
+void CLM52RUser::loadFile(const ini::IniFile& file) {
+    auto& f = form();
+    f.setText(kCategoryEdit, file.getText(kSection, "BaseSite"));
+    f.setText(kIdentityEdit, file.getText(kSection, "UserCode"));
+    setGuardedText(kOwnerNameEdit, file.getText(kSection, "UserName"));
+    setGuardedText(kOwnerTextEdit, file.getText(kSection, "UserInfo"));
+    f.setInt(kKeyParamEdit, file.getInt(kSection, "EncryptPara"));
+    setGuardedText(kKeyWordEdit, file.getText(kSection, "DefineKey"));
+    f.setChecked(kBindAllowedCheck, file.getInt(kSection, "Allow Bind") != 0);
+    f.setChecked(kAllStandbyCheck, file.getInt(kSection, "All Availability") != 0);
+    showBindingEdits();
+    for (int k = 1; k <= 16; ++k) {
+        f.setText(kBindingEdits[k - 1], file.getText(kSection, "ChannelBind" + twoDigits(k)));
+    }
+    for (int g = 1; g <= 16; ++g) {
+        const std::string key = "Group" + twoDigits(g);
+        f.setText(kStandbyEdits[g - 1], file.getText(kSection, key));
+        showStandbySelection(g, file.getInt(kSection, key + "Sel") != 0);
+    }
+}
+
+}  // namespace rb::families::lm52r

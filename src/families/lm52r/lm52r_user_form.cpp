@@ -1,0 +1,76 @@
+// The form of the LM52R user page: its controls with their opening values, and its layout.
+#include <cstdio>
+
+#include "families/lm52r/lm52r_user.h"
+
+namespace rb::families::lm52r {
+
+using namespace engine::layout;
+using namespace user_ids;
+
+namespace {
+std::string twoDigits(int n) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", n);
+    return buf;
+}
+}  // namespace
+
+void CLM52RUser::declareForm() {
+    auto& f = form();
+    f.addEdit(kCategoryEdit, 0, "1");
+    f.addSpin(kCategorySpin, kCategoryEdit, 1, 4);
+    f.addEdit(kIdentityEdit, 5, "0");
+    f.addEdit(kOwnerNameEdit);
+    f.addMultiEdit(kOwnerTextEdit);
+    f.addCheck(kRelayCheck, "中转台标志", false);
+    f.addCheck(kAuthCheck, "鉴权(使能)", true);
+    f.addCheck(kBindAllowedCheck, "绑定允许", false);
+    f.addCheck(kAllStandbyCheck, "守候全有效", false);
+    for (int k = 0; k < 16; ++k) f.addEdit(kBindingEdits[k]).enabled = false;
+    for (int g = 0; g < 16; ++g) {
+        f.addCheck(kStandbyChecks[g], "守候组" + twoDigits(g + 1) + ":", false);
+        f.addEdit(kStandbyEdits[g]).enabled = false;
+    }
+    f.addCheck(kSelectAllCheck, "选择全部守候组", false);
+    f.addEdit(kSchemeEdit, 0, "0");
+    f.addSpin(kSchemeSpin, kSchemeEdit, 0, 15);
+    f.addEdit(kKeyParamEdit, 0, "0");
+    f.addEdit(kKeyWordEdit);
+    f.addButton(kEncryptReadButton, "读取");
+    f.addButton(kEncryptSetButton, "设置");
+    hopMap_.declare();
+    f.addButton(engine::kReadButton, "读取数据");
+    f.addButton(engine::kWriteButton, "写录数据");
+    f.setLayout(formLayout());
+}
+
+engine::LayoutItem CLM52RUser::formLayout() const {
+    engine::LayoutItem identity =
+        group("", grid(2, {label("系统类别:"), row({ctl(kCategoryEdit), ctl(kCategorySpin)}),
+                           label("身份码:"), ctl(kIdentityEdit), label("机主姓名:"),
+                           ctl(kOwnerNameEdit), label("机主身份信息:"), ctl(kOwnerTextEdit)}));
+    engine::LayoutItem switches = row({ctl(kRelayCheck), ctl(kAuthCheck), ctl(kBindAllowedCheck),
+                                       ctl(kAllStandbyCheck), ctl(kSelectAllCheck)});
+
+    std::vector<engine::LayoutItem> bindings;
+    for (int k = 0; k < 16; ++k) {
+        bindings.push_back(label(twoDigits(k + 1) + "信道绑定号码:"));
+        bindings.push_back(ctl(kBindingEdits[k]));
+    }
+    std::vector<engine::LayoutItem> standby;
+    for (int g = 0; g < 16; ++g) {
+        standby.push_back(ctl(kStandbyChecks[g]));
+        standby.push_back(ctl(kStandbyEdits[g]));
+    }
+    engine::LayoutItem encryption =
+        group("", grid(2, {label("加密方案:"), row({ctl(kSchemeEdit), ctl(kSchemeSpin)}),
+                           label("密钥参数:"), ctl(kKeyParamEdit), label("定义密钥:"),
+                           ctl(kKeyWordEdit), ctl(kEncryptReadButton), ctl(kEncryptSetButton)}));
+
+    return column({row({column({identity, switches}), encryption, hopMap_.layout()}),
+                   row({grid(8, bindings), grid(8, standby)}),
+                   row({stretch(), ctl(engine::kReadButton), ctl(engine::kWriteButton)})});
+}
+
+}  // namespace rb::families::lm52r
