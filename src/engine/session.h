@@ -25,7 +25,7 @@ public:
     std::function<void(int part)> changed;
 
 private:
-    std::array<std::string, 3> parts_{"状态信息", "", ""};
+    std::array<std::string, 3> parts_{"", "", "状态信息"};
 };
 
 // Where per-user files live. Each can be overridden by an environment variable (for tests):
