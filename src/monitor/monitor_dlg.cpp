@@ -1,0 +1,117 @@
+#include "monitor/monitor_dlg.h"
+
+#include "monitor/hex_input.h"
+#include "monitor/monitor_ids.h"
+
+namespace rb::monitor {
+
+using namespace monitor_ids;
+
+void CMonitorDlg::declareForm(engine::FormModel& f) {
+    namespace l = engine::layout;
+    f.addButton(kClearTrace, "清空显示");
+    f.addButton(kStopTrace, "停止显示");
+    f.addButton(kCloseWindow, "关闭窗口");
+    f.addMultiEdit(kSendBox);
+    f.addButton(kClearSend, "清空");
+    f.addCombo(kHistory, {});
+    f.addButton(kSend, "发送");
+    f.addButton(kSave, "保存");
+    f.addButton(kConfigure, "配置");
+    f.addButton(kRun, "运行");
+    // The trace box (2084) sits above this form; the window places it.
+    f.setLayout(l::column({
+        l::row({l::ctl(kClearTrace), l::ctl(kStopTrace), l::stretch(), l::ctl(kCloseWindow)}),
+        l::row({l::label("示例(十六进制):7e 00 80 80"), l::stretch(), l::ctl(kClearSend)}),
+        l::ctl(kSendBox),
+        l::ctl(kHistory),
+        l::row({l::ctl(kSend), l::ctl(kSave), l::ctl(kConfigure), l::ctl(kRun)}),
+    }));
+}
+
+CMonitorDlg::CMonitorDlg(engine::Session& session)
+    : session_(session), history_(session.paths.historyFile), runner_(session, autoReply_) {
+    declareForm(form_);
+    form_.onClick(kClearTrace, [this] { OnClearTrace(); });
+    form_.onClick(kStopTrace, [this] { OnStopTrace(); });
+    form_.onClick(kCloseWindow, [this] {
+        if (hideRequested) hideRequested();
+    });
+    form_.onClick(kClearSend, [this] { form_.setText(kSendBox, ""); });
+    form_.onChange(kHistory, [this] {
+        const int sel = form_.selection(kHistory);
+        if (sel >= 0) form_.setText(kSendBox, form_.items(kHistory)[std::size_t(sel)]);
+    });
+    form_.onClick(kSend, [this] { OnSend(); });
+    form_.onClick(kSave, [this] { OnSave(); });
+    form_.onClick(kConfigure, [this] { OnConfigure(); });
+    form_.onClick(kRun, [this] { RunReplyList(); });
+    runner_.running = [this](bool on) { form_.enable(kSendBox, !on); };
+
+    reloadHistory();
+    session_.attachMonitor(
+        [this](std::uint8_t code, const std::string& text) { AppendTrace(code, text); });
+}
+
+CMonitorDlg::~CMonitorDlg() { session_.attachMonitor(nullptr); }
+
+std::string CMonitorDlg::caption() const {
+    return std::string(kCaption) + "(Port:" + portLabel_ + ")";
+}
+
+void CMonitorDlg::AppendTrace(std::uint8_t code, const std::string& text) {
+    auto update = trace_.append(text);
+    if (!update) return;  // stopped: the text is lost
+    if (traceChanged) traceChanged(*update);
+    if (triggersAutoReply(autoReply_, code, text)) RunReplyList();
+}
+
+void CMonitorDlg::OnClearTrace() {
+    trace_.clear();
+    if (traceChanged) traceChanged(TraceUpdate{true, {}});
+}
+
+void CMonitorDlg::OnStopTrace() {
+    trace_.setStopped(!trace_.stopped());
+    form_.setText(kStopTrace, trace_.stopped() ? "继续显示" : "停止显示");
+}
+
+void CMonitorDlg::OnSend() {
+    const std::string text = trimBlanks(form_.text(kSendBox));
+    if (characterCount(text) > kMaxSendText) {
+        session_.prompter.info(kTooLongText, "提示", this);
+        return;
+    }
+    const wire::Bytes bytes = pairsToBytes(text, session_.prompter);
+    // Written whether or not the bytes form a frame; a closed port sends nothing but the trace
+    // still shows what was asked for.
+    session_.theComm.Write(bytes);
+    session_.AppendTrace(0, session_.tool.FormatSendTrace(bytes));
+}
+
+void CMonitorDlg::OnSave() {
+    if (!history_.add(form_.text(kSendBox))) return;
+    showHistory();
+    std::string error;
+    if (!history_.save(&error)) session_.prompter.info("历史记录保存失败:" + error, "提示", this);
+}
+
+void CMonitorDlg::OnConfigure() {
+    {
+        CShowSet dlg(autoReply_, history_.path(), session_.prompter, portLabel_);
+        if (showDialog) showDialog(dlg);
+    }
+    // The dialog may have deleted history entries.
+    reloadHistory();
+}
+
+void CMonitorDlg::RunReplyList() { runner_.RunReplyList(); }
+
+void CMonitorDlg::reloadHistory() {
+    history_.load();
+    showHistory();
+}
+
+void CMonitorDlg::showHistory() { form_.setItems(kHistory, history_.entries()); }
+
+}  // namespace rb::monitor

@@ -1,0 +1,57 @@
+#include "monitor/trace_log.h"
+
+namespace rb::monitor {
+
+namespace {
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+std::size_t characterCount(const std::string& utf8) {
+    std::size_t n = 0;
+    for (char c : utf8) {
+        if (!isContinuationByte(c)) ++n;
+    }
+    return n;
+}
+
+std::string dropCharacters(const std::string& utf8, std::size_t n) {
+    std::size_t i = 0;
+    while (i < utf8.size() && n > 0) {
+        ++i;
+        while (i < utf8.size() && isContinuationByte(utf8[i])) ++i;
+        --n;
+    }
+    return utf8.substr(i);
+}
+
+std::string asciiUpper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    }
+    return text;
+}
+
+std::optional<TraceUpdate> TraceLog::append(const std::string& text) {
+    if (stopped_) return std::nullopt;
+    std::string t = text;
+    // Every trace text starts with a line break; the first one in the box is not wanted.
+    if (log_.empty() && characterCount(t) > 2) t = dropCharacters(t, 2);
+    TraceUpdate update;
+    if (chars_ > kTraceLimit) {
+        log_.clear();
+        chars_ = 0;
+        update.cleared = true;
+    }
+    t = asciiUpper(std::move(t));
+    log_ += t;
+    chars_ += characterCount(t);
+    update.appended = std::move(t);
+    return update;
+}
+
+void TraceLog::clear() {
+    log_.clear();
+    chars_ = 0;
+}
+
+}  // namespace rb::monitor
