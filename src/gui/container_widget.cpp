@@ -1,0 +1,69 @@
+#include "gui/container_widget.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "families/lm52r/lm52r_base.h"
+
+namespace rb::gui {
+
+FormDialog::FormDialog(engine::FormModel& model, const QString& caption, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(caption);
+    view_ = new FormView(model);
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(view_);
+}
+
+ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runModal,
+                                 QWidget* parent)
+    : QWidget(parent), container_(container), runModal_(std::move(runModal)) {
+    namespace l = engine::layout;
+    std::vector<engine::LayoutItem> head = {l::ctl(engine::kHeadingLabel), l::stretch()};
+    if (container_.spec().fileButtons) {
+        head.push_back(l::ctl(engine::kOpenFileButton));
+        head.push_back(l::ctl(engine::kStoreFileButton));
+    }
+    auto* heading = new FormView(container_.form(), l::row(std::move(head)));
+
+    tabs_ = new QTabWidget;
+    for (std::size_t i = 0; i < container_.pageCount(); ++i) {
+        engine::Page& page = container_.page(i);
+        auto* view = new FormView(page.form());
+        pages_.push_back(view);
+        // A page keeps its own size in the top-left corner of its tab, as a dialog page does.
+        auto* holder = new QWidget;
+        auto* holderBox = new QVBoxLayout(holder);
+        holderBox->setContentsMargins(4, 4, 4, 4);
+        holderBox->addWidget(view, 0, Qt::AlignLeft | Qt::AlignTop);
+        tabs_->addTab(holder, QString::fromStdString(container_.caption(i)));
+        hookPageDialogs(page);
+    }
+    tabs_->setCurrentIndex(int(container_.currentTab()));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0) container_.selectTab(std::size_t(index));
+    });
+
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(heading);
+    box->addWidget(tabs_);
+}
+
+void ContainerWidget::hookPageDialogs(engine::Page& page) {
+    using families::lm52r::CChannelParamDlg;
+    if (auto* base = dynamic_cast<families::lm52r::CLM52RBase*>(&page)) {
+        base->showDialog = [this](CChannelParamDlg& dlg) {
+            FormDialog d(dlg.form(), QString::fromUtf8(CChannelParamDlg::kCaption), this);
+            dlg.closed = [&d](CChannelParamDlg::Result r) {
+                d.done(r == CChannelParamDlg::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
+            };
+            runModal_(d);
+            dlg.closed = nullptr;
+            // Escape or the close box end it like "取消".
+            if (dlg.result() == CChannelParamDlg::Result::Open) dlg.OnCancel();
+        };
+    }
+}
+
+}  // namespace rb::gui

@@ -1,0 +1,353 @@
+#include "gui/form_view.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpacerItem>
+#include <QToolButton>
+#include <set>
+
+namespace rb::gui {
+
+using engine::ControlKind;
+using engine::LayoutItem;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QStringList toStringList(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(int(items.size()));
+    for (const auto& i : items) list << qs(i);
+    return list;
+}
+
+void collectIds(const LayoutItem& item, std::set<int>& ids) {
+    if (item.type == LayoutItem::Type::Control) ids.insert(item.id);
+    for (const auto& c : item.children) collectIds(c, ids);
+}
+
+QString colorSheet(const std::optional<std::uint32_t>& rgb) {
+    if (!rgb) return {};
+    return QStringLiteral("color: #%1;").arg(*rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
+FormView::FormView(engine::FormModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+    const LayoutItem& own = model_.layout();
+    const bool hasLayout = !(own.type == LayoutItem::Type::Column && own.children.empty());
+    if (hasLayout) {
+        build(own);
+    } else {
+        std::vector<LayoutItem> all;
+        for (int id : model_.ids()) all.push_back(engine::layout::ctl(id));
+        build(engine::layout::column(std::move(all)));
+    }
+}
+
+FormView::FormView(engine::FormModel& model, const LayoutItem& layout, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    build(layout);
+}
+
+FormView::~FormView() { model_.removeListener(listener_); }
+
+QWidget* FormView::widget(int id) const {
+    auto it = widgets_.find(id);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void FormView::build(const LayoutItem& root) {
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    if (QWidget* w = buildItem(root)) box->addWidget(w);
+    box->addStretch();
+    for (const auto& [id, w] : widgets_) sync(id);
+    listener_ = model_.addListener([this](int id) {
+        if (widgets_.count(id)) sync(id);
+    });
+}
+
+QWidget* FormView::buildItem(const LayoutItem& item) {
+    switch (item.type) {
+        case LayoutItem::Type::Control:
+            return model_.has(item.id) ? makeControl(item.id) : nullptr;
+        case LayoutItem::Type::Label:
+            return new QLabel(qs(item.text));
+        case LayoutItem::Type::Stretch:
+            return nullptr;
+        case LayoutItem::Type::Row:
+        case LayoutItem::Type::Column: {
+            auto* w = new QWidget;
+            auto* box = new QBoxLayout(item.type == LayoutItem::Type::Row ? QBoxLayout::LeftToRight
+                                                                          : QBoxLayout::TopToBottom,
+                                       w);
+            box->setContentsMargins(0, 0, 0, 0);
+            for (const auto& child : item.children) {
+                if (child.type == LayoutItem::Type::Stretch) {
+                    box->addStretch();
+                } else if (QWidget* cw = buildItem(child)) {
+                    box->addWidget(cw);
+                }
+            }
+            return w;
+        }
+        case LayoutItem::Type::Grid: {
+            auto* w = new QWidget;
+            auto* grid = new QGridLayout(w);
+            grid->setContentsMargins(0, 0, 0, 0);
+            grid->setHorizontalSpacing(6);
+            grid->setVerticalSpacing(2);
+            const int columns = std::max(1, item.columns);
+            for (std::size_t i = 0; i < item.children.size(); ++i) {
+                const int r = int(i) / columns;
+                const int c = int(i) % columns;
+                const LayoutItem& child = item.children[i];
+                if (child.type == LayoutItem::Type::Stretch) {
+                    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), r, c);
+                } else if (QWidget* cw = buildItem(child)) {
+                    // Edits fill their column from the left; everything else sits in the middle.
+                    const bool edit = child.type == LayoutItem::Type::Control &&
+                                      model_.has(child.id) &&
+                                      (model_.control(child.id).kind == ControlKind::Edit ||
+                                       model_.control(child.id).kind == ControlKind::Combo);
+                    grid->addWidget(cw, r, c,
+                                    edit ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+                }
+            }
+            return w;
+        }
+        case LayoutItem::Type::Group: {
+            auto* g = new QGroupBox(qs(item.text));
+            auto* box = new QVBoxLayout(g);
+            box->setContentsMargins(6, 4, 6, 4);
+            for (const auto& child : item.children) {
+                if (QWidget* cw = buildItem(child)) box->addWidget(cw);
+            }
+            return g;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* FormView::makeControl(int id) {
+    if (widgets_.count(id)) return nullptr;  // a control shows once
+    const engine::Control& c = model_.control(id);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+        case ControlKind::Button:
+            w = new QPushButton;
+            break;
+        case ControlKind::CheckBox:
+            w = new QCheckBox;
+            break;
+        case ControlKind::Radio: {
+            auto* r = new QRadioButton;
+            r->setAutoExclusive(false);  // the model keeps one radio of a group checked
+            w = r;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* e = new QLineEdit;
+            if (c.maxLength > 0) {
+                e->setMaxLength(c.maxLength);
+                // A short field gets a width that fits its longest text.
+                if (c.maxLength <= 16) {
+                    const int chars = std::max(c.maxLength, 4) + 2;
+                    e->setMaximumWidth(
+                        e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12);
+                }
+            }
+            w = e;
+            break;
+        }
+        case ControlKind::Spin:
+            w = makeSpinArrows(id);
+            break;
+        case ControlKind::Combo:
+            w = new QComboBox;
+            break;
+        case ControlKind::ListBox: {
+            auto* l = new QListWidget;
+            l->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            w = l;
+            break;
+        }
+        case ControlKind::Static:
+            w = new QLabel;
+            break;
+        case ControlKind::MultiEdit:
+            w = new QPlainTextEdit;
+            break;
+        case ControlKind::Progress:
+            w = new QProgressBar;
+            break;
+    }
+    w->setObjectName(QString::number(id));
+    widgets_[id] = w;
+    connectControl(id, w);
+    return w;
+}
+
+QWidget* FormView::makeSpinArrows(int id) {
+    auto* w = new QWidget;
+    auto* box = new QVBoxLayout(w);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    auto* up = new QToolButton;
+    auto* down = new QToolButton;
+    up->setArrowType(Qt::UpArrow);
+    down->setArrowType(Qt::DownArrow);
+    up->setObjectName(QStringLiteral("up"));
+    down->setObjectName(QStringLiteral("down"));
+    for (QToolButton* b : {up, down}) {
+        b->setFixedSize(18, 11);
+        b->setAutoRepeat(true);
+        box->addWidget(b);
+    }
+    QPointer<FormView> self(this);
+    connect(up, &QToolButton::clicked, this, [this, self, id] {
+        model_.spin(id, +1);
+        if (self) afterAction(id);
+    });
+    connect(down, &QToolButton::clicked, this, [this, self, id] {
+        model_.spin(id, -1);
+        if (self) afterAction(id);
+    });
+    return w;
+}
+
+void FormView::connectControl(int id, QWidget* w) {
+    // A handler may close the window that holds this view; nothing is touched after that.
+    auto guard = QPointer<FormView>(this);
+    if (auto* b = qobject_cast<QCheckBox*>(w)) {
+        connect(b, &QCheckBox::clicked, this, [this, guard, id] {
+            model_.click(id);
+            if (guard) afterAction(id);
+        });
+    } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
+        connect(r, &QRadioButton::clicked, this, [this, guard, id] {
+            model_.click(id);
+            if (guard) afterAction(id);
+        });
+    } else if (auto* p = qobject_cast<QPushButton*>(w)) {
+        connect(p, &QPushButton::clicked, this, [this, id] { model_.click(id); });
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        connect(e, &QLineEdit::textEdited, this, [this, guard, id](const QString& text) {
+            model_.type(id, text.toStdString());
+            if (guard) afterAction(id);
+        });
+    } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
+        connect(cb, &QComboBox::activated, this, [this, guard, id](int index) {
+            model_.select(id, index);
+            if (guard) afterAction(id);
+        });
+    } else if (auto* l = qobject_cast<QListWidget*>(w)) {
+        connect(l, &QListWidget::currentRowChanged, this, [this, guard, id](int row) {
+            if (syncing_) return;
+            model_.select(id, row);
+            if (guard) afterAction(id);
+        });
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+        connect(m, &QPlainTextEdit::textChanged, this, [this, m, id] {
+            if (syncing_) return;
+            model_.type(id, m->toPlainText().toStdString());
+        });
+    }
+}
+
+void FormView::afterAction(int id) {
+    if (widgets_.count(id)) sync(id);
+}
+
+void FormView::sync(int id) {
+    QWidget* w = widget(id);
+    if (!w || !model_.has(id)) return;
+    const engine::Control& c = model_.control(id);
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    {
+        QSignalBlocker block(w);
+        const QString text = qs(c.text);
+        switch (c.kind) {
+            case ControlKind::Button:
+                static_cast<QPushButton*>(w)->setText(text);
+                break;
+            case ControlKind::CheckBox:
+            case ControlKind::Radio: {
+                auto* b = static_cast<QAbstractButton*>(w);
+                b->setText(text);
+                b->setChecked(c.value != 0);
+                break;
+            }
+            case ControlKind::Edit: {
+                auto* e = static_cast<QLineEdit*>(w);
+                if (e->text() != text) e->setText(text);
+                e->setReadOnly(c.readOnly);
+                break;
+            }
+            case ControlKind::Spin:
+                break;
+            case ControlKind::Combo: {
+                auto* cb = static_cast<QComboBox*>(w);
+                const QStringList items = toStringList(c.items);
+                QStringList shown;
+                for (int i = 0; i < cb->count(); ++i) shown << cb->itemText(i);
+                if (shown != items) {
+                    cb->clear();
+                    cb->addItems(items);
+                }
+                cb->setCurrentIndex(c.value);
+                break;
+            }
+            case ControlKind::ListBox: {
+                auto* l = static_cast<QListWidget*>(w);
+                const QStringList items = toStringList(c.items);
+                QStringList shown;
+                for (int i = 0; i < l->count(); ++i) shown << l->item(i)->text();
+                if (shown != items) {
+                    l->clear();
+                    l->addItems(items);
+                }
+                l->setCurrentRow(c.value);
+                if (c.value < 0) l->clearSelection();
+                break;
+            }
+            case ControlKind::Static:
+                static_cast<QLabel*>(w)->setText(text);
+                break;
+            case ControlKind::MultiEdit: {
+                auto* m = static_cast<QPlainTextEdit*>(w);
+                if (m->toPlainText() != text) m->setPlainText(text);
+                m->setReadOnly(c.readOnly);
+                break;
+            }
+            case ControlKind::Progress: {
+                auto* p = static_cast<QProgressBar*>(w);
+                p->setRange(c.min, c.max);
+                p->setValue(c.value);
+                break;
+            }
+        }
+        if (const QString sheet = colorSheet(c.color); w->styleSheet() != sheet) {
+            w->setStyleSheet(sheet);
+        }
+        w->setEnabled(c.enabled);
+        w->setHidden(!c.visible);
+    }
+    syncing_ = wasSyncing;
+}
+
+}  // namespace rb::gui

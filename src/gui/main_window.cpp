@@ -1,0 +1,438 @@
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "families/catalog/catalog.h"
+#include "gui/access_code_dialog.h"
+#include "gui/container_widget.h"
+#include "gui/monitor_window.h"
+#include "gui/port_dialog.h"
+#include "sim/terminal.h"
+
+namespace rb::gui {
+
+using namespace main_ids;
+
+namespace {
+
+constexpr int kLm52rIndex = 1;  // the type shown at start-up
+
+// The trunking container serves two list entries; the LM520W one in its relay layout.
+std::string containerKeyOf(const std::string& typeKey) {
+    return typeKey == "lm520w" ? "wz4040" : typeKey;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* parent)
+    : QMainWindow(parent), session_(session), runModal_(std::move(runModal)) {
+    setWindowTitle(QString::fromUtf8(kTitle));
+    exitRequested = [](int code) { QCoreApplication::exit(code); };
+
+    auto* central = new QWidget;
+    auto* box = new QVBoxLayout(central);
+    buildButtons(central);
+    area_ = new QWidget;
+    auto* grid = new QGridLayout(area_);
+    grid->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(area_, 1);
+    setCentralWidget(central);
+    buildMenu();
+    buildStatusBar();
+    // A fresh status bar: no connection yet, "状态信息" in the operation part.
+    session_.statusBar.SetText(0, "");
+    session_.statusBar.SetText(2, "状态信息");
+
+    portDialog_ = new PortDialog(session_, settings_, this);
+    portDialog_->family = [this] { return familyShowing(); };
+    portDialog_->portStateChanged = [this] { OnPortState(); };
+
+    session_.theComm.onStateChanged = [this] { OnPortState(); };
+    session_.theComm.onLost = [this](const std::string& reason) {
+        session_.statusBar.SetText(0, connectionText(false, settings_));
+        session_.prompter.info(reason, "提示", this);
+    };
+}
+
+MainWindow::~MainWindow() {
+    session_.theComm.onStateChanged = nullptr;
+    session_.theComm.onLost = nullptr;
+    session_.statusBar.changed = nullptr;
+    session_.theComm.SetWnd(nullptr);
+    // Windows go before the forms they show.
+    delete monitorWindow_;
+    monitorWindow_ = nullptr;
+    monitor_.reset();
+    for (auto& [key, shown] : shown_) {
+        delete shown.widget;
+        shown.widget = nullptr;
+    }
+    shown_.clear();
+}
+
+// ---- building ------------------------------------------------------------------------------
+
+void MainWindow::buildButtons(QWidget* central) {
+    auto* row = new QHBoxLayout;
+    auto add = [&](int id, const char* text) {
+        auto* b = new QPushButton(QString::fromUtf8(text));
+        b->setObjectName(QString::number(id));
+        row->addWidget(b);
+        return b;
+    };
+    connect(add(kPortSettings, "串口设置"), &QPushButton::clicked, this,
+            [this] { OnPortSettings(); });
+    connect(add(kOpenPort, "打开串口"), &QPushButton::clicked, this, [this] { OnOpenPort(); });
+    connect(add(kClosePort, "关闭串口"), &QPushButton::clicked, this, [this] { OnClosePort(); });
+    connect(add(kMonitor, "监视窗口"), &QPushButton::clicked, this, [this] { openMonitor(); });
+    row->addSpacing(12);
+    row->addWidget(new QLabel(QStringLiteral("终端选择:")));
+    terminalList_ = new QComboBox;
+    terminalList_->setObjectName(QString::number(kTerminalList));
+    for (const auto& t : families::terminalTypes()) {
+        terminalList_->addItem(QString::fromStdString(t.label));
+    }
+    terminalList_->setCurrentIndex(kLm52rIndex);
+    row->addWidget(terminalList_);
+    connect(terminalList_, &QComboBox::activated, this, [this](int index) {
+        showTerminalType(index);
+        setFocus();
+    });
+    row->addSpacing(12);
+    connect(add(kProductionTest, "生产测试"), &QPushButton::clicked, this,
+            [this] { OnProductionTestButton(); });
+    row->addStretch();
+    connect(add(kExit, "退出"), &QPushButton::clicked, this, [this] { close(); });
+
+    // Buttons of older layouts, kept hidden: each shows its type.
+    const struct {
+        int id;
+        const char* text;
+        int index;
+    } hidden[] = {{1410, "QX-7100", 0},
+                  {1411, "LM52R/LM520", 1},
+                  {2413, "LM520W", 2},
+                  {2414, "平调/列调台", 4}};
+    for (const auto& h : hidden) {
+        QPushButton* b = add(h.id, h.text);
+        b->hide();
+        const int index = h.index;
+        connect(b, &QPushButton::clicked, this, [this, index] { showTerminalType(index); });
+    }
+    static_cast<QVBoxLayout*>(central->layout())->addLayout(row);
+}
+
+void MainWindow::buildMenu() {
+    auto item = [this](QMenu* menu, int id, const char* text, std::function<void()> action) {
+        QAction* a = menu->addAction(QString::fromUtf8(text));
+        a->setObjectName(QString::number(id));
+        connect(a, &QAction::triggered, this, std::move(action));
+        return a;
+    };
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("设置(&S)"));
+    item(settings, kMenuPortSettings, "端口设置(&P)", [this] { OnPortSettings(); });
+    item(settings, kMenuMonitor, "监视窗口(&S)", [this] { openMonitor(); });
+    item(settings, kMenuExit, "退  出(&X)", [this] { close(); });
+
+    QMenu* types = menuBar()->addMenu(QStringLiteral("终端选择(&T)"));
+    const struct {
+        int id;
+        const char* text;
+        int index;
+    } typeItems[] = {{32776, "&QX-7100", 0},        {32787, "LM52&R/LM520", 1},
+                     {32801, "L&M520W", 2},         {32803, "网络电台(&W)", 3},
+                     {32805, "列调/平调台(&L)", 4}, {32807, "W&Z-4040集群", 5}};
+    for (const auto& t : typeItems) {
+        const int index = t.index;
+        item(types, t.id, t.text, [this, index] { showTerminalType(index); });
+    }
+    types->addSeparator();
+    item(types, kMenuProductionTest, "生产测试(&P)", [this] { showProductionTest(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    item(help, kMenuAbout, "关于(&A)", [this] { OnAbout(); });
+}
+
+void MainWindow::buildStatusBar() {
+    // Three parts with their right edges at 140 and 530 pixels and the window edge.
+    auto* bar = new QStatusBar;
+    bar->setSizeGripEnabled(false);
+    const int widths[] = {140, 390};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromStdString(session_.statusBar.text(i)));
+        label->setObjectName(QStringLiteral("status%1").arg(i));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        if (i == 0) {
+            // A device path or the simulator names itself at length: the part grows for it.
+            label->setMinimumWidth(widths[i]);
+            bar->addWidget(label);
+        } else if (i == 1) {
+            label->setFixedWidth(widths[i]);
+            bar->addWidget(label);
+        } else {
+            bar->addWidget(label, 1);
+        }
+        statusParts_[i] = label;
+    }
+    setStatusBar(bar);
+    session_.statusBar.changed = [this](int part) {
+        if (part >= 0 && part < 3) {
+            statusParts_[part]->setText(QString::fromStdString(session_.statusBar.text(part)));
+        }
+    };
+}
+
+// ---- start-up ------------------------------------------------------------------------------
+
+bool MainWindow::start(const std::optional<PortSettings>& preset) {
+    bool opened = false;
+    if (preset) {
+        settings_ = *preset;
+        if (settings_.commBaudRate == 0) settings_.commBaudRate = 9600;
+        opened = session_.theComm.Open(settings_.request(familyShowing()));
+        session_.statusBar.SetText(0, connectionText(opened, settings_));
+    }
+    if (!opened) {
+        portDialog_->prepare();
+        if (runModal_(*portDialog_) != QDialog::Accepted) return false;
+    }
+    terminalList_->setCurrentIndex(kLm52rIndex);
+    showTerminalType(kLm52rIndex);
+    OnPortState();
+    return true;
+}
+
+// ---- terminal types ------------------------------------------------------------------------
+
+int MainWindow::terminalIndex() const { return terminalList_->currentIndex(); }
+
+std::string MainWindow::familyShowing() const {
+    if (!activeKey_.empty() && activeKey_ != kProductionTestKey) return activeKey_;
+    const auto& types = families::terminalTypes();
+    const int i = terminalList_->currentIndex();
+    return i >= 0 && i < int(types.size()) ? types[std::size_t(i)].key : std::string();
+}
+
+MainWindow::Shown& MainWindow::ensureShown(const std::string& key, const QString& label) {
+    Shown& s = shown_[key];
+    if (s.widget) return s;
+    s.container = families::makeContainer(key, session_);
+    if (s.container) {
+        s.widget = new ContainerWidget(*s.container, runModal_, area_);
+    } else {
+        // Its pages do not exist yet: the area stays empty but for a note.
+        auto* note =
+            new QLabel(QStringLiteral("%1: 该终端类型的参数页面尚未提供").arg(label), area_);
+        note->setAlignment(Qt::AlignCenter);
+        note->setMinimumSize(360, 120);
+        s.widget = note;
+    }
+    s.widget->setObjectName(QString::fromStdString("area_" + key));
+    static_cast<QGridLayout*>(area_->layout())->addWidget(s.widget, 0, 0, Qt::AlignCenter);
+    s.widget->hide();
+    return s;
+}
+
+void MainWindow::hideAll() {
+    for (auto& [key, s] : shown_) {
+        if (s.widget) s.widget->hide();
+    }
+}
+
+void MainWindow::present(Shown& s) {
+    active_ = s.widget;
+    activeContainer_ = s.container.get();
+    session_.theComm.SetWnd(s.container.get());
+    s.widget->show();
+}
+
+void MainWindow::showTerminalType(int index) {
+    const auto& types = families::terminalTypes();
+    if (index < 0 || index >= int(types.size())) return;
+    const families::TerminalType& type = types[std::size_t(index)];
+    hideAll();
+    if (terminalList_->currentIndex() != index) {
+        QSignalBlocker block(terminalList_);
+        terminalList_->setCurrentIndex(index);
+    }
+    if (type.key == "lm520w") session_.lm520wMode = 1;
+    if (type.key == "wz4040") session_.lm520wMode = 0;
+    const std::string key = containerKeyOf(type.key);
+    Shown& s = ensureShown(key, QString::fromStdString(type.label));
+    activeKey_ = type.key;
+    present(s);
+    followFamily(type.key);
+}
+
+void MainWindow::followFamily(const std::string& family) {
+    // The built-in simulated terminal stands for the type that shows: switch it along.
+    auto& comm = session_.theComm;
+    if (!comm.IsOpen() || !comm.lastRequest.isSimulator() || comm.lastRequest.family == family) {
+        return;
+    }
+    const auto known = sim::terminalFamilies();
+    if (std::find(known.begin(), known.end(), family) == known.end()) return;
+    engine::PortRequest r = comm.lastRequest;
+    r.family = family;
+    const bool ok = comm.Open(r);
+    session_.statusBar.SetText(0, connectionText(ok, settings_));
+}
+
+void MainWindow::OnProductionTestButton() {
+    QPushButton* b = button(kProductionTest);
+    if (b->text() == QStringLiteral("生产测试")) {
+        b->setText(QStringLiteral("终端设置"));
+        showProductionTest();
+    } else {
+        b->setText(QStringLiteral("生产测试"));
+        showTerminalType(terminalList_->currentIndex());
+    }
+}
+
+void MainWindow::showProductionTest() {
+    hideAll();
+    auto it = shown_.find(kProductionTestKey);
+    if (it == shown_.end() || !it->second.widget) {
+        session_.monitorAccessFlag = false;
+        if (!askAccessCode(false)) return;
+    }
+    Shown& s = ensureShown(kProductionTestKey, QStringLiteral("生产测试"));
+    activeKey_ = kProductionTestKey;
+    present(s);
+}
+
+ContainerWidget* MainWindow::containerWidget(const std::string& key) const {
+    auto it = shown_.find(key);
+    return it == shown_.end() ? nullptr : qobject_cast<ContainerWidget*>(it->second.widget);
+}
+
+// ---- access code and monitor ---------------------------------------------------------------
+
+bool MainWindow::askAccessCode(bool forMonitor) {
+    session_.monitorAccessFlag = forMonitor;
+    AccessCodeDialog d(session_, this);
+    const bool ok = runModal_(d) == QDialog::Accepted;
+    session_.monitorAccessFlag = false;
+    return ok;
+}
+
+void MainWindow::openMonitor() {
+    if (!askAccessCode(true)) return;
+    showMonitorWindow();
+}
+
+void MainWindow::showMonitorWindow() {
+    if (!monitor_) {
+        monitor_ = std::make_unique<monitor::CMonitorDlg>(session_);
+        monitor_->setPortLabel(settings_.label());
+        monitorWindow_ = new MonitorWindow(*monitor_, runModal_, this);
+        monitorWindow_->setAttribute(Qt::WA_ShowWithoutActivating);
+        monitorWindow_->closedByTitleBar = [this] { centreOnDesktop(); };
+    }
+    placeMonitor();
+    monitorWindow_->show();
+    activateWindow();
+}
+
+void MainWindow::placeMonitor() {
+    // Main window and monitor side by side, the pair centred on the desktop.
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    if (!s) return;
+    const QRect desk = s->availableGeometry();
+    const QRect mainFrame = frameGeometry();
+    const int monitorWidth = monitorWindow_->frameGeometry().width();
+    const int x = desk.x() + (desk.width() - mainFrame.width() - monitorWidth) / 2;
+    move(std::max(desk.x(), x), pos().y());
+    const QRect placed = frameGeometry();
+    monitorWindow_->move(placed.right() + 1, placed.top());
+    monitorWindow_->resize(monitorWindow_->width(), height());
+}
+
+void MainWindow::centreOnDesktop() {
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    if (!s) return;
+    const QRect desk = s->availableGeometry();
+    move(desk.x() + (desk.width() - frameGeometry().width()) / 2, pos().y());
+}
+
+// ---- the port ------------------------------------------------------------------------------
+
+void MainWindow::OnPortSettings() {
+    portDialog_->prepare();
+    runModal_(*portDialog_);
+}
+
+void MainWindow::OnOpenPort() {
+    const bool ok = session_.theComm.Open(settings_.request(familyShowing()));
+    session_.theComm.SetWnd(activeContainer_);
+    if (!ok) {
+        if (!session_.theComm.lastError().empty()) {
+            session_.prompter.info(session_.theComm.lastError(), "提示", this);
+        }
+        if (!session_.prompter.confirm("是否脱机工作?", "连接失败", this)) {
+            exitRequested(0);
+            return;
+        }
+    }
+    OnPortState();
+    session_.statusBar.SetText(0, connectionText(ok, settings_));
+}
+
+void MainWindow::OnClosePort() {
+    session_.theComm.Close();
+    OnPortState();
+}
+
+void MainWindow::OnPortState() {
+    const bool open = session_.theComm.IsOpen();
+    button(kOpenPort)->setEnabled(!open);
+    button(kClosePort)->setEnabled(open);
+    if (monitor_) {
+        monitor_->setPortLabel(settings_.label());
+        monitorWindow_->refreshCaption();
+    }
+}
+
+// ---- the rest ------------------------------------------------------------------------------
+
+void MainWindow::OnAbout() {
+    QDialog d(this);
+    d.setWindowTitle(QStringLiteral("关于..."));
+    auto* box = new QVBoxLayout(&d);
+    box->addWidget(new QLabel(QStringLiteral("RadioBench\n数字对讲终端配置与生产测试工具")));
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    box->addWidget(buttons);
+    runModal_(d);
+}
+
+QString MainWindow::statusText(int part) const {
+    return part >= 0 && part < 3 ? statusParts_[part]->text() : QString();
+}
+
+QPushButton* MainWindow::button(int id) const {
+    return findChild<QPushButton*>(QString::number(id));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The exit button, the close box and "退  出(&X)" end the program at once.
+    event->accept();
+    exitRequested(0);
+}
+
+}  // namespace rb::gui

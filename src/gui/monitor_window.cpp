@@ -1,0 +1,66 @@
+#include "gui/monitor_window.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "gui/container_widget.h"
+#include "monitor/monitor_ids.h"
+
+namespace rb::gui {
+
+MonitorWindow::MonitorWindow(monitor::CMonitorDlg& monitor, ModalRunner runModal, QWidget* parent)
+    : QDialog(parent), monitor_(monitor), runModal_(std::move(runModal)) {
+    trace_ = new QPlainTextEdit;
+    trace_->setObjectName(QString::number(monitor::monitor_ids::kTraceBox));
+    trace_->setReadOnly(true);
+    trace_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    trace_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    trace_->setPlainText(QString::fromStdString(monitor_.trace().text()).remove(QLatin1Char('\r')));
+
+    view_ = new FormView(monitor_.form());
+    if (QWidget* send = view_->widget(monitor::monitor_ids::kSendBox)) send->setMaximumHeight(70);
+
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(trace_, 1);
+    box->addWidget(view_);
+    resize(430, 560);
+
+    monitor_.traceChanged = [this](const monitor::TraceUpdate& u) { appendTrace(u); };
+    monitor_.hideRequested = [this] { hide(); };
+    monitor_.showDialog = [this](monitor::CShowSet& dlg) {
+        FormDialog d(dlg.form(), QString::fromStdString(dlg.caption()), this);
+        d.resize(560, 360);
+        runModal_(d);
+    };
+    refreshCaption();
+}
+
+MonitorWindow::~MonitorWindow() {
+    monitor_.traceChanged = nullptr;
+    monitor_.hideRequested = nullptr;
+    monitor_.showDialog = nullptr;
+}
+
+void MonitorWindow::refreshCaption() { setWindowTitle(QString::fromStdString(monitor_.caption())); }
+
+void MonitorWindow::appendTrace(const monitor::TraceUpdate& update) {
+    if (update.cleared) trace_->clear();
+    if (update.appended.empty()) return;
+    QString text = QString::fromStdString(update.appended);
+    text.remove(QLatin1Char('\r'));
+    QTextCursor end(trace_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    trace_->verticalScrollBar()->setValue(trace_->verticalScrollBar()->maximum());
+}
+
+void MonitorWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+    if (closedByTitleBar) closedByTitleBar();
+}
+
+}  // namespace rb::gui

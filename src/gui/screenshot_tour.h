@@ -1,0 +1,16 @@
+// A fixed walk through the windows that saves each as a PNG (QWidget::grab, so the pictures do
+// not depend on a window manager): the main window after a read of the LM52R base page with the
+// monitor open, its other tabs, a type not built yet, the monitor, the port dialog, the access-code
+// dialog, the auto-reply configuration and the channel dialog. Ends the program when done.
+#pragma once
+
+#include <QString>
+
+namespace rb::gui {
+
+class MainWindow;
+
+// `readWaitMs`: how long the read chain gets before the pictures are taken.
+void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs = 3000);
+
+}  // namespace rb::gui
