@@ -1,0 +1,33 @@
+// radiobench-cli: each subcommand registers itself from src/cli.
+//
+// Exit statuses: what the subcommand returns (src/cli/exit_status.h); any mistake in the
+// arguments is 2.
+#include <CLI/CLI.hpp>
+
+#include "cli/chain_command.h"
+#include "cli/exit_status.h"
+#include "cli/frame_command.h"
+#include "cli/ports_command.h"
+#include "cli/send_command.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"RadioBench command line"};
+    app.require_subcommand(1);
+
+    rb::cli::addFrameCommand(app);
+    rb::cli::addPortsCommand(app);
+    rb::cli::addReadCommand(app);
+    rb::cli::addWriteCommand(app);
+    rb::cli::addSendCommand(app);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::RuntimeError& e) {
+        return e.get_exit_code();  // a subcommand's own status
+    } catch (const CLI::ParseError& e) {
+        // --help prints and ends with 0; every other parse error is a usage error.
+        const int rc = app.exit(e);
+        return rc == 0 ? 0 : rb::cli::kExitUsage;
+    }
+    return 0;
+}

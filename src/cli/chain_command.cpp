@@ -1,0 +1,192 @@
+#include "cli/chain_command.h"
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "cli/chain_runner.h"
+#include "cli/exit_status.h"
+#include "cli/terminal_choice.h"
+#include "families/catalog/catalog.h"
+#include "ini/ini_file.h"
+
+namespace rb::cli {
+
+namespace {
+
+enum class Direction { Read, Write };
+
+int exitStatusOf(const ChainResult& result) {
+    switch (result.outcome) {
+        case ChainOutcome::Done:
+            return kExitDone;
+        case ChainOutcome::TimedOut:
+            return kExitTerminalFailed;
+        case ChainOutcome::Stopped:
+            return kExitStopped;
+        case ChainOutcome::Declined:
+            return kExitUsage;
+        case ChainOutcome::PortLost:
+            return kExitPortUnavailable;
+    }
+    return kExitTerminalFailed;
+}
+
+// Why the file to store into cannot be written, found before any terminal is asked anything.
+std::optional<std::string> outputProblem(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (path.empty()) return "no file named";
+    if (fs::is_directory(path, ec)) return "is a directory";
+    fs::path dir = fs::path(path).parent_path();
+    if (dir.empty()) dir = ".";
+    if (!fs::is_directory(dir, ec)) return "folder " + dir.string() + " does not exist";
+    if (::access(dir.c_str(), W_OK) != 0) return "folder " + dir.string() + " is not writable";
+    // Storing keeps every other line of an existing file, so it must be readable.
+    ini::IniFile existing;
+    std::string error;
+    if (!existing.loadIfExists(path, &error)) return error;
+    return std::nullopt;
+}
+
+// Index of each page that takes part in the file and has the chain asked for, in tab order.
+std::vector<std::size_t> chainPages(engine::Container& container, Direction direction) {
+    std::vector<std::size_t> out;
+    const auto filePages = container.filePages();
+    for (std::size_t i = 0; i < container.pageCount(); ++i) {
+        engine::Page& page = container.page(i);
+        bool inFile = false;
+        for (engine::Page* p : filePages) inFile = inFile || p == &page;
+        const bool hasChain =
+            direction == Direction::Read ? page.hasReadChain() : page.hasWriteChain();
+        if (inFile && hasChain) out.push_back(i);
+    }
+    return out;
+}
+
+int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err,
+                    Direction direction) {
+    const std::string command = direction == Direction::Read ? "read" : "write";
+    std::string error;
+    const auto type = chooseTerminalType(options.type, error);
+    if (!type) {
+        err << command << ": " << error << '\n';
+        return kExitUsage;
+    }
+    const std::string name = command + " " + type->key;
+
+    if (direction == Direction::Read) {
+        if (auto problem = outputProblem(options.file)) {
+            err << name << ": cannot write " << options.file << ": " << *problem << '\n';
+            return kExitFileError;
+        }
+    } else {
+        ini::IniFile probe;
+        if (!probe.load(options.file, &error)) {
+            err << name << ": cannot read " << options.file << ": " << error << '\n';
+            return kExitFileError;
+        }
+    }
+
+    TerminalSession terminal(runtime, err, options.port.trace, options.confirm);
+    std::unique_ptr<engine::Container> container =
+        families::makeContainer(type->key, terminal.session());
+    if (!container) {
+        terminal.note(name + ": terminal type is not built yet");
+        return kExitUsage;
+    }
+    const auto pages = chainPages(*container, direction);
+    if (pages.empty()) {
+        terminal.note(name + ": no page of this terminal type takes part in a file");
+        return kExitUsage;
+    }
+
+    if (direction == Direction::Write) {
+        if (!container->loadFile(options.file, false)) {
+            terminal.note(name + ": cannot read " + options.file);
+            return kExitFileError;
+        }
+        terminal.note("文件打开成功!");
+    }
+
+    if (int rc = terminal.openPort(name, options.port, type->key, type->baud); rc != kExitDone)
+        return rc;
+    terminal.session().theComm.SetWnd(container.get());
+
+    ChainRunner runner(terminal.session(), *container, terminal.prompter(), runtime.waiter());
+    runner.onProgress = [&terminal](const std::string& text) { terminal.note(text); };
+    for (std::size_t index : pages) {
+        const ChainResult result =
+            direction == Direction::Read ? runner.runRead(index) : runner.runWrite(index);
+        if (!result.ok()) {
+            terminal.note(name + ": " + describe(result));
+            return exitStatusOf(result);
+        }
+    }
+
+    if (direction == Direction::Read) {
+        // Only now, with every chain done, does the file change (atomically).
+        if (!container->storeFile(options.file, false)) {
+            terminal.note(name + ": cannot write " + options.file);
+            return kExitFileError;
+        }
+        terminal.note("文件保存成功!");
+    }
+    return kExitDone;
+}
+
+void addChainCommand(CLI::App& app, Direction direction) {
+    const bool read = direction == Direction::Read;
+    auto opts = std::make_shared<ChainOptions>();
+    CLI::App* cmd = app.add_subcommand(
+        read ? "read" : "write",
+        read ? "Read every page of TYPE that takes part in its file, then store the file"
+             : "Load the file, then write every page of TYPE that takes part in it");
+    cmd->add_option("TYPE", opts->type, "terminal type: " + cliTerminalTypeList())->required();
+    cmd->add_option("-p,--port", opts->port.port, "device path, COMn or sim")->required();
+    cmd->add_option("-b,--baud", opts->port.baud,
+                    "line speed (default: the type's own, 19200 for qx710, wz4040, lm520w, "
+                    "else 9600)")
+        ->check(CLI::PositiveNumber);
+    if (read) {
+        cmd->add_option("-o,--out", opts->file, "configuration file to store (.ini)")->required();
+    } else {
+        cmd->add_option("-i,--in", opts->file, "configuration file to load (.ini)")->required();
+        cmd->add_flag("-y,--yes", opts->confirm.assumeYes,
+                      "answer \"确认写录数据?\" with OK instead of asking");
+    }
+    cmd->add_flag("--trace", opts->port.trace,
+                  "print every frame sent and received on standard error, as the monitor does");
+    cmd->add_option("--sim-faults", opts->port.simFaults,
+                    "make the built-in simulator misbehave: silent, drop=N, delay=MS, corrupt, "
+                    "pace[=BAUD]")
+        ->group("");  // hidden: for tests and demonstrations
+    cmd->callback([opts, direction] {
+        opts->confirm.in = &std::cin;
+        opts->confirm.interactive = stdinIsInteractive();
+        auto runtime = makeQtRuntime();
+        const int rc = runChainCommand(*opts, *runtime, std::cerr, direction);
+        if (rc != kExitDone) throw CLI::RuntimeError(rc);
+    });
+}
+
+}  // namespace
+
+int runReadCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err) {
+    return runChainCommand(options, runtime, err, Direction::Read);
+}
+
+int runWriteCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err) {
+    return runChainCommand(options, runtime, err, Direction::Write);
+}
+
+void addReadCommand(CLI::App& app) { addChainCommand(app, Direction::Read); }
+
+void addWriteCommand(CLI::App& app) { addChainCommand(app, Direction::Write); }
+
+}  // namespace rb::cli

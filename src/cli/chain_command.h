@@ -1,0 +1,41 @@
+// `radiobench-cli read` and `radiobench-cli write`: the pages' own read and write chains, run
+// without a window, and the container's file exactly as "存储文件" / "打开文件" handle it.
+//
+//   radiobench-cli read lm52r --port sim --out a.ini
+//       runs the read chain of every page that takes part in the file, in tab order, then
+//       stores the file (section, keys and format of "存储文件"); nothing is written unless
+//       every chain succeeded.
+//   radiobench-cli write lm52r --port /dev/ttyUSB0 --in a.ini --yes
+//       loads the file as "打开文件" does, then runs the write chains of those pages in order;
+//       "确认写录数据?" is asked once on the terminal unless --yes.
+//
+// Progress: one line per answer on standard error (the page's success text). Exit statuses in
+// exit_status.h.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/runtime.h"
+#include "cli/terminal_session.h"
+
+namespace CLI {
+class App;
+}
+
+namespace rb::cli {
+
+struct ChainOptions {
+    std::string type;  // TYPE
+    PortOptions port;
+    std::string file;  // --out for read, --in for write
+    ConfirmOptions confirm;
+};
+
+int runReadCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err);
+int runWriteCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err);
+
+void addReadCommand(CLI::App& app);
+void addWriteCommand(CLI::App& app);
+
+}  // namespace rb::cli

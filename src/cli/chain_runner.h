@@ -1,0 +1,99 @@
+// ChainRunner: runs one page's read or write chain, exactly as its button would, and waits until
+// the chain has ended.
+//
+// A chain has ended
+//  - done: after an answer was handled, no request is awaited and the page's response timer
+//    (timer 1) is not running, that is the page sent nothing more;
+//  - timed out: timer 1 fired ("操作失败"); the step is the last request code sent;
+//  - stopped: the page showed a message box (a validation message such as
+//    "1信道频率设置不正确!"); nothing more is sent;
+//  - declined: the write confirmation "确认写录数据?" was not given;
+//  - port lost: the device went away.
+// A request that arms no timer (the LM52R VOX requests) would leave a silent terminal waiting
+// for ever, so the runner guards such a request itself for kSilentGuard and reports a time-out.
+//
+// The next request goes out from inside the answer's handler, so the chain moves as soon as an
+// answer is decoded; the runner only looks at the state after each frame, timer and box.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/cli_prompter.h"
+#include "cli/event_waiter.h"
+#include "engine/container.h"
+#include "engine/session.h"
+
+namespace rb::cli {
+
+enum class ChainOutcome { Done, TimedOut, Stopped, Declined, PortLost };
+
+struct ChainResult {
+    ChainOutcome outcome = ChainOutcome::Done;
+    std::string page;       // caption of the page ("基本信息")
+    std::uint8_t step = 0;  // the last request code sent (the one that got no answer)
+    bool stepSent = false;  // false when nothing was sent at all
+    std::string message;    // the box text that stopped the chain, or the port's reason
+    int answers = 0;        // answers the page reported during the chain
+
+    bool ok() const { return outcome == ChainOutcome::Done; }
+};
+
+class ChainRunner : public engine::FrameReceiver {
+public:
+    static constexpr engine::Millis kSilentGuard{2000};
+
+    ChainRunner(engine::Session& session, engine::Container& container, CliPrompter& prompter,
+                EventWaiter& waiter);
+    ~ChainRunner() override;
+    ChainRunner(const ChainRunner&) = delete;
+    ChainRunner& operator=(const ChainRunner&) = delete;
+
+    ChainResult runRead(std::size_t pageIndex);
+    ChainResult runWrite(std::size_t pageIndex);
+
+    // One call per answer a page reported, with its success text ("信道频率读取成功"), taken
+    // from the trace line "\r\n" + text + "!" that every answer leaves.
+    std::function<void(const std::string& text)> onProgress;
+
+    // Frames from the port go through the runner to the container, so that the runner sees
+    // the state right after each answer was handled.
+    void OnCommFrame(const wire::FrameSlot& slot) override;
+
+private:
+    enum class Kind { Read, Write };
+    ChainResult run(std::size_t pageIndex, Kind kind);
+    // Looks at the session after something happened; decides whether the chain has ended.
+    void settle();
+    void guardFired();
+
+    engine::Session& session_;
+    engine::Container& container_;
+    CliPrompter& prompter_;
+    EventWaiter& waiter_;
+
+    // The chain in progress.
+    engine::Page* page_ = nullptr;
+    bool running_ = false;
+    bool ended_ = false;
+    ChainResult result_;
+    int failuresAtStart_ = 0;
+    int boxesAtStart_ = 0;
+    bool guardArmed_ = false;
+    bool lost_ = false;
+    std::string lostReason_;
+    // The trace tap stays with the session; it does nothing once the runner is gone.
+    std::shared_ptr<ChainRunner*> self_ = std::make_shared<ChainRunner*>(this);
+};
+
+// The success text of an answer's trace line ("\r\n信道频率读取成功!" -> "信道频率读取成功"),
+// or nothing for any other trace text (frames, "\r\n数据校验不正确!").
+std::optional<std::string> successTextOf(const std::string& traceText);
+
+// "基本信息: no answer to request 0x16 (操作失败)" and the like, for the command's last line.
+std::string describe(const ChainResult& result);
+
+}  // namespace rb::cli

@@ -1,0 +1,50 @@
+// CliPrompter: the message boxes of the pages, on a terminal. Information boxes are printed on
+// standard error ("提示: 1信道频率设置不正确!"); the write confirmation "确认写录数据?" is
+// answered by --yes, or asked once on the terminal when standard input is one, and the answer
+// holds for every page of the command. File choosers never open: the command line names its
+// files itself.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "engine/prompter.h"
+
+namespace rb::cli {
+
+class CliPrompter : public engine::Prompter {
+public:
+    // `in` is where a confirmation is read from when `interactive`; null never asks.
+    CliPrompter(std::ostream& err, std::istream* in, bool assumeYes, bool interactive);
+
+    engine::Answer message(const engine::MessageBox& box) override;
+    std::optional<std::string> chooseFile(const engine::FileChoice& choice) override;
+
+    // Information boxes shown so far, and the text of the latest.
+    int shown() const { return shown_; }
+    const std::string& lastText() const { return lastText_; }
+    // The user (or the lack of --yes) refused a confirmation.
+    bool declined() const { return declined_; }
+
+    // Called after every box, once it has been answered (the chain runner wakes up on it).
+    std::function<void(const engine::MessageBox&)> onMessage;
+
+private:
+    engine::Answer askConfirmation(const engine::MessageBox& box);
+
+    std::ostream& err_;
+    std::istream* in_;
+    bool assumeYes_;
+    bool interactive_;
+    std::optional<engine::Answer> confirmed_;  // the first confirmation's answer, kept
+    bool declined_ = false;
+    int shown_ = 0;
+    std::string lastText_;
+};
+
+// True when standard input is a terminal a person can answer on.
+bool stdinIsInteractive();
+
+}  // namespace rb::cli

@@ -1,0 +1,130 @@
+// The small pieces the commands are made of: names of types and ports, the fault list, the
+// trace's monitor format, success lines and the confirmation on a terminal.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/chain_runner.h"
+#include "cli/cli_prompter.h"
+#include "cli/sim_fault_option.h"
+#include "cli/terminal_choice.h"
+#include "cli/trace_printer.h"
+
+namespace rb::cli {
+namespace {
+
+TEST(CliPiecesTest, PortNames) {
+    struct Case {
+        std::string text;
+        bool ok;
+        unsigned number;
+        std::string device;
+    };
+    const Case cases[] = {
+        {"sim", true, 0, "sim"},
+        {"SIM", true, 0, "sim"},
+        {"COM1", true, 1, ""},
+        {"com12", true, 12, ""},
+        {"COM1024", true, 1024, ""},
+        {"COM0", false, 0, ""},
+        {"COM1025", false, 0, ""},
+        {"COM99999999999", false, 0, ""},
+        {"/dev/ttyUSB0", true, 0, "/dev/ttyUSB0"},
+        {"COMX", true, 0, "COMX"},
+        {"", false, 0, ""},
+    };
+    for (const Case& c : cases) {
+        engine::PortRequest r;
+        std::string error;
+        EXPECT_EQ(parsePort(c.text, 19200, "lm52r", r, error), c.ok) << c.text;
+        if (!c.ok) {
+            EXPECT_FALSE(error.empty());
+            continue;
+        }
+        EXPECT_EQ(r.number, c.number) << c.text;
+        EXPECT_EQ(r.device, c.device) << c.text;
+        EXPECT_EQ(r.baud, 19200);
+        EXPECT_EQ(r.family, "lm52r");
+    }
+}
+
+TEST(CliPiecesTest, TerminalTypesAndTheirSpeeds) {
+    std::string error;
+    const auto lm52r = chooseTerminalType("LM52R", error);
+    ASSERT_TRUE(lm52r);
+    EXPECT_EQ(lm52r->baud, 9600);
+    for (const auto& t : cliTerminalTypes()) {
+        const bool fast = t.key == "qx710" || t.key == "wz4040" || t.key == "lm520w";
+        EXPECT_EQ(t.baud, fast ? 19200 : 9600) << t.key;
+    }
+    EXPECT_EQ(cliTerminalTypeList(), "lm52r, netradio, train, qx710, wz4040, lm520w, protest");
+    EXPECT_FALSE(chooseTerminalType("protest", error));
+    EXPECT_NE(error.find("not built yet"), std::string::npos);
+}
+
+TEST(CliPiecesTest, SimFaultList) {
+    sim::Faults f;
+    std::string error;
+    ASSERT_TRUE(parseSimFaults("silent,drop=3,delay=2500,corrupt,pace=19200", f, error));
+    EXPECT_TRUE(f.silent);
+    EXPECT_EQ(f.dropNth, 3);
+    EXPECT_EQ(f.delay, sim::Micros(2'500'000));
+    EXPECT_TRUE(f.corruptChecksum);
+    EXPECT_TRUE(f.pace);
+    EXPECT_EQ(f.paceBaud, 19200);
+    for (const char* bad : {"loud", "drop", "drop=0", "drop=x", "delay=-1", "silent=1"}) {
+        sim::Faults g;
+        EXPECT_FALSE(parseSimFaults(bad, g, error)) << bad;
+    }
+    sim::Faults none;
+    EXPECT_TRUE(parseSimFaults("", none, error));
+    EXPECT_FALSE(none.silent);
+}
+
+TEST(CliPiecesTest, TraceInTheMonitorsFormat) {
+    std::ostringstream out;
+    TracePrinter printer(out);
+    printer.append(0x99, "\r\n\r\n发送信息(2008-08-11 09:30:05)\r\n96 05 80 99 00 01 8b ");
+    printer.append(0x9a, "\r\n\r\n接收信息(2008-08-11 09:30:05)\r\n96 05 80 9a ");
+    printer.append(0x9a, "\r\n读取版本信息成功!");
+    printer.endLine();
+    printer.endLine();  // a second end adds nothing
+    EXPECT_EQ(out.str(),
+              "\n发送信息(2008-08-11 09:30:05)\n96 05 80 99 00 01 8B "
+              "\n\n接收信息(2008-08-11 09:30:05)\n96 05 80 9A "
+              "\n读取版本信息成功!\n");
+}
+
+TEST(CliPiecesTest, SuccessLinesOfTheTrace) {
+    EXPECT_EQ(successTextOf("\r\n信道频率读取成功!"), "信道频率读取成功");
+    EXPECT_EQ(successTextOf("\r\n公共参数读取成功!"), "公共参数读取成功");
+    for (const char* other :
+         {"\r\n\r\n接收信息(2008-08-11 09:30:05)\r\n96 05 ", "\r\n数据校验不正确!",
+          "\r\n接收数据处理失败!\r\n", "\r\n!", "信道频率读取成功!", ""}) {
+        EXPECT_FALSE(successTextOf(other)) << other;
+    }
+}
+
+TEST(CliPiecesTest, PrompterPrintsBoxesAndKeepsTheFirstAnswer) {
+    std::ostringstream err;
+    std::istringstream typed("yes\nno\n");
+    CliPrompter p(err, &typed, false, true);
+    p.info("1信道频率设置不正确!");
+    EXPECT_EQ(err.str(), "提示: 1信道频率设置不正确!\n");
+    EXPECT_EQ(p.shown(), 1);
+    EXPECT_EQ(p.lastText(), "1信道频率设置不正确!");
+    EXPECT_TRUE(p.confirm("确认写录数据?", "提问"));
+    EXPECT_TRUE(p.confirm("确认写录数据?", "提问"));  // not asked again: "no" is never read
+    EXPECT_FALSE(p.declined());
+    EXPECT_EQ(p.shown(), 1);  // questions are not information boxes
+    EXPECT_FALSE(p.chooseFile({}));
+
+    CliPrompter assume(err, nullptr, true, false);
+    EXPECT_TRUE(assume.confirm("确认写录数据?", "提问"));
+    CliPrompter script(err, nullptr, false, false);
+    EXPECT_FALSE(script.confirm("确认写录数据?", "提问"));
+    EXPECT_TRUE(script.declined());
+}
+
+}  // namespace
+}  // namespace rb::cli

@@ -1,0 +1,50 @@
+// A manual-clock runtime whose built-in simulator is one terminal for the whole test, so that
+// what one command writes the next command reads back (each "sim" open normally starts a
+// terminal fresh from the factory).
+#pragma once
+
+#include <memory>
+
+#include "cli/runtime.h"
+#include "link/link_opener.h"
+#include "link/sim_link.h"
+#include "sim/lm52r_terminal.h"
+
+namespace rb::testing {
+
+// Hands every request to a terminal that lives elsewhere.
+class BorrowedTerminal : public sim::Terminal {
+public:
+    explicit BorrowedTerminal(sim::Terminal& t) : t_(t) {}
+    std::vector<wire::Bytes> answer(const wire::FrameView& request) override {
+        return t_.answer(request);
+    }
+    int baud() const override { return t_.baud(); }
+    std::string family() const override { return t_.family(); }
+
+private:
+    sim::Terminal& t_;
+};
+
+class SharedSimRuntime : public cli::ManualRuntime {
+public:
+    engine::LinkOpener opener(const sim::Faults& faults) override {
+        auto real = link::makeLinkOpener(timers(), faults);
+        return [this, faults, real](const engine::PortRequest& request) {
+            if (!request.isSimulator()) return real(request);
+            ++opens;
+            engine::OpenResult result;
+            auto simLink = std::make_unique<link::SimLink>(
+                std::make_unique<BorrowedTerminal>(terminal), timers(), faults);
+            lastLink = simLink.get();
+            result.link = std::move(simLink);
+            return result;
+        };
+    }
+
+    sim::Lm52rTerminal terminal;
+    int opens = 0;
+    link::SimLink* lastLink = nullptr;  // valid while the command that opened it runs
+};
+
+}  // namespace rb::testing
