@@ -1,0 +1,10 @@
+# End-to-end chain timing against the pacing simulator: in-process and over a pty (radiosim).
+if(RB_WITH_QT AND TARGET rb_cli)
+  add_executable(chain_bench ${CMAKE_CURRENT_LIST_DIR}/chain_bench.cpp)
+  target_include_directories(chain_bench PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(chain_bench PRIVATE rb_cli rb_link rb_families)
+  if(TARGET radiosim)
+    add_dependencies(chain_bench radiosim)
+    target_compile_definitions(chain_bench PRIVATE RB_RADIOSIM_BINARY="$<TARGET_FILE:radiosim>")
+  endif()
+endif()

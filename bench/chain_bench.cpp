@@ -1,0 +1,252 @@
+// End-to-end chain timing: the LM52R base and user read and write chains against the simulated
+// terminal pacing every byte at the line rate (10 bits a byte, 9600 baud, no think time), over
+// the in-process link and over a pseudo-terminal served by radiosim through the real serial
+// port code. For each chain: bytes on the wire, the wire-time limit (bytes x 10 / baud), the
+// measured time (median of --runs) and their ratio. The software adds nothing when the ratio
+// is 1.00; the target is 1.05 or less.
+//
+//   chain_bench [--runs N] [--transport inproc|pty|all] [--radiosim PATH] [--tsv]
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/chain_runner.h"
+#include "cli/cli_prompter.h"
+#include "cli/event_waiter.h"
+#include "engine/link.h"
+#include "engine/session.h"
+#include "families/catalog/catalog.h"
+#include "link/link_opener.h"
+#include "link/qt_timers.h"
+
+namespace {
+
+using namespace rb;
+
+constexpr int kBaud = 9600;
+
+// Counts the bytes that cross the line in either direction.
+class CountingLink : public engine::Link {
+public:
+    explicit CountingLink(std::unique_ptr<engine::Link> inner) : inner_(std::move(inner)) {
+        inner_->setHandlers(
+            [this](wire::ByteSpan b) {
+                received += b.size();
+                deliver(b);
+            },
+            [this](const std::string& reason) { lost(reason); });
+    }
+    bool isOpen() const override { return inner_->isOpen(); }
+    void write(wire::ByteSpan bytes) override {
+        sent += bytes.size();
+        inner_->write(bytes);
+    }
+    void close() override { inner_->close(); }
+
+    std::size_t sent = 0;
+    std::size_t received = 0;
+
+private:
+    std::unique_ptr<engine::Link> inner_;
+};
+
+// radiosim serving a pacing LM52R terminal on a pty.
+class Radiosim {
+public:
+    explicit Radiosim(const std::string& binary) {
+        int fds[2];
+        if (::pipe(fds) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(fds[1], 1);
+            ::close(fds[0]);
+            ::execl(binary.c_str(), binary.c_str(), "lm52r", "--pace", "--delay", "0", nullptr);
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        char c;
+        while (::read(fds[0], &c, 1) == 1 && c != '\n') device_ += c;
+        ::close(fds[0]);
+    }
+    ~Radiosim() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    const std::string& device() const { return device_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string device_;
+};
+
+struct Row {
+    std::string transport;
+    std::string chain;
+    std::size_t bytes = 0;
+    double limitMs = 0;
+    double measuredMs = 0;
+    int exchanges = 0;
+    bool ok = true;
+    std::string note;
+};
+
+double wireLimitMs(std::size_t bytes) { return double(bytes) * 10.0 * 1000.0 / kBaud; }
+
+std::vector<Row> runTransport(const std::string& transport, const std::string& device,
+                              const engine::LinkOpener& baseOpener, engine::Timers& timers,
+                              int runs) {
+    std::vector<Row> rows;
+    std::ostringstream boxes;  // message boxes (none expected) are kept out of the table
+    cli::CliPrompter prompter(boxes, nullptr, /*assumeYes=*/true, false);
+    engine::Session session(timers, prompter, engine::UserPaths::inDirectory("/tmp"));
+    auto container = families::makeContainer("lm52r", session);
+    CountingLink* counter = nullptr;
+    session.theComm.setOpener([&](const engine::PortRequest& request) {
+        engine::OpenResult r = baseOpener(request);
+        if (r.link) {
+            auto counting = std::make_unique<CountingLink>(std::move(r.link));
+            counter = counting.get();
+            r.link = std::move(counting);
+        }
+        return r;
+    });
+    engine::PortRequest request;
+    request.device = device;
+    request.baud = kBaud;
+    request.family = "lm52r";
+    if (!session.theComm.Open(request)) {
+        Row row{transport, "(open)", 0, 0, 0, 0, false, session.theComm.lastError()};
+        rows.push_back(row);
+        return rows;
+    }
+    session.theComm.SetWnd(container.get());
+    cli::QtEventWaiter waiter;
+    cli::ChainRunner runner(session, *container, prompter, waiter);
+
+    struct Chain {
+        const char* name;
+        std::size_t page;
+        bool write;
+    };
+    const Chain chains[] = {{"base read", 0, false},
+                            {"base write", 0, true},
+                            {"user read", 1, false},
+                            {"user write", 1, true}};
+    // Warm up: the first exchange pays for lazy set-up (allocations, the pty's first read).
+    runner.runRead(0);
+    runner.runRead(1);
+    for (const Chain& c : chains) {
+        std::vector<double> times;
+        Row row;
+        row.transport = transport;
+        row.chain = c.name;
+        for (int i = 0; i < runs; ++i) {
+            counter->sent = counter->received = 0;
+            const auto t0 = std::chrono::steady_clock::now();
+            const cli::ChainResult result =
+                c.write ? runner.runWrite(c.page) : runner.runRead(c.page);
+            const auto t1 = std::chrono::steady_clock::now();
+            times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+            row.bytes = counter->sent + counter->received;
+            row.exchanges = result.answers;
+            if (!result.ok()) {
+                row.ok = false;
+                row.note = cli::describe(result);
+            }
+        }
+        std::sort(times.begin(), times.end());
+        row.measuredMs = times[times.size() / 2];
+        row.limitMs = wireLimitMs(row.bytes);
+        rows.push_back(row);
+    }
+    session.theComm.Close();
+    return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = 5;
+    std::string transport = "all";
+    std::string radiosim =
+#ifdef RB_RADIOSIM_BINARY
+        RB_RADIOSIM_BINARY;
+#else
+        "";
+#endif
+    bool tsv = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--runs" && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else if (a == "--transport" && i + 1 < argc) {
+            transport = argv[++i];
+        } else if (a == "--radiosim" && i + 1 < argc) {
+            radiosim = argv[++i];
+        } else if (a == "--tsv") {
+            tsv = true;
+        } else {
+            std::cerr << "usage: chain_bench [--runs N] [--transport inproc|pty|all] "
+                         "[--radiosim PATH] [--tsv]\n";
+            return 2;
+        }
+    }
+
+    QCoreApplication app(argc, argv);
+    link::QtTimers timers;
+    std::vector<Row> rows;
+
+    if (transport == "all" || transport == "inproc") {
+        sim::Faults pacing;
+        pacing.pace = true;
+        pacing.delay = sim::Micros(0);
+        auto r =
+            runTransport("in-process", "sim", link::makeLinkOpener(timers, pacing), timers, runs);
+        rows.insert(rows.end(), r.begin(), r.end());
+    }
+    if (transport == "all" || transport == "pty") {
+        if (radiosim.empty() || ::access(radiosim.c_str(), X_OK) != 0) {
+            rows.push_back({"pty", "(radiosim)", 0, 0, 0, 0, false, "radiosim not found"});
+        } else {
+            Radiosim sim(radiosim);
+            auto r = runTransport("pty+radiosim", sim.device(), link::makeLinkOpener(timers),
+                                  timers, runs);
+            rows.insert(rows.end(), r.begin(), r.end());
+        }
+    }
+
+    bool allOk = true;
+    if (tsv) {
+        for (const Row& r : rows) {
+            std::printf("%s\t%s\t%zu\t%.1f\t%.1f\t%.3f\t%d\t%s\n", r.transport.c_str(),
+                        r.chain.c_str(), r.bytes, r.limitMs, r.measuredMs,
+                        r.limitMs > 0 ? r.measuredMs / r.limitMs : 0.0, r.exchanges,
+                        r.ok ? "ok" : r.note.c_str());
+            allOk = allOk && r.ok;
+        }
+    } else {
+        std::printf("%-13s %-11s %6s %10s %12s %7s %5s\n", "transport", "chain", "bytes",
+                    "limit ms", "measured ms", "ratio", "answ");
+        for (const Row& r : rows) {
+            std::printf("%-13s %-11s %6zu %10.1f %12.1f %7.3f %5d %s\n", r.transport.c_str(),
+                        r.chain.c_str(), r.bytes, r.limitMs, r.measuredMs,
+                        r.limitMs > 0 ? r.measuredMs / r.limitMs : 0.0, r.exchanges,
+                        r.ok ? "" : r.note.c_str());
+            allOk = allOk && r.ok;
+        }
+        std::printf("wire-time limit = bytes x 10 / %d baud; median of %d runs\n", kBaud, runs);
+    }
+    return allOk ? 0 : 1;
+}
