@@ -15,32 +15,14 @@ std::string lower(std::string s) {
     return s;
 }
 
-struct KnownType {
-    const char* key;
-    const char* label;
-    int baud;
-};
-
-// The command line's names; the catalog says which of them are built and at which speed.
-constexpr KnownType kKnownTypes[] = {
-    {"lm52r", "LM52R/LM520", 9600},   {"netradio", "网络电台", 9600},
-    {"train", "平调/列调台", 9600},   {"qx710", "QX-7100", 19200},
-    {"wz4040", "WZ-4040集群", 19200}, {"lm520w", "LM520W", 19200},
-    {"protest", "生产测试", 9600},
-};
-
 }  // namespace
 
 std::vector<CliTerminalType> cliTerminalTypes() {
+    // The main window's terminal types, then the production test, which the command line also
+    // names (it has no entry in the terminal list).
     std::vector<CliTerminalType> out;
-    for (const auto& k : kKnownTypes) {
-        CliTerminalType t{k.key, k.label, k.baud, false};
-        if (const auto* known = families::findTerminalType(k.key)) {
-            t.baud = known->baud;
-            t.built = known->built;
-        }
-        out.push_back(t);
-    }
+    for (const auto& t : families::terminalTypes()) out.push_back({t.key, t.label, t.baud, t.built});
+    out.push_back({"protest", "生产测试", 9600, false});
     return out;
 }
 

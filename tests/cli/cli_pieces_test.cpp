@@ -57,7 +57,7 @@ TEST(CliPiecesTest, TerminalTypesAndTheirSpeeds) {
         const bool fast = t.key == "qx710" || t.key == "wz4040" || t.key == "lm520w";
         EXPECT_EQ(t.baud, fast ? 19200 : 9600) << t.key;
     }
-    EXPECT_EQ(cliTerminalTypeList(), "lm52r, netradio, train, qx710, wz4040, lm520w, protest");
+    EXPECT_EQ(cliTerminalTypeList(), "qx710, lm52r, lm520w, netradio, train, wz4040, protest");
     EXPECT_FALSE(chooseTerminalType("protest", error));
     EXPECT_NE(error.find("not built yet"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/lm52r/lm52r_version.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 
@@ -49,10 +50,6 @@ constexpr std::uint8_t kChannelBeepBit = 0x04;
 constexpr std::uint8_t kPowerOnBeepBit = 0x08;
 constexpr std::uint8_t kBacklightBit = 0x40;
 constexpr std::uint8_t kKeptBitsMask = 0xB0;  // bits 4, 5, 7
-
-// The version text of 0x9A starts at byte 10 and never reaches the checksum.
-constexpr std::size_t kVersionStart = 10;
-constexpr std::size_t kVersionMaxBytes = 99;
 
 // Offsets of channel k's values in the 0x17 and 0x1F answers.
 constexpr std::size_t kFrequencyStart = 6;
@@ -277,15 +274,7 @@ void CLM52RBase::OnFrame(const wire::FrameView& f) {
 }
 
 void CLM52RBase::onVersion(const wire::FrameView& f) {
-    // The text runs from byte 10 up to the byte before the checksum and ends at its first zero
-    // byte; a frame too short to hold any text gives an empty one.
-    const std::size_t end = f.size() > 0 ? f.size() - 1 : 0;  // the checksum's position
-    std::string text;
-    if (end > kVersionStart) {
-        const std::size_t len = std::min(end - kVersionStart, kVersionMaxBytes);
-        text = wire::gbkField(f.bytes().subspan(kVersionStart, len));
-    }
-    session().statusBar.SetText(1, text);
+    session().statusBar.SetText(1, versionText(f));
 }
 
 void CLM52RBase::onCommon(const wire::FrameView& f) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "families/hopmap/hop_frames.h"
+#include "families/lm52r/lm52r_version.h"
 #include "wire/codecs.h"
 
 namespace rb::families::lm52r {
@@ -60,18 +61,6 @@ std::string textField(const wire::FrameView& f, std::size_t first, std::size_t w
     wire::Bytes bytes;
     for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
     return wire::gbkField(bytes);
-}
-
-// The terminal's version text: bytes 10 up to the checksum, ending at the first zero byte, at
-// most 99 bytes. (Counting byte 1 - 8 bytes would take in the checksum, and a short frame would
-// give a negative length.)
-std::string versionText(const wire::FrameView& f) {
-    std::string raw;
-    for (std::size_t k = 10; k + 1 < f.size() && raw.size() < 99; ++k) {
-        if (f[k] == 0) break;
-        raw.push_back(char(f[k]));
-    }
-    return wire::gbkToUtf8(raw);
 }
 
 const char* flag(bool on) { return on ? "1" : "0"; }
