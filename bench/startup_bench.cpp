@@ -1,19 +1,15 @@
 // Cold start of the desktop program to its first shown window, and its peak memory once every
 // terminal type's container has been created, on the offscreen platform.
 //
-// The measuring parent starts this same program as a child (`--child`), which builds the window
-// exactly as radiobench does with `--port sim` and reports through a pipe when the window is
-// exposed; the time runs from just before the child is started, so it covers loading the
-// program and its libraries. The child then shows every terminal type once and reports its peak
-// resident memory.
+// It starts the real program, `radiobench --port sim --startup-report FD`, which reports through
+// a pipe when its window is exposed; the time runs from just before the program is started, so
+// it covers loading the program and its libraries. The program then shows every terminal type
+// once, reports its peak resident memory and quits.
 //
 //   startup_bench [--runs N] [--tsv]        (RB_BENCH_VERBOSE=1 keeps the child's warnings)
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,55 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/session.h"
-#include "gui/main_window.h"
-#include "gui/qt_prompter.h"
-#include "link/link_opener.h"
-#include "link/qt_timers.h"
+#ifndef RB_RADIOBENCH_PATH
+#error "RB_RADIOBENCH_PATH must name the radiobench program"
+#endif
 
 namespace {
-
-long peakKiB() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;  // KiB on Linux
-}
-
-void report(int fd, const std::string& line) {
-    const std::string text = line + "\n";
-    if (::write(fd, text.data(), text.size()) < 0) std::perror("startup_bench");
-}
-
-int child(int argc, char** argv, int fd) {
-    QApplication app(argc, argv);
-    rb::link::QtTimers timers;
-    rb::gui::QtPrompter prompter;
-    rb::engine::Session session(timers, prompter);
-    rb::sim::Faults lineRate;
-    lineRate.pace = true;
-    session.theComm.setOpener(rb::link::makeLinkOpener(timers, lineRate));
-
-    rb::gui::MainWindow window(session);
-    prompter.setWindow(&window);
-    rb::gui::PortSettings sim;
-    sim.device = "sim";
-    sim.commBaudRate = 9600;
-    if (!window.start(sim)) return 1;
-    window.show();
-    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    report(fd, "shown");
-
-    // Every terminal type once (the window creates each container on first use).
-    const int types = 6;
-    for (int i = 0; i < types; ++i) {
-        window.showTerminalType(i);
-        QApplication::processEvents();
-    }
-    report(fd, "peak " + std::to_string(peakKiB()));
-    return 0;
-}
 
 struct Sample {
     double shownMs = 0;
@@ -77,7 +29,7 @@ struct Sample {
     bool ok = false;
 };
 
-Sample measure(const char* self) {
+Sample measure(const char* program) {
     int fds[2];
     Sample s;
     if (::pipe(fds) != 0) return s;
@@ -90,7 +42,7 @@ Sample measure(const char* self) {
             if (std::FILE* null = std::fopen("/dev/null", "w")) ::dup2(::fileno(null), 2);
         }
         const std::string fd = std::to_string(fds[1]);
-        ::execl(self, self, "--child", fd.c_str(), nullptr);
+        ::execl(program, program, "--port", "sim", "--startup-report", fd.c_str(), nullptr);
         ::_exit(127);
     }
     ::close(fds[1]);
@@ -122,9 +74,6 @@ Sample measure(const char* self) {
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (argc == 3 && std::string(argv[1]) == "--child") {
-        return child(1, argv, std::atoi(argv[2]));
-    }
     int runs = 5;
     bool tsv = false;
     for (int i = 1; i < argc; ++i) {
@@ -141,9 +90,9 @@ int main(int argc, char** argv) {
     std::vector<double> shown;
     long peak = 0;
     for (int i = 0; i < runs; ++i) {
-        const Sample s = measure("/proc/self/exe");
+        const Sample s = measure(RB_RADIOBENCH_PATH);
         if (!s.ok) {
-            std::fprintf(stderr, "startup_bench: the child did not show its window\n");
+            std::fprintf(stderr, "startup_bench: radiobench did not show its window\n");
             return 1;
         }
         shown.push_back(s.shownMs);

@@ -10,6 +10,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_prompter.h"
 #include "gui/screenshot_tour.h"
+#include "gui/startup_report.h"
 #include "link/link_opener.h"
 #include "link/qt_timers.h"
 
@@ -49,6 +50,12 @@ int main(int argc, char** argv) {
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Save pictures of the windows into this folder, then quit."),
                       QStringLiteral("dir")});
+    QCommandLineOption startupReport(QStringLiteral("startup-report"),
+                                     QStringLiteral("For the start-up benchmark: report on this "
+                                                    "file descriptor when the window shows."),
+                                     QStringLiteral("fd"));
+    startupReport.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(startupReport);
     parser.process(app);
 
     rb::link::QtTimers timers;
@@ -63,6 +70,9 @@ int main(int argc, char** argv) {
     if (!window.start(presetPort(parser))) return 0;
     window.resize(window.minimumSizeHint());  // as small as the forms allow
     window.show();
+    if (parser.isSet(startupReport)) {
+        return rb::gui::runStartupReport(window, parser.value(startupReport).toInt());
+    }
     if (parser.isSet("screenshot")) rb::gui::runScreenshotTour(window, parser.value("screenshot"));
     return app.exec();
 }
