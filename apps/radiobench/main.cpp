@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     window.resize(window.minimumSizeHint());  // as small as the forms allow
     window.show();
     if (parser.isSet(startupReport)) {
-        return rb::gui::runStartupReport(window, parser.value(startupReport).toInt());
+        rb::gui::startStartupReport(window, parser.value(startupReport).toInt());
     }
     if (parser.isSet("screenshot")) rb::gui::runScreenshotTour(window, parser.value("screenshot"));
     return app.exec();

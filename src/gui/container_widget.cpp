@@ -7,6 +7,10 @@
 
 namespace rb::gui {
 
+namespace {
+constexpr QSize kEmptyPageSize{640, 400};
+}  // namespace
+
 FormDialog::FormDialog(engine::FormModel& model, const QString& caption, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
@@ -27,6 +31,7 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
     auto* heading = new FormView(container_.form(), l::row(std::move(head)));
 
     tabs_ = new QTabWidget;
+    tabs_->setUsesScrollButtons(false);  // every caption shows whole: the window grows for them
     for (std::size_t i = 0; i < container_.pageCount(); ++i) {
         engine::Page& page = container_.page(i);
         auto* view = new FormView(page.form());
@@ -36,6 +41,8 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
         auto* holderBox = new QVBoxLayout(holder);
         holderBox->setContentsMargins(4, 4, 4, 4);
         holderBox->addWidget(view, 0, Qt::AlignLeft | Qt::AlignTop);
+        // A page whose controls do not exist yet still takes the room of a form.
+        if (page.form().ids().empty()) holder->setMinimumSize(kEmptyPageSize);
         tabs_->addTab(holder, QString::fromStdString(container_.caption(i)));
         hookPageDialogs(page);
     }

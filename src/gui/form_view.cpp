@@ -147,9 +147,14 @@ QWidget* FormView::makeControl(int id) {
     const engine::Control& c = model_.control(id);
     QWidget* w = nullptr;
     switch (c.kind) {
-        case ControlKind::Button:
-            w = new QPushButton;
+        case ControlKind::Button: {
+            // In a dialog Qt would make the first button the default one, so that Enter in an
+            // edit (the auto-reply code, say) would press "删除". Form buttons act on clicks only.
+            auto* b = new QPushButton;
+            b->setAutoDefault(false);
+            w = b;
             break;
+        }
         case ControlKind::CheckBox:
             w = new QCheckBox;
             break;

@@ -19,6 +19,7 @@
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
 #include "gui/monitor_window.h"
+#include "gui/pending_container.h"
 #include "gui/port_dialog.h"
 #include "sim/terminal.h"
 
@@ -227,19 +228,16 @@ std::string MainWindow::familyShowing() const {
     return i >= 0 && i < int(types.size()) ? types[std::size_t(i)].key : std::string();
 }
 
-MainWindow::Shown& MainWindow::ensureShown(const std::string& key, const QString& label) {
+MainWindow::Shown& MainWindow::ensureShown(const std::string& key) {
     Shown& s = shown_[key];
     if (s.widget) return s;
     s.container = families::makeContainer(key, session_);
+    if (!s.container) s.container = makePendingContainer(key, session_);
     if (s.container) {
         s.widget = new ContainerWidget(*s.container, runModal_, area_);
     } else {
-        // Its pages do not exist yet: the area stays empty but for a note.
-        auto* note =
-            new QLabel(QStringLiteral("%1: 该终端类型的参数页面尚未提供").arg(label), area_);
-        note->setAlignment(Qt::AlignCenter);
-        note->setMinimumSize(360, 120);
-        s.widget = note;
+        // The production-test page does not exist yet: its area stays empty.
+        s.widget = new QWidget(area_);
     }
     s.widget->setObjectName(QString::fromStdString("area_" + key));
     static_cast<QGridLayout*>(area_->layout())->addWidget(s.widget, 0, 0, Qt::AlignCenter);
@@ -272,7 +270,7 @@ void MainWindow::showTerminalType(int index) {
     if (type.key == "lm520w") session_.lm520wMode = 1;
     if (type.key == "wz4040") session_.lm520wMode = 0;
     const std::string key = containerKeyOf(type.key);
-    Shown& s = ensureShown(key, QString::fromStdString(type.label));
+    Shown& s = ensureShown(key);
     activeKey_ = type.key;
     present(s);
     followFamily(type.key);
@@ -310,7 +308,7 @@ void MainWindow::showProductionTest() {
         session_.monitorAccessFlag = false;
         if (!askAccessCode(false)) return;
     }
-    Shown& s = ensureShown(kProductionTestKey, QStringLiteral("生产测试"));
+    Shown& s = ensureShown(kProductionTestKey);
     activeKey_ = kProductionTestKey;
     present(s);
 }

@@ -102,7 +102,7 @@ private:
     void buildMenu();
     void buildButtons(QWidget* central);
     void buildStatusBar();
-    Shown& ensureShown(const std::string& key, const QString& label);
+    Shown& ensureShown(const std::string& key);
     void hideAll();
     void present(Shown& shown);
     bool askAccessCode(bool forMonitor);

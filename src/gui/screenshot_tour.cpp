@@ -57,7 +57,7 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
             tabs->setCurrentIndex(0);
         }
 
-        // A type whose pages do not exist yet shows its note.
+        // A type whose pages do not exist yet shows its heading, file buttons and tabs.
         window.showTerminalType(0);
         save(window, directory, "main_window_unbuilt_type");
         window.showTerminalType(1);

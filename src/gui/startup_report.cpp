@@ -3,7 +3,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
 #include <QWindow>
 #include <string>
 
@@ -25,19 +27,52 @@ long peakKiB() {
     return usage.ru_maxrss;  // KiB on Linux
 }
 
+// Waits for the window's first exposure, then walks through the terminal types one event-loop
+// turn each, so that every container is built and painted like a user's switch would.
+class StartupReporter : public QObject {
+public:
+    StartupReporter(MainWindow& window, int fd) : QObject(&window), window_(window), fd_(fd) {
+        if (window_.windowHandle()->isExposed()) {
+            QTimer::singleShot(0, this, [this] { shown(); });
+        } else {
+            window_.windowHandle()->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose && !started_) {
+            started_ = true;
+            window_.windowHandle()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { shown(); });
+        }
+        return false;
+    }
+
+private:
+    void shown() {
+        if (!report(fd_, "shown")) {
+            QCoreApplication::exit(1);
+            return;
+        }
+        showType(0);
+    }
+    void showType(int i) {
+        if (i < int(families::terminalTypes().size())) {
+            window_.showTerminalType(i);
+            QTimer::singleShot(0, this, [this, i] { showType(i + 1); });
+            return;
+        }
+        QCoreApplication::exit(report(fd_, "peak " + std::to_string(peakKiB())) ? 0 : 1);
+    }
+
+    MainWindow& window_;
+    int fd_;
+    bool started_ = false;
+};
+
 }  // namespace
 
-int runStartupReport(MainWindow& window, int fd) {
-    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    if (!report(fd, "shown")) return 1;
-    const int types = int(families::terminalTypes().size());
-    for (int i = 0; i < types; ++i) {
-        window.showTerminalType(i);
-        QApplication::processEvents();
-    }
-    return report(fd, "peak " + std::to_string(peakKiB())) ? 0 : 1;
-}
+void startStartupReport(MainWindow& window, int fd) { new StartupReporter(window, fd); }
 
 }  // namespace rb::gui

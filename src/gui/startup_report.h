@@ -7,7 +7,8 @@ namespace rb::gui {
 
 class MainWindow;
 
-// Returns the program's exit status (0 when both reports went out).
-int runStartupReport(MainWindow& window, int fd);
+// Call after the window was shown, then run the event loop: it ends with status 0 when both
+// reports went out, 1 otherwise. Everything happens from the event loop; nothing waits.
+void startStartupReport(MainWindow& window, int fd);
 
 }  // namespace rb::gui

@@ -48,6 +48,9 @@ void ReplyRunner::start() {
 }
 
 void ReplyRunner::tick() {
+    // A warning box of the entry being sent is open (its modal loop runs our timer): the next
+    // entry waits, so that frames go out in the order of the list.
+    if (sending_) return;
     if (next_ < list_.size()) {
         sendEntry(list_[next_++]);
         return;
@@ -62,7 +65,9 @@ void ReplyRunner::tick() {
 }
 
 void ReplyRunner::sendEntry(const std::string& entry) {
+    sending_ = true;
     const wire::Bytes bytes = pairsToBytes(trimBlanks(entry), session_.prompter);
+    sending_ = false;
     session_.theComm.Write(bytes);
     session_.AppendTrace(0, session_.tool.FormatSendTrace(bytes));
 }

@@ -52,6 +52,7 @@ private:
     std::vector<std::string> list_;  // the list of the current run
     std::size_t next_ = 0;
     bool running_ = false;
+    bool sending_ = false;  // an entry is being converted (its warning box may be open)
     int queued_ = 0;
 };
 

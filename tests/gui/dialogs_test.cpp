@@ -95,8 +95,20 @@ TEST_F(MonitorWindowTest, ButtonsHideAndConfigure) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(recentred);
 
+    monitor::MonitorHistory history(session.paths.historyFile);
+    history.add("a1");
+    history.add("b2");
+    ASSERT_TRUE(history.save());
     formAction = [](FormDialog& d) {
-        QTest::keyClicks(d.findChild<QLineEdit*>("1529"), "96");
+        d.show();
+        auto* historyList = d.findChild<QListWidget*>("1519");
+        historyList->setCurrentRow(0);
+        auto* code = d.findChild<QLineEdit*>("1529");
+        QTest::keyClicks(code, "96");
+        // Enter in the code box presses no button (it once deleted the chosen history entry).
+        QTest::keyClick(code, Qt::Key_Return);
+        EXPECT_EQ(historyList->count(), 2);
+        EXPECT_EQ(d.findChild<QListWidget*>("1520")->count(), 0);
         d.findChild<QAbstractButton*>("1528")->click();
         return QDialog::Accepted;
     };

@@ -153,6 +153,14 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     ASSERT_NE(trunking, nullptr);
     EXPECT_TRUE(trunking->isVisibleTo(window.get()));
     EXPECT_EQ(window->terminalIndex(), 2);
+    // Before its pages exist the trunking container already has its heading and four tabs,
+    // and no file buttons.
+    ContainerWidget* cw = window->containerWidget("wz4040");
+    ASSERT_EQ(cw, trunking);
+    EXPECT_EQ(cw->container().spec().heading, "终端类型:WZ-4040集群(串口速率:19200)");
+    EXPECT_EQ(cw->tabs()->count(), 4);
+    EXPECT_EQ(cw->tabs()->tabText(3), "业务控制类(测试使用)");
+    EXPECT_EQ(cw->findChild<QPushButton*>("2088"), nullptr);
 
     auto* list = find<QComboBox>(*window, kTerminalList);
     list->setCurrentIndex(5);
@@ -172,6 +180,8 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     ASSERT_TRUE(window->start());
     window->showTerminalType(3);  // "网络电台"
     QWidget* netradio = window->activeWidget();
+    // Its pages do not exist yet: storing would write an empty file and report it saved.
+    EXPECT_FALSE(find(*netradio, engine::kStoreFileButton)->isEnabled());
 
     codes = {"lotus4"};  // the monitor's code is refused here
     mainButton(kProductionTest)->click();
@@ -187,6 +197,7 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     mainButton(kProductionTest)->click();
     QWidget* proTest = window->activeWidget();
     EXPECT_NE(proTest, netradio);
+    EXPECT_TRUE(proTest->children().isEmpty());  // the page is not built yet: nothing shows
     EXPECT_EQ(accessFlags, (std::vector<bool>{false, false}));
     mainButton(kProductionTest)->click();
     EXPECT_EQ(window->activeWidget(), netradio);

@@ -1,9 +1,11 @@
-// A session on a manual clock with a fake port, a scripted prompter and a private history file.
+// A session on a manual clock, with an open fake port, a scripted prompter, a fixed trace time
+// and a history file of its own.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <cstdio>
+#include <functional>
 #include <string>
 
 #include "engine/prompter.h"
@@ -14,39 +16,39 @@
 
 namespace rb::testing {
 
+// Records boxes like the scripted prompter; `onBox` runs while a box is "open" (a modal loop
+// runs timers meanwhile).
+struct BoxPrompter : engine::ScriptedPrompter {
+    engine::Answer message(const engine::MessageBox& box) override {
+        if (onBox) onBox();
+        return ScriptedPrompter::message(box);
+    }
+    std::function<void()> onBox;
+};
+
 class MonitorFixture : public ::testing::Test {
 protected:
     MonitorFixture()
-        : dir_(makeDir()), session(timers, prompter, engine::UserPaths::inDirectory(dir_)) {
+        : session(timers, prompter, engine::UserPaths::inDirectory(::testing::TempDir())) {
+        const auto* t = ::testing::UnitTest::GetInstance()->current_test_info();
+        session.paths.historyFile += std::string(".") + t->test_suite_name() + "." + t->name();
+        std::remove(session.paths.historyFile.c_str());
         session.tool = wire::CCommTool([] { return std::string("2008-08-11 09:30:05"); });
         session.theComm.setOpener(opener.opener());
         engine::PortRequest r;
         r.device = "fake";
         session.theComm.Open(r);
     }
-    ~MonitorFixture() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-
-    static std::string makeDir() {
-        static int n = 0;
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        auto dir = std::filesystem::path(::testing::TempDir()) /
-                   ("rb_monitor_" + std::string(info->name()) + "_" + std::to_string(++n));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        return dir.string();
-    }
+    ~MonitorFixture() override { std::remove(session.paths.historyFile.c_str()); }
 
     std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    std::string receivedTrace(const wire::Bytes& frame) {
-        return session.tool.FormatRecvTrace(frame);
+    // A received frame, traced as the container traces it.
+    void receive(const wire::Bytes& frame) {
+        session.AppendTrace(frame[3], session.tool.FormatRecvTrace(frame));
     }
 
-    std::string dir_;
     engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
+    BoxPrompter prompter;
     FakeOpener opener;
     engine::Session session;
 };

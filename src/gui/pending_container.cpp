@@ -1,0 +1,68 @@
+#include "gui/pending_container.h"
+
+#include <vector>
+
+namespace rb::gui {
+
+namespace {
+
+// A tab whose page has no controls yet; it ignores every frame.
+class EmptyPage : public engine::Page {
+public:
+    using Page::Page;
+    void OnFrame(const wire::FrameView&) override {}
+};
+
+struct PendingSpec {
+    const char* key;
+    const char* heading;
+    const char* defaultFileName;  // empty: no file buttons
+    int baud;
+    std::vector<const char*> tabs;
+};
+
+const std::vector<PendingSpec>& pendingSpecs() {
+    static const std::vector<PendingSpec> specs = {
+        {"qx710",
+         "终端类型:QX-7100(串口速率:19200)",
+         "QX710",
+         19200,
+         {"本地设置查询", "强制调度类(测试使用)", "业务控制类(测试使用)"}},
+        {"netradio", "终端类型:网络电台(串口速率:9600)", "Network", 9600, {"基本信息", "用户信息"}},
+        {"train", "终端类型:平调/列调台(串口速率:9600)", "Train", 9600, {"基本信息", "用户信息"}},
+        {"wz4040",
+         "终端类型:WZ-4040集群(串口速率:19200)",
+         "",
+         19200,
+         {"基本信息", "用户信息", "强制调度类(测试使用)", "业务控制类(测试使用)"}},
+    };
+    return specs;
+}
+
+}  // namespace
+
+std::unique_ptr<engine::Container> makePendingContainer(const std::string& key,
+                                                        engine::Session& session) {
+    for (const PendingSpec& p : pendingSpecs()) {
+        if (key != p.key) continue;
+        engine::ContainerSpec spec;
+        spec.heading = p.heading;
+        spec.defaultFileName = p.defaultFileName;
+        spec.fileButtons = !spec.defaultFileName.empty();
+        spec.baud = p.baud;
+        spec.family = p.key;
+        auto container = std::make_unique<engine::Container>(session, spec);
+        for (std::size_t i = 0; i < p.tabs.size(); ++i) {
+            container->addPage(std::make_unique<EmptyPage>(session, int(i)), p.tabs[i]);
+        }
+        // No page stores or loads anything yet: a file would be written empty and reported
+        // saved.
+        if (spec.fileButtons) {
+            container->form().enable({engine::kOpenFileButton, engine::kStoreFileButton}, false);
+        }
+        return container;
+    }
+    return nullptr;
+}
+
+}  // namespace rb::gui
