@@ -28,6 +28,10 @@ struct FileChoice {
     std::string filter;            // e.g. "配置文件(*.ini)|*.ini||"
 };
 
+// The application's title: the main window's caption, and the caption of the boxes the
+// identity and frequency checks show.
+inline constexpr const char* kAppTitle = "RadioBench";
+
 // The filter every configuration file chooser uses.
 inline constexpr const char* kIniFilter = "配置文件(*.ini)|*.ini||";
 

@@ -48,7 +48,7 @@ inline constexpr int kMenuAbout = 32777;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kTitle = "RadioBench";
+    static constexpr const char* kTitle = engine::kAppTitle;
     static constexpr const char* kProductionTestKey = "protest";
 
     explicit MainWindow(engine::Session& session, ModalRunner runModal = execModal(),

@@ -32,9 +32,8 @@
 // 0x3A is answered by one 0x3B per chunk in the same layout (at least one frame, also for an
 // empty map): a whole 256-value map does not fit one 0x96 frame, whose length byte ends at 255.
 //
-// Version: 0x9A = 00 01, four reserved bytes, the ASCII version text and a closing zero byte.
-// The base page takes byte1 − 8 bytes from byte 10 as text, which reaches into the checksum;
-// the zero byte ends the text before it.
+// Version: 0x9A = 00 01, four reserved bytes, the ASCII version text (from frame byte 10) and a
+// closing zero byte before the checksum.
 //
 // To give a test a particular terminal state, write the group through answer() like the tool.
 #pragma once

@@ -1,211 +1,143 @@
-// The base page's part of a configuration file: section "TelSet", exact keys, round trips and
-// files written by other installations.
+// Section "TelSet" of a configuration file, written by the base and the user page: a round trip
+// through "存储文件" / "打开文件", and a file written by hand in the documented format.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "families/lm52r/lm52r_user.h"
-#include "ini/ini_file.h"
-#include "lm52r_base_bench.h"
+#include "lm52r_bench.h"
 
-using rb::testing::Lm52rBaseBench;
 using namespace rb;
+using rb::testing::Lm52rBench;
 namespace ids = rb::families::lm52r::base_ids;
-namespace fs = std::filesystem;
+namespace uid = rb::families::lm52r::user_ids;
+namespace hop = rb::families::hopmap;
 
 namespace {
 
-class Lm52rFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("lm52r_file_test_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string readAll(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void writeAll(const std::string& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
+std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
 
-    fs::path dir_;
-};
-
-// Puts a value different from the page's defaults into every filed control.
-void fillEverything(Lm52rBaseBench& b) {
-    auto& f = b.form();
-    f.type(ids::kGroupEdit, "7");
-    f.click(ids::kSpacing12_5);
-    f.click(ids::kCompanderOff);
-    f.click(ids::kPowerLow);
-    f.type(ids::kPttEdit, "12");
-    f.type(ids::kStandbyEdit, "34");
-    f.type(ids::kVoxEdit, "65535");
-    f.click(ids::kBeepPowerOn);            // off
-    f.click(ids::kBeepChannel);            // off; PTT松开 stays on
-    f.setChecked(ids::kBacklight, false);  // hidden: no click
-    f.select(ids::kParityList, 2);
-    f.select(ids::kSpeedList, 0);
-    f.select(ids::kDataBitsList, 4);
-    f.select(ids::kStopBitsList, 1);
-    f.select(ids::kAirSpeedList, 3);
-    for (int k = 1; k <= 16; ++k) {
-        const auto& row = ids::kRows[k - 1];
-        f.type(row.tx, std::to_string(4000000 + 125 * k));
-        f.type(row.rx, std::to_string(3000000 + 250 * k));
-        for (int j = 0; j < 6; ++j) {
-            if ((k + j) % 3 == 0) f.click(row.flags[j]);
-        }
-        b.state().chanEncryType[k - 1] = std::uint8_t(k - 1);
-        b.state().chanHFType[k - 1] = std::uint8_t(k % 4);
+// What a control shows, as its INI value would say it: a text, a check "1" / "0", an index.
+std::string shown(const engine::FormModel& f, int id) {
+    switch (f.control(id).kind) {
+        case engine::ControlKind::CheckBox:
+            return f.checked(id) ? "1" : "0";
+        case engine::ControlKind::Radio:
+            return std::to_string(f.radio(id));
+        case engine::ControlKind::Combo:
+            return std::to_string(f.selection(id));
+        default:
+            return f.text(id);
     }
 }
 
 }  // namespace
 
-TEST_F(Lm52rFile, StoreThenOpenRestoresEveryFieldWithOneResultBoxEach) {
-    const std::string file = path("bench");  // no extension: the chooser adds ".ini"
-    Lm52rBaseBench a;
-    fillEverything(a);
-    a.prompter.files.push_back(file);
-    a.container->form().click(2089);
+TEST(Lm52rFile, StoreThenOpenRestoresBothPagesWithOneBoxEach) {
+    Lm52rBench a;
+    rb::testing::fillEverything(a);
+    a.form(1).type(uid::kKeyParamEdit, "4321");
+    const std::string path = a.dir.file("bench");  // no extension: ".ini" is added
+    a.prompter.files.push_back(path);
+    a.container->form().click(engine::kStoreFileButton);
     ASSERT_EQ(a.prompter.fileChoices.size(), 1u);
-    EXPECT_TRUE(a.prompter.fileChoices[0].save);
-    EXPECT_EQ(a.prompter.fileChoices[0].defaultName, "LM52R");
-    EXPECT_EQ(a.prompter.fileChoices[0].defaultExtension, "ini");
-    EXPECT_EQ(a.prompter.fileChoices[0].filter, "配置文件(*.ini)|*.ini||");
-    EXPECT_EQ(a.prompter.texts(), (std::vector<std::string>{"文件保存成功!"}));
-    ASSERT_TRUE(fs::exists(file + ".ini"));
+    const auto& choice = a.prompter.fileChoices[0];
+    EXPECT_TRUE(choice.save);
+    EXPECT_EQ(choice.defaultName, "LM52R");
+    EXPECT_EQ(choice.defaultExtension, "ini");
+    EXPECT_EQ(choice.filter, "配置文件(*.ini)|*.ini||");
+    EXPECT_EQ(a.prompter.texts(), std::vector<std::string>{"文件保存成功!"});
 
-    Lm52rBaseBench b;
-    b.prompter.files.push_back(file + ".ini");
-    b.container->form().click(2088);
-    EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"文件打开成功!"}));
-    for (int id : a.form().ids()) {
-        SCOPED_TRACE(id);
-        EXPECT_EQ(b.form().text(id), a.form().text(id));
-        EXPECT_EQ(b.form().value(id), a.form().value(id));
-    }
+    Lm52rBench b;
+    b.prompter.files.push_back(path + ".ini");
+    b.container->form().click(engine::kOpenFileButton);
+    EXPECT_EQ(b.prompter.texts(), std::vector<std::string>{"文件打开成功!"});
+    rb::testing::expectSamePage(b.form(0), a.form(0));
+    // The relay flag, authentication, encryption scheme and hop map are not in the file.
+    rb::testing::expectSamePage(
+        b.form(1), a.form(1),
+        {uid::kRelayCheck, uid::kAuthCheck, uid::kSchemeEdit, hop::kSchemeCombo, hop::kDataEdit});
+    for (const auto& edits : {uid::kBindingEdits, uid::kStandbyEdits})
+        for (int id : edits) EXPECT_EQ(b.form(1).enabled(id), a.form(1).enabled(id)) << id;
     EXPECT_EQ(b.state().chanEncryType, a.state().chanEncryType);
     EXPECT_EQ(b.state().chanHFType, a.state().chanHFType);
+    // The loaded name is what a too long typed name falls back to.
+    b.form(1).type(uid::kOwnerNameEdit, "一二三四五六七八九十");
+    EXPECT_EQ(b.form(1).text(uid::kOwnerNameEdit), a.form(1).text(uid::kOwnerNameEdit));
 }
 
-TEST_F(Lm52rFile, KeysAndValuesAreWrittenAsOtherInstallationsExpect) {
-    Lm52rBaseBench b;
-    fillEverything(b);
-    const std::string file = path("keys.ini");
-    ASSERT_TRUE(b.container->storeFile(file));
-
-    ini::IniFile ini;
-    ASSERT_TRUE(ini.load(file));
-    const std::vector<std::pair<const char*, const char*>> expected = {
-        {"ChannelGroup", "7"},
-        {"SendPower", "1"},
-        {"PTT Hold", "12"},
-        {"VOXLevel", "65535"},
-        {"Power On", "0"},
-        {"PTT Off", "1"},
-        {"GPS", "0"},
-        {"Checkout", "2"},
-        {"Data Bit", "4"},
-        {"SendFrequency01", "4000125"},
-        {"ReceiveFrequency16", "3004000"},
-        {"Digital03", "1"},  // (k + j) % 3 == 0: channel 3, 数字
-        {"DT01", "1"},
-        {"Encr06", "1"},
-        {"HF16", "1"},
-        {"EncryType16", "15"},
-        {"HFType03", "3"},
+TEST(Lm52rFile, HandWrittenFileLoads) {
+    // A file as other installations write it: keys with spaces, any capitals, blanks around
+    // "=", a GBK owner name, another section with a key of the same name, channel 1 missing.
+    // Every value differs from what the pages show before loading.
+    struct Line {
+        std::string line;
+        int page;
+        int id;
+        std::string shown;
     };
-    for (const auto& [key, value] : expected) {
-        EXPECT_EQ(ini.getRaw("TelSet", key), value) << key;
+    const std::vector<Line> lines = {
+        {"ChannelGroup=3", 0, ids::kGroupEdit, "3"},
+        {"ChannelInterval=1", 0, ids::kSpacing12_5, "1"},
+        {"VoiceStatus=0", 0, ids::kCompanderOn, "0"},
+        {"SendPower=2", 0, ids::kPower0_5W, "2"},
+        {"PTT Hold=20", 0, ids::kPttEdit, "20"},
+        {"Sleep Wait = 15", 0, ids::kStandbyEdit, "15"},
+        {"VOXLevel=1000", 0, ids::kVoxEdit, "1000"},
+        {"Power On=0", 0, ids::kBeepPowerOn, "0"},
+        {"PTT Off=1", 0, ids::kBeepPttOff, "1"},
+        {"channelswitch=0", 0, ids::kBeepChannel, "0"},
+        {"GPS=1", 0, ids::kBacklight, "1"},
+        {"Checkout=1", 0, ids::kParityList, "1"},
+        {"Speed=8", 0, ids::kSpeedList, "8"},
+        {"Data Bit=3", 0, ids::kDataBitsList, "3"},
+        {"Stop Bit=0", 0, ids::kStopBitsList, "0"},
+        {"Air Speed=2", 0, ids::kAirSpeedList, "2"},
+        {"BaseSite=3", 1, uid::kCategoryEdit, "3"},
+        {"UserCode=1234", 1, uid::kIdentityEdit, "1234"},
+        {"UserName=\xD5\xC5\xC8\xFD", 1, uid::kOwnerNameEdit, "张三"},
+        {"UserInfo=Depot A 7", 1, uid::kOwnerTextEdit, "Depot A 7"},
+        {"EncryptPara=258", 1, uid::kKeyParamEdit, "258"},
+        {"DefineKey=KEY 1", 1, uid::kKeyWordEdit, "KEY 1"},
+        {"Allow Bind=0", 1, uid::kBindAllowedCheck, "0"},
+        {"All Availability=1", 1, uid::kAllStandbyCheck, "1"},
+    };
+    std::string text = "; \xC5\xE4\xD6\xC3\r\n[Other]\r\nChannelGroup=9\r\n\r\n[TelSet]\r\n";
+    for (const auto& l : lines) text += l.line + "\r\n";
+    const char* flagKeys[] = {"Digital", "VOD", "DT", "Encr", "Mult", "HF"};
+    for (int k = 2; k <= 16; ++k) {
+        const std::string n = twoDigits(k);
+        text += "SendFrequency" + n + "=" + std::to_string(4000000 + 250 * k) + "\r\n";
+        text += "ReceiveFrequency" + n + "=" + std::to_string(3000000 + 250 * k) + "\r\n";
+        for (int j = 0; j < 6; ++j) text += flagKeys[j] + n + ((k + j) % 3 ? "=0\r\n" : "=1\r\n");
+        text += "EncryType" + n + "=" + std::to_string(k - 1) + "\r\n";
+        text += "HFType" + n + "=" + std::to_string((k + 1) % 4) + "\r\n";
+        text += "ChannelBind" + n + "=" + std::to_string(100 + k) + "\r\n";
+        text += "Group" + n + "=" + std::to_string(200 + k) + "\r\n";
+        text += "Group" + n + "Sel=" + std::to_string(k % 2) + "\r\n";
     }
-    // The keys keep their spelling, spaces and capitals on disk.
-    const std::string bytes = readAll(file);
-    EXPECT_NE(bytes.find("[TelSet]\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\r\nPTT Hold=12\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\r\nData Bit=4\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\r\nEncryType01=0\r\n"), std::string::npos);
-}
+    Lm52rBench b;
+    rb::testing::fillEverything(b);
+    const std::string path = b.dir.file("hand.ini");
+    std::ofstream(path, std::ios::binary) << text;
+    ASSERT_TRUE(b.container->loadFile(path));
 
-TEST_F(Lm52rFile, HandWrittenFileLoads) {
-    const std::string gbkName = "\xD5\xC5\xC8\xFD";  // 张三
-    const std::string text =
-        "; \xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE\r\n"  // ; 配置文件
-        "[Other]\r\n"
-        "ChannelGroup=9\r\n"
-        "\r\n"
-        "[TelSet]\r\n"
-        "ChannelGroup=3\r\n"
-        "ChannelInterval=0\r\n"
-        "VoiceStatus=1\r\n"
-        "SendPower=1\r\n"
-        "PTT Hold=20\r\n"
-        "Sleep Wait = 15\r\n"
-        "VOXLevel=1000\r\n"
-        "Power On=1\r\n"
-        "PTT Off=0\r\n"
-        "channelswitch=1\r\n"
-        "GPS=0\r\n"
-        "Checkout=1\r\n"
-        "Speed=8\r\n"
-        "Data Bit=3\r\n"
-        "Stop Bit=1\r\n"
-        "Air Speed=2\r\n"
-        "SendFrequency01=4000000\r\n"
-        "ReceiveFrequency01=4012500\r\n"
-        "SendFrequency16=3500000\r\n"
-        "Digital01=1\r\n"
-        "HF16=1\r\n"
-        "EncryType01=5\r\n"
-        "HFType16=2\r\n"
-        "UserName=" +
-        gbkName + "\r\n";
-    const std::string file = path("hand.ini");
-    writeAll(file, text);
-
-    Lm52rBaseBench b;
-    b.form().type(ids::kRows[1].tx, "1111111");  // absent keys replace what was shown
-    b.state().chanEncryType[1] = 7;
-    ASSERT_TRUE(b.container->loadFile(file));
-    auto& f = b.form();
-    EXPECT_EQ(f.text(ids::kGroupEdit), "3");
-    EXPECT_EQ(f.radio(ids::kSpacing12_5), 0);
-    EXPECT_EQ(f.radio(ids::kCompanderOn), 1);
-    EXPECT_EQ(f.radio(ids::kPower0_5W), 1);
-    EXPECT_EQ(f.text(ids::kPttEdit), "20");
-    EXPECT_EQ(f.text(ids::kStandbyEdit), "15");
-    EXPECT_EQ(f.text(ids::kVoxEdit), "1000");
-    EXPECT_TRUE(f.checked(ids::kBeepPowerOn));
-    EXPECT_FALSE(f.checked(ids::kBeepPttOff));
-    EXPECT_TRUE(f.checked(ids::kBeepChannel));
-    EXPECT_FALSE(f.checked(ids::kBacklight));
-    EXPECT_EQ(f.selection(ids::kParityList), 1);
-    EXPECT_EQ(f.selection(ids::kSpeedList), 8);
-    EXPECT_EQ(f.selection(ids::kDataBitsList), 3);
-    EXPECT_EQ(f.selection(ids::kStopBitsList), 1);
-    EXPECT_EQ(f.selection(ids::kAirSpeedList), 2);
-    EXPECT_EQ(f.text(ids::kRows[0].tx), "4000000");
-    EXPECT_EQ(f.text(ids::kRows[0].rx), "4012500");
-    EXPECT_EQ(f.text(ids::kRows[15].tx), "3500000");
-    EXPECT_EQ(f.text(ids::kRows[1].tx), "");
-    EXPECT_TRUE(f.checked(ids::kRows[0].flags[0]));
-    EXPECT_FALSE(f.checked(ids::kRows[0].flags[5]));
-    EXPECT_TRUE(f.checked(ids::kRows[15].flags[5]));
-    EXPECT_EQ(b.state().chanEncryType[0], 5);
-    EXPECT_EQ(b.state().chanEncryType[1], 0);
-    EXPECT_EQ(b.state().chanHFType[15], 2);
-    // The same file reaches the user page, whose owner name is GBK in the file.
-    auto& user = b.container->page(1).form();
-    EXPECT_EQ(user.text(families::lm52r::user_ids::kOwnerNameEdit), "张三");
+    for (const auto& l : lines) EXPECT_EQ(shown(b.form(l.page), l.id), l.shown) << l.line;
+    auto& f = b.form(0);
+    auto& u = b.form(1);
+    EXPECT_FALSE(u.enabled(uid::kBindingEdits[0]));
+    EXPECT_EQ(f.text(ids::kRows[0].tx), "");  // absent keys replace what was shown
+    EXPECT_EQ(b.state().chanEncryType[0], 0);
+    for (int k = 2; k <= 16; ++k) {
+        SCOPED_TRACE(k);
+        const auto& row = ids::kRows[k - 1];
+        EXPECT_EQ(f.text(row.tx), std::to_string(4000000 + 250 * k));
+        EXPECT_EQ(f.text(row.rx), std::to_string(3000000 + 250 * k));
+        for (int j = 0; j < 6; ++j) EXPECT_EQ(f.checked(row.flags[j]), (k + j) % 3 == 0) << j;
+        EXPECT_EQ(b.state().chanEncryType[k - 1], k - 1);
+        EXPECT_EQ(b.state().chanHFType[k - 1], (k + 1) % 4);
+        EXPECT_EQ(u.text(uid::kBindingEdits[k - 1]), std::to_string(100 + k));
+        EXPECT_EQ(u.text(uid::kStandbyEdits[k - 1]), std::to_string(200 + k));
+        EXPECT_EQ(u.checked(uid::kStandbyChecks[k - 1]), k % 2 == 1);
+        EXPECT_EQ(u.enabled(uid::kStandbyEdits[k - 1]), k % 2 == 1);
+    }
 }

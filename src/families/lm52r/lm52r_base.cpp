@@ -182,12 +182,12 @@ bool CLM52RBase::writeFrequencies() {
     // channel.
     for (int k = 1; k <= kChannels; ++k) {
         if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].tx), step, k)) {
-            return showMessage(*msg);
+            return showMessage(*msg, engine::kAppTitle);
         }
     }
     for (int k = 1; k <= kChannels; ++k) {
         if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].rx), step, k)) {
-            return showMessage(*msg);
+            return showMessage(*msg, engine::kAppTitle);
         }
     }
     wire::Bytes payload = {0x00, std::uint8_t(group)};
