@@ -7,21 +7,19 @@
 
 #include "cli/event_waiter.h"
 #include "cli/exit_status.h"
-#include "shared_sim_runtime.h"
 
 namespace rb::cli {
 namespace {
 
 struct SendRun {
     int rc;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 SendRun send(std::vector<std::string> hex, std::string faults = {}, bool trace = false,
              std::string port = "sim") {
     ensureCoreApplication();
-    testing::SharedSimRuntime runtime;
+    ManualRuntime runtime;
     SendOptions o;
     o.port.port = std::move(port);
     o.port.trace = trace;
@@ -39,58 +37,43 @@ TEST(SendCommandTest, PrintsTheFramesReceivedAsTraceLines) {
     EXPECT_NE(r.out.find(")\n96 20 80 9A 00 01 00 00 00 00 4C 4D 35 32 52"), std::string::npos)
         << r.out;
     // --trace shows both directions in the monitor's format on standard error.
-    EXPECT_NE(r.err.find("发送信息("), std::string::npos);
-    EXPECT_NE(r.err.find("96 05 80 99 00 01 8B"), std::string::npos);
-    EXPECT_NE(r.err.find("96 20 80 9A"), std::string::npos);
+    for (const char* text : {"发送信息(", "96 05 80 99 00 01 8B", "96 20 80 9A"})
+        EXPECT_NE(r.err.find(text), std::string::npos) << text;
 
-    // Two frames in one send: both answers come back, in order.
+    // Two frames in one send, one of them run together: both answers come back, in order.
     const SendRun two =
         send({"96058099"
               "00018B",
               "96 03 80 22 37"});
     ASSERT_EQ(two.rc, kExitDone);
-    const auto version = two.out.find("96 20 80 9A");
-    const auto common = two.out.find("96 0F 80 23");
-    EXPECT_NE(version, std::string::npos) << two.out;
+    const auto version = two.out.find("96 20 80 9A"), common = two.out.find("96 0F 80 23");
     EXPECT_NE(common, std::string::npos) << two.out;
     EXPECT_LT(version, common);
+
+    const SendRun silent = send({"96 05 80 99 00 01 8B"}, "silent");
+    EXPECT_EQ(silent.rc, kExitDone);
+    EXPECT_EQ(silent.out, "");
 }
 
 TEST(SendCommandTest, RefusesWhatCannotBeSent) {
-    struct Case {
-        std::vector<std::string> hex;
-        std::string faults;
-        std::string port;
-        int rc;
-        std::string said;
-    };
-    const Case cases[] = {
-        {{"96 05 8G"}, "", "sim", kExitUsage, "send:"},
-        {{}, "", "sim", kExitUsage, "no bytes"},
-        {{"   "}, "", "sim", kExitUsage, "no bytes"},
+    std::string tooLong;
+    for (int i = 0; i < 513; ++i) tooLong += "00 ";
+    const std::tuple<std::vector<std::string>, std::string, int, std::string> cases[] = {
+        {{"96 05 8G"}, "sim", kExitUsage, "send:"},
+        {{}, "sim", kExitUsage, "no bytes"},
+        {{"   "}, "sim", kExitUsage, "no bytes"},
+        {{tooLong}, "sim", kExitUsage, "长度大于510字节,无法发送!"},
         {{"96 05 80 99 00 01 8B"},
-         "",
          "/dev/rb-no-such-device",
          kExitPortUnavailable,
          "/dev/rb-no-such-device"},
     };
-    for (const Case& c : cases) {
-        const SendRun r = send(c.hex, c.faults, false, c.port);
-        EXPECT_EQ(r.rc, c.rc) << r.err;
-        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    for (const auto& [hex, port, rc, said] : cases) {
+        const SendRun r = send(hex, "", false, port);
+        EXPECT_EQ(r.rc, rc) << r.err;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
-    std::string tooLong;
-    for (int i = 0; i < 513; ++i) tooLong += "00 ";
-    const SendRun r = send({tooLong});
-    EXPECT_EQ(r.rc, kExitUsage);
-    EXPECT_NE(r.err.find("长度大于510字节,无法发送!"), std::string::npos);
-}
-
-TEST(SendCommandTest, ASilentTerminalPrintsNothing) {
-    const SendRun r = send({"96 05 80 99 00 01 8B"}, "silent");
-    EXPECT_EQ(r.rc, kExitDone);
-    EXPECT_EQ(r.out, "");
 }
 
 }  // namespace

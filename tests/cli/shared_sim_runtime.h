@@ -34,17 +34,14 @@ public:
             if (!request.isSimulator()) return real(request);
             ++opens;
             engine::OpenResult result;
-            auto simLink = std::make_unique<link::SimLink>(
+            result.link = std::make_unique<link::SimLink>(
                 std::make_unique<BorrowedTerminal>(terminal), timers(), faults);
-            lastLink = simLink.get();
-            result.link = std::move(simLink);
             return result;
         };
     }
 
     sim::Lm52rTerminal terminal;
     int opens = 0;
-    link::SimLink* lastLink = nullptr;  // valid while the command that opened it runs
 };
 
 }  // namespace rb::testing

@@ -11,19 +11,17 @@ namespace rb::wire {
 namespace {
 
 TEST(CodecsTest, ParseNumbersLikeTheCLibraryButSaturating) {
-    const std::pair<std::string, int> ints[] = {
-        {"  42abc", 42},
-        {"-17", -17},
-        {"+5", 5},
-        {"", 0},
-        {"abc", 0},
-        {" \t-0012", -12},
-        {"- 5", 0},
-        {"2147483647", INT_MAX},
-        {"2147483648", INT_MAX},
-        {"-2147483648", INT_MIN},
-        {"-99999999999", INT_MIN},
-    };
+    const std::pair<std::string, int> ints[] = {{"  42abc", 42},
+                                                {"-17", -17},
+                                                {"+5", 5},
+                                                {"", 0},
+                                                {"abc", 0},
+                                                {" \t-0012", -12},
+                                                {"- 5", 0},
+                                                {"2147483647", INT_MAX},
+                                                {"2147483648", INT_MAX},
+                                                {"-2147483648", INT_MIN},
+                                                {"-99999999999", INT_MIN}};
     for (const auto& [text, value] : ints) EXPECT_EQ(parseInt(text), value) << text;
     EXPECT_EQ(parseLong("9223372036854775808"), LLONG_MAX);
     EXPECT_EQ(parseLong("-9223372036854775808"), LLONG_MIN);
@@ -32,16 +30,10 @@ TEST(CodecsTest, ParseNumbersLikeTheCLibraryButSaturating) {
 }
 
 TEST(CodecsTest, FrequencyCodesAndTexts) {
-    struct Code {
-        std::string text;
-        int step;
-        std::uint32_t code;
-    };
-    const Code codes[] = {
+    const std::tuple<std::string, int, std::uint32_t> codes[] = {
         {"4000000", kStep25, 16000},   {"4000001", kStep25, 16000},   {"3500125", kStep12_5, 28001},
-        {"4000000", kStep6_25, 64000}, {"9999999", kStep12_5, 79999}, {"", kStep25, 0},
-    };
-    for (const Code& c : codes) EXPECT_EQ(frequencyCode(c.text, c.step), c.code) << c.text;
+        {"4000000", kStep6_25, 64000}, {"9999999", kStep12_5, 79999}, {"", kStep25, 0}};
+    for (const auto& [text, step, code] : codes) EXPECT_EQ(frequencyCode(text, step), code) << text;
 
     // A code above 65535 goes out as its low 16 bits; 24-bit codes as three bytes.
     Bytes out;
@@ -50,13 +42,7 @@ TEST(CodecsTest, FrequencyCodesAndTexts) {
     putU16le(out, 0x1234);
     EXPECT_EQ(toHex(out), "38 7F 00 FA 00 34 12");
 
-    struct Text {
-        std::uint32_t code;
-        int step;
-        bool allOnesReadsZero;
-        std::string text;
-    };
-    const Text texts[] = {
+    const std::tuple<std::uint32_t, int, bool, std::string> texts[] = {
         {0xFFFF, kStep25, true, "0"},
         {0xFFFF, kStep25, false, "1638375"},  // 16383750 cut to 7 characters
         {28001, kStep12_5, true, "3500125"},
@@ -64,19 +50,17 @@ TEST(CodecsTest, FrequencyCodesAndTexts) {
         {0xFFFFFF, kStep6_25, true, "0"},
         {0xFFFF, kStep6_25, true, "4095937"},  // not all bits of a 24-bit code
         {0xFFFFFE, kStep6_25, true, "1048575"},
-        {1, kStep6_25, true, "62"},
-    };
-    for (const Text& t : texts)
-        EXPECT_EQ(frequencyText(t.code, t.step, t.allOnesReadsZero), t.text) << t.code;
+        {1, kStep6_25, true, "62"}};
+    for (const auto& [code, step, allOnesReadsZero, text] : texts)
+        EXPECT_EQ(frequencyText(code, step, allOnesReadsZero), text) << code;
 }
 
 TEST(CodecsTest, PackedTelephoneDigits) {
     const std::pair<std::string, std::string> cases[] = {
         {"1050", "1A 5A"}, {"105", "1A 50"}, {"", ""}, {"13-9", "13 90"}, {"0", "A0"},
     };
-    for (const auto& [digits, packed] : cases) {
+    for (const auto& [digits, packed] : cases)
         EXPECT_EQ(toHex(packPhoneDigits(digits)), packed) << digits;
-    }
     EXPECT_EQ(unpackPhoneDigits(Bytes{0x1A, 0x5A}), "1050");
     EXPECT_EQ(unpackPhoneDigits(Bytes{0x1A, 0x50, 0x77}), "105");
 }
@@ -84,31 +68,21 @@ TEST(CodecsTest, PackedTelephoneDigits) {
 TEST(CodecsTest, GbkTexts) {
     const std::string gbk = utf8ToGbk("身份码");
     EXPECT_EQ(toHex(Bytes(gbk.begin(), gbk.end())), "C9 ED B7 DD C2 EB");
-    const std::pair<std::string, std::size_t> lengths[] = {
-        {"abc", 3},
-        {"身份码", 6},
-        {"a身", 3},
-        {"", 0},
-    };
-    for (const auto& [text, length] : lengths) EXPECT_EQ(gbkLength(text), length) << text;
+    for (const auto& [text, length] :
+         {std::pair<std::string, std::size_t>{"abc", 3}, {"身份码", 6}, {"a身", 3}, {"", 0}})
+        EXPECT_EQ(gbkLength(text), length) << text;
     EXPECT_EQ(gbkToUtf8(utf8ToGbk("列调参数 A1")), "列调参数 A1");
     EXPECT_EQ(utf8ToGbk("\xF0\x9F\x98\x80"), "?");  // not in GBK
 
-    struct Field {
-        std::string text;
-        std::size_t width;
-        std::string bytes;
-    };
-    const Field fields[] = {
+    const std::tuple<std::string, std::size_t, std::string> fields[] = {
         {"a身份", 5, "61 C9 ED B7 DD"},
         {"a身份", 4, "61 C9 ED 00"},  // never half of 份
         {"ab", 4, "61 62 00 00"},
-        {"", 2, "00 00"},
-    };
-    for (const Field& f : fields) {
+        {"", 2, "00 00"}};
+    for (const auto& [text, width, bytes] : fields) {
         Bytes out{0xEE};
-        putGbkField(out, f.text, f.width);
-        EXPECT_EQ(toHex(ByteSpan(out).subspan(1)), f.bytes) << f.text << " " << f.width;
+        putGbkField(out, text, width);
+        EXPECT_EQ(toHex(ByteSpan(out).subspan(1)), bytes) << text << " " << width;
     }
     EXPECT_EQ(gbkField(Bytes{0xC9, 0xED, 0x00, 0x41}), "身");
     EXPECT_EQ(gbkField(Bytes{0x41, 0x42}), "AB");
@@ -127,18 +101,14 @@ TEST(CodecsTest, HopMapBytes) {
     EXPECT_EQ(hopItem(0x80), "-0,");
 }
 
-TEST(CommToolTest, IdentityAndFrequencyChecks) {
-    EXPECT_EQ(CCommTool::ByteOf24(0x123456, 1), 0x12);
-    EXPECT_EQ(CCommTool::ByteOf24(0x123456, 2), 0x34);
-    EXPECT_EQ(CCommTool::ByteOf24(0x123456, 3), 0x56);
-
-    const std::string identityMessage = "身份码范围为:1-262143,请重新输入!";
-    const std::pair<long long, bool> identities[] = {
-        {0, false}, {1, true}, {262143, true}, {262144, false}, {-1, false},
-    };
-    for (const auto& [value, ok] : identities) {
-        EXPECT_EQ(CCommTool::CheckIdentity(value),
-                  ok ? std::nullopt : std::optional<std::string>(identityMessage))
+TEST(CommToolTest, IdentityAndFrequencyChecksAndProgramDirectory) {
+    EXPECT_EQ(toHex(Bytes{CCommTool::ByteOf24(0x123456, 1), CCommTool::ByteOf24(0x123456, 2),
+                          CCommTool::ByteOf24(0x123456, 3)}),
+              "12 34 56");
+    for (const auto& [value, ok] :
+         {std::pair{0LL, false}, {1LL, true}, {262143LL, true}, {262144LL, false}, {-1LL, false}}) {
+        EXPECT_EQ(CCommTool::CheckIdentity(value).value_or("ok"),
+                  ok ? "ok" : "身份码范围为:1-262143,请重新输入!")
             << value;
     }
     EXPECT_EQ(CCommTool::CheckShipIdentity(0, "3"),
@@ -154,13 +124,9 @@ TEST(CommToolTest, IdentityAndFrequencyChecks) {
         EXPECT_EQ(CCommTool::IsFrequencyValid(text, step), ok) << text << " at " << step;
     EXPECT_EQ(CCommTool::CheckFrequency("4000001", kStep25, 5), "5信道频率设置不正确!");
     EXPECT_FALSE(CCommTool::CheckFrequency("4000000", kStep25, 5));
-}
 
-TEST(CommToolTest, ProgramDirectoryHoldsThisTest) {
     const std::string dir = CCommTool::ProgramDirectory();
-    ASSERT_FALSE(dir.empty());
-    EXPECT_EQ(dir.back(), '/');
-    EXPECT_TRUE(std::filesystem::is_directory(dir));
+    EXPECT_TRUE(!dir.empty() && dir.back() == '/' && std::filesystem::is_directory(dir)) << dir;
 }
 
 }  // namespace

@@ -16,12 +16,6 @@ Bytes hex(const std::string& text) {
     return out;
 }
 
-std::string repeatHex(const std::string& pair, int count) {
-    std::string s;
-    for (int i = 0; i < count; ++i) s += pair + " ";
-    return s;
-}
-
 // One step of a scenario: bytes arriving at a time, or (no bytes) a poll at that time.
 struct Step {
     int atMs;
@@ -34,10 +28,6 @@ struct Scenario {
     std::vector<std::string> frames;  // delivered frames; the rest of each slot must be zeros
 };
 
-std::string frameText(const FrameSlot& slot, std::size_t length) {
-    return toHex(ByteSpan(slot).first(length));
-}
-
 void expectFrames(const Scenario& s) {
     FrameReader reader;
     std::vector<FrameSlot> got;
@@ -49,7 +39,7 @@ void expectFrames(const Scenario& s) {
     ASSERT_EQ(got.size(), s.frames.size()) << s.name;
     for (std::size_t i = 0; i < got.size(); ++i) {
         const std::size_t len = hex(s.frames[i]).size();
-        EXPECT_EQ(frameText(got[i], len), toHex(hex(s.frames[i]))) << s.name << " frame " << i;
+        EXPECT_EQ(toHex(ByteSpan(got[i]).first(len)), toHex(hex(s.frames[i]))) << s.name << i;
         EXPECT_TRUE(std::all_of(got[i].begin() + std::ptrdiff_t(len), got[i].end(),
                                 [](std::uint8_t b) { return b == 0; }))
             << s.name << " frame " << i << " is not zero-filled";
@@ -60,7 +50,7 @@ const std::string kFrame96 = "96 05 80 16 00 01 04";
 
 TEST(FrameReaderTest, CutsTheStreamLikeTheDriver) {
     const std::string ea506 = toHex(frameEA(0x20, Bytes(506, 0x11)));
-    const std::string ea507 = "EA FB 01 20 " + repeatHex("11", 508);
+    const std::string ea507 = "EA FB 01 20 " + toHex(Bytes(508, 0x11)) + " ";
     const Scenario scenarios[] = {
         {"garbage before the lead byte",
          {{0, "00 11 EA 03 00 20 01 02 03 29"}},
