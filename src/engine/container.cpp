@@ -4,10 +4,10 @@
 
 namespace rb::engine {
 
-Container::Container(Session& session, ContainerSpec spec)
-    : session_(session), spec_(std::move(spec)) {
-    form_.addStatic(kHeadingLabel, spec_.heading);
-    if (spec_.fileButtons) {
+Container::Container(Session& session, ContainerConfig config)
+    : session_(session), config_(std::move(config)) {
+    form_.addStatic(kHeadingLabel, config_.heading);
+    if (config_.fileButtons) {
         form_.addButton(kOpenFileButton, "打开文件");
         form_.addButton(kStoreFileButton, "存储文件");
         form_.onClick(kOpenFileButton, [this] { OnOpenFile(); });
@@ -30,7 +30,7 @@ void Container::selectTab(std::size_t i) {
 
 void Container::OnCommFrame(const wire::FrameSlot& slot) {
     // The slot is ours: the port object hands over a copy.
-    auto check = wire::checkReceived(slot, spec_.checksumTest, session_.tool);
+    auto check = wire::checkReceived(slot, config_.checksumTest, session_.tool);
     if (!check.traced) return;
     try {
         session_.AppendTrace(check.code, check.trace);
@@ -39,7 +39,7 @@ void Container::OnCommFrame(const wire::FrameSlot& slot) {
         if (slot[0] == wire::kLead96 && check.n < 5) return;
         dispatch(wire::FrameView(slot.data(), check.n));
     } catch (const std::exception&) {
-        if (!spec_.guarded) throw;
+        if (!config_.guarded) throw;
         session_.AppendTrace(0, "\r\n接收数据处理失败!\r\n");
     }
 }
@@ -47,7 +47,7 @@ void Container::OnCommFrame(const wire::FrameSlot& slot) {
 void Container::dispatch(const wire::FrameView& frame) {
     if (pages_.empty()) return;
     session_.activity.awaitingAnswer = false;
-    if (spec_.routing == Routing::AllPages) {
+    if (config_.routing == Routing::AllPages) {
         for (auto& tab : pages_) tab.page->OnFrame(frame);
         return;
     }
@@ -66,14 +66,14 @@ std::vector<Page*> Container::filePages() {
 }
 
 void Container::OnStoreFile() {
-    auto path = session_.prompter.chooseFile(
-        FileChoice{true, spec_.defaultFileName, "ini", kIniFilter});
+    auto path =
+        session_.prompter.chooseFile(FileChoice{true, config_.defaultFileName, "ini", kIniFilter});
     if (path) storeFile(*path);
 }
 
 void Container::OnOpenFile() {
-    auto path = session_.prompter.chooseFile(
-        FileChoice{false, spec_.defaultFileName, "ini", kIniFilter});
+    auto path =
+        session_.prompter.chooseFile(FileChoice{false, config_.defaultFileName, "ini", kIniFilter});
     if (path) loadFile(*path);
 }
 

@@ -25,23 +25,23 @@ enum class Routing {
     AllPages,       // every page in tab order; each acts only on the codes it knows
 };
 
-struct ContainerSpec {
+struct ContainerConfig {
     std::string heading;          // "终端类型:LM52R/LM520(串口速率:9600)"
     std::string defaultFileName;  // "LM52R"; empty when the container has no file buttons
     wire::ChecksumTest checksumTest = wire::ChecksumTest::AlwaysCompared;
-    bool guarded = true;          // exceptions while handling a frame become a trace line
+    bool guarded = true;  // exceptions while handling a frame become a trace line
     Routing routing = Routing::ByRequestPage;
     bool fileButtons = true;
-    int baud = 9600;              // the speed the terminal needs (shown in the heading)
-    std::string family;           // "lm52r": the built-in simulator that stands in for it
+    int baud = 9600;     // the speed the terminal needs (shown in the heading)
+    std::string family;  // "lm52r": the built-in simulator that stands in for it
 };
 
 class Container : public FrameReceiver {
 public:
-    Container(Session& session, ContainerSpec spec);
+    Container(Session& session, ContainerConfig config);
     ~Container() override;
 
-    const ContainerSpec& spec() const { return spec_; }
+    const ContainerConfig& config() const { return config_; }
     Session& session() { return session_; }
     // The container's own controls: heading and the two file buttons.
     FormModel& form() { return form_; }
@@ -76,7 +76,7 @@ private:
         std::string caption;
     };
     Session& session_;
-    ContainerSpec spec_;
+    ContainerConfig config_;
     FormModel form_;
     std::vector<Tab> pages_;
     std::size_t current_ = 0;

@@ -24,7 +24,7 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
     : QWidget(parent), container_(container), runModal_(std::move(runModal)) {
     namespace l = engine::layout;
     std::vector<engine::LayoutItem> head = {l::ctl(engine::kHeadingLabel), l::stretch()};
-    if (container_.spec().fileButtons) {
+    if (container_.config().fileButtons) {
         head.push_back(l::ctl(engine::kOpenFileButton));
         head.push_back(l::ctl(engine::kStoreFileButton));
     }

@@ -13,7 +13,7 @@ public:
     void OnFrame(const wire::FrameView&) override {}
 };
 
-struct PendingSpec {
+struct PendingType {
     const char* key;
     const char* heading;
     const char* defaultFileName;  // empty: no file buttons
@@ -21,8 +21,8 @@ struct PendingSpec {
     std::vector<const char*> tabs;
 };
 
-const std::vector<PendingSpec>& pendingSpecs() {
-    static const std::vector<PendingSpec> specs = {
+const std::vector<PendingType>& pendingTypes() {
+    static const std::vector<PendingType> types = {
         {"qx710",
          "终端类型:QX-7100(串口速率:19200)",
          "QX710",
@@ -36,28 +36,28 @@ const std::vector<PendingSpec>& pendingSpecs() {
          19200,
          {"基本信息", "用户信息", "强制调度类(测试使用)", "业务控制类(测试使用)"}},
     };
-    return specs;
+    return types;
 }
 
 }  // namespace
 
 std::unique_ptr<engine::Container> makePendingContainer(const std::string& key,
                                                         engine::Session& session) {
-    for (const PendingSpec& p : pendingSpecs()) {
+    for (const PendingType& p : pendingTypes()) {
         if (key != p.key) continue;
-        engine::ContainerSpec spec;
-        spec.heading = p.heading;
-        spec.defaultFileName = p.defaultFileName;
-        spec.fileButtons = !spec.defaultFileName.empty();
-        spec.baud = p.baud;
-        spec.family = p.key;
-        auto container = std::make_unique<engine::Container>(session, spec);
+        engine::ContainerConfig config;
+        config.heading = p.heading;
+        config.defaultFileName = p.defaultFileName;
+        config.fileButtons = !config.defaultFileName.empty();
+        config.baud = p.baud;
+        config.family = p.key;
+        auto container = std::make_unique<engine::Container>(session, config);
         for (std::size_t i = 0; i < p.tabs.size(); ++i) {
             container->addPage(std::make_unique<EmptyPage>(session, int(i)), p.tabs[i]);
         }
         // No page stores or loads anything yet: a file would be written empty and reported
         // saved.
-        if (spec.fileButtons) {
+        if (config.fileButtons) {
             container->form().enable({engine::kOpenFileButton, engine::kStoreFileButton}, false);
         }
         return container;

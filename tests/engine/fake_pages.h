@@ -26,24 +26,28 @@ public:
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
     bool takesPartInFile() const override { return true; }
-    void storeFile(ini::IniFile& f) override { f.setRaw("TelSet", "First Value", form().text(100)); }
-    void loadFile(const ini::IniFile& f) override { form().setText(100, f.getRaw("TelSet", "First Value")); }
+    void storeFile(ini::IniFile& f) override {
+        f.setRaw("TelSet", "First Value", form().text(100));
+    }
+    void loadFile(const ini::IniFile& f) override {
+        form().setText(100, f.getRaw("TelSet", "First Value"));
+    }
 
     void OnFrame(const wire::FrameView& f) override {
         switch (f.code()) {
-        case 0x11:
-            form().setInt(100, f[4]);
-            reportSuccess(f, "第一步成功");
-            send(wire::frame96(0x12));
-            break;
-        case 0x13:
-            reportSuccess(f, "第二步成功");
-            break;
-        case 0x21:
-            reportSuccess(f, "写入成功");
-            break;
-        default:
-            ++ignored;
+            case 0x11:
+                form().setInt(100, f[4]);
+                reportSuccess(f, "第一步成功");
+                send(wire::frame96(0x12));
+                break;
+            case 0x13:
+                reportSuccess(f, "第二步成功");
+                break;
+            case 0x21:
+                reportSuccess(f, "写入成功");
+                break;
+            default:
+                ++ignored;
         }
     }
     int resets = 0;
@@ -76,7 +80,9 @@ public:
     }
     bool takesPartInFile() const override { return true; }
     void storeFile(ini::IniFile& f) override { f.setText("TelSet", "机主", form().text(501)); }
-    void loadFile(const ini::IniFile& f) override { form().setText(501, f.getText("TelSet", "机主")); }
+    void loadFile(const ini::IniFile& f) override {
+        form().setText(501, f.getText("TelSet", "机主"));
+    }
     void OnFrame(const wire::FrameView& f) override {
         if (f.code() == 0x31) {
             ++answers;
@@ -101,15 +107,14 @@ struct Bench {
     explicit Bench(engine::Routing routing = engine::Routing::ByRequestPage,
                    wire::ChecksumTest test = wire::ChecksumTest::AlwaysCompared) {
         session.tool = wire::CCommTool([] { return std::string("2008-08-11 09:30:05"); });
-        session.attachMonitor([this](std::uint8_t code, const std::string& t) {
-            traces.emplace_back(code, t);
-        });
-        engine::ContainerSpec spec;
-        spec.heading = "终端类型:测试(串口速率:9600)";
-        spec.defaultFileName = "Test";
-        spec.routing = routing;
-        spec.checksumTest = test;
-        container = std::make_unique<engine::Container>(session, spec);
+        session.attachMonitor(
+            [this](std::uint8_t code, const std::string& t) { traces.emplace_back(code, t); });
+        engine::ContainerConfig config;
+        config.heading = "终端类型:测试(串口速率:9600)";
+        config.defaultFileName = "Test";
+        config.routing = routing;
+        config.checksumTest = test;
+        container = std::make_unique<engine::Container>(session, config);
         first = static_cast<FirstPage*>(
             &container->addPage(std::make_unique<FirstPage>(session), "基本信息"));
         second = static_cast<SecondPage*>(

@@ -287,7 +287,7 @@ TEST(Lm52rContainer, TabsHeadingAndFileName) {
     Lm52rBench b;
     auto& c = *b.container;
     EXPECT_EQ(c.form().text(engine::kHeadingLabel), "终端类型:LM52R/LM520(串口速率:9600)");
-    EXPECT_EQ(c.spec().defaultFileName, "LM52R");
+    EXPECT_EQ(c.config().defaultFileName, "LM52R");
     ASSERT_EQ(c.pageCount(), 3u);
     EXPECT_EQ(c.caption(0) + c.caption(1) + c.caption(2), "基本信息用户信息列车信息");
     EXPECT_EQ(c.currentTab(), 0u);

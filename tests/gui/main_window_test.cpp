@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, StartShowsTheLm52rContainerAsReceiverAlsoOffline) {
     EXPECT_EQ(prompter.boxes[1].icon, engine::Icon::Question);
 
     ASSERT_NE(window->activeContainer(), nullptr);
-    EXPECT_EQ(window->activeContainer()->spec().heading, "终端类型:LM52R/LM520(串口速率:9600)");
+    EXPECT_EQ(window->activeContainer()->config().heading, "终端类型:LM52R/LM520(串口速率:9600)");
     EXPECT_EQ(session.theComm.receiver(), window->activeContainer());
     EXPECT_EQ(window->terminalIndex(), 1);
     EXPECT_EQ(window->statusText(0), "连接信息:串口未打开");
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     // and no file buttons.
     ContainerWidget* cw = window->containerWidget("wz4040");
     ASSERT_EQ(cw, trunking);
-    EXPECT_EQ(cw->container().spec().heading, "终端类型:WZ-4040集群(串口速率:19200)");
+    EXPECT_EQ(cw->container().config().heading, "终端类型:WZ-4040集群(串口速率:19200)");
     EXPECT_EQ(cw->tabs()->count(), 4);
     EXPECT_EQ(cw->tabs()->tabText(3), "业务控制类(测试使用)");
     EXPECT_EQ(cw->findChild<QPushButton*>("2088"), nullptr);

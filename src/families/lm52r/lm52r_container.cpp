@@ -10,22 +10,22 @@ namespace rb::families::lm52r {
 
 namespace {
 
-engine::ContainerSpec lm52rSpec() {
-    engine::ContainerSpec spec;
-    spec.heading = CLM52R::kHeading;
-    spec.defaultFileName = CLM52R::kDefaultFileName;
-    spec.checksumTest = wire::ChecksumTest::AlwaysCompared;
-    spec.guarded = true;
-    spec.routing = engine::Routing::ByRequestPage;
-    spec.fileButtons = true;
-    spec.baud = CLM52R::kBaud;
-    spec.family = "lm52r";
-    return spec;
+engine::ContainerConfig lm52rConfig() {
+    engine::ContainerConfig config;
+    config.heading = CLM52R::kHeading;
+    config.defaultFileName = CLM52R::kDefaultFileName;
+    config.checksumTest = wire::ChecksumTest::AlwaysCompared;
+    config.guarded = true;
+    config.routing = engine::Routing::ByRequestPage;
+    config.fileButtons = true;
+    config.baud = CLM52R::kBaud;
+    config.family = "lm52r";
+    return config;
 }
 
 }  // namespace
 
-CLM52R::CLM52R(engine::Session& session) : engine::Container(session, lm52rSpec()) {
+CLM52R::CLM52R(engine::Session& session) : engine::Container(session, lm52rConfig()) {
     // Tab order is the routing order: requestPage 0, 1, 2.
     addPage(std::make_unique<CLM52RBase>(session, lm52rState), "基本信息");
     addPage(std::make_unique<CLM52RUser>(session, lm52rState), "用户信息");
