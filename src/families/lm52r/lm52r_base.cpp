@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/lm52r/lm52r_codes.h"
 #include "families/lm52r/lm52r_version.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
@@ -13,12 +14,6 @@ using namespace base_ids;
 namespace {
 
 // Command codes of the base page (answers are the request code + 1).
-constexpr std::uint8_t kReadVersion = 0x99;
-constexpr std::uint8_t kVersionAnswer = 0x9A;
-constexpr std::uint8_t kReadCommon = 0x22;
-constexpr std::uint8_t kCommonAnswer = 0x23;
-constexpr std::uint8_t kWriteCommon = 0x20;
-constexpr std::uint8_t kCommonWritten = 0x21;
 constexpr std::uint8_t kReadFrequencies = 0x16;
 constexpr std::uint8_t kFrequenciesAnswer = 0x17;
 constexpr std::uint8_t kWriteFrequencies = 0x14;

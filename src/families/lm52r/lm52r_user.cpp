@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "families/hopmap/hop_frames.h"
+#include "families/lm52r/lm52r_codes.h"
 #include "families/lm52r/lm52r_version.h"
 #include "wire/codecs.h"
 
@@ -12,12 +13,6 @@ using namespace user_ids;
 
 namespace {
 
-constexpr std::uint8_t kVersionRead = 0x99;
-constexpr std::uint8_t kVersionAnswer = 0x9A;
-constexpr std::uint8_t kCommonWrite = 0x20;
-constexpr std::uint8_t kCommonAck = 0x21;
-constexpr std::uint8_t kCommonRead = 0x22;
-constexpr std::uint8_t kCommonAnswer = 0x23;
 constexpr std::uint8_t kIdentityWrite = 0x50;
 constexpr std::uint8_t kIdentityAck = 0x51;
 constexpr std::uint8_t kIdentityRead = 0x52;
@@ -160,9 +155,9 @@ void CLM52RUser::sendFirstRead() { sendVersionRead(); }
 
 void CLM52RUser::sendFirstWrite() { sendCommonRead(); }
 
-void CLM52RUser::sendVersionRead() { send(wire::frame96(kVersionRead, {0x00, 0x01})); }
+void CLM52RUser::sendVersionRead() { send(wire::frame96(kReadVersion, {0x00, 0x01})); }
 
-void CLM52RUser::sendCommonRead() { send(wire::frame96(kCommonRead)); }
+void CLM52RUser::sendCommonRead() { send(wire::frame96(kReadCommon)); }
 
 void CLM52RUser::sendCommonWrite() {
     // The terminal's own bytes 6-15, with only this page's bits of the flags byte replaced.
@@ -174,7 +169,7 @@ void CLM52RUser::sendCommonWrite() {
     if (form().checked(kAuthCheck)) bits |= kAuthBit;
     std::uint8_t& flags = payload[2 + (8 - 6)];
     flags = std::uint8_t((flags & ~kOwnBits) | bits);
-    send(wire::frame96(kCommonWrite, payload));
+    send(wire::frame96(kWriteCommon, payload));
 }
 
 void CLM52RUser::sendIdentityRead() { send(wire::frame96(kIdentityRead)); }
@@ -379,7 +374,7 @@ void CLM52RUser::OnFrame(const wire::FrameView& f) {
             onStandby(f);
             reportSuccess(f, "信道守候组读取成功");
             break;
-        case kCommonAck:
+        case kCommonWritten:
             reportSuccess(f, "公共参数设置成功");
             sendIdentityWrite();
             break;
