@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages RadioBench needs to build, test and run.
 set -euo pipefail
-pkgs=(cmake g++ ninja-build pkg-config
+pkgs=(cmake g++ ninja-build
       qt6-base-dev qt6-serialport-dev libgl-dev
       libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
       xvfb xauth fonts-wqy-microhei)
