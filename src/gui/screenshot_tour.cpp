@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "families/lm52r/channel_param_dlg.h"
@@ -41,10 +42,16 @@ void saveDialog(QDialog& d, const QString& directory, const QString& name) {
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs) {
     QDir().mkpath(directory);
     window.showMonitorWindow();
-    if (engine::Container* c = window.activeContainer(); c && c->pageCount() > 0) {
-        c->page(0).form().click(engine::kReadButton);
+    // Every page reads from the terminal in turn (one chain at a time, as a technician would),
+    // so each tab's picture shows what the terminal holds.
+    int pagesRead = 0;
+    if (engine::Container* c = window.activeContainer()) {
+        for (std::size_t i = 0; i < c->pageCount(); ++i) {
+            if (!c->page(i).hasReadChain()) continue;
+            QTimer::singleShot(pagesRead++ * readWaitMs, &window, [c, i] { c->page(i).OnRead(); });
+        }
     }
-    QTimer::singleShot(readWaitMs, &window, [&window, directory] {
+    QTimer::singleShot(std::max(1, pagesRead) * readWaitMs, &window, [&window, directory] {
         save(window, directory, "main_window");
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 

@@ -10,7 +10,8 @@ namespace rb::gui {
 
 class MainWindow;
 
-// `readWaitMs`: how long the read chain gets before the pictures are taken.
+// `readWaitMs`: how long each page's read chain gets before the next starts or the pictures are
+// taken.
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs = 3000);
 
 }  // namespace rb::gui
