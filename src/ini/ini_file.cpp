@@ -110,23 +110,14 @@ IniFile::IniFile(IniFile&&) noexcept = default;
 IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 
 bool IniFile::load(const std::string& path, std::string* error) {
-    std::string bytes;
-    std::string reason;
-    switch (detail::readWholeFile(path, bytes, reason)) {
-        case detail::ReadResult::kRead:
-            parse(bytes);
-            return true;
-        case detail::ReadResult::kMissing:
-            setError(error, "file not found '" + path + "'");
-            return false;
-        case detail::ReadResult::kFailed:
-            break;
-    }
-    setError(error, reason);
-    return false;
+    return read(path, false, error);
 }
 
 bool IniFile::loadIfExists(const std::string& path, std::string* error) {
+    return read(path, true, error);
+}
+
+bool IniFile::read(const std::string& path, bool missingIsEmpty, std::string* error) {
     std::string bytes;
     std::string reason;
     switch (detail::readWholeFile(path, bytes, reason)) {
@@ -134,8 +125,12 @@ bool IniFile::loadIfExists(const std::string& path, std::string* error) {
             parse(bytes);
             return true;
         case detail::ReadResult::kMissing:
-            impl_->lines.clear();
-            return true;
+            if (missingIsEmpty) {
+                impl_->lines.clear();
+                return true;
+            }
+            reason = "file not found '" + path + "'";
+            break;
         case detail::ReadResult::kFailed:
             break;
     }

@@ -63,6 +63,8 @@ public:
     std::vector<std::string> keys(const std::string& section) const;
 
 private:
+    // Loads a file; a missing one reads as empty when `missingIsEmpty`, else fails.
+    bool read(const std::string& path, bool missingIsEmpty, std::string* error);
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
