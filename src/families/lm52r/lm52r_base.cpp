@@ -175,14 +175,12 @@ bool CLM52RBase::writeFrequencies() {
     const int step = state_.freqStep;
     // Every transmit frequency first, then every receive frequency; the first failure names its
     // channel.
-    for (int k = 1; k <= kChannels; ++k) {
-        if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].tx), step, k)) {
-            return showMessage(*msg, engine::kAppTitle);
-        }
-    }
-    for (int k = 1; k <= kChannels; ++k) {
-        if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].rx), step, k)) {
-            return showMessage(*msg, engine::kAppTitle);
+    for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
+        for (int k = 1; k <= kChannels; ++k) {
+            const std::string& text = form().text(kRows[k - 1].*column);
+            if (auto msg = wire::CCommTool::CheckFrequency(text, step, k)) {
+                return showMessage(*msg, engine::kAppTitle);
+            }
         }
     }
     wire::Bytes payload = {0x00, std::uint8_t(group)};
