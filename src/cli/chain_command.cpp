@@ -62,8 +62,9 @@ std::vector<std::size_t> chainPages(engine::Container& container, Direction dire
         engine::Page& page = container.page(i);
         bool inFile = false;
         for (engine::Page* p : filePages) inFile = inFile || p == &page;
-        const bool hasChain =
-            direction == Direction::Read ? page.hasReadChain() : page.hasWriteChain();
+        const bool hasChain = !(direction == Direction::Read ? page.fileReadChains()
+                                                             : page.fileWriteChains())
+                                   .empty();
         if (inFile && hasChain) out.push_back(i);
     }
     return out;
@@ -121,11 +122,15 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
     ChainRunner runner(terminal.session(), *container, terminal.prompter(), runtime.waiter());
     runner.onProgress = [&terminal](const std::string& text) { terminal.note(text); };
     for (std::size_t index : pages) {
-        const ChainResult result =
-            direction == Direction::Read ? runner.runRead(index) : runner.runWrite(index);
-        if (!result.ok()) {
-            terminal.note(name + ": " + describe(result));
-            return exitStatusOf(result);
+        engine::Page& page = container->page(index);
+        const auto chains =
+            direction == Direction::Read ? page.fileReadChains() : page.fileWriteChains();
+        for (const auto& chain : chains) {
+            const ChainResult result = runner.runChain(index, chain);
+            if (!result.ok()) {
+                terminal.note(name + ": " + describe(result));
+                return exitStatusOf(result);
+            }
         }
     }
 

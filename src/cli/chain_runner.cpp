@@ -29,11 +29,21 @@ ChainRunner::~ChainRunner() {
     if (session_.theComm.receiver() == this) session_.theComm.SetWnd(&container_);
 }
 
-ChainResult ChainRunner::runRead(std::size_t pageIndex) { return run(pageIndex, Kind::Read); }
+ChainResult ChainRunner::runRead(std::size_t pageIndex) {
+    engine::Page& page = container_.page(pageIndex);
+    return run(pageIndex, [&page] { page.OnRead(); });
+}
 
-ChainResult ChainRunner::runWrite(std::size_t pageIndex) { return run(pageIndex, Kind::Write); }
+ChainResult ChainRunner::runWrite(std::size_t pageIndex) {
+    engine::Page& page = container_.page(pageIndex);
+    return run(pageIndex, [&page] { page.OnWrite(); });
+}
 
-ChainResult ChainRunner::run(std::size_t pageIndex, Kind kind) {
+ChainResult ChainRunner::runChain(std::size_t pageIndex, const engine::Page::Chain& start) {
+    return run(pageIndex, start);
+}
+
+ChainResult ChainRunner::run(std::size_t pageIndex, const engine::Page::Chain& start) {
     page_ = &container_.page(pageIndex);
     result_ = ChainResult{};
     result_.page = container_.caption(pageIndex);
@@ -58,11 +68,7 @@ ChainResult ChainRunner::run(std::size_t pageIndex, Kind kind) {
         if (box.buttons == engine::Buttons::Ok) settle();
     };
 
-    if (kind == Kind::Read) {
-        page_->OnRead();
-    } else {
-        page_->OnWrite();
-    }
+    start();
     settle();  // a chain can end before anything is sent (a refused confirmation, a bad field)
 
     if (!waiter_.waitUntil([this] { return ended_; })) {

@@ -25,6 +25,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/event_waiter.h"
 #include "engine/container.h"
+#include "engine/page.h"
 #include "engine/session.h"
 
 namespace rb::cli {
@@ -54,6 +55,8 @@ public:
 
     ChainResult runRead(std::size_t pageIndex);
     ChainResult runWrite(std::size_t pageIndex);
+    // Any chain of the page: `start` does what its button does (Page::fileReadChains()).
+    ChainResult runChain(std::size_t pageIndex, const engine::Page::Chain& start);
 
     // One call per answer a page reported, with its success text ("信道频率读取成功"), taken
     // from the trace line "\r\n" + text + "!" that every answer leaves.
@@ -64,8 +67,7 @@ public:
     void OnCommFrame(const wire::FrameSlot& slot) override;
 
 private:
-    enum class Kind { Read, Write };
-    ChainResult run(std::size_t pageIndex, Kind kind);
+    ChainResult run(std::size_t pageIndex, const engine::Page::Chain& start);
     // Looks at the session after something happened; decides whether the chain has ended.
     void settle();
     void guardFired();

@@ -13,6 +13,16 @@ void Page::bindReadWrite(int readId, int writeId) {
     if (writeId) form_.onClick(writeId, [this] { OnWrite(); });
 }
 
+std::vector<Page::Chain> Page::fileReadChains() {
+    if (!hasReadChain()) return {};
+    return {[this] { OnRead(); }};
+}
+
+std::vector<Page::Chain> Page::fileWriteChains() {
+    if (!hasWriteChain()) return {};
+    return {[this] { OnWrite(); }};
+}
+
 void Page::OnRead() {
     beginRequest();
     lockButtons(periods_.read);

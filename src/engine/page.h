@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/form_model.h"
 #include "engine/session.h"
@@ -56,6 +58,16 @@ public:
     // Does this page have a read or write chain at all?
     virtual bool hasReadChain() const { return false; }
     virtual bool hasWriteChain() const { return false; }
+    // The chains the command line's `read` / `write` run for this page's part of the file, in
+    // order: by default the read or write button's chain. A page whose file values come from
+    // several button pairs (the train key page) lists each of them.
+    using Chain = std::function<void()>;
+    virtual std::vector<Chain> fileReadChains();
+    virtual std::vector<Chain> fileWriteChains();
+    // A multi-step transfer that is not one request/answer chain (a hop map sent chunk by chunk,
+    // a calibration sweep, a file send) is still running. Front ends that wait for a page to be
+    // idle look at it besides the response timer.
+    virtual bool transferInProgress() const { return false; }
 
     // A timer of this page fired (timers 1 and 2 are handled by the base).
     void timerFired(int id);

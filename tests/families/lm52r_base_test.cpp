@@ -2,7 +2,7 @@
 // byte, answer decoding at the edges, where a write stops and what it says.
 #include <gtest/gtest.h>
 
-#include "families/lm52r/lm52r_version.h"
+#include "wire/version_text.h"
 #include "lm52r_bench.h"
 
 using namespace rb;
@@ -151,7 +151,7 @@ TEST(Lm52rBase, VersionTextStaysInsideTheFrame) {
     };
     for (const auto& c : cases) {
         const wire::Bytes frame = wire::frame96(0x9A, c.payload);
-        EXPECT_EQ(families::lm52r::versionText(wire::FrameView(frame)), c.shown);
+        EXPECT_EQ(wire::versionText(wire::FrameView(frame)), c.shown);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "families/lm52r/lm52r_codes.h"
-#include "families/lm52r/lm52r_version.h"
+#include "wire/version_text.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 
@@ -267,7 +267,7 @@ void CLM52RBase::OnFrame(const wire::FrameView& f) {
 }
 
 void CLM52RBase::onVersion(const wire::FrameView& f) {
-    session().statusBar.SetText(1, versionText(f));
+    session().statusBar.SetText(1, wire::versionText(f));
 }
 
 void CLM52RBase::onCommon(const wire::FrameView& f) {

@@ -4,7 +4,7 @@
 
 #include "families/hopmap/hop_frames.h"
 #include "families/lm52r/lm52r_codes.h"
-#include "families/lm52r/lm52r_version.h"
+#include "wire/version_text.h"
 #include "wire/codecs.h"
 
 namespace rb::families::lm52r {
@@ -353,7 +353,7 @@ void CLM52RUser::reportOnly(const wire::FrameView& answer, const std::string& te
 void CLM52RUser::OnFrame(const wire::FrameView& f) {
     switch (f.code()) {
         case kVersionAnswer:
-            session().statusBar.SetText(1, versionText(f));
+            session().statusBar.SetText(1, wire::versionText(f));
             reportSuccess(f, "读取版本信息成功");
             sendCommonRead();
             break;
