@@ -1,11 +1,11 @@
-// End-to-end chain timing: the LM52R base and user read and write chains against the simulated
-// terminal pacing every byte at the line rate (10 bits a byte, 9600 baud, no think time), over
+// End-to-end chain timing: every family's read and write chains (the table kTypes below) against
+// its simulated terminal pacing every byte at the line rate (10 bits a byte, no think time), over
 // the in-process link and over a pseudo-terminal served by radiosim through the real serial
 // port code. For each chain: bytes on the wire, the wire-time limit (bytes x 10 / baud), the
 // measured time (median of --runs) and their ratio. The software adds nothing when the ratio
 // is 1.00; the target is 1.05 or less.
 //
-//   chain_bench [--runs N] [--transport inproc|pty|all] [--radiosim PATH] [--tsv]
+//   chain_bench [--runs N] [--transport inproc|pty|all] [--type KEY] [--radiosim PATH] [--tsv]
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,7 +34,31 @@ namespace {
 
 using namespace rb;
 
-constexpr int kBaud = 9600;
+// One chain: the page's index and which of its file chains (Page::fileReadChains() or
+// fileWriteChains()) runs.
+struct ChainSpec {
+    const char* name;
+    std::size_t page;
+    bool write;
+    std::size_t chain = 0;
+};
+
+// A terminal type and the chains measured for it. A family adds its row here.
+struct BenchType {
+    const char* key;     // catalog type and radiosim family
+    int baud;
+    std::vector<ChainSpec> chains;
+};
+
+const std::vector<BenchType>& benchTypes() {
+    static const std::vector<BenchType> types = {
+        {"lm52r",
+         9600,
+         {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
+          {"user write", 1, true}}},
+    };
+    return types;
+}
 
 // Counts the bytes that cross the line in either direction.
 class CountingLink : public engine::Link {
@@ -61,17 +85,18 @@ private:
     std::unique_ptr<engine::Link> inner_;
 };
 
-// radiosim serving a pacing LM52R terminal on a pty.
+// radiosim serving a pacing terminal of one family on a pty.
 class Radiosim {
 public:
-    explicit Radiosim(const std::string& binary) {
+    Radiosim(const std::string& binary, const std::string& family) {
         int fds[2];
         if (::pipe(fds) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(fds[1], 1);
             ::close(fds[0]);
-            ::execl(binary.c_str(), binary.c_str(), "lm52r", "--pace", "--delay", "0", nullptr);
+            ::execl(binary.c_str(), binary.c_str(), family.c_str(), "--pace", "--delay", "0",
+                    nullptr);
             ::_exit(127);
         }
         ::close(fds[1]);
@@ -92,6 +117,7 @@ private:
 };
 
 struct Row {
+    std::string type;
     std::string transport;
     std::string chain;
     std::size_t bytes = 0;
@@ -102,16 +128,17 @@ struct Row {
     std::string note;
 };
 
-double wireLimitMs(std::size_t bytes) { return double(bytes) * 10.0 * 1000.0 / kBaud; }
+double wireLimitMs(std::size_t bytes, int baud) { return double(bytes) * 10.0 * 1000.0 / baud; }
 
-std::vector<Row> runTransport(const std::string& transport, const std::string& device,
-                              const engine::LinkOpener& baseOpener, engine::Timers& timers,
-                              int runs) {
+std::vector<Row> runTransport(const BenchType& type, const std::string& transport,
+                              const std::string& device, const engine::LinkOpener& baseOpener,
+                              engine::Timers& timers, int runs) {
     std::vector<Row> rows;
     std::ostringstream boxes;  // message boxes (none expected) are kept out of the table
     cli::CliPrompter prompter(boxes, nullptr, /*assumeYes=*/true, false);
     engine::Session session(timers, prompter, engine::UserPaths::inDirectory("/tmp"));
-    auto container = families::makeContainer("lm52r", session);
+    auto container = families::makeContainer(type.key, session);
+    if (!container) return {{type.key, transport, "(container)", 0, 0, 0, 0, false, "not built"}};
     CountingLink* counter = nullptr;
     session.theComm.setOpener([&](const engine::PortRequest& request) {
         engine::OpenResult r = baseOpener(request);
@@ -124,10 +151,10 @@ std::vector<Row> runTransport(const std::string& transport, const std::string& d
     });
     engine::PortRequest request;
     request.device = device;
-    request.baud = kBaud;
-    request.family = "lm52r";
+    request.baud = type.baud;
+    request.family = type.key;
     if (!session.theComm.Open(request)) {
-        Row row{transport, "(open)", 0, 0, 0, 0, false, session.theComm.lastError()};
+        Row row{type.key, transport, "(open)", 0, 0, 0, 0, false, session.theComm.lastError()};
         rows.push_back(row);
         return rows;
     }
@@ -135,28 +162,32 @@ std::vector<Row> runTransport(const std::string& transport, const std::string& d
     cli::QtEventWaiter waiter;
     cli::ChainRunner runner(session, *container, prompter, waiter);
 
-    struct Chain {
-        const char* name;
-        std::size_t page;
-        bool write;
+    auto chainOf = [&](const ChainSpec& c) {
+        engine::Page& page = container->page(c.page);
+        const auto chains = c.write ? page.fileWriteChains() : page.fileReadChains();
+        return c.chain < chains.size() ? chains[c.chain] : engine::Page::Chain{};
     };
-    const Chain chains[] = {{"base read", 0, false},
-                            {"base write", 0, true},
-                            {"user read", 1, false},
-                            {"user write", 1, true}};
     // Warm up: the first exchange pays for lazy set-up (allocations, the pty's first read).
-    runner.runRead(0);
-    runner.runRead(1);
-    for (const Chain& c : chains) {
+    for (const ChainSpec& c : type.chains) {
+        if (auto chain = chainOf(c); chain && !c.write) runner.runChain(c.page, chain);
+    }
+    for (const ChainSpec& c : type.chains) {
         std::vector<double> times;
         Row row;
+        row.type = type.key;
         row.transport = transport;
         row.chain = c.name;
+        const engine::Page::Chain chain = chainOf(c);
+        if (!chain) {
+            row.ok = false;
+            row.note = "no such chain";
+            rows.push_back(row);
+            continue;
+        }
         for (int i = 0; i < runs; ++i) {
             counter->sent = counter->received = 0;
             const auto t0 = std::chrono::steady_clock::now();
-            const cli::ChainResult result =
-                c.write ? runner.runWrite(c.page) : runner.runRead(c.page);
+            const cli::ChainResult result = runner.runChain(c.page, chain);
             const auto t1 = std::chrono::steady_clock::now();
             times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
             row.bytes = counter->sent + counter->received;
@@ -168,7 +199,7 @@ std::vector<Row> runTransport(const std::string& transport, const std::string& d
         }
         std::sort(times.begin(), times.end());
         row.measuredMs = times[times.size() / 2];
-        row.limitMs = wireLimitMs(row.bytes);
+        row.limitMs = wireLimitMs(row.bytes, type.baud);
         rows.push_back(row);
     }
     session.theComm.Close();
@@ -187,6 +218,7 @@ int main(int argc, char** argv) {
         "";
 #endif
     bool tsv = false;
+    std::string onlyType;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--runs" && i + 1 < argc) {
@@ -195,11 +227,13 @@ int main(int argc, char** argv) {
             transport = argv[++i];
         } else if (a == "--radiosim" && i + 1 < argc) {
             radiosim = argv[++i];
+        } else if (a == "--type" && i + 1 < argc) {
+            onlyType = argv[++i];
         } else if (a == "--tsv") {
             tsv = true;
         } else {
             std::cerr << "usage: chain_bench [--runs N] [--transport inproc|pty|all] "
-                         "[--radiosim PATH] [--tsv]\n";
+                         "[--type KEY] [--radiosim PATH] [--tsv]\n";
             return 2;
         }
     }
@@ -208,22 +242,26 @@ int main(int argc, char** argv) {
     link::QtTimers timers;
     std::vector<Row> rows;
 
-    if (transport == "all" || transport == "inproc") {
-        sim::Faults pacing;
-        pacing.pace = true;
-        pacing.delay = sim::Micros(0);
-        auto r =
-            runTransport("in-process", "sim", link::makeLinkOpener(timers, pacing), timers, runs);
-        rows.insert(rows.end(), r.begin(), r.end());
-    }
-    if (transport == "all" || transport == "pty") {
-        if (radiosim.empty() || ::access(radiosim.c_str(), X_OK) != 0) {
-            rows.push_back({"pty", "(radiosim)", 0, 0, 0, 0, false, "radiosim not found"});
-        } else {
-            Radiosim sim(radiosim);
-            auto r = runTransport("pty+radiosim", sim.device(), link::makeLinkOpener(timers),
+    for (const BenchType& type : benchTypes()) {
+        if (!onlyType.empty() && onlyType != type.key) continue;
+        if (transport == "all" || transport == "inproc") {
+            sim::Faults pacing;
+            pacing.pace = true;
+            pacing.delay = sim::Micros(0);
+            auto r = runTransport(type, "in-process", "sim", link::makeLinkOpener(timers, pacing),
                                   timers, runs);
             rows.insert(rows.end(), r.begin(), r.end());
+        }
+        if (transport == "all" || transport == "pty") {
+            if (radiosim.empty() || ::access(radiosim.c_str(), X_OK) != 0) {
+                rows.push_back(
+                    {type.key, "pty", "(radiosim)", 0, 0, 0, 0, false, "radiosim not found"});
+            } else {
+                Radiosim sim(radiosim, type.key);
+                auto r = runTransport(type, "pty+radiosim", sim.device(),
+                                      link::makeLinkOpener(timers), timers, runs);
+                rows.insert(rows.end(), r.begin(), r.end());
+            }
         }
     }
 
@@ -231,22 +269,22 @@ int main(int argc, char** argv) {
     if (tsv) {
         for (const Row& r : rows) {
             std::printf("%s\t%s\t%zu\t%.1f\t%.1f\t%.3f\t%d\t%s\n", r.transport.c_str(),
-                        r.chain.c_str(), r.bytes, r.limitMs, r.measuredMs,
+                        (r.type + " " + r.chain).c_str(), r.bytes, r.limitMs, r.measuredMs,
                         r.limitMs > 0 ? r.measuredMs / r.limitMs : 0.0, r.exchanges,
                         r.ok ? "ok" : r.note.c_str());
             allOk = allOk && r.ok;
         }
     } else {
-        std::printf("%-13s %-11s %6s %10s %12s %7s %5s\n", "transport", "chain", "bytes",
+        std::printf("%-13s %-22s %6s %10s %12s %7s %5s\n", "transport", "chain", "bytes",
                     "limit ms", "measured ms", "ratio", "answ");
         for (const Row& r : rows) {
-            std::printf("%-13s %-11s %6zu %10.1f %12.1f %7.3f %5d %s\n", r.transport.c_str(),
-                        r.chain.c_str(), r.bytes, r.limitMs, r.measuredMs,
+            std::printf("%-13s %-22s %6zu %10.1f %12.1f %7.3f %5d %s\n", r.transport.c_str(),
+                        (r.type + " " + r.chain).c_str(), r.bytes, r.limitMs, r.measuredMs,
                         r.limitMs > 0 ? r.measuredMs / r.limitMs : 0.0, r.exchanges,
                         r.ok ? "" : r.note.c_str());
             allOk = allOk && r.ok;
         }
-        std::printf("wire-time limit = bytes x 10 / %d baud; median of %d runs\n", kBaud, runs);
+        std::printf("wire-time limit = bytes x 10 / the type's baud; median of %d runs\n", runs);
     }
     return allOk ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #   BUILD_DIR=/path RUNS=7 scripts/bench.sh
 #
 # Columns: what was measured, the limit it is held against, and their ratio. For the chains the
-# limit is the wire time (bytes x 10 / 9600 baud) and the target ratio is 1.05 or less; for the
+# limit is the wire time (bytes x 10 / the terminal's baud) and the target ratio is 1.05 or less; for the
 # start-up rows the limits are the targets (300 ms, 80 MiB); for the frame reader and the answer
 # handling the limit is the time one byte, or one exchange's 1 ms budget, takes on the line.
 set -euo pipefail

@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
+#include "families/catalog/catalog.h"
 #include "families/lm52r/channel_param_dlg.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
@@ -37,36 +39,61 @@ void saveDialog(QDialog& d, const QString& directory, const QString& name) {
     d.hide();
 }
 
+// Shows every built terminal type in turn: each page reads from the (simulated) terminal, one
+// chain at a time as a technician would, then every tab is saved as "<type>_tab<N>" (the LM52R
+// base tab also as "main_window"). `then` runs after the last type.
+void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std::size_t from,
+               std::function<void()> then) {
+    const auto& types = families::terminalTypes();
+    while (from < types.size() && !types[from].built) ++from;
+    if (from >= types.size()) {
+        then();
+        return;
+    }
+    window.showTerminalType(int(from));
+    engine::Container* c = window.activeContainer();
+    int pagesRead = 0;
+    if (c) {
+        for (std::size_t i = 0; i < c->pageCount(); ++i) {
+            for (const auto& chain : c->page(i).fileReadChains()) {
+                QTimer::singleShot(pagesRead++ * readWaitMs, &window, chain);
+            }
+        }
+    }
+    const std::string key = types[from].key;
+    auto saveTabs = [&window, directory, readWaitMs, from, key, then] {
+        if (ContainerWidget* cw = window.containerWidget(key)) {
+            QTabWidget* tabs = cw->tabs();
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                const QString name =
+                    QStringLiteral("%1_tab%2").arg(QString::fromStdString(key)).arg(i + 1);
+                save(window, directory, name);
+                if (key == "lm52r" && i == 0) save(window, directory, "main_window");
+            }
+            tabs->setCurrentIndex(0);
+        }
+        tourTypes(window, directory, readWaitMs, from + 1, then);
+    };
+    QTimer::singleShot(std::max(1, pagesRead) * readWaitMs, &window, saveTabs);
+}
+
 }  // namespace
 
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs) {
     QDir().mkpath(directory);
     window.showMonitorWindow();
-    // Every page reads from the terminal in turn (one chain at a time, as a technician would),
-    // so each tab's picture shows what the terminal holds.
-    int pagesRead = 0;
-    if (engine::Container* c = window.activeContainer()) {
-        for (std::size_t i = 0; i < c->pageCount(); ++i) {
-            if (!c->page(i).hasReadChain()) continue;
-            QTimer::singleShot(pagesRead++ * readWaitMs, &window, [c, i] { c->page(i).OnRead(); });
-        }
-    }
-    QTimer::singleShot(std::max(1, pagesRead) * readWaitMs, &window, [&window, directory] {
-        save(window, directory, "main_window");
+    tourTypes(window, directory, readWaitMs, 0, [&window, directory] {
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 
-        if (ContainerWidget* cw = window.containerWidget("lm52r")) {
-            QTabWidget* tabs = cw->tabs();
-            for (int i = 1; i < tabs->count(); ++i) {
-                tabs->setCurrentIndex(i);
-                save(window, directory, QStringLiteral("main_window_tab%1").arg(i + 1));
-            }
-            tabs->setCurrentIndex(0);
-        }
-
         // A type whose pages do not exist yet shows its heading, file buttons and tabs.
-        window.showTerminalType(0);
-        save(window, directory, "main_window_unbuilt_type");
+        const auto& types = families::terminalTypes();
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            if (types[i].built) continue;
+            window.showTerminalType(int(i));
+            save(window, directory, "main_window_unbuilt_type");
+            break;
+        }
         window.showTerminalType(1);
 
         PortDialog& port = window.portDialog();
