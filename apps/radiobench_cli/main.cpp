@@ -8,6 +8,7 @@
 #include "cli/exit_status.h"
 #include "cli/frame_command.h"
 #include "cli/ports_command.h"
+#include "cli/run_command.h"
 #include "cli/send_command.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     rb::cli::addReadCommand(app);
     rb::cli::addWriteCommand(app);
     rb::cli::addSendCommand(app);
+    rb::cli::addRunCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -7,7 +7,8 @@
 namespace rb::cli {
 
 namespace {
-constexpr int kGuardTimer = 1;  // a timer of the runner itself
+constexpr int kGuardTimer = 1;   // timers of the runner itself
+constexpr int kSettleTimer = 2;
 }
 
 ChainRunner::ChainRunner(engine::Session& session, engine::Container& container,
@@ -48,7 +49,8 @@ ChainResult ChainRunner::run(std::size_t pageIndex, const engine::Page::Chain& s
     result_ = ChainResult{};
     result_.page = container_.caption(pageIndex);
     failuresAtStart_ = session_.activity.failures;
-    boxesAtStart_ = prompter_.shown();
+    messagesAtStart_ = session_.activity.messages;
+    declinesAtStart_ = prompter_.declines();
     session_.activity.awaitingAnswer = false;
     lost_ = false;
     ended_ = false;
@@ -62,10 +64,16 @@ ChainResult ChainRunner::run(std::size_t pageIndex, const engine::Page::Chain& s
         lostReason_ = reason;
         settle();
     };
-    // An information box ends the chain; the write confirmation is a question that comes
-    // before the first request and is looked at once OnWrite has returned.
+    // A box may end the chain (a time-out, a validation message). It is looked at once the
+    // handler that showed it has returned, since a handler may show a box and then go on
+    // (send the next request). The write confirmation is a question that comes before the
+    // first request and is looked at once OnWrite has returned.
     prompter_.onMessage = [this](const engine::MessageBox& box) {
-        if (box.buttons == engine::Buttons::Ok) settle();
+        if (box.buttons != engine::Buttons::Ok) return;
+        session_.timers.start(this, kSettleTimer, engine::Millis(0), [this] {
+            session_.timers.stop(this, kSettleTimer);
+            settle();
+        });
     };
 
     start();
@@ -80,6 +88,7 @@ ChainResult ChainRunner::run(std::size_t pageIndex, const engine::Page::Chain& s
 
     running_ = false;
     session_.timers.stop(this, kGuardTimer);
+    session_.timers.stop(this, kSettleTimer);
     guardArmed_ = false;
     prompter_.onMessage = nullptr;
     session_.theComm.onLost = previousOnLost;
@@ -111,11 +120,14 @@ void ChainRunner::settle() {
     if (lost_) return end(ChainOutcome::PortLost, lostReason_);
     if (activity.failures > failuresAtStart_)
         return end(ChainOutcome::TimedOut, engine::kFailedStatus);
-    if (prompter_.declined()) return end(ChainOutcome::Declined, engine::kConfirmWrite);
-    if (prompter_.shown() > boxesAtStart_) return end(ChainOutcome::Stopped, prompter_.lastText());
-    if (!activity.awaitingAnswer && !responseTimer) return end(ChainOutcome::Done, {});
+    if (prompter_.declines() > declinesAtStart_)
+        return end(ChainOutcome::Declined, engine::kConfirmWrite);
+    if (activity.messages > messagesAtStart_)
+        return end(ChainOutcome::Stopped, activity.lastFailure);
+    const bool transfer = page_->transferInProgress();
+    if (!activity.awaitingAnswer && !responseTimer && !transfer) return end(ChainOutcome::Done, {});
 
-    if (activity.awaitingAnswer && !responseTimer) {
+    if (activity.awaitingAnswer && !responseTimer && !transfer) {
         // A request that arms no timer of its own: guard it here (restarted for each one).
         guardArmed_ = true;
         session_.timers.start(this, kGuardTimer, kSilentGuard, [this] { guardFired(); });
@@ -130,9 +142,14 @@ void ChainRunner::guardFired() {
     guardArmed_ = false;
     if (!running_ || ended_) return;
     ended_ = true;
-    result_.outcome = ChainOutcome::TimedOut;
     result_.step = session_.activity.lastSentCode;
-    result_.message = engine::kFailedStatus;
+    if (silentGuardFails) {
+        result_.outcome = ChainOutcome::TimedOut;
+        result_.message = engine::kFailedStatus;
+    } else {
+        result_.outcome = ChainOutcome::Done;
+        session_.activity.awaitingAnswer = false;
+    }
     waiter_.wake();
 }
 

@@ -5,12 +5,17 @@
 //  - done: after an answer was handled, no request is awaited and the page's response timer
 //    (timer 1) is not running, that is the page sent nothing more;
 //  - timed out: timer 1 fired ("操作失败"); the step is the last request code sent;
-//  - stopped: the page showed a message box (a validation message such as
-//    "1信道频率设置不正确!"); nothing more is sent;
+//  - stopped: the page showed a validation or state message (such as "1信道频率设置不正确!");
+//    nothing more is sent. Other boxes ("文件保存成功!", "全部数据读取成功!") do not end a
+//    chain: it ends when the page is idle;
 //  - declined: the write confirmation "确认写录数据?" was not given;
 //  - port lost: the device went away.
+// A page is idle when no answer is awaited, its response timer (timer 1) is not running and no
+// transfer of its own (a hop map sent chunk by chunk, a sweep) is in progress.
 // A request that arms no timer (the LM52R VOX requests) would leave a silent terminal waiting
-// for ever, so the runner guards such a request itself for kSilentGuard and reports a time-out.
+// for ever, so the runner guards such a request itself for kSilentGuard: the command line's
+// read/write report that as a time-out; a script (`silentGuardFails` off) takes the page as idle
+// again, as the window would, which shows nothing either.
 //
 // The next request goes out from inside the answer's handler, so the chain moves as soon as an
 // answer is decoded; the runner only looks at the state after each frame, timer and box.
@@ -58,6 +63,9 @@ public:
     // Any chain of the page: `start` does what its button does (Page::fileReadChains()).
     ChainResult runChain(std::size_t pageIndex, const engine::Page::Chain& start);
 
+    // What an expired kSilentGuard means: a time-out (read/write), or just the end (run).
+    bool silentGuardFails = true;
+
     // One call per answer a page reported, with its success text ("信道频率读取成功"), taken
     // from the trace line "\r\n" + text + "!" that every answer leaves.
     std::function<void(const std::string& text)> onProgress;
@@ -83,7 +91,8 @@ private:
     bool ended_ = false;
     ChainResult result_;
     int failuresAtStart_ = 0;
-    int boxesAtStart_ = 0;
+    int messagesAtStart_ = 0;
+    int declinesAtStart_ = 0;
     bool guardArmed_ = false;
     bool lost_ = false;
     std::string lostReason_;

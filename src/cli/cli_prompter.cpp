@@ -14,6 +14,7 @@ CliPrompter::CliPrompter(std::ostream& err, std::istream* in, bool assumeYes, bo
     : err_(err), in_(in), assumeYes_(assumeYes), interactive_(interactive) {}
 
 Answer CliPrompter::message(const engine::MessageBox& box) {
+    log_.push_back(box);
     Answer answer = Answer::Ok;
     if (box.buttons == Buttons::Ok) {
         ++shown_;
@@ -31,9 +32,17 @@ Answer CliPrompter::askConfirmation(const engine::MessageBox& box) {
     const bool yesNo = box.buttons == Buttons::YesNo || box.buttons == Buttons::YesNoCancel;
     const Answer yes = yesNo ? Answer::Yes : Answer::Ok;
     const Answer no = yesNo ? Answer::No : Answer::Cancel;
+    if (scripted_) {
+        err_ << box.text << (*scripted_ ? " -- yes" : " -- no") << '\n';
+        if (!*scripted_) ++declines_;
+        return *scripted_ ? yes : no;
+    }
     if (assumeYes_) return yes;
     // One command asks once: a write through two pages is one decision.
-    if (confirmed_) return *confirmed_ == Answer::Ok ? yes : no;
+    if (confirmed_) {
+        if (*confirmed_ != Answer::Ok) ++declines_;
+        return *confirmed_ == Answer::Ok ? yes : no;
+    }
 
     Answer decided = Answer::Cancel;
     if (interactive_ && in_) {
@@ -50,12 +59,15 @@ Answer CliPrompter::askConfirmation(const engine::MessageBox& box) {
         err_ << box.text << " -- not confirmed: give --yes to confirm without a terminal\n";
     }
     confirmed_ = decided;
-    if (decided != Answer::Ok) declined_ = true;
+    if (decided != Answer::Ok) ++declines_;
     return decided == Answer::Ok ? yes : no;
 }
 
-std::optional<std::string> CliPrompter::chooseFile(const engine::FileChoice&) {
-    return std::nullopt;
+std::optional<std::string> CliPrompter::chooseFile(const engine::FileChoice& choice) {
+    if (!nextFile_) return std::nullopt;
+    std::string path = engine::withDefaultExtension(*nextFile_, choice.defaultExtension);
+    nextFile_.reset();
+    return path;
 }
 
 bool stdinIsInteractive() { return ::isatty(STDIN_FILENO) == 1; }

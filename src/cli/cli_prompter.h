@@ -3,12 +3,17 @@
 // answered by --yes, or asked once on the terminal when standard input is one, and the answer
 // holds for every page of the command. File choosers never open: the command line names its
 // files itself.
+//
+// A script (`radiobench-cli run`) steers it further: `scriptAnswer` answers every following
+// question as given, `chooseNext` makes the next file chooser return a path, and every box is
+// kept in `log()` so the script can report the boxes a step showed.
 #pragma once
 
 #include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/prompter.h"
 
@@ -26,7 +31,17 @@ public:
     int shown() const { return shown_; }
     const std::string& lastText() const { return lastText_; }
     // The user (or the lack of --yes) refused a confirmation.
-    bool declined() const { return declined_; }
+    bool declined() const { return declines_ > 0; }
+    int declines() const { return declines_; }
+
+    // Every box shown so far, questions included, in order.
+    const std::vector<engine::MessageBox>& log() const { return log_; }
+    // Questions from now on are answered yes (OK) or no (Cancel), each one afresh.
+    void scriptAnswer(bool yes) { scripted_ = yes; }
+    // The next file chooser returns `path` (with the chooser's default extension added to a
+    // name without one, as the file dialog does); without it a chooser is cancelled.
+    void chooseNext(std::string path) { nextFile_ = std::move(path); }
+    void clearNextFile() { nextFile_.reset(); }
 
     // Called after every box, once it has been answered (the chain runner wakes up on it).
     std::function<void(const engine::MessageBox&)> onMessage;
@@ -39,9 +54,12 @@ private:
     bool assumeYes_;
     bool interactive_;
     std::optional<engine::Answer> confirmed_;  // the first confirmation's answer, kept
-    bool declined_ = false;
+    int declines_ = 0;
     int shown_ = 0;
     std::string lastText_;
+    std::vector<engine::MessageBox> log_;
+    std::optional<bool> scripted_;
+    std::optional<std::string> nextFile_;
 };
 
 // True when standard input is a terminal a person can answer on.

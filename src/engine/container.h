@@ -52,6 +52,11 @@ public:
     Page& page(std::size_t i) { return *pages_.at(i).page; }
     const std::string& caption(std::size_t i) const { return pages_.at(i).caption; }
 
+    // The container is shown (again) as the terminal type chosen; a container that looks
+    // different per type (the trunking container's LM520W relay face) applies it here. The
+    // main window and the command line call it each time they show the container.
+    virtual void OnShow() {}
+
     // Tab selection (the page that shows; routing never depends on it).
     std::size_t currentTab() const { return current_; }
     void selectTab(std::size_t i);

@@ -313,14 +313,16 @@ bool FormModel::type(int id, const std::string& text) {
     if (!c.enabled || !c.visible || c.readOnly) return false;
     std::string t = text;
     if (c.maxLength > 0) {
-        // Cut by characters, never inside a UTF-8 sequence.
-        int chars = 0;
+        // Cut on a whole character, never inside a UTF-8 sequence. The limit counts characters,
+        // or GBK bytes (an ASCII character is one, any other two) where the field is in bytes.
+        int used = 0;
         std::size_t i = 0;
         for (; i < t.size(); ++i) {
-            if ((static_cast<unsigned char>(t[i]) & 0xC0) != 0x80) {
-                if (chars == c.maxLength) break;
-                ++chars;
-            }
+            const auto byte = static_cast<unsigned char>(t[i]);
+            if ((byte & 0xC0) == 0x80) continue;
+            const int cost = c.maxLengthInGbkBytes && byte >= 0x80 ? 2 : 1;
+            if (used + cost > c.maxLength) break;
+            used += cost;
         }
         t.resize(i);
     }

@@ -36,6 +36,7 @@ struct Control {
     int max = 100;
     bool wrap = false;    // spin wraps around at the ends
     int maxLength = 0;    // edits: most characters a user can type (0 = no limit)
+    bool maxLengthInGbkBytes = false;  // the limit counts GBK bytes (a Chinese character is two)
     int buddy = 0;        // spin: the edit it drives
     int group = 0;        // radio: id of the group's first radio
     bool readOnly = false;

@@ -85,6 +85,7 @@ void Page::send(const wire::Bytes& frame, bool expectAnswer) {
     session_.AppendTrace(frame[3], session_.tool.FormatSendTrace(frame));
     auto& a = session_.activity;
     a.awaitingAnswer = true;
+    ++a.requests;
     a.lastSentCode = frame[3];
     a.lastSentAt = session_.timers.now();
     session_.theComm.Write(frame);

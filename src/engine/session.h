@@ -42,6 +42,7 @@ struct UserPaths {
 // What a chain is doing, for front ends that wait for it (the command line, benchmarks).
 struct Activity {
     bool awaitingAnswer = false;  // a request went out and no frame has reached a page since
+    int requests = 0;             // requests sent so far
     std::uint8_t lastSentCode = 0;
     Millis lastSentAt{0};
     std::string lastSuccess;      // the latest success text

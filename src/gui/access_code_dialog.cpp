@@ -10,10 +10,6 @@ namespace rb::gui {
 
 using namespace access_ids;
 
-bool accessCodeAccepted(bool monitorAccessFlag, const std::string& entered) {
-    return entered == (monitorAccessFlag ? kMonitorCode : kProductionTestCode);
-}
-
 AccessCodeDialog::AccessCodeDialog(engine::Session& session, QWidget* parent)
     : QDialog(parent), session_(session) {
     setWindowTitle(QStringLiteral("密码框"));
@@ -47,7 +43,7 @@ void AccessCodeDialog::OnOK() {
         accept();
         return;
     }
-    session_.prompter.info("密码不正确!", "提示", this);
+    session_.prompter.info(engine::kWrongCodeText, "提示", this);
 }
 
 void AccessCodeDialog::reject() {

@@ -6,17 +6,16 @@
 #include <QDialog>
 #include <string>
 
+#include "engine/access_codes.h"
 #include "engine/session.h"
 
 class QLineEdit;
 
 namespace rb::gui {
 
-inline constexpr const char* kProductionTestCode = "4lotus";
-inline constexpr const char* kMonitorCode = "lotus4";
-
-// Exact, case-sensitive comparison with the code of the purpose.
-bool accessCodeAccepted(bool monitorAccessFlag, const std::string& entered);
+using engine::accessCodeAccepted;
+using engine::kMonitorCode;
+using engine::kProductionTestCode;
 
 namespace access_ids {
 inline constexpr int kCodeEdit = 2094;

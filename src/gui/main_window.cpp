@@ -31,11 +31,6 @@ namespace {
 
 constexpr int kLm52rIndex = 1;  // the type shown at start-up
 
-// The trunking container serves two list entries; the LM520W one in its relay layout.
-std::string containerKeyOf(const std::string& typeKey) {
-    return typeKey == "lm520w" ? "wz4040" : typeKey;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* parent)
@@ -255,6 +250,7 @@ void MainWindow::present(Shown& s) {
     active_ = s.widget;
     activeContainer_ = s.container.get();
     session_.theComm.SetWnd(s.container.get());
+    if (s.container) s.container->OnShow();
     s.widget->show();
 }
 
@@ -267,9 +263,8 @@ void MainWindow::showTerminalType(int index) {
         QSignalBlocker block(terminalList_);
         terminalList_->setCurrentIndex(index);
     }
-    if (type.key == "lm520w") session_.lm520wMode = 1;
-    if (type.key == "wz4040") session_.lm520wMode = 0;
-    const std::string key = containerKeyOf(type.key);
+    if (const int mode = families::lm520wModeOf(type.key); mode >= 0) session_.lm520wMode = mode;
+    const std::string key = families::containerKeyOf(type.key);
     Shown& s = ensureShown(key);
     activeKey_ = type.key;
     present(s);

@@ -53,6 +53,9 @@ TEST(CliBinaryTest, ExitStatusesThroughMain) {
         // The hidden fault option reaches the simulator's fault list.
         {"read lm52r --port sim --out " + out + " --sim-faults wobble", 2, "wobble"},
         {"frame 96 05 80 16 00 01", 0, "96 05 80 16 00 01 04\n"},
+        {"run --help", 0, "answer yes|no"},
+        {"run lm52r --port sim /nonexistent/script", 2, "/nonexistent/script"},
+        {"run protest --port sim --access-code wrong", 2, "密码不正确!"},
     };
     for (const auto& [args, status, said] : cases) {
         const CliRun r = runCli(args);
@@ -84,6 +87,17 @@ TEST(CliBinaryTest, ReadWriteReadOverAPseudoTerminal) {
     r = runCli("write lm52r --port " + device + " --in " + a + " --yes");
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("信道守候组设置成功"), std::string::npos) << r.output;
+    // A script over the same line: the first channel's frequency as the terminal holds it.
+    const std::string script = tempFile("rb_cli_pty_script_");
+    std::ofstream(script) << "click 2090\nget 1187\n";
+    r = runCli("run lm52r --port " + device + " " + script);
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find(R"({"cmd":"click","id":2090,"result":"done")"), std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find(R"({"cmd":"get","id":1187,"kind":"edit","value":"4000000")"),
+              std::string::npos)
+        << r.output;
+    fs::remove(script);
     r = runCli("read lm52r --port " + device + " --out " + b + " --trace");
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("接收信息("), std::string::npos);

@@ -74,6 +74,11 @@ TEST(FormModel, EditsSpinsAndSelections) {
 
     f.type(1056, "张三丰五");  // cut to three characters, never inside a character
     EXPECT_EQ(f.text(1056), "张三丰");
+    f.addEdit(1057, 5).maxLengthInGbkBytes = true;  // five GBK bytes: two characters and a digit
+    f.type(1057, "张三丰");
+    EXPECT_EQ(f.text(1057), "张三");
+    f.type(1057, "a张三b");
+    EXPECT_EQ(f.text(1057), "a张三");
     f.spin(1166, -1);  // wraps from 1 to 10
     EXPECT_EQ(f.text(1165), "10");
     f.spin(1166, +1);

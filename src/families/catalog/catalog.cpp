@@ -24,6 +24,16 @@ const TerminalType* findTerminalType(const std::string& key) {
     return nullptr;
 }
 
+std::string containerKeyOf(const std::string& typeKey) {
+    return typeKey == "lm520w" ? "wz4040" : typeKey;
+}
+
+int lm520wModeOf(const std::string& typeKey) {
+    if (typeKey == "lm520w") return 1;
+    if (typeKey == "wz4040") return 0;
+    return -1;
+}
+
 std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
     return nullptr;

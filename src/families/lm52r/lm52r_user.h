@@ -63,6 +63,7 @@ public:
 
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    bool transferInProgress() const override { return transfer_.running(); }
 
     hopmap::HopMapGroup& hopMap() { return hopMap_; }
     bool hopTransferRunning() const { return transfer_.running(); }
