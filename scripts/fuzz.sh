@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer harnesses (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and runs
+# each for SECONDS (default 60), one after the other, starting from seeds made of the simulated
+# terminals' real answers. Prints one line per harness: executions, and findings (crashes,
+# leaks, time-outs, sanitizer reports), which are kept in build-fuzz/findings/<harness>/.
+#
+#   scripts/fuzz.sh [SECONDS]
+# Exit status: 0 when no harness found anything.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+build=${FUZZ_BUILD_DIR:-build-fuzz}
+
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DRB_WITH_QT=OFF -DRB_BUILD_TESTS=OFF -DRB_BUILD_BENCH=OFF -DRB_FUZZ=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" >/dev/null
+
+seeds="$build/seeds"
+rm -rf "$seeds"
+"$build/fuzz/fuzz_seeds" "$seeds" >/dev/null
+
+status=0
+printf '%-20s %14s %9s\n' harness executions findings
+for harness in frame_reader_fuzz container_fuzz ini_fuzz monitor_input_fuzz script_words_fuzz; do
+  corpus="$build/corpus/$harness"
+  findings="$build/findings/$harness"
+  mkdir -p "$corpus" "$findings"
+  [ -d "$seeds/$harness" ] && cp -n "$seeds/$harness"/* "$corpus"/ 2>/dev/null || true
+  extra=()
+  # The container harness keeps its pages between inputs (building every form per input would
+  # be slow), so memory grows legitimately from one input to the next: leaks are looked for
+  # once, when the run ends, instead of after every input.
+  [ "$harness" = container_fuzz ] && extra=(-detect_leaks=0)
+  log="$findings/run.log"
+  set +e
+  ASAN_OPTIONS=detect_leaks=1 "$build/fuzz/$harness" -max_total_time="$seconds" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" \
+    "$corpus" >"$log" 2>&1
+  rc=$?
+  set -e
+  runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | awk '{print $2}' | tail -1)
+  found=$(find "$findings" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
+  if [ "$rc" -ne 0 ] && [ "$found" -eq 0 ]; then found=1; fi
+  printf '%-20s %14s %9s\n' "$harness" "${runs:-?}" "$found"
+  if [ "$found" -ne 0 ]; then
+    status=1
+    grep -m3 -E 'ERROR|SUMMARY' "$log" | sed 's/^/    /' || true
+  fi
+done
+exit $status
