@@ -17,7 +17,7 @@ engine::LayoutItem keyColumn(int first, int last) {
         cells.push_back(ctl(row.press));
         cells.push_back(ctl(row.test));
     }
-    return grid(3, std::move(cells));
+    return column({grid(3, std::move(cells)), stretch()});  // the shorter columns at the top
 }
 
 }  // namespace
