@@ -370,3 +370,43 @@ TEST(TrainKey, FileChainsListTheThreeButtonPairsInOrder) {
     }
     EXPECT_EQ(codes, (std::vector<std::uint8_t>{0x99, 0x72, 0x76, 0x22, 0x70, 0x74}));
 }
+
+TEST(TrainKey, AnIdentityBlankedByAReadGoesOutAsTheNumbersItStandsFor) {
+    // "读取数据" blanks the identity and its answer does not fill it; the write must not send 0.
+    TrainBench b;
+    auto& f = b.form(kKey);
+    f.type(kid::kDispatchEdit, "3");
+    f.type(kid::kStaffEdit, "5");
+    f.click(kid::kReadIdentityButton);
+    b.answer(0x9A, {0x00, 0x01, 0, 0, 0, 0, 0});
+    b.answerCommon({0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0});
+    b.answer(0x53, wire::Bytes(87, 0));
+    EXPECT_EQ(f.text(kid::kIdentityEdit), "");
+    f.click(kid::kWriteIdentityButton);
+    b.answerCommon({0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0});
+    b.answer(0x21);
+    const wire::Bytes w = b.lastWrite();
+    ASSERT_EQ(w.size(), 92u);
+    EXPECT_EQ(wire::Bytes(w.begin() + 6, w.begin() + 9), (wire::Bytes{0x00, 0x03, 0x05}));
+}
+
+TEST(TrainKey, VersionTextOfBothPagesStaysInsideTheFrame) {
+    const wire::Bytes head = {0x00, 0x01, 0, 0, 0, 0};
+    wire::Bytes long150 = head;
+    long150.resize(head.size() + 150, 'V');
+    const std::pair<wire::Bytes, std::string> cases[] = {
+        {trainConcat({head, {'T', '1', 0, 'x'}}), "T1"},
+        {trainConcat({head, {'T', '1', '.', '2'}}), "T1.2"},  // never the checksum
+        {{0x00, 0x01}, ""},
+        {long150, std::string(99, 'V')},
+    };
+    for (int page : {0, kKey}) {
+        for (const auto& [payload, shown] : cases) {
+            TrainBench b;
+            b.form(page).click(page == 0 ? 2090 : kid::kReadIdentityButton);
+            b.answer(0x9A, payload);
+            EXPECT_EQ(b.session.statusBar.text(1), shown) << page;
+            EXPECT_EQ(b.lastWrite()[3], 0x22);
+        }
+    }
+}
