@@ -280,13 +280,3 @@ TEST(TrainBase, PublicParameterCodesOutsideTheTables) {
         }
     }
 }
-
-TEST(TrainBase, ASilentStationTimesOutOnce) {
-    TrainBench b;
-    b.form().click(2090);
-    b.advance(1999);
-    EXPECT_TRUE(b.prompter.boxes.empty());
-    b.advance(1);
-    EXPECT_EQ(b.prompter.texts(), std::vector<std::string>{"操作失败！请检查设备连接是否正常？"});
-    EXPECT_EQ(b.session.statusBar.text(2), "操作失败");
-}

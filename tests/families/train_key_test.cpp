@@ -330,22 +330,6 @@ TEST(TrainKey, TimeLimitBounds) {
     EXPECT_EQ(b.prompter.lastText(), "组合键时限输入不正确,请设置为300~800!");
 }
 
-TEST(TrainKey, AnswersGoToThePageThatAsked) {
-    TrainBench b;
-    b.form(kKey).click(kid::kReadTrainButton);
-    b.form(0).setText(families::train::base_ids::kPttEdit, "7");
-    // A 0x23 while the key page asked: the base page must not show it.
-    b.answer(0x73, {0x00, 0x01, 9, 9, 0, 0});
-    EXPECT_EQ(b.form(kKey).text(kid::kDispatchEdit), "9");
-    b.session.requestPage = 7;  // any other value: the key page
-    b.answer(0x73, {0x00, 0x01, 8, 8, 0, 0});
-    EXPECT_EQ(b.form(kKey).text(kid::kDispatchEdit), "8");
-    b.answer(0x23, {0x00, 0x01, 99});
-    EXPECT_EQ(b.form(0).text(families::train::base_ids::kPttEdit), "7");
-    b.answer(0x42, {0x00, 0x01});  // unknown code: nothing
-    EXPECT_EQ(b.form(kKey).text(kid::kDispatchEdit), "8");
-}
-
 TEST(TrainKey, FileChainsListTheThreeButtonPairsInOrder) {
     TrainBench b;
     auto& key = b.container->key();
