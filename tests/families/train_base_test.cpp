@@ -49,6 +49,8 @@ TEST(TrainBase, ReadChainResetsAndDecodesEveryAnswer) {
     f.type(ids::kGroupEdit, "2");
     f.setText(tx(3), "1234500");
     f.click(ids::kSingleChannel);
+    f.slide(ids::kCustomLevel, 300);
+    EXPECT_EQ(f.value(ids::kCustomLevel), 255);  // the track bar's end
     f.slide(ids::kCustomLevel, 99);
 
     f.click(2090);
