@@ -56,6 +56,16 @@ const std::vector<BenchType>& benchTypes() {
          9600,
          {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
           {"user write", 1, true}}},
+        {"train",
+         9600,
+         {{"base read", 0, false},
+          {"base write", 0, true},
+          {"identity read", 1, false, 0},
+          {"dispatch read", 1, false, 1},
+          {"keys read", 1, false, 2},
+          {"identity write", 1, true, 0},
+          {"dispatch write", 1, true, 1},
+          {"keys write", 1, true, 2}}},
     };
     return types;
 }

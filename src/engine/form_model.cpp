@@ -1,5 +1,6 @@
 #include "engine/form_model.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "wire/codecs.h"
@@ -133,6 +134,14 @@ Control& FormModel::addProgress(int id, int min, int max) {
     return c;
 }
 
+Control& FormModel::addSlider(int id, int min, int max, int position) {
+    Control& c = add(id, ControlKind::Slider);
+    c.min = min;
+    c.max = max;
+    c.value = position;
+    return c;
+}
+
 Control& FormModel::get(int id) {
     auto it = controls_.find(id);
     if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id));
@@ -163,7 +172,7 @@ int FormModel::intValue(int id) const {
     if (c.kind == ControlKind::Spin) {
         return c.buddy && has(c.buddy) ? wire::parseInt(text(c.buddy)) : c.value;
     }
-    if (c.kind == ControlKind::Progress) return c.value;
+    if (c.kind == ControlKind::Progress || c.kind == ControlKind::Slider) return c.value;
     return wire::parseInt(c.text);
 }
 
@@ -356,6 +365,14 @@ bool FormModel::spin(int spinId, int delta) {
     }
     changed(spinId);
     fire(changeHandlers_, spinId);
+    return true;
+}
+
+bool FormModel::slide(int id, int position) {
+    Control& c = get(id);
+    if (!c.enabled || !c.visible) return false;
+    setValue(id, std::clamp(position, c.min, c.max));
+    fire(changeHandlers_, id);
     return true;
 }
 

@@ -24,6 +24,7 @@ enum class ControlKind {
     Static,     // fixed text (a label); its colour may be set
     MultiEdit,  // multi-line edit
     Progress,   // progress bar: range and position
+    Slider,     // track bar: range and position, moved by the user
 };
 
 struct Control {
@@ -82,6 +83,7 @@ public:
     Control& addStatic(int id, std::string text);
     Control& addMultiEdit(int id, std::string text = {});
     Control& addProgress(int id, int min = 0, int max = 100);
+    Control& addSlider(int id, int min, int max, int position = 0);
     void setLayout(LayoutItem root) { layout_ = std::move(root); }
     const LayoutItem& layout() const { return layout_; }
 
@@ -127,6 +129,7 @@ public:
     bool type(int id, const std::string& text);     // edits: replace the text (cut to max length)
     bool select(int id, int index);                 // combos and lists
     bool spin(int spinId, int delta);               // spin arrows: change the buddy edit's number
+    bool slide(int id, int position);               // track bars: move to a position (clamped)
 
     // --- observers (the renderer updates a widget when its control changes) -----------------
     int addListener(Listener l);

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QToolButton>
@@ -199,6 +200,12 @@ QWidget* FormView::makeControl(int id) {
         case ControlKind::Progress:
             w = new QProgressBar;
             break;
+        case ControlKind::Slider: {
+            auto* sl = new QSlider(Qt::Horizontal);
+            sl->setMinimumWidth(120);
+            w = sl;
+            break;
+        }
     }
     w->setObjectName(QString::number(id));
     widgets_[id] = w;
@@ -263,6 +270,12 @@ void FormView::connectControl(int id, QWidget* w) {
         connect(l, &QListWidget::currentRowChanged, this, [this, guard, id](int row) {
             if (syncing_) return;
             model_.select(id, row);
+            if (guard) afterAction(id);
+        });
+    } else if (auto* sl = qobject_cast<QSlider*>(w)) {
+        connect(sl, &QSlider::valueChanged, this, [this, guard, id](int position) {
+            if (syncing_) return;
+            model_.slide(id, position);
             if (guard) afterAction(id);
         });
     } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
@@ -343,6 +356,12 @@ void FormView::sync(int id) {
                 auto* p = static_cast<QProgressBar*>(w);
                 p->setRange(c.min, c.max);
                 p->setValue(c.value);
+                break;
+            }
+            case ControlKind::Slider: {
+                auto* sl = static_cast<QSlider*>(w);
+                sl->setRange(c.min, c.max);
+                sl->setValue(c.value);
                 break;
             }
         }

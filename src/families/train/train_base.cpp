@@ -1,0 +1,366 @@
+#include "families/train/train_base.h"
+
+#include <algorithm>
+#include <array>
+
+#include "families/train/train_codes.h"
+#include "wire/codecs.h"
+#include "wire/comm_tool.h"
+#include "wire/version_text.h"
+
+namespace rb::families::train {
+
+using namespace base_ids;
+
+namespace {
+
+constexpr std::uint8_t kReadFrequencies = 0x16;
+constexpr std::uint8_t kFrequenciesAnswer = 0x17;
+constexpr std::uint8_t kWriteFrequencies = 0x14;
+constexpr std::uint8_t kFrequenciesWritten = 0x15;
+constexpr std::uint8_t kReadFunctions = 0x1E;
+constexpr std::uint8_t kFunctionsAnswer = 0x1F;
+constexpr std::uint8_t kWriteFunctions = 0x1C;
+constexpr std::uint8_t kFunctionsWritten = 0x1D;
+constexpr std::uint8_t kReadCustomPower = 0x7A;
+constexpr std::uint8_t kCustomPowerAnswer = 0x7B;
+constexpr std::uint8_t kWriteCustomPower = 0x78;
+constexpr std::uint8_t kCustomPowerWritten = 0x79;
+
+constexpr const char* kReadDone = "数据读取成功";
+constexpr const char* kWriteDone = "数据设置成功";
+
+// Public-parameter bytes 9-15: the code each list or radio index stands for.
+constexpr std::array<std::uint8_t, 5> kPowerCodes = {0x11, 0x22, 0x33, 0x44, 0x44};
+constexpr std::array<std::uint8_t, 10> kSpeedCodes = {0x03, 0x06, 0x11, 0x22, 0x33,
+                                                      0x34, 0x44, 0x55, 0x66, 0x77};
+constexpr std::array<std::uint8_t, 3> kParityCodes = {0xCC, 0x3C, 0xC3};
+constexpr std::array<std::uint8_t, 5> kDataBitsCodes = {0, 1, 2, 3, 7};
+constexpr std::array<std::uint8_t, 2> kStopBitsCodes = {0, 1};
+constexpr std::array<std::uint8_t, 4> kAirSpeedCodes = {0x11, 0x22, 0x33, 0x44};
+constexpr std::array<std::uint8_t, 3> kSpacingCodes = {0x66, 0x55, 0xAA};
+constexpr std::array<int, 3> kSpacingSteps = {wire::kStep6_25, wire::kStep12_5, wire::kStep25};
+
+// Flags byte (byte 8).
+constexpr std::uint8_t kCompanderBit = 0x01;
+constexpr std::uint8_t kPttOffToneBit = 0x02;
+constexpr std::uint8_t kChannelToneBit = 0x04;
+constexpr std::uint8_t kPowerOnToneBit = 0x08;
+constexpr std::uint8_t kCustomPowerBit = 0x10;
+constexpr std::uint8_t kSingleChannelBit = 0x20;
+constexpr std::uint8_t kAlwaysSetBit = 0x40;
+
+constexpr std::uint8_t kDigitalBit = 0x80;  // first byte of a channel-function entry
+
+constexpr int kGroupMin = 1;
+constexpr int kGroupMax = 8;
+constexpr int kLevelMax = 255;
+constexpr std::size_t kChannelStart = 6;
+constexpr std::size_t kFunctionStride = 3;
+
+template <std::size_t N>
+std::uint8_t codeOf(const std::array<std::uint8_t, N>& codes, int index) {
+    return index >= 0 && index < int(N) ? codes[std::size_t(index)] : 0;
+}
+
+template <std::size_t N>
+int indexOf(const std::array<std::uint8_t, N>& codes, std::uint8_t code) {
+    auto it = std::find(codes.begin(), codes.end(), code);
+    return it == codes.end() ? -1 : int(it - codes.begin());
+}
+
+// Bytes a channel code takes on the wire at a step.
+std::size_t codeBytes(int step) { return step == wire::kStep6_25 ? 3 : 2; }
+
+}  // namespace
+
+CTrainBase::CTrainBase(engine::Session& session, TrainState& state)
+    : Page(session, kIndex), state_(state) {
+    declareForm(form());
+    bindControls();
+}
+
+void CTrainBase::bindControls() {
+    auto& f = form();
+    bindReadWrite();
+    for (int i = 0; i < 3; ++i) {
+        const int id = std::array{kSpacing6_25, kSpacing12_5, kSpacing25}[std::size_t(i)];
+        f.onClick(id, [this, i] { state_.trainStep = kSpacingSteps[std::size_t(i)]; });
+    }
+    // The row labels follow the group edit whatever changes it (typing, spin, answer, file).
+    f.addListener([this](int id) {
+        if (id == kGroupEdit) relabelRows();
+    });
+}
+
+void CTrainBase::relabelRows() {
+    const std::string& text = form().text(kGroupEdit);
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return;
+    const int group = wire::parseInt(text);
+    if (group < kGroupMin || group > kGroupMax) return;
+    for (int k = 1; k <= kChannels; ++k) form().setInt(kRows[k - 1].label, (group - 1) * 16 + k);
+}
+
+// ---- reset -------------------------------------------------------------------------------------
+
+void CTrainBase::resetFields() {
+    // The group, the custom power level and the channel step stay as they are.
+    auto& f = form();
+    f.setRadio(kSpacing6_25, 2);
+    f.setRadio(kCompanderOn, 0);
+    f.setRadio(kPower0_5W, 3);
+    f.setChecked(kTonePowerOn, false);
+    f.setChecked(kTonePttOff, false);
+    f.setChecked(kToneChannel, false);
+    f.setSelection(kParityList, 0);
+    f.setSelection(kSpeedList, 6);
+    f.setSelection(kDataBitsList, 3);
+    f.setSelection(kStopBitsList, 0);
+    f.setSelection(kAirSpeedList, 1);
+    f.setInt(kPttEdit, 0);
+    f.setInt(kStandbyEdit, 0);
+    f.setChecked(kSingleChannel, false);
+    for (const ChannelRow& row : kRows) {
+        f.setText(row.tx, "0");
+        f.setText(row.rx, "0");
+        f.setChecked(row.digital, false);
+    }
+}
+
+// ---- requests ----------------------------------------------------------------------------------
+
+void CTrainBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01})); }
+
+void CTrainBase::requestCommon() { send(wire::frame96(kReadCommon)); }
+
+void CTrainBase::writeCommon() {
+    const auto& f = form();
+    const wire::Bytes payload = {
+        0x00,
+        0x01,
+        std::uint8_t(f.intValue(kPttEdit)),
+        std::uint8_t(f.intValue(kStandbyEdit)),
+        flagsByte(),
+        codeOf(kPowerCodes, f.radio(kPower0_5W)),
+        codeOf(kSpeedCodes, f.selection(kSpeedList)),
+        codeOf(kParityCodes, f.selection(kParityList)),
+        codeOf(kDataBitsCodes, f.selection(kDataBitsList)),
+        codeOf(kStopBitsCodes, f.selection(kStopBitsList)),
+        codeOf(kAirSpeedCodes, f.selection(kAirSpeedList)),
+        codeOf(kSpacingCodes, f.radio(kSpacing6_25)),
+    };
+    send(wire::frame96(kWriteCommon, payload));
+}
+
+bool CTrainBase::checkGroup(int& group) {
+    group = form().intValue(kGroupEdit);
+    if (group >= kGroupMin && group <= kGroupMax) return true;
+    ++session().activity.messages;
+    session().activity.lastFailure = "信道组号设置错误,请设为1-8!";
+    // No owner window.
+    session().prompter.info("信道组号设置错误,请设为1-8!", engine::kInfoCaption, nullptr);
+    return false;
+}
+
+bool CTrainBase::requestFrequencies() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    send(wire::frame96(kReadFrequencies, {0x00, std::uint8_t(group)}));
+    return true;
+}
+
+bool CTrainBase::writeFrequencies() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    state_.trainStep = stepFromSpacing();
+    const int step = state_.trainStep;
+    // Every transmit text first, then every receive text; the first failure names its row.
+    for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
+        for (int k = 1; k <= kChannels; ++k) {
+            if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].*column),
+                                                           step, k)) {
+                return showMessage(*msg, engine::kAppTitle);
+            }
+        }
+    }
+    wire::Bytes payload = {0x00, std::uint8_t(group)};
+    for (const ChannelRow& row : kRows) {
+        for (int id : {row.tx, row.rx}) {
+            const std::uint32_t code = wire::frequencyCode(form().text(id), step);
+            if (codeBytes(step) == 3)
+                wire::putU24be(payload, code);
+            else
+                wire::putU16be(payload, code);
+        }
+    }
+    send(wire::frame96(kWriteFrequencies, payload));
+    return true;
+}
+
+bool CTrainBase::requestFunctions() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    send(wire::frame96(kReadFunctions, {0x00, std::uint8_t(group)}));
+    return true;
+}
+
+bool CTrainBase::writeFunctions() {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    wire::Bytes payload = {0x00, std::uint8_t(group)};
+    for (const ChannelRow& row : kRows) {
+        payload.push_back(form().checked(row.digital) ? kDigitalBit : 0x00);
+        payload.push_back(0x00);
+        payload.push_back(0x00);
+    }
+    send(wire::frame96(kWriteFunctions, payload));
+    return true;
+}
+
+void CTrainBase::requestCustomPower() { send(wire::frame96(kReadCustomPower, {0x00, 0x00})); }
+
+void CTrainBase::writeCustomPower() {
+    const int level = std::clamp(form().value(kCustomLevel), 0, kLevelMax);
+    send(wire::frame96(kWriteCustomPower, {0x00, 0x00, std::uint8_t(kLevelMax - level)}));
+}
+
+// ---- answers -----------------------------------------------------------------------------------
+
+void CTrainBase::report(const wire::FrameView& f, const std::string& trace,
+                        const std::string& status) {
+    session().AppendTrace(f.code(), "\r\n" + trace + "!");
+    stopTimer(engine::kResponseTimer);
+    if (!status.empty()) session().statusBar.SetText(2, status);
+    session().activity.lastSuccess = trace;
+}
+
+void CTrainBase::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kVersionAnswer:
+            session().statusBar.SetText(1, wire::versionText(f));
+            report(f, "读取版本信息成功", kReadDone);
+            requestCommon();
+            break;
+        case kCommonAnswer:
+            if (modeFlag() == 1) {
+                // First answer of the write chain: only the terminal's bit 7 is kept.
+                modeFlag() = 0;
+                state_.keptAuthBit = f[kFlagsByte] & kAuthBit;
+                report(f, "公共参数读取成功", "");
+                writeCommon();
+                break;
+            }
+            showCommon(f);
+            report(f, "公共参数读取成功", kReadDone);
+            requestFrequencies();
+            break;
+        case kFrequenciesAnswer:
+            onFrequencies(f);
+            report(f, "信道频率读取成功", kReadDone);
+            requestFunctions();
+            break;
+        case kFunctionsAnswer:
+            onFunctions(f);
+            report(f, "信道功能读取成功", kReadDone);
+            requestCustomPower();
+            break;
+        case kCustomPowerAnswer:
+            form().setValue(kCustomLevel, kLevelMax - f[6]);
+            report(f, "人工功率读取成功", kReadDone);
+            break;
+        case kCommonWritten:
+            report(f, "公共参数设置成功", kWriteDone);
+            writeFrequencies();
+            break;
+        case kFrequenciesWritten:
+            report(f, "信道频率设置成功", kWriteDone);
+            writeFunctions();
+            break;
+        case kFunctionsWritten:
+            report(f, "信道功能设置成功", kWriteDone);
+            writeCustomPower();
+            break;
+        case kCustomPowerWritten:
+            report(f, "人工功率设置成功", kWriteDone);
+            break;
+        default:
+            break;  // not ours
+    }
+}
+
+void CTrainBase::showCommon(const wire::FrameView& f) {
+    auto& form = this->form();
+    form.setInt(kPttEdit, f[6]);
+    form.setInt(kStandbyEdit, f[7]);
+    const std::uint8_t flags = f[kFlagsByte];
+    form.setRadio(kCompanderOn, flags & kCompanderBit ? 0 : 1);
+    form.setChecked(kTonePttOff, flags & kPttOffToneBit);
+    form.setChecked(kToneChannel, flags & kChannelToneBit);
+    form.setChecked(kTonePowerOn, flags & kPowerOnToneBit);
+    if (flags & kSingleChannelBit) form.setChecked(kSingleChannel, true);  // clear leaves it
+    if (flags & kCustomPowerBit) {
+        form.setRadio(kPower0_5W, kCustomIndex);
+    } else if (int i = indexOf(kPowerCodes, f[9]); i >= 0) {
+        form.setRadio(kPower0_5W, i);  // 0x44 is "高功率" (index 3), never the custom power
+    }
+    const int speed = indexOf(kSpeedCodes, f[10]);
+    form.setSelection(kSpeedList, speed >= 0 ? speed : 9);
+    const int parity = indexOf(kParityCodes, f[11]);
+    form.setSelection(kParityList, parity > 0 ? parity : 0);
+    form.setSelection(kDataBitsList, f[12] <= 3 ? f[12] : 4);
+    if (int i = indexOf(kStopBitsCodes, f[13]); i >= 0) form.setSelection(kStopBitsList, i);
+    const int air = indexOf(kAirSpeedCodes, f[14]);
+    form.setSelection(kAirSpeedList, air >= 0 && air < 3 ? air : 3);
+    const int spacing = indexOf(kSpacingCodes, f[15]);
+    setSpacing(spacing >= 0 && spacing < 2 ? spacing : 2);
+}
+
+void CTrainBase::onFrequencies(const wire::FrameView& f) {
+    form().setInt(kGroupEdit, f[5]);
+    relabelRows();
+    const int step = state_.trainStep;
+    const std::size_t width = codeBytes(step);
+    for (int k = 1; k <= kChannels; ++k) {
+        const std::size_t at = kChannelStart + 2 * width * std::size_t(k - 1);
+        const std::uint32_t tx = width == 3 ? f.u24be(at) : f.u16be(at);
+        const std::uint32_t rx = width == 3 ? f.u24be(at + width) : f.u16be(at + width);
+        form().setText(kRows[k - 1].tx, wire::frequencyText(tx, step));
+        form().setText(kRows[k - 1].rx, wire::frequencyText(rx, step));
+    }
+}
+
+void CTrainBase::onFunctions(const wire::FrameView& f) {
+    form().setInt(kGroupEdit, f[5]);
+    relabelRows();
+    for (int k = 1; k <= kChannels; ++k) {
+        const std::size_t at = kChannelStart + kFunctionStride * std::size_t(k - 1);
+        form().setChecked(kRows[k - 1].digital, f[at] & kDigitalBit);
+    }
+}
+
+// ---- field helpers -----------------------------------------------------------------------------
+
+std::uint8_t CTrainBase::flagsByte() const {
+    const auto& f = form();
+    std::uint8_t b = kAlwaysSetBit | (state_.keptAuthBit & kAuthBit);
+    if (f.radio(kCompanderOn) == 0) b |= kCompanderBit;
+    if (f.checked(kTonePttOff)) b |= kPttOffToneBit;
+    if (f.checked(kToneChannel)) b |= kChannelToneBit;
+    if (f.checked(kTonePowerOn)) b |= kPowerOnToneBit;
+    if (f.radio(kPower0_5W) == kCustomIndex) b |= kCustomPowerBit;
+    if (f.checked(kSingleChannel)) b |= kSingleChannelBit;
+    return b;
+}
+
+int CTrainBase::stepFromSpacing() const {
+    const int i = form().radio(kSpacing6_25);
+    // No spacing selected (a file with an index outside the list): the 25 kHz default.
+    return i >= 0 && i < 3 ? kSpacingSteps[std::size_t(i)] : wire::kStep25;
+}
+
+void CTrainBase::setSpacing(int index) {
+    form().setRadio(kSpacing6_25, index);
+    state_.trainStep = stepFromSpacing();
+}
+
+}  // namespace rb::families::train

@@ -1,0 +1,348 @@
+#include "families/train/train_key.h"
+
+#include <algorithm>
+
+#include "families/train/train_codes.h"
+#include "wire/codecs.h"
+#include "wire/version_text.h"
+
+namespace rb::families::train {
+
+using namespace key_ids;
+
+namespace {
+
+constexpr std::uint8_t kIdentityWrite = 0x50;
+constexpr std::uint8_t kIdentityAck = 0x51;
+constexpr std::uint8_t kIdentityRead = 0x52;
+constexpr std::uint8_t kIdentityAnswer = 0x53;
+constexpr std::uint8_t kTrainWrite = 0x70;
+constexpr std::uint8_t kTrainAck = 0x71;
+constexpr std::uint8_t kTrainRead = 0x72;
+constexpr std::uint8_t kTrainAnswer = 0x73;
+constexpr std::uint8_t kKeysWrite = 0x74;
+constexpr std::uint8_t kKeysAck = 0x75;
+constexpr std::uint8_t kKeysRead = 0x76;
+constexpr std::uint8_t kKeysAnswer = 0x77;
+
+constexpr std::uint8_t kPressBit = 0x80;
+constexpr std::uint8_t kTestBit = 0x40;
+constexpr std::size_t kKeyBytesStart = 12;
+
+constexpr std::size_t kKeptSize = 512;
+constexpr std::size_t kNameBytes = 19;
+constexpr std::size_t kOwnerTextBytes = 63;
+constexpr std::size_t kNameStart = 9;
+constexpr std::size_t kOwnerTextStart = 28;
+
+std::string textField(const wire::FrameView& f, std::size_t first, std::size_t width) {
+    wire::Bytes bytes;
+    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
+    return wire::gbkField(bytes);
+}
+
+// Highest channel number a station type has.
+int channelBound(int type) {
+    switch (type) {
+        case kSectionChief:
+            return 128;
+        case kOrdinary:
+            return 32;
+        default:
+            return 16;
+    }
+}
+
+struct Limit {
+    int edit;
+    int min;
+    int max;
+    const char* message;
+};
+constexpr Limit kTimeLimits[] = {
+    {kLongPressEdit, 1000, 3000, "长按键时限输入不正确,请设置为1000~3000!"},
+    {kComboEdit, 300, 800, "组合键时限输入不正确,请设置为300~800!"},
+    {kTestEdit, 2000, 8000, "测机间隔输入不正确,请设置为2000~8000!"},
+};
+
+}  // namespace
+
+CTrainKey::CTrainKey(engine::Session& session, TrainState& state)
+    : Page(session, kIndex), state_(state), keptCommon_(kKeptSize, 0) {
+    declareForm();
+    bindControls();
+    updateIdentity();  // "1" and "1": 257
+    applyType();
+}
+
+void CTrainKey::bindControls() {
+    auto& f = form();
+    f.onClick(kReadIdentityButton, [this] { OnReadIdentity(); });
+    f.onClick(kWriteIdentityButton, [this] { OnWriteIdentity(); });
+    f.onClick(kReadTrainButton, [this] { OnReadTrain(); });
+    f.onClick(kWriteTrainButton, [this] { OnWriteTrain(); });
+    f.onClick(kReadKeysButton, [this] { OnReadKeys(); });
+    f.onClick(kWriteKeysButton, [this] { OnWriteKeys(); });
+    for (int id : {kHandheldRadio, kLocomotiveRadio, kSectionRadio, kOrdinaryRadio})
+        f.onClick(id, [this] { applyType(); });
+    f.onChange(kOwnerNameEdit, [this] { guardTextBytes(kOwnerNameEdit, kNameBytes); });
+    f.onChange(kOwnerTextEdit, [this] { guardTextBytes(kOwnerTextEdit, kOwnerTextBytes); });
+    // The identity follows 调号 and 编号 whatever changes their texts.
+    f.addListener([this](int id) {
+        if (id == kDispatchEdit || id == kStaffEdit) updateIdentity();
+    });
+}
+
+void CTrainKey::updateIdentity() {
+    const int dispatch = form().intValue(kDispatchEdit);
+    const int staff = form().intValue(kStaffEdit);
+    form().setInt(kIdentityEdit, (long long)dispatch << 8 | staff);
+}
+
+void CTrainKey::selectType(int type) {
+    form().setRadio(kHandheldRadio, type);
+    applyType();
+}
+
+void CTrainKey::applyType() {
+    const int type = form().radio(kHandheldRadio);
+    const bool keys = type == kHandheld;
+    auto& f = form();
+    f.enable({kReadKeysButton, kWriteKeysButton, kLongPressEdit, kComboEdit, kTestEdit}, keys);
+    for (const KeyRow& row : kKeys) f.enable({row.press, row.test}, keys);
+    f.setRange(kChannelSpin, 1, channelBound(type));
+}
+
+void CTrainKey::guardTextBytes(int editId, std::size_t limitBytes) {
+    std::string& accepted = acceptedTexts_[editId == kOwnerNameEdit ? 0 : 1];
+    const std::string& text = form().text(editId);
+    if (wire::gbkLength(text) > limitBytes)
+        form().setText(editId, accepted);
+    else
+        accepted = text;
+}
+
+void CTrainKey::setGuardedText(int editId, const std::string& text) {
+    form().setText(editId, text);
+    acceptedTexts_[editId == kOwnerNameEdit ? 0 : 1] = text;
+}
+
+std::vector<engine::Page::Chain> CTrainKey::fileReadChains() {
+    return {[this] { OnReadIdentity(); }, [this] { OnReadTrain(); }, [this] { OnReadKeys(); }};
+}
+
+std::vector<engine::Page::Chain> CTrainKey::fileWriteChains() {
+    return {[this] { OnWriteIdentity(); }, [this] { OnWriteTrain(); }, [this] { OnWriteKeys(); }};
+}
+
+bool CTrainKey::refuse(const std::string& text) {
+    ++session().activity.messages;
+    session().activity.lastFailure = text;
+    session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
+                                                  engine::Buttons::Ok, this});
+    return false;
+}
+
+// ---- 个人信息 ------------------------------------------------------------------------------------
+
+void CTrainKey::OnReadIdentity() {
+    beginRequest();
+    form().setText(kIdentityEdit, "");
+    setGuardedText(kOwnerNameEdit, "");
+    setGuardedText(kOwnerTextEdit, "");
+    form().setChecked(kAuthCheck, true);
+    writeMode_ = 0;
+    send(wire::frame96(kReadVersion, {0x00, 0x01}));
+}
+
+void CTrainKey::OnWriteIdentity() {
+    beginRequest();
+    writeMode_ = 1;
+    send(wire::frame96(kReadCommon));
+}
+
+void CTrainKey::sendCommonWrite() {
+    // The terminal's own bytes 6-15; only the authentication bit is this page's.
+    wire::Bytes payload{0x00, 0x01};
+    payload.insert(payload.end(), keptCommon_.begin() + 6, keptCommon_.begin() + 16);
+    std::uint8_t& flags = payload[2 + (kFlagsByte - 6)];
+    flags = std::uint8_t((flags & ~kAuthBit) | (form().checked(kAuthCheck) ? kAuthBit : 0));
+    send(wire::frame96(kWriteCommon, payload));
+}
+
+bool CTrainKey::sendIdentityWrite() {
+    const auto& f = form();
+    const std::string& name = f.text(kOwnerNameEdit);
+    if (wire::gbkLength(name) > kNameBytes) return refuse("机主姓名设置错误,请设为0-19位!");
+    const std::string& text = f.text(kOwnerTextEdit);
+    if (wire::gbkLength(text) > kOwnerTextBytes)
+        return refuse("机主身份信息设置错误,请设为0-63位!");
+    // The identity shows (调号 << 8) | 编号; "读取数据" blanks it, and a blank must not go out as
+    // identity 0, so an empty field sends what it stands for.
+    const std::string& shown = f.text(kIdentityEdit);
+    const long long identity =
+        shown.empty() ? (long long)f.intValue(kDispatchEdit) << 8 | f.intValue(kStaffEdit)
+                      : wire::parseLong(shown);
+    wire::Bytes payload{0x00, 0x00};
+    wire::putU24be(payload, std::uint32_t(identity));
+    wire::putGbkField(payload, name, kNameBytes);
+    wire::putGbkField(payload, text, kOwnerTextBytes);
+    send(wire::frame96(kIdentityWrite, payload));
+    return true;
+}
+
+// ---- 列调参数 ------------------------------------------------------------------------------------
+
+bool CTrainKey::checkChannel() {
+    const int channel = form().intValue(kChannelEdit);
+    const int bound = channelBound(form().radio(kHandheldRadio));
+    if (channel >= 1 && channel <= bound) return true;
+    return showMessage("信道号设置不正确,请设置为1-" + std::to_string(bound) + "!");
+}
+
+void CTrainKey::OnReadTrain() {
+    beginRequest();
+    if (!checkChannel()) return;
+    const int channel = form().intValue(kChannelEdit);
+    form().setText(kDispatchEdit, "1");
+    form().setText(kStaffEdit, "1");
+    updateIdentity();
+    selectType(kHandheld);
+    send(wire::frame96(kTrainRead, {0x00, 0x01, std::uint8_t(channel - 1)}));
+}
+
+void CTrainKey::OnWriteTrain() {
+    beginRequest();
+    if (!checkChannel()) return;
+    const auto& f = form();
+    const int dispatch = f.intValue(kDispatchEdit);
+    if (dispatch < 1 || dispatch > 255) {
+        showMessage("调号设置不正确,请设置为1-255!");
+        return;
+    }
+    const int staff = f.intValue(kStaffEdit);
+    if (staff < 1 || staff > 15) {
+        showMessage("人员编号设置不正确,请设置为1-15!");
+        return;
+    }
+    const int type = std::max(0, f.radio(kHandheldRadio));
+    send(wire::frame96(kTrainWrite, {0x00, 0x01, std::uint8_t(dispatch), std::uint8_t(staff),
+                                     std::uint8_t(type),
+                                     std::uint8_t(f.intValue(kChannelEdit) - 1)}));
+}
+
+// ---- 按键设置 ------------------------------------------------------------------------------------
+
+void CTrainKey::OnReadKeys() {
+    beginRequest();
+    for (const Limit& l : kTimeLimits) form().setText(l.edit, "");
+    for (const KeyRow& row : kKeys) {
+        form().setChecked(row.press, false);
+        form().setChecked(row.test, false);
+    }
+    send(wire::frame96(kKeysRead, {0x00, 0x01}));
+}
+
+void CTrainKey::OnWriteKeys() {
+    beginRequest();
+    wire::Bytes payload{0x00, 0x01};
+    for (const Limit& l : kTimeLimits) {
+        const int v = form().intValue(l.edit);
+        if (v < l.min || v > l.max) {
+            showMessage(l.message);
+            return;
+        }
+        wire::putU16be(payload, std::uint32_t(v));
+    }
+    for (const KeyRow& row : kKeys) {
+        std::uint8_t b = 0;
+        if (form().checked(row.press)) b |= kPressBit;
+        if (form().checked(row.test)) b |= kTestBit;
+        payload.push_back(b);
+    }
+    send(wire::frame96(kKeysWrite, payload));
+}
+
+// ---- answers -----------------------------------------------------------------------------------
+
+void CTrainKey::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kVersionAnswer:
+            session().statusBar.SetText(1, wire::versionText(f));
+            reportSuccess(f, "读取版本信息成功");
+            send(wire::frame96(kReadCommon));
+            break;
+        case kCommonAnswer:
+            onCommon(f);
+            break;
+        case kCommonWritten:
+            reportSuccess(f, "公共参数设置成功");
+            sendIdentityWrite();
+            break;
+        case kIdentityAnswer:
+            onIdentity(f);
+            reportSuccess(f, "身份信息读取成功");
+            break;
+        case kIdentityAck:
+            reportSuccess(f, "身份信息设置成功");
+            break;
+        case kTrainAnswer:
+            onTrain(f);
+            reportSuccess(f, "列调参数读取成功");
+            break;
+        case kTrainAck:
+            reportSuccess(f, "列调参数设置成功");
+            break;
+        case kKeysAnswer:
+            onKeys(f);
+            reportSuccess(f, "按键设置读取成功");
+            break;
+        case kKeysAck:
+            reportSuccess(f, "按键设置成功");
+            break;
+        default:
+            break;
+    }
+}
+
+void CTrainKey::onCommon(const wire::FrameView& f) {
+    keptCommon_.assign(kKeptSize, 0);
+    for (std::size_t k = 0; k < f.size() && k < kKeptSize; ++k) keptCommon_[k] = f[k];
+    // The public parameters belong to the base page: the trace only, no status text.
+    session().AppendTrace(f.code(), "\r\n公共参数读取成功!");
+    stopTimer(engine::kResponseTimer);
+    if (writeMode_ == 1) {
+        writeMode_ = 0;
+        sendCommonWrite();
+        return;
+    }
+    form().setChecked(kAuthCheck, f[kFlagsByte] & kAuthBit);
+    send(wire::frame96(kIdentityRead));
+}
+
+void CTrainKey::onIdentity(const wire::FrameView& f) {
+    setGuardedText(kOwnerNameEdit, textField(f, kNameStart, kNameBytes));
+    setGuardedText(kOwnerTextEdit, textField(f, kOwnerTextStart, kOwnerTextBytes));
+}
+
+void CTrainKey::onTrain(const wire::FrameView& f) {
+    form().setInt(kDispatchEdit, f[6]);
+    form().setInt(kStaffEdit, f[7]);
+    updateIdentity();
+    const std::uint8_t type = f[8];
+    selectType(type >= 1 && type <= 3 ? int(type) : int(kHandheld));
+    form().setInt(kChannelEdit, f[9] + 1);
+}
+
+void CTrainKey::onKeys(const wire::FrameView& f) {
+    form().setInt(kLongPressEdit, f.u16be(6));
+    form().setInt(kComboEdit, f.u16be(8));
+    form().setInt(kTestEdit, f.u16be(10));
+    for (int k = 0; k < kKeyRows; ++k) {
+        const std::uint8_t b = f[kKeyBytesStart + std::size_t(k)];
+        form().setChecked(kKeys[std::size_t(k)].press, b & kPressBit);
+        form().setChecked(kKeys[std::size_t(k)].test, b & kTestBit);
+    }
+}
+
+}  // namespace rb::families::train

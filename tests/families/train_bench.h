@@ -1,0 +1,118 @@
+// A bench for the train-station pages: the real container on a fake port (or on the built-in
+// simulated station), a manual clock, a scripted prompter and a private per-user folder. Tests
+// click controls by id and play the station by hand.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/prompter.h"
+#include "engine/session.h"
+#include "engine/timers.h"
+#include "families/train/train_base.h"
+#include "families/train/train_container.h"
+#include "families/train/train_key.h"
+#include "link/sim_link.h"
+#include "support/fake_link.h"
+#include "wire/codecs.h"
+
+namespace rb::testing {
+
+struct TrainScratchDir {
+    std::filesystem::path path;
+    TrainScratchDir() {
+        static std::atomic<int> counter{0};
+        path = std::filesystem::temp_directory_path() /
+               ("rb-train-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::create_directories(path);
+    }
+    ~TrainScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+};
+
+struct TrainBench {
+    TrainScratchDir dir;
+    engine::ManualTimers timers;
+    engine::ScriptedPrompter prompter;
+    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
+    FakeOpener opener;
+    std::unique_ptr<families::train::CTrainDlg> container;
+    std::vector<std::string> traces;
+
+    explicit TrainBench(bool simulated = false) {
+        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
+        container = std::make_unique<families::train::CTrainDlg>(session);
+        session.theComm.SetWnd(container.get());
+        if (!simulated) {
+            session.theComm.setOpener(opener.opener());
+            session.theComm.Open(1, 9600);
+            return;
+        }
+        session.theComm.setOpener(
+            [this](const engine::PortRequest& r) { return link::openSimulator(r, timers); });
+        engine::PortRequest request;
+        request.device = "sim";
+        request.family = "train";
+        session.theComm.Open(request);
+    }
+
+    // A fresh container on the same port and station (what a second session would see).
+    std::unique_ptr<families::train::CTrainDlg> replaceContainer() {
+        auto old = std::move(container);
+        container = std::make_unique<families::train::CTrainDlg>(session);
+        session.theComm.SetWnd(container.get());
+        return old;
+    }
+
+    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
+    families::train::TrainState& state() { return container->state(); }
+    void advance(int ms) { timers.advance(engine::Millis{ms}); }
+    bool responseTimerRunning(int page) {
+        return timers.running(&container->page(std::size_t(page)), engine::kResponseTimer);
+    }
+
+    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
+    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
+    void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
+        opener.last->receive(wire::frame96(code, payload));
+    }
+    // 0x23: 00 01, then public-parameter bytes 6-15.
+    void answerCommon(const wire::Bytes& bytes6to15) {
+        wire::Bytes p = {0x00, 0x01};
+        p.insert(p.end(), bytes6to15.begin(), bytes6to15.end());
+        answer(0x23, p);
+    }
+};
+
+// Public-parameter bytes 6-15 of an ordinary station at 25 kHz, 12.5 kHz and 6.25 kHz.
+inline const wire::Bytes kTrainCommon25 = {0, 0, 0x40, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0xAA};
+inline const wire::Bytes kTrainCommon12_5 = {0, 0, 0x40, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0x55};
+inline const wire::Bytes kTrainCommon6_25 = {0, 0, 0x40, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0x66};
+
+inline wire::Bytes trainConcat(std::initializer_list<wire::Bytes> parts) {
+    wire::Bytes out;
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+// Every control of the page holds the same text and value in both forms.
+inline void expectSameTrainPage(const engine::FormModel& got, const engine::FormModel& want,
+                                const std::vector<int>& except = {}) {
+    for (int id : want.ids()) {
+        if (std::find(except.begin(), except.end(), id) != except.end()) continue;
+        EXPECT_EQ(got.control(id).text, want.control(id).text) << "control " << id;
+        EXPECT_EQ(got.control(id).value, want.control(id).value) << "control " << id;
+        EXPECT_EQ(got.control(id).enabled, want.control(id).enabled) << "control " << id;
+    }
+}
+
+}  // namespace rb::testing
