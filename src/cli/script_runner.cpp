@@ -55,6 +55,7 @@ const char* kindName(ControlKind kind) {
         case ControlKind::Static: return "static";
         case ControlKind::MultiEdit: return "multiline";
         case ControlKind::Progress: return "progress";
+        case ControlKind::Slider: return "trackbar";
     }
     return "static";
 }
@@ -326,6 +327,15 @@ void ScriptRunner::cmdSet(const std::vector<std::string>& w) {
             step = act([&] { form.select(id, int(*n)); });
             break;
         }
+        case ControlKind::Slider: {
+            const auto n = strictNumber(v);
+            if (!n || *n < t.control->min || *n > t.control->max) {
+                fail("position " + v + " outside " + std::to_string(t.control->min) + "-" +
+                     std::to_string(t.control->max));
+            }
+            step = act([&] { form.slide(id, int(*n)); });
+            break;
+        }
         default:
             fail("control " + w[1] + " (" + kindName(t.control->kind) + ") cannot be set");
     }
@@ -532,7 +542,8 @@ Words are separated by blanks; "a b" holds blanks (\" and \\ inside quotes), "" 
 Control ids are the forms' decimal ids and address the current page (page 0 until `tab`).
 
   tab T            select page T (0-based index or caption)
-  set ID V         edit: replace the text; check box: 0/1; radio: 1; combo/list: item index
+  set ID V         edit: replace the text; check box: 0/1; radio: 1; combo/list: item index;
+                   track bar: position
   spin ID up|down  one step of a spin control
   click ID         press a button and wait until the page is idle (or a box stopped it)
   answer yes|no    how the following questions ("确认写录数据?") are answered (default yes)

@@ -3,12 +3,15 @@
 // terminal fresh from the factory).
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "cli/runtime.h"
 #include "link/link_opener.h"
 #include "link/sim_link.h"
 #include "sim/lm52r_terminal.h"
+#include "sim/terminal.h"
 
 namespace rb::testing {
 
@@ -35,12 +38,23 @@ public:
             ++opens;
             engine::OpenResult result;
             result.link = std::make_unique<link::SimLink>(
-                std::make_unique<BorrowedTerminal>(terminal), timers(), faults);
+                std::make_unique<BorrowedTerminal>(terminalFor(request.family)), timers(),
+                faults);
             return result;
         };
     }
 
+    // The LM52R terminal is `terminal`; every other family's is made on its first open and
+    // kept for the rest of the test.
+    sim::Terminal& terminalFor(const std::string& family) {
+        if (family.empty() || family == "lm52r") return terminal;
+        auto& t = others[family];
+        if (!t) t = sim::makeTerminal(family);
+        return t ? *t : terminal;
+    }
+
     sim::Lm52rTerminal terminal;
+    std::map<std::string, std::unique_ptr<sim::Terminal>> others;
     int opens = 0;
 };
 
