@@ -11,6 +11,7 @@
 
 #include "cli/chain_runner.h"
 #include "cli/exit_status.h"
+#include "cli/sim_fault_option.h"
 #include "cli/terminal_choice.h"
 #include "families/catalog/catalog.h"
 #include "ini/ini_file.h"
@@ -168,8 +169,7 @@ void addChainCommand(CLI::App& app, Direction direction) {
     cmd->add_flag("--trace", opts->port.trace,
                   "print every frame sent and received on standard error, as the monitor does");
     cmd->add_option("--sim-faults", opts->port.simFaults,
-                    "make the built-in simulator misbehave: silent, drop=N, delay=MS, corrupt, "
-                    "pace[=BAUD]")
+                    std::string("make the built-in simulator misbehave: ") + kSimFaultWords)
         ->group("");  // hidden: for tests and demonstrations
     cmd->callback([opts, direction] {
         opts->confirm.in = &std::cin;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/exit_status.h"
+#include "cli/sim_fault_option.h"
 #include "cli/script_runner.h"
 #include "cli/terminal_choice.h"
 #include "engine/access_codes.h"
@@ -88,8 +89,7 @@ void addRunCommand(CLI::App& app) {
                     "the production-test code (needed for protest)");
     cmd->add_option("SCRIPT", opts->script, "script file, or - (the default) for standard input");
     cmd->add_option("--sim-faults", opts->port.simFaults,
-                    "make the built-in simulator misbehave: silent, drop=N, delay=MS, corrupt, "
-                    "pace[=BAUD]")
+                    std::string("make the built-in simulator misbehave: ") + kSimFaultWords)
         ->group("");  // hidden: for tests and demonstrations
     cmd->footer(runCommandTable());
     cmd->callback([opts] {

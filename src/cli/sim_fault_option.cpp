@@ -3,9 +3,13 @@
 #include <charconv>
 #include <sstream>
 
+#include "wire/frame.h"
+
 namespace rb::cli {
 
 namespace {
+
+constexpr std::uint8_t kUnsolicitedCode = 0xF5;
 
 bool number(const std::string& text, long long& out) {
     const char* end = text.data() + text.size();
@@ -36,9 +40,21 @@ bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& erro
         } else if (name == "pace" && (eq == std::string::npos || (hasNumber && n > 0))) {
             out.pace = true;
             out.paceBaud = int(n);
+        } else if (name == "split" && hasNumber && n > 0) {
+            // Pieces of n bytes 2 ms apart: well inside the reader's 10 ms a byte.
+            out.splitSize = std::size_t(n);
+            out.splitGap = sim::Micros(2000);
+        } else if (name == "garbage" && eq == std::string::npos) {
+            out.garbage = {0x00, 0x55, 0xAA, 0x13};  // line noise: none of them a lead byte
+        } else if (name == "unsolicited" && eq == std::string::npos) {
+            // A frame of a code no page knows, now and then, as a terminal's own chatter.
+            out.unsolicited = wire::frame96(kUnsolicitedCode, {0x00, 0x01});
+            out.unsolicitedAt = sim::Micros(100'000);
+            out.unsolicitedEvery = sim::Micros(250'000);
+        } else if (name == "lose" && hasNumber && n > 0) {
+            out.vanishAfter = int(n);
         } else {
-            error = "--sim-faults: cannot use '" + word +
-                    "' (silent, drop=N, delay=MS, corrupt, pace[=BAUD])";
+            error = "--sim-faults: cannot use '" + word + "' (" + kSimFaultWords + ")";
             return false;
         }
     }

@@ -6,6 +6,10 @@
 //   delay=MS      milliseconds from a request to its answer
 //   corrupt       every answer has a wrong checksum
 //   pace[=BAUD]   bytes take their real time on the line (10 bits a byte)
+//   split=N       every answer comes in pieces of N bytes, 2 ms apart
+//   garbage       line noise (00 55 AA 13) before every answer
+//   unsolicited   a frame of an unknown code (F5) now and then, unasked
+//   lose=N        the device goes away after the N-th piece of answer bytes arrived
 #pragma once
 
 #include <string>
@@ -13,6 +17,9 @@
 #include "sim/faults.h"
 
 namespace rb::cli {
+
+inline constexpr const char* kSimFaultWords =
+    "silent, drop=N, delay=MS, corrupt, pace[=BAUD], split=N, garbage, unsolicited, lose=N";
 
 // False with a reason on a word it does not know or a bad number.
 bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& error);

@@ -22,7 +22,7 @@ Millis waitUntil(sim::Micros at, Millis now) {
 
 SimLink::SimLink(std::unique_ptr<sim::Terminal> terminal, engine::Timers& timers,
                  const sim::Faults& faults)
-    : timers_(timers), line_(std::move(terminal), faults) {
+    : timers_(timers), line_(std::move(terminal), faults), vanishAfter_(faults.vanishAfter) {
     // Unsolicited frames start with the line, not with the first write.
     armLinePoll();
 }
@@ -83,7 +83,13 @@ void SimLink::deliverUpTo(int timerId) {
         deliver(next.bytes);
         // The receiver may have written (more chunks queue up behind), closed the port or
         // destroyed this link while it handled the bytes.
-        if (alive.expired() || !open_ || next.timerId == timerId) return;
+        if (alive.expired() || !open_) return;
+        if (vanishAfter_ > 0 && ++delivered_ == vanishAfter_) {
+            close();
+            lost("模拟终端已断开 (the simulated device went away)");
+            return;
+        }
+        if (next.timerId == timerId) return;
     }
 }
 

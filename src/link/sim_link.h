@@ -55,6 +55,8 @@ private:
     bool open_ = true;
     int lastTimerId_ = kLinePollTimer;
     std::deque<Pending> pending_;  // in the order the line sends them
+    int vanishAfter_ = 0;          // Faults::vanishAfter
+    int delivered_ = 0;
     // Cleared when the link goes away, so a delivery that destroyed it stops at once.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 

@@ -57,6 +57,10 @@ struct Faults {
     // heard when its last byte has arrived.
     bool pace = false;
     int paceBaud = 0;
+    // The device goes away (a cable pulled, an adapter unplugged) right after the n-th chunk of
+    // answer bytes has been delivered (0 = never). The in-process link acts on it; the line
+    // itself knows nothing of devices.
+    int vanishAfter = 0;
 };
 
 }  // namespace rb::sim

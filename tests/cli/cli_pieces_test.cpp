@@ -62,7 +62,14 @@ TEST(CliPiecesTest, SimFaultList) {
     EXPECT_TRUE(f.corruptChecksum);
     EXPECT_TRUE(f.pace);
     EXPECT_EQ(f.paceBaud, 19200);
-    for (const char* bad : {"loud", "drop", "drop=0", "drop=x", "delay=-1", "silent=1"}) {
+    ASSERT_TRUE(parseSimFaults("split=3,garbage,unsolicited,lose=2", f, error)) << error;
+    EXPECT_EQ(f.splitSize, 3u);
+    EXPECT_GT(f.splitGap, sim::Micros(0));
+    EXPECT_FALSE(f.garbage.empty());
+    EXPECT_EQ(f.unsolicited.size(), 7u);
+    EXPECT_EQ(f.vanishAfter, 2);
+    for (const char* bad : {"loud", "drop", "drop=0", "drop=x", "delay=-1", "silent=1",
+                            "split=0", "garbage=3", "lose"}) {
         sim::Faults g;
         EXPECT_FALSE(parseSimFaults(bad, g, error)) << bad;
     }
