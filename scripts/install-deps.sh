@@ -4,7 +4,8 @@ set -euo pipefail
 pkgs=(cmake g++ ninja-build
       qt6-base-dev qt6-serialport-dev libgl-dev
       libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-      xvfb xauth fonts-wqy-microhei)
+      xvfb xauth fonts-wqy-microhei
+      clang libclang-rt-14-dev)  # the fuzz harnesses (libFuzzer) and the sanitizer runtimes
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
