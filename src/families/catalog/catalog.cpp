@@ -1,6 +1,7 @@
 #include "families/catalog/catalog.h"
 
 #include "families/lm52r/lm52r_container.h"
+#include "families/netradio/netradio_container.h"
 
 namespace rb::families {
 
@@ -10,7 +11,7 @@ const std::vector<TerminalType>& terminalTypes() {
         {"qx710", "QX-7100", 19200, false},
         {"lm52r", "LM52R/LM520", 9600, true},
         {"lm520w", "LM520W", 19200, false},
-        {"netradio", "网络电台", 9600, false},
+        {"netradio", "网络电台", 9600, true},
         {"train", "平调/列调台", 9600, false},
         {"wz4040", "WZ-4040集群", 19200, false},
     };
@@ -26,6 +27,7 @@ const TerminalType* findTerminalType(const std::string& key) {
 
 std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
+    if (key == "netradio") return std::make_unique<netradio::CNetRadio>(session);
     return nullptr;
 }
 
