@@ -319,9 +319,13 @@ void CNetRadioUser::OnTimer(int id) {
 }
 
 void CNetRadioUser::onHopMap(const wire::FrameView& f) {
-    if (f[6] <= 3) form().setSelection(hopmap::kSchemeCombo, f[6]);
     const hopmap::HopAnswer answer = hopmap::decodeHopAnswer(f);
-    form().setSelection(hopmap::kLengthCombo, hopmap::indexOfLength(answer.length));
+    // Scheme and length only from a frame that holds them (not from its checksum byte).
+    constexpr std::size_t kHeaderEnd = 11;  // bytes 0-9 and the checksum
+    if (f.size() >= kHeaderEnd) {
+        if (answer.scheme <= 3) form().setSelection(hopmap::kSchemeCombo, answer.scheme);
+        form().setSelection(hopmap::kLengthCombo, hopmap::indexOfLength(answer.length));
+    }
     hopMap_.append(answer.items);
 }
 
