@@ -56,6 +56,10 @@ const std::vector<BenchType>& benchTypes() {
          9600,
          {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
           {"user write", 1, true}}},
+        {"netradio",
+         9600,
+         {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
+          {"user write", 1, true}}},
     };
     return types;
 }
