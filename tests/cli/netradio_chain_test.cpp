@@ -2,6 +2,8 @@
 // stores, a write of it, and a read again give the same file; edited values reach the terminal
 // and come back.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -100,6 +102,52 @@ TEST_F(NetRadioChainTest, ReadWriteReadGivesIdenticalFilesAndCarriesEdits) {
     EXPECT_EQ(run(false, "e.ini"), kExitStopped);
     EXPECT_NE(err_.str().find("请设置本机频率!"), std::string::npos) << err_.str();
 }
+
+#if defined(RB_RADIOSIM_BINARY) && defined(RB_CLI_BINARY)
+// The program itself over the real serial path: radiosim serving a network radio on a pty.
+TEST_F(NetRadioChainTest, ProgramReadsWritesAndReadsAgainOverAPseudoTerminal) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], 1);
+        ::execl(RB_RADIOSIM_BINARY, RB_RADIOSIM_BINARY, "netradio", nullptr);
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string device;
+    for (char c; ::read(fds[0], &c, 1) == 1 && c != '\n';) device += c;
+    ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+
+    auto cli = [&](const std::string& args) {
+        const std::string command =
+            std::string(RB_CLI_BINARY) + " " + args + " --port " + device + " 2>&1 </dev/null";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        std::string output;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        const int status = ::pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args << "\n" << output;
+        return output;
+    };
+    cli("read netradio --out " + path("a.ini"));
+    ini::IniFile file;
+    ASSERT_TRUE(file.load(path("a.ini")));
+    EXPECT_EQ(file.getText("TelSet", "UserName"), "李卫东");
+    file.setText("TelSet", "Frequency16", "4100000");
+    file.setText("TelSet", "UserCode", "500");
+    ASSERT_TRUE(file.save(path("b.ini")));
+    const std::string said = cli("write netradio --yes --in " + path("b.ini"));
+    EXPECT_NE(said.find("本机号码设置成功"), std::string::npos) << said;
+    cli("read netradio --out " + path("c.ini"));
+    EXPECT_EQ(slurp(path("b.ini")), slurp(path("c.ini")));
+
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+    ::close(fds[0]);
+}
+#endif
 
 }  // namespace
 }  // namespace rb::cli
