@@ -100,9 +100,9 @@ TEST(NetRadioBase, CommonAnswerCodesOutsideTheTables) {
         int shown;  // radio or list index after the answer (the reset put power 3, speed 6 ...)
     };
     const std::vector<Case> cases = {
-        {9, 0x55, kPower0_5W, 3},      // power: unchanged
-        {9, 0x11, kPower0_5W, 0},      // a hidden power radio, only from the terminal
-        {10, 0x99, kSpeedList, 9},     // speed: any other code selects 38400
+        {9, 0x55, kPower0_5W, 3},   // power: unchanged
+        {9, 0x11, kPower0_5W, 0},   // a hidden power radio, only from the terminal
+        {10, 0x99, kSpeedList, 9},  // speed: any other code selects 38400
         {10, 0x03, kSpeedList, 0},
         {11, 0x00, kParityList, 0},    // parity: anything else is 无校验
         {12, 0x07, kDataBitsList, 4},  // data bits above 3 select "9"
@@ -182,7 +182,7 @@ TEST(NetRadioBase, WriteChainSendsEveryGroupAndKeepsTheUserPagesBits) {
     ASSERT_EQ(w.size(), 71u);
     EXPECT_EQ(wire::Bytes(w.begin(), w.begin() + 8),
               (wire::Bytes{0x96, 0x45, 0x80, 0x14, 0x00, 15, 0x46, 0x50}));  // 4500000 / 250
-    EXPECT_EQ(w[4 + 2 * 15], 0x3E);  // frequency 15 = 16001
+    EXPECT_EQ(w[4 + 2 * 15], 0x3E);                                          // frequency 15 = 16001
     EXPECT_EQ(w[5 + 2 * 15], 0x81);
     EXPECT_EQ(wire::Bytes(w.begin() + 38, w.begin() + 66), wire::Bytes(28, 0));
     EXPECT_EQ(wire::Bytes(w.begin() + 66, w.begin() + 70), (wire::Bytes{0x3E, 0x81, 0x00, 0x00}));

@@ -100,8 +100,8 @@ TEST(NetRadioSim, EachPagesWriteKeepsTheOtherPagesBitsOfTheCommonBlock) {
     Bench b(/*simulated=*/true);
     auto& terminal = b.terminal;
     // A terminal whose flags byte has every bit set.
-    terminal.answer(wire::FrameView(wire::frame96(
-        0x20, {0x00, 0x01, 1, 2, 0xFF, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0xAA})));
+    terminal.answer(wire::FrameView(
+        wire::frame96(0x20, {0x00, 0x01, 1, 2, 0xFF, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0xAA})));
 
     // The base page writes with companding and the power-on tone off: bits 0 and 3 clear,
     // 2 and 4 as 0, the PTT-release tone (1) and the backlight (6) on, 5 and 7 kept.

@@ -129,9 +129,9 @@ TEST(NetRadioUser, ReadChainAsksWithoutPausingAndShowsEveryAnswer) {
     EXPECT_TRUE(f.checked(kRelayCheck));
     EXPECT_EQ(b.session.statusBar.text(2), "本机号码设置读取成功");
 
-    EXPECT_EQ(b.writes(), (std::vector<wire::Bytes>{wire::frame96(0x99, {0x00, 0x01}),
-                                                    wire::frame96(0x22), wire::frame96(0x52),
-                                                    wire::frame96(0x46)}));
+    EXPECT_EQ(b.writes(),
+              (std::vector<wire::Bytes>{wire::frame96(0x99, {0x00, 0x01}), wire::frame96(0x22),
+                                        wire::frame96(0x52), wire::frame96(0x46)}));
     b.advance(5000);
     EXPECT_TRUE(b.prompter.boxes.empty());
 
@@ -326,10 +326,10 @@ TEST(NetRadioUser, HopMapOf300ItemsGoesInThreeChunksAndATimeOutEndsIt) {
         const std::size_t m = c < 2 ? 112 : 76;
         EXPECT_EQ(w.size(), m + 11);
         EXPECT_EQ(w[1], c < 2 ? 121 : 85);
-        EXPECT_EQ(wire::Bytes(w.begin(), w.begin() + 11),
-                  (wire::Bytes{0x96, std::uint8_t(m + 9), 0x80, 0x38, 0x00, 0x01, 0x02,
-                               std::uint8_t(c), 0x01, 0x00,
-                               std::uint8_t(c == 0 ? 0x8C : (112 * c) % 100)}));
+        EXPECT_EQ(
+            wire::Bytes(w.begin(), w.begin() + 11),
+            (wire::Bytes{0x96, std::uint8_t(m + 9), 0x80, 0x38, 0x00, 0x01, 0x02, std::uint8_t(c),
+                         0x01, 0x00, std::uint8_t(c == 0 ? 0x8C : (112 * c) % 100)}));
         EXPECT_TRUE(b.user().transferInProgress());
         for (int id : locked) EXPECT_FALSE(f.enabled(id)) << id;
         b.advance(1400);  // within the chunk's 1500 ms; and no response time-out either
@@ -340,8 +340,8 @@ TEST(NetRadioUser, HopMapOf300ItemsGoesInThreeChunksAndATimeOutEndsIt) {
     EXPECT_FALSE(b.user().transferInProgress());
     for (int id : locked) EXPECT_TRUE(f.enabled(id)) << id;
 
-    // Again (without the read's time-out box); the terminal does not take chunk 1: the transfer ends with "操作失败" and chunk 2
-    // never follows, not even after a late acknowledgement.
+    // Again (without the read's time-out box); the terminal does not take chunk 1: the transfer
+    // ends with "操作失败" and chunk 2 never follows, not even after a late acknowledgement.
     b.prompter.boxes.clear();
     f.click(hop::kSetButton);
     b.answer(0x39, {0x00, 0x01, 0x02, 0x00});

@@ -40,17 +40,21 @@ TEST(NetRadioTerminal, GroupsReadBackWhatWasWritten) {
     };
     const std::vector<Case> cases = {
         {frame96(0x20, {0x00, 0x01, 5, 7, 0xFF, 0x22, 0x66, 0x3C, 0x07, 0x01, 0x44, 0x55}),
-         frame96(0x22), {}},
+         frame96(0x22),
+         {}},
         {frame96(0x14, cat({0x00, 0x0F}, pattern(64, 0x10))), frame96(0x16, {0x00, 0x01}), {}},
         // Functions: written in byte 7, answered in byte 6.
-        {frame96(0x18, {0x00, 0x01, 0x00, 0xCA, 0x00, 0x00}), frame96(0x1E, {0x00, 0x01}),
+        {frame96(0x18, {0x00, 0x01, 0x00, 0xCA, 0x00, 0x00}),
+         frame96(0x1E, {0x00, 0x01}),
          {0x00, 0x01, 0xCA, 0x00, 0x00, 0x00}},
         {frame96(0x3C, {0x00, 0x01, 0x10, 0x27}), frame96(0x3E, {0x00, 0x01}), {}},
         {frame96(0x50, cat({0x00, 0x00, 0x00, 0x03, 0xFF}, pattern(82, 0x41))), frame96(0x52), {}},
         {frame96(0x44, cat({0x00, 0x01, 0x00, 0x03, 0xFF, 0xF5, 63, 15, 63}, pattern(15, 1))),
-         frame96(0x46), {}},
+         frame96(0x46),
+         {}},
         {frame96(0x34, cat({0x00, 0x01, 0x09, 0x00, 0x00}, pattern(12, 0x41))),
-         frame96(0x36, {0x00, 0x01, 0x09}), {}},
+         frame96(0x36, {0x00, 0x01, 0x09}),
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(wire::toHex(wire::ByteSpan(c.write).first(4)));
@@ -58,10 +62,10 @@ TEST(NetRadioTerminal, GroupsReadBackWhatWasWritten) {
         EXPECT_EQ(single(terminal, c.write), frame96(c.write[3] + 1, {c.write[4], c.write[5]}));
         const Bytes answer = single(terminal, c.read);
         EXPECT_EQ(answer[3], c.read[3] + 1);
-        EXPECT_EQ(payloadOf(answer), c.answerPayload.empty() ? payloadOf(c.write) : c.answerPayload);
+        EXPECT_EQ(payloadOf(answer),
+                  c.answerPayload.empty() ? payloadOf(c.write) : c.answerPayload);
         // A write one byte short of its layout is not taken.
-        const Bytes shortWrite =
-            frame96(c.write[3], Bytes(c.write.begin() + 4, c.write.end() - 2));
+        const Bytes shortWrite = frame96(c.write[3], Bytes(c.write.begin() + 4, c.write.end() - 2));
         EXPECT_TRUE(terminal.answer(wire::FrameView(shortWrite)).empty());
     }
 }

@@ -27,7 +27,7 @@ public:
     bool hasWriteChain() const override { return true; }
 
     bool takesPartInFile() const override { return true; }
-    void storeFile(ini::IniFile& file) override;   // netradio_base_file.cpp
+    void storeFile(ini::IniFile& file) override;  // netradio_base_file.cpp
     void loadFile(const ini::IniFile& file) override;
 
     // Position (1-15) of the ticked own-frequency box, 0 when none is ticked.
@@ -58,7 +58,7 @@ private:
     void writeFunctions();      // 0x18
 
     // Answers.
-    void onCommon(const wire::FrameView& f);       // 0x23
+    void onCommon(const wire::FrameView& f);  // 0x23
     void showCommon(const wire::FrameView& f);
     void onFrequencies(const wire::FrameView& f);  // 0x17
     void onFunctions(const wire::FrameView& f);    // 0x1F
@@ -66,9 +66,9 @@ private:
     std::uint8_t commonFlagsByte() const;
     int stepFromSpacing() const;
 
-    int freqStep_ = 250;          // 125 at 12.5 kHz, 250 at 25 kHz (100 Hz units)
-    int writeMode_ = 0;           // mode flag: 0 read chain, 1 write chain
-    std::uint8_t keptBits_ = 0;   // bits 7 and 5 of the flags byte as the write chain read them
+    int freqStep_ = 250;         // 125 at 12.5 kHz, 250 at 25 kHz (100 Hz units)
+    int writeMode_ = 0;          // mode flag: 0 read chain, 1 write chain
+    std::uint8_t keptBits_ = 0;  // bits 7 and 5 of the flags byte as the write chain read them
 };
 
 }  // namespace rb::families::netradio

@@ -20,7 +20,7 @@ constexpr KeyedControl kCheckKeys[] = {
     {"PTT Off", kBeepPttOff},
 };
 constexpr KeyedControl kListKeys[] = {
-    {"Checkout", kParityList}, {"Speed", kSpeedList},         {"Data Bit", kDataBitsList},
+    {"Checkout", kParityList},   {"Speed", kSpeedList},        {"Data Bit", kDataBitsList},
     {"Stop Bit", kStopBitsList}, {"Air Speed", kAirSpeedList},
 };
 constexpr KeyedControl kFunctionKeys[] = {
@@ -53,7 +53,8 @@ void CNetRadioBase::storeFile(ini::IniFile& file) {
     for (const auto& [key, id] : kListKeys) file.setInt(s, key, f.selection(id));
     for (const auto& [key, id] : kFunctionKeys) file.setInt(s, key, f.checked(id) ? 1 : 0);
     file.setInt(s, "FrequencySN", ownFrequencyNumber());
-    for (int row = 1; row <= 16; ++row) file.setText(s, frequencyKey(row), f.text(frequencyEdit(row)));
+    for (int row = 1; row <= 16; ++row)
+        file.setText(s, frequencyKey(row), f.text(frequencyEdit(row)));
 }
 
 void CNetRadioBase::loadFile(const ini::IniFile& file) {
@@ -71,7 +72,8 @@ void CNetRadioBase::loadFile(const ini::IniFile& file) {
     for (const auto& [key, id] : kListKeys) f.setSelection(id, file.getInt(s, key));
     for (const auto& [key, id] : kFunctionKeys) f.setChecked(id, file.getInt(s, key) != 0);
     setOwnFrequency(file.getInt(s, "FrequencySN"));
-    for (int row = 1; row <= 16; ++row) f.setText(frequencyEdit(row), file.getText(s, frequencyKey(row)));
+    for (int row = 1; row <= 16; ++row)
+        f.setText(frequencyEdit(row), file.getText(s, frequencyKey(row)));
 }
 
 }  // namespace rb::families::netradio

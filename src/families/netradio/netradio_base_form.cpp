@@ -32,9 +32,9 @@ engine::LayoutItem secondsCell(int editId, int spinId) {
 // Two columns of rows: 01-15 and the off-net row, then the spare rows 17-32; each row is its
 // number, the frequency edit and its own-frequency box.
 engine::LayoutItem frequencyTable() {
-    std::vector<engine::LayoutItem> cells = {L::label("序号"), L::label("频率"),
+    std::vector<engine::LayoutItem> cells = {L::label("序号"),     L::label("频率"),
                                              L::label("本机频率"), L::label("序号"),
-                                             L::label("频率"), L::label("本机频率")};
+                                             L::label("频率"),     L::label("本机频率")};
     for (int row = 1; row <= 16; ++row) {
         if (row <= kFrequencies) {
             cells.push_back(L::label(twoDigits(row)));
@@ -107,10 +107,10 @@ void CNetRadioBase::declareForm(engine::FormModel& f) {
             L::group("语音压扩", L::row({L::ctl(kCompanderOn), L::ctl(kCompanderOff)})),
             L::group("发射功率", L::row({L::ctl(kPower0_5W), L::ctl(kPower3W), L::ctl(kPowerLow),
                                          L::ctl(kPowerHigh)})),
-            L::group("提示音", L::row({L::ctl(kBeepPowerOn), L::ctl(kBeepPttOff),
-                                       L::ctl(kBacklight)})),
-            L::group("功能", L::row({L::ctl(kVoxCheck), L::ctl(kEncryptCheck),
-                                     L::ctl(kHoppingCheck)})),
+            L::group("提示音",
+                     L::row({L::ctl(kBeepPowerOn), L::ctl(kBeepPttOff), L::ctl(kBacklight)})),
+            L::group("功能",
+                     L::row({L::ctl(kVoxCheck), L::ctl(kEncryptCheck), L::ctl(kHoppingCheck)})),
             L::stretch(),
         }),
         L::grid(10, {L::label("校验方式:"), L::ctl(kParityList), L::label("串口速率:"),

@@ -33,7 +33,7 @@ inline constexpr int kVoxCheck = 1479;      // "声控"
 inline constexpr int kEncryptCheck = 1480;  // "加密"
 inline constexpr int kHoppingCheck = 1481;  // "跳频"
 
-inline constexpr int kFrequencies = 15;     // numbered frequencies 01-15
+inline constexpr int kFrequencies = 15;  // numbered frequencies 01-15
 inline constexpr int kFrequencyChars = 7;
 // Frequency k (1-15) at index k-1; the off-net frequency is row 16.
 inline constexpr std::array<int, kFrequencies> kFrequencyEdits = {

@@ -25,7 +25,7 @@ namespace user_ids {
 inline constexpr int kIdentityEdit = 1007;  // "身份码" (17~1023), at most 4 characters
 inline constexpr int kGroupEdit = 2013;     // "本机组呼码" (1~63)
 inline constexpr int kGroupSpin = 3252;
-inline constexpr int kNumberEdit = 2014;    // "组内编号" (1~15)
+inline constexpr int kNumberEdit = 2014;  // "组内编号" (1~15)
 inline constexpr int kNumberSpin = 3253;
 inline constexpr int kRelayCheck = 1215;       // "中转有效"
 inline constexpr int kOwnerNameEdit = 1056;    // "机主姓名", below 20 GBK bytes
@@ -40,9 +40,8 @@ inline constexpr int kEncryptSetButton = 2092;   // "设置"
 inline constexpr int kEncryptReadButton = 2093;  // "读取"
 inline constexpr int kNoteLabel = 2100;          // the note under the group-call codes
 // 所属组呼码 01-16 at index 0-15; 01 is read-only and always the local group-call code.
-inline constexpr std::array<int, 16> kGroupCodeEdits = {2017, 2018, 2019, 2020, 1021, 2022,
-                                                        1023, 1024, 1025, 1026, 1027, 1028,
-                                                        1029, 1030, 1031, 1032};
+inline constexpr std::array<int, 16> kGroupCodeEdits = {
+    2017, 2018, 2019, 2020, 1021, 2022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032};
 }  // namespace user_ids
 
 class CNetRadioUser : public engine::Page {
@@ -57,7 +56,9 @@ public:
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
     // The write button's action: the three checks, then the confirmation and the chain.
-    std::vector<Chain> fileWriteChains() override { return {[this] { OnWriteClicked(); }}; }
+    std::vector<Chain> fileWriteChains() override {
+        return {[this] { OnWriteClicked(); }};
+    }
     bool transferInProgress() const override { return sender_.running(); }
 
     bool takesPartInFile() const override { return true; }

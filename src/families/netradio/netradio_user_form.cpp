@@ -47,11 +47,11 @@ void CNetRadioUser::declareForm() {
 
 engine::LayoutItem CNetRadioUser::formLayout() const {
     engine::LayoutItem identity = group(
-        "", grid(3, {label("身份码:"), ctl(kIdentityEdit), label("(17~1023)"),
-                     label("本机组呼码:"), row({ctl(kGroupEdit), ctl(kGroupSpin)}), label("(1~63)"),
-                     label("组内编号:"), row({ctl(kNumberEdit), ctl(kNumberSpin)}), label("(1~15)"),
-                     label("机主姓名:"), ctl(kOwnerNameEdit), empty(),
-                     label("机主身份信息:"), ctl(kOwnerTextEdit), empty()}));
+        "", grid(3, {label("身份码:"), ctl(kIdentityEdit), label("(17~1023)"), label("本机组呼码:"),
+                     row({ctl(kGroupEdit), ctl(kGroupSpin)}), label("(1~63)"), label("组内编号:"),
+                     row({ctl(kNumberEdit), ctl(kNumberSpin)}), label("(1~15)"), label("机主姓名:"),
+                     ctl(kOwnerNameEdit), empty(), label("机主身份信息:"), ctl(kOwnerTextEdit),
+                     empty()}));
     engine::LayoutItem switches =
         row({ctl(kRelayCheck), ctl(kAuthCheck), ctl(kCrossGroupCheck), stretch()});
 
@@ -60,13 +60,11 @@ engine::LayoutItem CNetRadioUser::formLayout() const {
         codes.push_back(label("所属组呼码" + twoDigits(k + 1) + ":"));
         codes.push_back(ctl(kGroupCodeEdits[std::size_t(k)]));
     }
-    engine::LayoutItem groupCodes =
-        group("所属组呼码", column({grid(8, codes), ctl(kNoteLabel)}));
-    engine::LayoutItem encryption =
-        group("加密", grid(2, {label("加密方案:"), row({ctl(kSchemeEdit), ctl(kSchemeSpin)}),
-                               label("密钥参数:"), ctl(kKeyParamEdit), label("定义密钥:"),
-                               ctl(kKeyWordEdit), ctl(kEncryptReadButton),
-                               ctl(kEncryptSetButton)}));
+    engine::LayoutItem groupCodes = group("所属组呼码", column({grid(8, codes), ctl(kNoteLabel)}));
+    engine::LayoutItem encryption = group(
+        "加密", grid(2, {label("加密方案:"), row({ctl(kSchemeEdit), ctl(kSchemeSpin)}),
+                         label("密钥参数:"), ctl(kKeyParamEdit), label("定义密钥:"),
+                         ctl(kKeyWordEdit), ctl(kEncryptReadButton), ctl(kEncryptSetButton)}));
 
     return column({row({column({identity, switches}), encryption, hopMap_.layout()}), groupCodes,
                    row({stretch(), ctl(engine::kReadButton), ctl(engine::kWriteButton)})});
