@@ -66,6 +66,10 @@ const std::vector<BenchType>& benchTypes() {
           {"identity write", 1, true, 0},
           {"dispatch write", 1, true, 1},
           {"keys write", 1, true, 2}}},
+        {"netradio",
+         9600,
+         {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
+          {"user write", 1, true}}},
     };
     return types;
 }

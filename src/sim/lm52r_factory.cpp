@@ -87,7 +87,7 @@ void Lm52rTerminal::storeFactoryContents() {
     store(0x30, 0, {0x00, 0x01, 0x21, 0x00, 0x00});  // dispatch 1, staff 2, hand-held
 
     for (int scheme = 0; scheme < kFactoryHopSchemes; ++scheme)
-        hopMaps_[scheme] = HopMap{kFactoryHopLength, factoryHopValues(scheme)};
+        hopMaps_.put(scheme, kFactoryHopLength, factoryHopValues(scheme));
 }
 
 }  // namespace rb::sim

@@ -10,10 +10,6 @@ namespace {
 using Group = Lm52rTerminal::Group;
 using Key = Lm52rTerminal::Key;
 
-constexpr std::uint8_t kHopWrite = 0x38;
-constexpr std::uint8_t kHopRead = 0x3A;
-constexpr std::size_t kHopHeaderLength = 11;  // 96 N 80 38 00 01 scheme chunk len len .. cs
-constexpr std::size_t kHopReadLength = 8;
 constexpr std::uint8_t kVersionRead = 0x99;
 constexpr std::size_t kVersionReadLength = 7;
 constexpr std::size_t kPayloadStart = 4;
@@ -92,10 +88,10 @@ std::vector<wire::Bytes> Lm52rTerminal::answer(const wire::FrameView& request) {
     if (const Group* g = groupWritten(code)) return answerWrite(*g, request);
     if (const Group* g = groupRead(code)) return answerRead(*g, request);
     switch (code) {
-        case kHopWrite:
-            return answerHopWrite(request);
-        case kHopRead:
-            return answerHopRead(request);
+        case HopMapStore::kWrite:
+            return hopMaps_.answerWrite(request);
+        case HopMapStore::kRead:
+            return hopMaps_.answerRead(request);
         case kVersionRead:
             return answerVersion(request);
         default:
@@ -124,45 +120,6 @@ std::vector<wire::Bytes> Lm52rTerminal::answerRead(const Group& group,
     blank[1] = 0x01;
     if (group.key == Key::Scheme) blank[2] = std::uint8_t(*key);
     return {answerFrame(group.readCode, blank)};
-}
-
-std::vector<wire::Bytes> Lm52rTerminal::answerHopWrite(const wire::FrameView& request) {
-    if (request.size() < kHopHeaderLength) return {};
-    const int scheme = request[6];
-    const std::size_t chunk = request[7];
-    HopMap& map = hopMaps_[scheme];
-    if (chunk == 0) map.values.clear();
-    map.length = request.u16be(8);
-    const std::size_t count = request.size() - kHopHeaderLength;
-    const std::size_t offset = chunk * kHopChunkValues;
-    for (std::size_t i = 0; i < count && offset + i < kMaxHopValues; ++i) {
-        if (map.values.size() <= offset + i) map.values.resize(offset + i + 1, 0);
-        map.values[offset + i] = request[10 + i];
-    }
-    return {answerFrame(kHopWrite, {request[4], request[5], request[6], request[7]})};
-}
-
-std::vector<wire::Bytes> Lm52rTerminal::answerHopRead(const wire::FrameView& request) {
-    if (request.size() < kHopReadLength) return {};
-    const std::uint8_t scheme = request[6];
-    const HopMap& map = hopMaps_[scheme];
-    std::vector<wire::Bytes> frames;
-    std::size_t chunk = 0;
-    do {
-        const std::size_t from = chunk * kHopChunkValues;
-        const std::size_t to = std::min(map.values.size(), from + kHopChunkValues);
-        wire::Bytes payload{0x00,
-                            0x01,
-                            scheme,
-                            std::uint8_t(chunk),
-                            std::uint8_t(map.length >> 8),
-                            std::uint8_t(map.length & 0xFF)};
-        if (from < to)
-            payload.insert(payload.end(), map.values.begin() + from, map.values.begin() + to);
-        frames.push_back(answerFrame(kHopRead, payload));
-        ++chunk;
-    } while (chunk * kHopChunkValues < map.values.size());
-    return frames;
 }
 
 std::vector<wire::Bytes> Lm52rTerminal::answerVersion(const wire::FrameView& request) {

@@ -26,11 +26,7 @@
 // own (binding allowed, all standby groups valid, authentication); the base page sends them
 // back unchanged and the user page sets them.
 //
-// Hop maps: a map is sent in chunks of up to 112 values, 0x38 = 00 01, scheme, chunk number,
-// map length (2 bytes, high first), values. Chunk c is stored from value 112·c on; chunk 0
-// starts a new map. At most 256 values are kept (more are acknowledged and dropped). A read
-// 0x3A is answered by one 0x3B per chunk in the same layout (at least one frame, also for an
-// empty map): a whole 256-value map does not fit one 0x96 frame, whose length byte ends at 255.
+// Hop maps: kept and answered as sim/hop_map_store.h describes.
 //
 // Version: 0x9A = 00 01, four reserved bytes, the ASCII version text (from frame byte 10) and a
 // closing zero byte before the checksum.
@@ -44,6 +40,7 @@
 #include <utility>
 #include <vector>
 
+#include "sim/hop_map_store.h"
 #include "sim/terminal.h"
 
 namespace rb::sim {
@@ -82,15 +79,8 @@ public:
     };
 
 private:
-    struct HopMap {
-        std::uint16_t length = 0;  // map length as the last chunk 0 header gave it
-        wire::Bytes values;        // one sign-and-magnitude byte per value
-    };
-
     std::vector<wire::Bytes> answerWrite(const Group& group, const wire::FrameView& request);
     std::vector<wire::Bytes> answerRead(const Group& group, const wire::FrameView& request);
-    std::vector<wire::Bytes> answerHopWrite(const wire::FrameView& request);
-    std::vector<wire::Bytes> answerHopRead(const wire::FrameView& request);
     std::vector<wire::Bytes> answerVersion(const wire::FrameView& request);
 
     // Factory contents (lm52r_factory.cpp).
@@ -99,7 +89,7 @@ private:
 
     // Written payloads by (write code, key); key 0 where the group has none.
     std::map<std::pair<std::uint8_t, int>, wire::Bytes> stored_;
-    std::map<int, HopMap> hopMaps_;  // by hop scheme
+    HopMapStore hopMaps_;
     std::string version_;
 };
 

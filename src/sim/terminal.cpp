@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "sim/lm52r_terminal.h"
+#include "sim/netradio_terminal.h"
 #include "sim/train_terminal.h"
 
 namespace rb::sim {
@@ -21,10 +22,13 @@ std::string lowerCase(std::string text) {
 std::unique_ptr<Terminal> makeTerminal(const std::string& family) {
     const std::string name = lowerCase(family);
     if (name == Lm52rTerminal::kFamily) return std::make_unique<Lm52rTerminal>();
+    if (name == NetRadioTerminal::kFamily) return std::make_unique<NetRadioTerminal>();
     if (name == TrainTerminal::kFamily) return std::make_unique<TrainTerminal>();
     return nullptr;
 }
 
-std::vector<std::string> terminalFamilies() { return {Lm52rTerminal::kFamily, TrainTerminal::kFamily}; }
+std::vector<std::string> terminalFamilies() {
+    return {Lm52rTerminal::kFamily, NetRadioTerminal::kFamily, TrainTerminal::kFamily};
+}
 
 }  // namespace rb::sim

@@ -178,31 +178,31 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
 TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     make();
     ASSERT_TRUE(window->start());
-    window->showTerminalType(3);  // "网络电台"
-    QWidget* netradio = window->activeWidget();
+    window->showTerminalType(0);  // "QX-7100"
+    QWidget* pending = window->activeWidget();
     // Its pages do not exist yet: storing would write an empty file and report it saved.
-    EXPECT_FALSE(find(*netradio, engine::kStoreFileButton)->isEnabled());
+    EXPECT_FALSE(find(*pending, engine::kStoreFileButton)->isEnabled());
 
     codes = {"lotus4"};  // the monitor's code is refused here
     mainButton(kProductionTest)->click();
     EXPECT_EQ(prompter.lastText(), "密码不正确!");
     EXPECT_EQ(mainButton(kProductionTest)->text(), "终端设置");
-    EXPECT_EQ(window->activeWidget(), netradio);  // not created: nothing new shows
-    EXPECT_FALSE(netradio->isVisibleTo(window.get()));
+    EXPECT_EQ(window->activeWidget(), pending);  // not created: nothing new shows
+    EXPECT_FALSE(pending->isVisibleTo(window.get()));
     mainButton(kProductionTest)->click();
-    EXPECT_EQ(window->activeWidget(), netradio);
-    EXPECT_TRUE(netradio->isVisibleTo(window.get()));
+    EXPECT_EQ(window->activeWidget(), pending);
+    EXPECT_TRUE(pending->isVisibleTo(window.get()));
 
     codes = {"4lotus"};
     mainButton(kProductionTest)->click();
     QWidget* proTest = window->activeWidget();
-    EXPECT_NE(proTest, netradio);
+    EXPECT_NE(proTest, pending);
     EXPECT_TRUE(proTest->children().isEmpty());  // the page is not built yet: nothing shows
     EXPECT_EQ(accessFlags, (std::vector<bool>{false, false}));
     mainButton(kProductionTest)->click();
-    EXPECT_EQ(window->activeWidget(), netradio);
+    EXPECT_EQ(window->activeWidget(), pending);
     EXPECT_EQ(mainButton(kProductionTest)->text(), "生产测试");
-    EXPECT_EQ(window->terminalIndex(), 3);
+    EXPECT_EQ(window->terminalIndex(), 0);
 
     // Once created, the page shows without the code.
     mainButton(kProductionTest)->click();

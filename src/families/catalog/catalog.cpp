@@ -1,6 +1,7 @@
 #include "families/catalog/catalog.h"
 
 #include "families/lm52r/lm52r_container.h"
+#include "families/netradio/netradio_container.h"
 #include "families/train/train_container.h"
 
 namespace rb::families {
@@ -11,7 +12,7 @@ const std::vector<TerminalType>& terminalTypes() {
         {"qx710", "QX-7100", 19200, false},
         {"lm52r", "LM52R/LM520", 9600, true},
         {"lm520w", "LM520W", 19200, false},
-        {"netradio", "网络电台", 9600, false},
+        {"netradio", "网络电台", 9600, true},
         {"train", "平调/列调台", 9600, true},
         {"wz4040", "WZ-4040集群", 19200, false},
     };
@@ -37,6 +38,7 @@ int lm520wModeOf(const std::string& typeKey) {
 
 std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
+    if (key == "netradio") return std::make_unique<netradio::CNetRadio>(session);
     if (key == "train") return std::make_unique<train::CTrainDlg>(session);
     return nullptr;
 }

@@ -3,7 +3,7 @@
 // waits at most 1500 ms (the page's timer 3) for its 0x39; a chunk without one ends the transfer
 // as failed, so no later chunk and no success is reported after a silent terminal.
 //
-// This is only the state: the page sends the frames, runs timer 3 and shows the outcome.
+// This is only the state; HopSender (hop_sender.h) drives it from the page's answers and timer.
 #pragma once
 
 #include <cstddef>

@@ -28,15 +28,16 @@ constexpr std::uint8_t kWriteVox = 0x3C;
 constexpr std::uint8_t kVoxWritten = 0x3D;
 
 // Common-parameter bytes 6..15 of 0x20 / 0x23: the code each list or radio index stands for.
-constexpr std::array<std::uint8_t, 4> kPowerCodes = {0x11, 0x22, 0x33, 0x44};
-constexpr std::array<std::uint8_t, 10> kSpeedCodes = {0x03, 0x06, 0x11, 0x22, 0x33,
-                                                      0x34, 0x44, 0x55, 0x66, 0x77};
-constexpr std::array<std::uint8_t, 3> kParityCodes = {0xCC, 0x3C, 0xC3};
-constexpr std::array<std::uint8_t, 5> kDataBitsCodes = {0, 1, 2, 3, 7};
-constexpr std::array<std::uint8_t, 2> kStopBitsCodes = {0, 1};
-constexpr std::array<std::uint8_t, 4> kAirSpeedCodes = {0x11, 0x22, 0x33, 0x44};
-constexpr std::uint8_t kSpacing12_5Code = 0x55;
-constexpr std::uint8_t kSpacing25Code = 0xAA;
+using common96::codeOf;
+using common96::indexOf;
+using common96::kAirSpeedCodes;
+using common96::kDataBitsCodes;
+using common96::kParityCodes;
+using common96::kPowerCodes;
+using common96::kSpacing12_5Code;
+using common96::kSpacing25Code;
+using common96::kSpeedCodes;
+using common96::kStopBitsCodes;
 
 // Flags byte (byte 8): the page's bits, and the three it keeps for the terminal.
 constexpr std::uint8_t kCompanderBit = 0x01;
@@ -54,19 +55,6 @@ constexpr std::size_t kFunctionStride = 3;
 
 constexpr int kGroupMin = 1;
 constexpr int kGroupMax = 10;
-
-// A list or radio index's code; an index without one (nothing selected) leaves the byte 0.
-template <std::size_t N>
-std::uint8_t codeOf(const std::array<std::uint8_t, N>& codes, int index) {
-    return index >= 0 && index < int(N) ? codes[std::size_t(index)] : 0;
-}
-
-// The index a received code stands for, -1 for a code outside the table.
-template <std::size_t N>
-int indexOf(const std::array<std::uint8_t, N>& codes, std::uint8_t code) {
-    auto it = std::find(codes.begin(), codes.end(), code);
-    return it == codes.end() ? -1 : int(it - codes.begin());
-}
 
 }  // namespace
 

@@ -1,17 +1,17 @@
 // Command codes both LM52R pages send: the version read and the common-parameter group, which
 // the base and the user page each write back read-modify-write. A terminal answers a request
-// with its code + 1.
+// with its code + 1. They are those of every 0x96 family (families/common96).
 #pragma once
 
-#include <cstdint>
+#include "families/common96/common_params.h"
 
 namespace rb::families::lm52r {
 
-inline constexpr std::uint8_t kReadVersion = 0x99;
-inline constexpr std::uint8_t kVersionAnswer = 0x9A;
-inline constexpr std::uint8_t kWriteCommon = 0x20;
-inline constexpr std::uint8_t kCommonWritten = 0x21;
-inline constexpr std::uint8_t kReadCommon = 0x22;
-inline constexpr std::uint8_t kCommonAnswer = 0x23;
+using common96::kCommonAnswer;
+using common96::kCommonWritten;
+using common96::kReadCommon;
+using common96::kReadVersion;
+using common96::kVersionAnswer;
+using common96::kWriteCommon;
 
 }  // namespace rb::families::lm52r

@@ -66,11 +66,13 @@ CLM52RUser::CLM52RUser(engine::Session& session, Lm52rState& state)
     : Page(session, kIndex),
       state_(state),
       hopMap_(session, form(), this),
-      savedCommon_(kSavedCommonSize, 0) {
+      sender_(hopMap_, form(), {engine::kReadButton, engine::kWriteButton},
+              [this](const wire::Bytes& frame) { sendHopChunk(frame); }),
+      savedCommon_(kSavedCommonSize, 0),
+      texts_(form()) {
     declareForm();
     bindReadWrite();
     bindHandlers();
-    for (int id : {kOwnerNameEdit, kOwnerTextEdit, kKeyWordEdit}) acceptedTexts_[id] = "";
 }
 
 // ---- controls ------------------------------------------------------------------------------
@@ -87,9 +89,9 @@ void CLM52RUser::bindHandlers() {
                   [this, g] { showStandbySelection(g, form().checked(kStandbyChecks[g - 1])); });
     }
     // Byte-limited texts: an edit that reaches the limit gets its previous text back.
-    f.onChange(kOwnerNameEdit, [this] { guardTextBytes(kOwnerNameEdit, kNameBytes + 1); });
-    f.onChange(kOwnerTextEdit, [this] { guardTextBytes(kOwnerTextEdit, kOwnerTextBytes + 1); });
-    f.onChange(kKeyWordEdit, [this] { guardTextBytes(kKeyWordEdit, kKeyWordBytes + 1); });
+    texts_.guard(kOwnerNameEdit, kNameBytes + 1);
+    texts_.guard(kOwnerTextEdit, kOwnerTextBytes + 1);
+    texts_.guard(kKeyWordEdit, kKeyWordBytes + 1);
     f.onChange(kKeyParamEdit, [this] { clampCode(kKeyParamEdit, 0, kMaxCode); });
     for (int id : kBindingEdits) f.onChange(id, [this, id] { clampCode(id, 0, kMaxCode); });
     for (int id : kStandbyEdits) f.onChange(id, [this, id] { clampCode(id, 0, kMaxCode); });
@@ -100,27 +102,11 @@ void CLM52RUser::bindHandlers() {
     f.onClick(hopmap::kSetButton, [this] { OnHopSet(); });
 }
 
-void CLM52RUser::guardTextBytes(int editId, std::size_t limitBytes) {
-    const std::string& text = form().text(editId);
-    if (wire::gbkLength(text) >= limitBytes) {
-        form().setText(editId, acceptedTexts_[editId]);
-    } else {
-        acceptedTexts_[editId] = text;
-    }
-}
-
 void CLM52RUser::clampCode(int editId, long long lo, long long hi) {
-    const std::string& text = form().text(editId);
-    if (text.empty()) return;
-    const long long v = wire::parseLong(text);
-    if (v < lo) form().setInt(editId, lo);
-    if (v > hi) form().setInt(editId, hi);
+    common96::clampNumber(form(), editId, lo, hi);
 }
 
-void CLM52RUser::setGuardedText(int editId, const std::string& text) {
-    form().setText(editId, text);
-    acceptedTexts_[editId] = text;
-}
+void CLM52RUser::setGuardedText(int editId, const std::string& text) { texts_.set(editId, text); }
 
 void CLM52RUser::showBindingEdits() {
     const bool on = form().checked(kBindAllowedCheck);
@@ -290,50 +276,33 @@ void CLM52RUser::OnHopRead() {
 
 void CLM52RUser::OnHopSet() {
     beginRequest();
-    if (hopMap_.text().empty() ||
-        !transfer_.start(hopMap_.scheme(), hopMap_.mapLength(), hopMap_.values())) {
+    if (hopMap_.text().empty() || !sender_.start()) {
         showMessage("请加载或生成跳频图数据!");
         return;
     }
-    // Nothing that reads or writes the terminal starts while chunks are on their way; a button
-    // timer still running from a read would unlock the buttons too early.
+    // A button timer still running from a read would unlock the buttons in the middle of the
+    // transfer.
     stopTimer(engine::kButtonTimer);
-    form().enable({readButton(), writeButton()}, false);
-    hopMap_.enableButtons(false);
-    sendNextHopChunk();
 }
 
-void CLM52RUser::sendNextHopChunk() {
-    const wire::Bytes frame = transfer_.takeNextChunk();
+void CLM52RUser::sendHopChunk(const wire::Bytes& frame) {
     startTimer(hopmap::kChunkTimer, hopmap::kChunkTimeout);
     send(frame, /*expectAnswer=*/false);
 }
 
-void CLM52RUser::endHopTransfer() {
-    transfer_.finish();
-    stopTimer(hopmap::kChunkTimer);
-    hopMap_.enableButtons(true);
-    form().enable({readButton(), writeButton()}, true);
-}
-
 void CLM52RUser::onHopAck(const wire::FrameView& f) {
     // An acknowledgement after the transfer ended (it timed out) must not report success.
-    if (!transfer_.running()) return;
+    if (!sender_.running()) return;
     stopTimer(hopmap::kChunkTimer);
     reportOnly(f, "跳频图设置成功");
-    if (transfer_.hasMoreChunks()) {
-        sendNextHopChunk();
-    } else {
-        endHopTransfer();
-    }
+    sender_.chunkAccepted();
 }
 
 void CLM52RUser::OnTimer(int id) {
     if (id != hopmap::kChunkTimer) return;
     stopTimer(hopmap::kChunkTimer);
-    if (!transfer_.running()) return;
     // A chunk the terminal did not take: the map is incomplete, so the transfer stops here.
-    endHopTransfer();
+    if (!sender_.chunkTimedOut()) return;
     auto& a = session().activity;
     a.awaitingAnswer = false;
     a.lastFailure = engine::kFailedStatus;

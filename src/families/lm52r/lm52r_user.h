@@ -15,8 +15,9 @@
 #include <string>
 
 #include "engine/page.h"
+#include "families/common96/edit_guards.h"
 #include "families/hopmap/hop_map_group.h"
-#include "families/hopmap/hop_transfer.h"
+#include "families/hopmap/hop_sender.h"
 #include "families/lm52r/lm52r_state.h"
 
 namespace rb::families::lm52r {
@@ -63,10 +64,10 @@ public:
 
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
-    bool transferInProgress() const override { return transfer_.running(); }
 
     hopmap::HopMapGroup& hopMap() { return hopMap_; }
-    bool hopTransferRunning() const { return transfer_.running(); }
+    bool hopTransferRunning() const { return sender_.running(); }
+    bool transferInProgress() const override { return sender_.running(); }
 
     // Encryption "设置" / "读取" and hop map "读取" / "设置".
     void OnEncryptSet();
@@ -86,7 +87,6 @@ private:
     engine::LayoutItem formLayout() const;
     // Handlers of the switches and the edit guards.
     void bindHandlers();
-    void guardTextBytes(int editId, std::size_t limitBytes);
     void clampCode(int editId, long long lo, long long hi);
     void setGuardedText(int editId, const std::string& text);
     void showBindingEdits();
@@ -102,8 +102,7 @@ private:
     bool sendBindingWrite();
     void sendStandbyRead();
     bool sendStandbyWrite();
-    void sendNextHopChunk();
-    void endHopTransfer();
+    void sendHopChunk(const wire::Bytes& frame);  // timer 3, no response timer
 
     // Answers.
     void onCommonParams(const wire::FrameView& f);
@@ -120,9 +119,9 @@ private:
 
     [[maybe_unused]] Lm52rState& state_;  // the family state; this page keeps none of it yet
     hopmap::HopMapGroup hopMap_;
-    hopmap::HopTransfer transfer_;
+    hopmap::HopSender sender_;
     wire::Bytes savedCommon_;                   // the last 0x23 received, up to 512 bytes
-    std::map<int, std::string> acceptedTexts_;  // last text of each byte-limited edit
+    common96::ByteLimitedTexts texts_;  // owner name, owner text, key word
 };
 
 }  // namespace rb::families::lm52r

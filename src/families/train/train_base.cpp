@@ -30,14 +30,17 @@ constexpr std::uint8_t kCustomPowerWritten = 0x79;
 constexpr const char* kReadDone = "数据读取成功";
 constexpr const char* kWriteDone = "数据设置成功";
 
-// Public-parameter bytes 9-15: the code each list or radio index stands for.
+// Public-parameter bytes 9-15: the code each list or radio index stands for. Speed, parity,
+// data bits, stop bits and air speed are the 0x96 families' common tables; the train station's
+// power list has a fifth entry and its spacing a third (6.25 kHz).
+using common96::codeOf;
+using common96::indexOf;
+using common96::kAirSpeedCodes;
+using common96::kDataBitsCodes;
+using common96::kParityCodes;
+using common96::kSpeedCodes;
+using common96::kStopBitsCodes;
 constexpr std::array<std::uint8_t, 5> kPowerCodes = {0x11, 0x22, 0x33, 0x44, 0x44};
-constexpr std::array<std::uint8_t, 10> kSpeedCodes = {0x03, 0x06, 0x11, 0x22, 0x33,
-                                                      0x34, 0x44, 0x55, 0x66, 0x77};
-constexpr std::array<std::uint8_t, 3> kParityCodes = {0xCC, 0x3C, 0xC3};
-constexpr std::array<std::uint8_t, 5> kDataBitsCodes = {0, 1, 2, 3, 7};
-constexpr std::array<std::uint8_t, 2> kStopBitsCodes = {0, 1};
-constexpr std::array<std::uint8_t, 4> kAirSpeedCodes = {0x11, 0x22, 0x33, 0x44};
 constexpr std::array<std::uint8_t, 3> kSpacingCodes = {0x66, 0x55, 0xAA};
 constexpr std::array<int, 3> kSpacingSteps = {wire::kStep6_25, wire::kStep12_5, wire::kStep25};
 
@@ -57,17 +60,6 @@ constexpr int kGroupMax = 8;
 constexpr int kLevelMax = 255;
 constexpr std::size_t kChannelStart = 6;
 constexpr std::size_t kFunctionStride = 3;
-
-template <std::size_t N>
-std::uint8_t codeOf(const std::array<std::uint8_t, N>& codes, int index) {
-    return index >= 0 && index < int(N) ? codes[std::size_t(index)] : 0;
-}
-
-template <std::size_t N>
-int indexOf(const std::array<std::uint8_t, N>& codes, std::uint8_t code) {
-    auto it = std::find(codes.begin(), codes.end(), code);
-    return it == codes.end() ? -1 : int(it - codes.begin());
-}
 
 // Bytes a channel code takes on the wire at a step.
 std::size_t codeBytes(int step) { return step == wire::kStep6_25 ? 3 : 2; }

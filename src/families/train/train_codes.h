@@ -4,17 +4,19 @@
 
 #include <cstdint>
 
+#include "families/common96/common_params.h"
+
 namespace rb::families::train {
 
-inline constexpr std::uint8_t kReadVersion = 0x99;
-inline constexpr std::uint8_t kVersionAnswer = 0x9A;
-inline constexpr std::uint8_t kWriteCommon = 0x20;
-inline constexpr std::uint8_t kCommonWritten = 0x21;
-inline constexpr std::uint8_t kReadCommon = 0x22;
-inline constexpr std::uint8_t kCommonAnswer = 0x23;
+// The version read and the public-parameter group are the 0x96 families' common ones.
+using common96::kCommonAnswer;
+using common96::kCommonWritten;
+using common96::kFlagsByte;
+using common96::kReadCommon;
+using common96::kReadVersion;
+using common96::kVersionAnswer;
+using common96::kWriteCommon;
 
-// Frame byte 8 of 0x20 / 0x23.
-inline constexpr std::size_t kFlagsByte = 8;
 inline constexpr std::uint8_t kAuthBit = 0x80;  // "鉴权(使能)", shown on the key page
 
 inline constexpr const char* kSection = "TelSet";

@@ -1,0 +1,50 @@
+// The common-parameter group of the 0x96 families (LM52R, network radio, train): the command
+// codes both pages of a family send for it and for the version, and the code every list or
+// radio index of the group stands for in bytes 6-15 of 0x20 / 0x23:
+//
+//   6 PTT time limit  7 standby time  8 flags  9 power  10 data-port speed  11 parity
+//   12 data bits  13 stop bits  14 air speed  15 channel spacing
+//
+// Each family keeps its own reading of the flags byte and of codes outside these tables.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace rb::families::common96 {
+
+inline constexpr std::uint8_t kReadVersion = 0x99;
+inline constexpr std::uint8_t kVersionAnswer = 0x9A;
+inline constexpr std::uint8_t kWriteCommon = 0x20;
+inline constexpr std::uint8_t kCommonWritten = 0x21;
+inline constexpr std::uint8_t kReadCommon = 0x22;
+inline constexpr std::uint8_t kCommonAnswer = 0x23;
+
+inline constexpr std::size_t kFlagsByte = 8;  // frame byte of the shared flags
+
+inline constexpr std::array<std::uint8_t, 4> kPowerCodes = {0x11, 0x22, 0x33, 0x44};
+inline constexpr std::array<std::uint8_t, 10> kSpeedCodes = {0x03, 0x06, 0x11, 0x22, 0x33,
+                                                             0x34, 0x44, 0x55, 0x66, 0x77};
+inline constexpr std::array<std::uint8_t, 3> kParityCodes = {0xCC, 0x3C, 0xC3};
+inline constexpr std::array<std::uint8_t, 5> kDataBitsCodes = {0, 1, 2, 3, 7};
+inline constexpr std::array<std::uint8_t, 2> kStopBitsCodes = {0, 1};
+inline constexpr std::array<std::uint8_t, 4> kAirSpeedCodes = {0x11, 0x22, 0x33, 0x44};
+inline constexpr std::uint8_t kSpacing12_5Code = 0x55;
+inline constexpr std::uint8_t kSpacing25Code = 0xAA;
+
+// A list or radio index's code; an index without one (nothing selected) leaves the byte 0.
+template <std::size_t N>
+std::uint8_t codeOf(const std::array<std::uint8_t, N>& codes, int index) {
+    return index >= 0 && index < int(N) ? codes[std::size_t(index)] : 0;
+}
+
+// The index a received code stands for, -1 for a code outside the table.
+template <std::size_t N>
+int indexOf(const std::array<std::uint8_t, N>& codes, std::uint8_t code) {
+    auto it = std::find(codes.begin(), codes.end(), code);
+    return it == codes.end() ? -1 : int(it - codes.begin());
+}
+
+}  // namespace rb::families::common96

@@ -1,0 +1,459 @@
+#include "families/netradio/netradio_user.h"
+
+#include "families/common96/common_params.h"
+#include "families/hopmap/hop_frames.h"
+#include "families/hopmap/hop_map.h"
+#include "wire/codecs.h"
+#include "wire/version_text.h"
+
+namespace rb::families::netradio {
+
+using namespace user_ids;
+using namespace common96;
+
+namespace {
+
+constexpr std::uint8_t kIdentityWrite = 0x50;
+constexpr std::uint8_t kIdentityAck = 0x51;
+constexpr std::uint8_t kIdentityRead = 0x52;
+constexpr std::uint8_t kIdentityAnswer = 0x53;
+constexpr std::uint8_t kNumbersWrite = 0x44;
+constexpr std::uint8_t kNumbersAck = 0x45;
+constexpr std::uint8_t kNumbersRead = 0x46;
+constexpr std::uint8_t kNumbersAnswer = 0x47;
+constexpr std::uint8_t kEncryptWrite = 0x34;
+constexpr std::uint8_t kEncryptAck = 0x35;
+constexpr std::uint8_t kEncryptRead = 0x36;
+constexpr std::uint8_t kEncryptAnswer = 0x37;
+
+constexpr std::uint8_t kRelayOn = 0xF5;
+constexpr std::uint8_t kNoCode = 0xFF;  // a group-call code that is not set
+// Bits of the common flags byte that belong to this page.
+constexpr std::uint8_t kCrossGroupBit = 0x20;
+constexpr std::uint8_t kAuthBit = 0x80;
+constexpr std::uint8_t kOwnBits = kCrossGroupBit | kAuthBit;
+
+constexpr std::size_t kSavedCommonSize = 512;
+constexpr std::size_t kNameBytes = 19;
+constexpr std::size_t kOwnerTextBytes = 63;
+constexpr std::size_t kKeyWordBytes = 12;
+constexpr long long kMaxKey = 65535;
+constexpr int kMaxGroup = 63;
+constexpr int kMaxNumber = 15;
+
+// A fixed-width GBK text of a received frame (stops at the first zero byte).
+std::string textField(const wire::FrameView& f, std::size_t first, std::size_t width) {
+    wire::Bytes bytes;
+    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
+    return wire::gbkField(bytes);
+}
+
+int atoi(const std::string& text) { return wire::parseInt(text); }
+
+}  // namespace
+
+CNetRadioUser::CNetRadioUser(engine::Session& session)
+    : Page(session, kIndex),
+      hopMap_(session, form(), this),
+      sender_(hopMap_, form(), {engine::kReadButton, engine::kWriteButton},
+              [this](const wire::Bytes& frame) { sendHopChunk(frame); }),
+      texts_(form()),
+      savedCommon_(kSavedCommonSize, 0) {
+    declareForm();
+    bindReadWrite();
+    bindHandlers();
+}
+
+// ---- controls ------------------------------------------------------------------------------
+
+void CNetRadioUser::bindHandlers() {
+    auto& f = form();
+    // The write button checks identity, group and number before it asks for confirmation.
+    f.onClick(engine::kWriteButton, [this] { OnWriteClicked(); });
+    f.onChange(kIdentityEdit, [this] { onIdentityChanged(); });
+    f.onChange(kGroupEdit, [this] { onGroupChanged(); });
+    f.onChange(kNumberEdit, [this] { onNumberChanged(); });
+    texts_.guard(kOwnerNameEdit, kNameBytes + 1);
+    texts_.guard(kOwnerTextEdit, kOwnerTextBytes + 1);
+    texts_.guard(kKeyWordEdit, kKeyWordBytes + 1);
+    f.onChange(kKeyParamEdit, [this] { clampNumber(form(), kKeyParamEdit, 0, kMaxKey); });
+    f.onClick(kEncryptSetButton, [this] { OnEncryptSet(); });
+    f.onClick(kEncryptReadButton, [this] { OnEncryptRead(); });
+    f.onClick(hopmap::kReadButton, [this] { OnHopRead(); });
+    f.onClick(hopmap::kSetButton, [this] { OnHopSet(); });
+}
+
+// ---- identity rule ---------------------------------------------------------------------------
+
+void CNetRadioUser::onIdentityChanged() {
+    // Group and number follow the identity; while they change, they do not recompute it.
+    identityGuard_ = true;
+    const int identity = atoi(form().text(kIdentityEdit));
+    const std::string group = std::to_string(identity / 16);
+    const std::string number = std::to_string(identity - 16 * (identity / 16));
+    if (form().text(kGroupEdit) != group) {
+        form().setText(kGroupEdit, group);
+        onGroupChanged();
+    }
+    if (form().text(kNumberEdit) != number) {
+        form().setText(kNumberEdit, number);
+        onNumberChanged();
+    }
+    identityGuard_ = false;
+}
+
+void CNetRadioUser::onGroupChanged() {
+    // Group-call code 01 is always the local group-call code.
+    form().setText(kGroupCodeEdits[0], form().text(kGroupEdit));
+    recomputeIdentity();
+}
+
+void CNetRadioUser::onNumberChanged() { recomputeIdentity(); }
+
+void CNetRadioUser::recomputeIdentity() {
+    if (identityGuard_) return;
+    const int identity = atoi(form().text(kGroupEdit)) * 16 + atoi(form().text(kNumberEdit));
+    const std::string text = std::to_string(identity);
+    if (form().text(kIdentityEdit) == text) return;
+    form().setText(kIdentityEdit, text);
+    onIdentityChanged();
+}
+
+void CNetRadioUser::setIdentity(const std::string& text) {
+    form().setText(kIdentityEdit, text);
+    onIdentityChanged();
+}
+
+// ---- reset --------------------------------------------------------------------------------------
+
+void CNetRadioUser::resetFields() {
+    auto& f = form();
+    identityGuard_ = true;  // the three edits empty together, none re-derives the others
+    f.setText(kIdentityEdit, "");
+    f.setText(kGroupEdit, "");
+    f.setText(kNumberEdit, "");
+    identityGuard_ = false;
+    texts_.set(kOwnerNameEdit, "");
+    texts_.set(kOwnerTextEdit, "");
+    for (int id : kGroupCodeEdits) f.setText(id, "");
+    f.setChecked(kAuthCheck, true);
+    f.setChecked(kRelayCheck, true);
+    f.setChecked(kCrossGroupCheck, false);
+    f.setText(kKeyParamEdit, "0");
+    texts_.set(kKeyWordEdit, "");
+}
+
+// ---- read and write chains -------------------------------------------------------------------
+
+void CNetRadioUser::sendFirstRead() {
+    // The terminal answers the version request in its own time: nothing waits for it.
+    send(wire::frame96(kReadVersion, {0x00, 0x01}));
+}
+
+void CNetRadioUser::sendFirstWrite() { sendCommonRead(); }
+
+void CNetRadioUser::OnWriteClicked() {
+    beginRequest();
+    const auto& f = form();
+    const int identity = atoi(f.text(kIdentityEdit));
+    if (identity < 17 || identity > 1023) {
+        showMessage("身份码设置不正确,请设置为17-1023!");
+        return;
+    }
+    const int group = atoi(f.text(kGroupEdit));
+    if (group < 1 || group > kMaxGroup) {
+        showMessage("本机组呼码设置错误,请设为1-63!");
+        return;
+    }
+    const int number = atoi(f.text(kNumberEdit));
+    if (number < 1 || number > kMaxNumber) {
+        showMessage("组内编号设置不正确,请设置为1-15!");
+        return;
+    }
+    OnWrite();
+}
+
+void CNetRadioUser::sendCommonRead() { send(wire::frame96(kReadCommon)); }
+
+void CNetRadioUser::sendCommonWrite() {
+    // The terminal's own bytes 6-15, with only this page's two bits of the flags byte replaced.
+    wire::Bytes payload{0x00, 0x01};
+    payload.insert(payload.end(), savedCommon_.begin() + 6, savedCommon_.begin() + 16);
+    std::uint8_t bits = 0;
+    if (form().checked(kAuthCheck)) bits |= kAuthBit;
+    if (form().checked(kCrossGroupCheck)) bits |= kCrossGroupBit;
+    std::uint8_t& flags = payload[2 + (kFlagsByte - 6)];
+    flags = std::uint8_t((flags & ~kOwnBits) | bits);
+    send(wire::frame96(kWriteCommon, payload));
+}
+
+bool CNetRadioUser::sendIdentityWrite() {
+    const auto& f = form();
+    const long long identity = wire::parseLong(f.text(kIdentityEdit));
+    if (identity < 0 || identity > 1024) return refuse("身份码设置错误,请设为0-1024!");
+    const std::string& name = f.text(kOwnerNameEdit);
+    if (wire::gbkLength(name) > kNameBytes) return refuse("机主姓名设置错误,请设为0-19位!");
+    const std::string& text = f.text(kOwnerTextEdit);
+    if (wire::gbkLength(text) > kOwnerTextBytes) {
+        return refuse("机主身份信息设置错误,请设为0-63位!");
+    }
+    wire::Bytes payload{0x00, 0x00};
+    wire::putU24be(payload, std::uint32_t(identity));
+    wire::putGbkField(payload, name, kNameBytes);
+    wire::putGbkField(payload, text, kOwnerTextBytes);
+    send(wire::frame96(kIdentityWrite, payload));
+    return true;
+}
+
+bool CNetRadioUser::sendNumbersWrite() {
+    const auto& f = form();
+    const int group = atoi(f.text(kGroupEdit));
+    if (group < 1 || group > kMaxGroup) return refuse("本机组呼码设置错误,请设为1-63!");
+    const int number = atoi(f.text(kNumberEdit));
+    if (number < 1 || number > 63) return refuse("组内编号设置错误,请设为1-63!");
+    wire::Bytes codes;
+    for (int k = 2; k <= 16; ++k) {
+        // A negative code has no byte either: refused like one above 63.
+        const int code = atoi(f.text(kGroupCodeEdits[k - 1]));
+        if (code >= 64 || code < 0) {
+            return refuse("所属组呼码" + std::to_string(k) + "设置错误,请设为1-63!");
+        }
+        codes.push_back(code == 0 ? kNoCode : std::uint8_t(code));
+    }
+    const int identity = atoi(f.text(kIdentityEdit));
+    wire::Bytes payload{0x00, 0x01, 0x00};
+    wire::putU16be(payload, std::uint32_t(identity));
+    payload.push_back(f.checked(kRelayCheck) ? kRelayOn : 0x00);
+    payload.push_back(std::uint8_t(group));
+    payload.push_back(std::uint8_t(number));
+    payload.push_back(std::uint8_t(group));  // group-call code 01
+    payload.insert(payload.end(), codes.begin(), codes.end());
+    send(wire::frame96(kNumbersWrite, payload));
+    return true;
+}
+
+bool CNetRadioUser::refuse(const std::string& text) {
+    ++session().activity.messages;
+    session().activity.lastFailure = text;
+    session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
+                                                  engine::Buttons::Ok, this});
+    return false;
+}
+
+// ---- encryption --------------------------------------------------------------------------------
+
+void CNetRadioUser::OnEncryptSet() {
+    beginRequest();
+    const auto& f = form();
+    const long long scheme = wire::parseLong(f.text(kSchemeEdit));
+    if (scheme < 0 || scheme > 15) {
+        refuse("加密方案设置错误,请设为0-15!");
+        return;
+    }
+    const long long key = wire::parseLong(f.text(kKeyParamEdit));
+    if (key < 0 || key > kMaxKey) {
+        refuse("密钥参数设置错误,请设为0-65535!");
+        return;
+    }
+    const std::string& keyWord = f.text(kKeyWordEdit);
+    if (wire::gbkLength(keyWord) > kKeyWordBytes) {
+        refuse("密钥字设置错误,请设为0-12位!");
+        return;
+    }
+    wire::Bytes payload{0x00, 0x01, std::uint8_t(scheme)};
+    wire::putU16be(payload, std::uint32_t(key));
+    // The key word travels only with key parameter 0; otherwise its field is all zero.
+    wire::putGbkField(payload, key == 0 ? keyWord : std::string(), kKeyWordBytes);
+    send(wire::frame96(kEncryptWrite, payload));
+}
+
+void CNetRadioUser::OnEncryptRead() {
+    beginRequest();
+    const int scheme = atoi(form().text(kSchemeEdit));
+    send(wire::frame96(kEncryptRead, {0x00, 0x01, std::uint8_t(scheme)}));
+}
+
+// ---- hop map -----------------------------------------------------------------------------------
+
+void CNetRadioUser::OnHopRead() {
+    beginRequest();
+    form().setText(hopmap::kDataEdit, "");
+    send(hopmap::hopReadRequest(hopMap_.scheme()));
+    hopMap_.clear();
+}
+
+void CNetRadioUser::OnHopSet() {
+    beginRequest();
+    // A text without items sends nothing and shows nothing.
+    if (!sender_.start()) return;
+    // A button timer still running from a read would unlock the buttons in the middle of the
+    // transfer.
+    stopTimer(engine::kButtonTimer);
+}
+
+void CNetRadioUser::sendHopChunk(const wire::Bytes& frame) {
+    startTimer(hopmap::kChunkTimer, hopmap::kChunkTimeout);
+    send(frame, /*expectAnswer=*/false);
+}
+
+void CNetRadioUser::onHopAck(const wire::FrameView& f) {
+    // An acknowledgement after the transfer ended (it timed out) reports no success.
+    if (!sender_.running()) return;
+    stopTimer(hopmap::kChunkTimer);
+    reportOnly(f, "跳频图设置成功");
+    sender_.chunkAccepted();
+}
+
+void CNetRadioUser::OnTimer(int id) {
+    if (id != hopmap::kChunkTimer) return;
+    stopTimer(hopmap::kChunkTimer);
+    // A chunk the terminal did not take leaves its map incomplete: the transfer ends failed
+    // instead of sending the chunks after it.
+    if (!sender_.chunkTimedOut()) return;
+    auto& a = session().activity;
+    a.awaitingAnswer = false;
+    a.lastFailure = engine::kFailedStatus;
+    ++a.failures;
+    session().statusBar.SetText(2, engine::kFailedStatus);
+    session().prompter.info(engine::kFailedBox, engine::kInfoCaption, this);
+}
+
+void CNetRadioUser::onHopMap(const wire::FrameView& f) {
+    const hopmap::HopAnswer answer = hopmap::decodeHopAnswer(f);
+    // Scheme and length only from a frame that holds them (not from its checksum byte).
+    constexpr std::size_t kHeaderEnd = 11;  // bytes 0-9 and the checksum
+    if (f.size() >= kHeaderEnd) {
+        if (answer.scheme <= 3) form().setSelection(hopmap::kSchemeCombo, answer.scheme);
+        form().setSelection(hopmap::kLengthCombo, hopmap::indexOfLength(answer.length));
+    }
+    hopMap_.append(answer.items);
+}
+
+// ---- answers -----------------------------------------------------------------------------------
+
+void CNetRadioUser::reportOnly(const wire::FrameView& answer, const std::string& text) {
+    session().AppendTrace(answer.code(), "\r\n" + text + "!");
+    session().statusBar.SetText(2, text);
+    session().activity.lastSuccess = text;
+}
+
+void CNetRadioUser::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kVersionAnswer:
+            session().statusBar.SetText(1, wire::versionText(f));
+            reportSuccess(f, "读取版本信息成功");
+            sendCommonRead();
+            break;
+        case kCommonAnswer:
+            onCommonParams(f);
+            break;
+        case kIdentityAnswer:
+            onIdentity(f);
+            reportSuccess(f, "身份信息读取成功");
+            send(wire::frame96(kNumbersRead));
+            break;
+        case kNumbersAnswer:
+            onNumbers(f);
+            reportSuccess(f, "本机号码设置读取成功");
+            break;
+        case kCommonWritten:
+            reportSuccess(f, "公共参数设置成功");
+            sendIdentityWrite();
+            break;
+        case kIdentityAck:
+            reportSuccess(f, "身份信息设置成功");
+            sendNumbersWrite();
+            break;
+        case kNumbersAck:
+            reportSuccess(f, "本机号码设置成功");
+            break;
+        case kEncryptAck:
+            reportSuccess(f, "加密方式设置成功");
+            break;
+        case kEncryptAnswer:
+            onEncryption(f);
+            reportSuccess(f, "加密方式读取成功");
+            break;
+        case hopmap::kHopWriteAck:
+            onHopAck(f);
+            break;
+        case hopmap::kHopReadAnswer:
+            onHopMap(f);
+            reportSuccess(f, "跳频图读取成功");
+            break;
+        default:
+            break;
+    }
+}
+
+void CNetRadioUser::onCommonParams(const wire::FrameView& f) {
+    savedCommon_.assign(kSavedCommonSize, 0);
+    for (std::size_t k = 0; k < f.size() && k < kSavedCommonSize; ++k) savedCommon_[k] = f[k];
+    // The common parameters belong to the base page: only the trace, no status text.
+    session().AppendTrace(f.code(), "\r\n公共参数读取成功!");
+    stopTimer(engine::kResponseTimer);
+    if (modeFlag() == 1) {
+        modeFlag() = 0;
+        sendCommonWrite();
+        return;
+    }
+    form().setChecked(kAuthCheck, f[kFlagsByte] & kAuthBit);
+    form().setChecked(kCrossGroupCheck, f[kFlagsByte] & kCrossGroupBit);
+    send(wire::frame96(kIdentityRead));
+}
+
+void CNetRadioUser::onIdentity(const wire::FrameView& f) {
+    texts_.set(kOwnerNameEdit, textField(f, 9, kNameBytes));
+    texts_.set(kOwnerTextEdit, textField(f, 28, kOwnerTextBytes));
+}
+
+void CNetRadioUser::onNumbers(const wire::FrameView& f) {
+    auto& form = this->form();
+    setIdentity(std::to_string(f.u16be(7)));
+    form.setChecked(kRelayCheck, f[9] == kRelayOn);
+    form.setInt(kGroupEdit, f[10]);
+    form.setInt(kNumberEdit, f[11]);
+    form.setInt(kGroupCodeEdits[0], f[12]);
+    // Codes 02-16: the first 0xFF ends the list (it and every code after it are empty); a value
+    // above 63 is no code.
+    bool ended = false;
+    for (int k = 2; k <= 16; ++k) {
+        const std::uint8_t b = f[12 + std::size_t(k - 1)];
+        ended = ended || b == kNoCode;
+        form.setText(kGroupCodeEdits[k - 1], ended || b > 63 ? "" : std::to_string(b));
+    }
+}
+
+void CNetRadioUser::onEncryption(const wire::FrameView& f) {
+    // Only a scheme the field cannot hold changes it (to 15).
+    if (f[6] > 15) form().setInt(kSchemeEdit, 15);
+    const int key = f.u16be(7);
+    form().setInt(kKeyParamEdit, key);
+    texts_.set(kKeyWordEdit, key == 0 ? textField(f, 9, kKeyWordBytes) : std::string());
+}
+
+// ---- configuration file ----------------------------------------------------------------------
+
+void CNetRadioUser::storeFile(ini::IniFile& file) {
+    const auto& f = form();
+    file.setText(kSection, "UserCode", f.text(kIdentityEdit));
+    file.setText(kSection, "UserName", f.text(kOwnerNameEdit));
+    file.setText(kSection, "UserInfo", f.text(kOwnerTextEdit));
+    file.setRaw(kSection, "JQ", f.checked(kAuthCheck) ? "1" : "0");
+    file.setRaw(kSection, "GROUP", f.checked(kCrossGroupCheck) ? "1" : "0");
+    file.setInt(kSection, "EncryptPara", wire::parseLong(f.text(kKeyParamEdit)));
+    file.setText(kSection, "DefineKey", f.text(kKeyWordEdit));
+}
+
+void CNetRadioUser::loadFile(const ini::IniFile& file) {
+    auto& f = form();
+    setIdentity(file.getText(kSection, "UserCode"));
+    texts_.set(kOwnerNameEdit, file.getText(kSection, "UserName"));
+    texts_.set(kOwnerTextEdit, file.getText(kSection, "UserInfo"));
+    f.setChecked(kAuthCheck, file.getInt(kSection, "JQ") != 0);
+    f.setChecked(kCrossGroupCheck, file.getInt(kSection, "GROUP") != 0);
+    f.setInt(kKeyParamEdit, file.getInt(kSection, "EncryptPara"));
+    texts_.set(kKeyWordEdit, file.getText(kSection, "DefineKey"));
+}
+
+}  // namespace rb::families::netradio
