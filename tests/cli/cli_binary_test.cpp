@@ -110,6 +110,54 @@ TEST(CliBinaryTest, ReadWriteReadOverAPseudoTerminal) {
     ::waitpid(pid, nullptr, 0);
     ::close(fds[0]);
 }
+
+// Every family's terminal served by radiosim on a pty: read -> write -> read gives the same
+// file through the real serial code, and a script reads the first frequency back.
+TEST(CliBinaryTest, EveryFamilyOverAPseudoTerminal) {
+    const std::pair<const char*, const char*> families[] = {
+        {"netradio", "1456"}, {"train", "1187"}};
+    for (const auto& [family, firstFrequency] : families) {
+        SCOPED_TRACE(family);
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(fds[1], 1);
+            ::execl(RB_RADIOSIM_BINARY, RB_RADIOSIM_BINARY, family, nullptr);
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        std::string device;
+        for (char c; ::read(fds[0], &c, 1) == 1 && c != '\n';) device += c;
+        ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+
+        const std::string a = tempFile(std::string("rb_pty_") + family + "_a_");
+        const std::string b = tempFile(std::string("rb_pty_") + family + "_b_");
+        const std::string port = std::string(family) + " --port " + device;
+        CliRun r = runCli("read " + port + " --out " + a);
+        EXPECT_EQ(r.status, 0) << r.output;
+        r = runCli("write " + port + " --in " + a + " --yes");
+        EXPECT_EQ(r.status, 0) << r.output;
+        r = runCli("read " + port + " --out " + b);
+        EXPECT_EQ(r.status, 0) << r.output;
+        std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(fa), {}),
+                  std::string(std::istreambuf_iterator<char>(fb), {}));
+
+        const std::string script = tempFile(std::string("rb_pty_") + family + "_script_");
+        std::ofstream(script) << "click 2090\nget " << firstFrequency << "\n";
+        r = runCli("run " + port + " " + script);
+        EXPECT_EQ(r.status, 0) << r.output;
+        EXPECT_NE(r.output.find(R"("result":"done")"), std::string::npos) << r.output;
+        EXPECT_NE(r.output.find(std::string(R"({"cmd":"get","id":)") + firstFrequency),
+                  std::string::npos)
+            << r.output;
+        for (const auto& f : {a, b, script}) fs::remove(f);
+        ::kill(pid, SIGTERM);
+        ::waitpid(pid, nullptr, 0);
+        ::close(fds[0]);
+    }
+}
 #endif
 
 }  // namespace
