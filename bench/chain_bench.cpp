@@ -6,8 +6,6 @@
 // is 1.00; the target is 1.05 or less.
 //
 //   chain_bench [--runs N] [--transport inproc|pty|all] [--type KEY] [--radiosim PATH] [--tsv]
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -21,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/radiosim_process.h"
 #include "cli/chain_runner.h"
 #include "cli/cli_prompter.h"
 #include "cli/event_waiter.h"
@@ -97,37 +96,6 @@ public:
 
 private:
     std::unique_ptr<engine::Link> inner_;
-};
-
-// radiosim serving a pacing terminal of one family on a pty.
-class Radiosim {
-public:
-    Radiosim(const std::string& binary, const std::string& family) {
-        int fds[2];
-        if (::pipe(fds) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(fds[1], 1);
-            ::close(fds[0]);
-            ::execl(binary.c_str(), binary.c_str(), family.c_str(), "--pace", "--delay", "0",
-                    nullptr);
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        char c;
-        while (::read(fds[0], &c, 1) == 1 && c != '\n') device_ += c;
-        ::close(fds[0]);
-    }
-    ~Radiosim() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGTERM);
-        ::waitpid(pid_, nullptr, 0);
-    }
-    const std::string& device() const { return device_; }
-
-private:
-    pid_t pid_ = -1;
-    std::string device_;
 };
 
 struct Row {
@@ -271,7 +239,7 @@ int main(int argc, char** argv) {
                 rows.push_back(
                     {type.key, "pty", "(radiosim)", 0, 0, 0, 0, false, "radiosim not found"});
             } else {
-                Radiosim sim(radiosim, type.key);
+                bench::RadiosimProcess sim(radiosim, type.key, {"--pace", "--delay", "0"});
                 auto r = runTransport(type, "pty+radiosim", sim.device(),
                                       link::makeLinkOpener(timers), timers, runs);
                 rows.insert(rows.end(), r.begin(), r.end());

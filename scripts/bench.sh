@@ -47,6 +47,10 @@ if need chain_bench; then
     }' >>"$rows" || true
 fi
 
+if need soak_bench; then
+  "$build/bench/soak_bench" --exchanges "${SOAK_EXCHANGES:-10000}" --tsv >>"$rows" || true
+fi
+
 if need startup_bench; then
   "$build/bench/startup_bench" --runs "$runs" --tsv >>"$rows" || true
 fi

@@ -1,0 +1,10 @@
+# Soak: 10,000 exchanges through a pty with radiosim and seeded random faults; memory stays flat.
+if(RB_WITH_QT AND TARGET rb_cli)
+  add_executable(soak_bench ${CMAKE_CURRENT_LIST_DIR}/soak_bench.cpp)
+  target_include_directories(soak_bench PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(soak_bench PRIVATE rb_cli rb_link rb_families)
+  if(TARGET radiosim)
+    add_dependencies(soak_bench radiosim)
+    target_compile_definitions(soak_bench PRIVATE RB_RADIOSIM_BINARY="$<TARGET_FILE:radiosim>")
+  endif()
+endif()
