@@ -197,7 +197,12 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     mainButton(kProductionTest)->click();
     QWidget* proTest = window->activeWidget();
     EXPECT_NE(proTest, netradio);
-    EXPECT_TRUE(proTest->children().isEmpty());  // the page is not built yet: nothing shows
+    // The bench page, registered as the receiver of frames, with no tab bar of its one page.
+    auto* bench = qobject_cast<ContainerWidget*>(proTest);
+    ASSERT_NE(bench, nullptr);
+    EXPECT_EQ(bench->tabs()->count(), 1);
+    EXPECT_TRUE(bench->tabs()->tabBarAutoHide());
+    EXPECT_EQ(session.theComm.receiver(), window->activeContainer());
     EXPECT_EQ(accessFlags, (std::vector<bool>{false, false}));
     mainButton(kProductionTest)->click();
     EXPECT_EQ(window->activeWidget(), netradio);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "wire/frame.h"
@@ -114,7 +115,8 @@ TEST(Lm52rTerminal, HopMapIsStoredPerSchemeAndReadBackInChunks) {
 
 TEST(Lm52rTerminal, FactoryContentsAreBelievable) {
     EXPECT_EQ(makeTerminal("qx710x"), nullptr);
-    EXPECT_EQ(terminalFamilies(), std::vector<std::string>{"lm52r"});
+    const auto families = terminalFamilies();
+    EXPECT_NE(std::find(families.begin(), families.end(), "lm52r"), families.end());
     // Version: ASCII text from byte 10, closed by a zero byte before the checksum.
     Lm52rTerminal terminal;
     const Bytes version = single(terminal, frame96(0x99, {0x00, 0x01}));

@@ -1,6 +1,7 @@
 #include "families/catalog/catalog.h"
 
 #include "families/lm52r/lm52r_container.h"
+#include "families/protest/protest_container.h"
 
 namespace rb::families {
 
@@ -15,6 +16,11 @@ const std::vector<TerminalType>& terminalTypes() {
         {"wz4040", "WZ-4040集群", 19200, false},
     };
     return types;
+}
+
+const TerminalType& productionTestType() {
+    static const TerminalType type = {"protest", "生产测试", 9600, true};
+    return type;
 }
 
 const TerminalType* findTerminalType(const std::string& key) {
@@ -36,6 +42,7 @@ int lm520wModeOf(const std::string& typeKey) {
 
 std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
+    if (key == "protest") return std::make_unique<protest::CProTestContainer>(session);
     return nullptr;
 }
 
