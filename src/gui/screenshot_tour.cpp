@@ -78,12 +78,36 @@ void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std
     QTimer::singleShot(std::max(1, pagesRead) * readWaitMs, &window, saveTabs);
 }
 
+// The production-test page after its code: "全部读取" sweeps the bench terminal, then the page is
+// saved as "protest_tab1" with the last row coloured.
+void tourProductionTest(MainWindow& window, const QString& directory, int readWaitMs,
+                        std::function<void()> then) {
+    QTimer::singleShot(0, &window, [] {
+        if (auto* d = qobject_cast<AccessCodeDialog*>(QApplication::activeModalWidget())) {
+            d->codeEdit()->setText(QString::fromUtf8(kProductionTestCode));
+            d->OnOK();
+        }
+    });
+    window.showProductionTest();
+    engine::Container* c = window.activeContainer();
+    if (!c || window.containerWidget(MainWindow::kProductionTestKey) == nullptr) {
+        then();
+        return;
+    }
+    for (const auto& chain : c->page(0).fileReadChains()) chain();
+    QTimer::singleShot(readWaitMs, &window, [&window, directory, then] {
+        save(window, directory, "protest_tab1");
+        then();
+    });
+}
+
 }  // namespace
 
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs) {
     QDir().mkpath(directory);
     window.showMonitorWindow();
-    tourTypes(window, directory, readWaitMs, 0, [&window, directory] {
+    tourTypes(window, directory, readWaitMs, 0, [&window, directory, readWaitMs] {
+      tourProductionTest(window, directory, readWaitMs, [&window, directory] {
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 
         // A type whose pages do not exist yet shows its heading, file buttons and tabs.
@@ -122,6 +146,7 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
         saveDialog(cd, directory, "channel_dialog");
 
         window.exitRequested(0);
+      });
     });
 }
 
