@@ -162,6 +162,18 @@ TEST_F(ProtestRunTest, ASilentTerminalEndsTheSweep) {
     EXPECT_NE(output[2].find(R"("result":"timeout")"), std::string::npos);  // 切换 asked again
 }
 
+TEST_F(ProtestRunTest, TheScriptsFileCommandsUseThePagesOwnButtons) {
+    const std::string file = path("s.ini");
+    ASSERT_EQ(run("set 2104 4012500\nstore " + file + "\nset 2104 1\nload " + file +
+                  "\nget 2104\nload " + path("none.ini") + "\n"),
+              kExitDone)
+        << out_.str();
+    ASSERT_EQ(output.size(), 6u) << out_.str();
+    EXPECT_EQ(output[1], R"({"cmd":"store","boxes":[]})");
+    EXPECT_NE(output[4].find(R"("value":"4012500")"), std::string::npos) << output[4];
+    EXPECT_NE(output[5].find(R"("text":"文件打开失败!")"), std::string::npos) << output[5];
+}
+
 TEST_F(ProtestRunTest, ReadAndWriteGoThroughTheProTestFile) {
     ASSERT_EQ(chain(true, "a.ini"), kExitDone) << err_.str();
     EXPECT_NE(err_.str().find("读取频段成功\n"), std::string::npos);

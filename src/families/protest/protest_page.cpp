@@ -44,9 +44,10 @@ CProTest::CProTest(engine::Session& session) : Page(session, 0) {
 
 void CProTest::bindControls() {
     auto& f = form();
-    for (int i = 0; i < kCalibrationCount; ++i) {
-        f.onChange(kCalibration[std::size_t(i)].spin, [this, i] { onSpin(i); });
-    }
+    // A spin has already stepped its edit one up or down (255 + 1 wraps to 0, 0 - 1 to 255):
+    // every click writes the whole set of the current row and power level at once. No pause
+    // follows; the frames queue on the line and the interface never waits.
+    for (const auto& c : kCalibration) f.onChange(c.spin, [this] { WriteBasic(); });
     f.onClick(kLowPower, [this] { onPowerRadio(); });
     f.onClick(kHighPower, [this] { onPowerRadio(); });
     f.onClick(kReadBasicButton, [this] { ReadTypeVersion(); });
@@ -147,14 +148,6 @@ void CProTest::WriteBasic() {
     payload.push_back(powerByte());
     payload.push_back(rowByte());
     send(wire::frame96(kWriteBasicCode, payload));
-}
-
-void CProTest::onSpin(int index) {
-    // The spin has already stepped its edit one up or down, 255 + 1 wrapping to 0 and 0 - 1 to
-    // 255: every click writes the whole set of the current row and power level at once. (No
-    // pause follows: the frames queue on the line, and the interface never waits.)
-    (void)index;
-    WriteBasic();
 }
 
 void CProTest::onPowerRadio() {

@@ -102,7 +102,6 @@ private:
     std::uint8_t powerByte() const;
     std::uint8_t rowByte() const;
     void zeroCalibrationFields();
-    void onSpin(int index);
     void onPowerRadio();
     void onBasicAnswer(const wire::FrameView& f);
     void onBasicWritten(const wire::FrameView& f);
