@@ -9,6 +9,7 @@ using namespace ids;
 namespace {
 
 constexpr int kFrequencyChars = 7;
+constexpr int kCalibrationChars = 3;  // 0-255
 
 engine::LayoutItem calibrationGroup() {
     namespace L = engine::layout;
@@ -96,7 +97,7 @@ void CProTest::declareForm(engine::FormModel& f) {
     namespace L = engine::layout;
 
     for (const auto& c : kCalibration) {
-        f.addEdit(c.edit, 0, "0");
+        f.addEdit(c.edit, kCalibrationChars, "0");
         f.addSpin(c.spin, c.edit, 0, 255, /*wrap=*/true);
     }
     f.addRadio(kLowPower, "低功率", kLowPower).value = 1;
