@@ -279,6 +279,24 @@ TEST_F(MainWindowTest, ReadOnTheSimulatedTerminalShowsInTheMonitor) {
     EXPECT_TRUE(prompter.boxes.empty()) << prompter.lastText();
 }
 
+TEST_F(MainWindowTest, TheBuiltInSimulatorBecomesABenchTerminalForTheProductionTest) {
+    session.theComm.setOpener(link::makeLinkOpener(timers));
+    make();
+    PortSettings sim;
+    sim.device = "sim";
+    sim.commBaudRate = 9600;
+    ASSERT_TRUE(window->start(sim));
+    codes = {"4lotus"};
+    mainButton(kProductionTest)->click();
+    EXPECT_EQ(session.theComm.lastRequest.family, "protest");
+    ASSERT_NE(window->activeContainer(), nullptr);
+    window->activeContainer()->page(0).form().click(1671);  // "全部读取"
+    timers.advance(engine::Millis{3000});
+    EXPECT_EQ(prompter.lastText(), "全部数据读取成功!");
+    mainButton(kProductionTest)->click();  // back to the listed type, and its terminal
+    EXPECT_EQ(session.theComm.lastRequest.family, "lm52r");
+}
+
 TEST_F(MainWindowTest, ChannelButtonOpensTheChannelDialog) {
     make();
     ASSERT_TRUE(window->start());
