@@ -111,8 +111,7 @@ void tourProductionTest(MainWindow& window, const QString& directory, int readWa
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs) {
     QDir().mkpath(directory);
     window.showMonitorWindow();
-    tourTypes(window, directory, readWaitMs, 0, [&window, directory, readWaitMs] {
-      tourProductionTest(window, directory, readWaitMs, [&window, directory] {
+    auto rest = [&window, directory] {
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 
         // A type whose pages do not exist yet shows its heading, file buttons and tabs.
@@ -151,7 +150,9 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
         saveDialog(cd, directory, "channel_dialog");
 
         window.exitRequested(0);
-      });
+    };
+    tourTypes(window, directory, readWaitMs, 0, [&window, directory, readWaitMs, rest] {
+        tourProductionTest(window, directory, readWaitMs, rest);
     });
 }
 

@@ -25,6 +25,8 @@ std::unique_ptr<Terminal> makeTerminal(const std::string& family) {
     return nullptr;
 }
 
-std::vector<std::string> terminalFamilies() { return {Lm52rTerminal::kFamily, ProtestTerminal::kFamily}; }
+std::vector<std::string> terminalFamilies() {
+    return {Lm52rTerminal::kFamily, ProtestTerminal::kFamily};
+}
 
 }  // namespace rb::sim

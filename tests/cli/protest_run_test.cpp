@@ -116,14 +116,17 @@ TEST_F(ProtestRunTest, AScriptDrivesEveryGroupOfThePage) {
                   "answer yes\n"
                   "click 1166\n"
                   "click 1123\n"
-                  "choose " + file + "\n"
+                  "choose " +
+                  file +
+                  "\n"
                   "click 2089\n"
                   "status\n"),
               kExitDone)
         << out_.str() << err_.str();
     ASSERT_EQ(output.size(), 23u) << out_.str();
-    EXPECT_EQ(output[0], R"({"cmd":"click","id":1671,"result":"done","status":"基本参数读取成功",)"
-                         R"("boxes":[{"text":"全部数据读取成功!","caption":"提示","icon":"information"}]})");
+    EXPECT_EQ(output[0],
+              R"({"cmd":"click","id":1671,"result":"done","status":"基本参数读取成功",)"
+              R"("boxes":[{"text":"全部数据读取成功!","caption":"提示","icon":"information"}]})");
     EXPECT_NE(output[1].find(R"("id":1670,"kind":"radio","value":1)"), std::string::npos);
     // Row 5 at high power from the factory: 100 + 20 x 5 + 10 + 7.
     EXPECT_NE(output[2].find(R"("value":"217")"), std::string::npos) << output[2];
@@ -221,7 +224,8 @@ TEST_F(ProtestRunTest, TheBinariesOverAPseudoTerminal) {
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
     const int status = ::pclose(pipe);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
     EXPECT_NE(out.find(R"({"cmd":"click","id":1671,"result":"done")"), std::string::npos) << out;

@@ -127,7 +127,8 @@ TEST(ProtestFile, StoreAndLoadRoundTrip) {
     auto& sets = b.page().calibrationSets();
     for (int r = 0; r < 5; ++r)
         for (int p = 0; p < 2; ++p)
-            for (int i = 0; i < 8; ++i) sets[std::size_t(r)][std::size_t(p)][std::size_t(i)] = 100 + r * 20 + p * 10 + i;
+            for (int i = 0; i < 8; ++i)
+                sets[std::size_t(r)][std::size_t(p)][std::size_t(i)] = 100 + r * 20 + p * 10 + i;
     b.form().type(ids::kDefaultPair.tx, "4300000");
     b.form().type(ids::kDefaultPair.rx, "4350000");
     b.form().type(ids::kRows[4].rx, "4412500");

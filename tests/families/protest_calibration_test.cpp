@@ -59,8 +59,8 @@ TEST(ProtestCalibration, EverySpinClickWritesTheWholeSetOnce) {
         std::uint8_t sent;
     };
     const Case cases[] = {
-        {0, "255", +1, "0", 0},  {7, "0", -1, "255", 255}, {3, "41", +1, "42", 42},
-        {5, "300", -1, "0", 0},  {2, "abc", +1, "1", 1},
+        {0, "255", +1, "0", 0}, {7, "0", -1, "255", 255}, {3, "41", +1, "42", 42},
+        {5, "300", -1, "0", 0}, {2, "abc", +1, "1", 1},
     };
     for (const Case& c : cases) {
         ProtestBench b;
@@ -123,7 +123,8 @@ TEST(ProtestCalibration, WriteSweepSendsTheStoredSetsNotTheFields) {
         auto& sets = b.page().calibrationSets();
         for (int r = 0; r < 5; ++r)
             for (int p = 0; p < 2; ++p)
-                for (int i = 0; i < 8; ++i) sets[std::size_t(r)][std::size_t(p)][std::size_t(i)] = r * 20 + p * 10 + i;
+                for (int i = 0; i < 8; ++i)
+                    sets[std::size_t(r)][std::size_t(p)][std::size_t(i)] = r * 20 + p * 10 + i;
         b.form().click(ids::kWriteAllButton);
         b.advance(5000);
         EXPECT_EQ(b.terminal->calibration(0x33, 0x44),

@@ -123,7 +123,7 @@ TEST(ProtestMachine, StoreContentsAndAStoreThatCannotBeWritten) {
         b.build();
         b.form().type(ids::kYear, "08");
         b.form().click(ids::kInitTypeButton);
-        EXPECT_EQ(b.writes().size(), 1u);  // the terminal has its code ...
+        EXPECT_EQ(b.writes().size(), 1u);        // the terminal has its code ...
         ASSERT_EQ(b.prompter.boxes.size(), 1u);  // ... and the technician knows it is not kept
         EXPECT_EQ(b.prompter.boxes[0].text.rfind("序号文件保存失败!", 0), 0u);
         EXPECT_EQ(b.session.activity.messages, 1);
@@ -206,7 +206,7 @@ TEST(ProtestChecks, TransmitterAndModelVariant) {
     EXPECT_FALSE(b.responseTimerRunning());
     EXPECT_EQ(b.session.statusBar.text(2), "x");  // not cleared
     // Written first, then traced.
-    EXPECT_NE(b.traces.back().find("96 07 80 97 00 01 55 55 87") , std::string::npos);
+    EXPECT_NE(b.traces.back().find("96 07 80 97 00 01 55 55 87"), std::string::npos);
     b.answer(0x98);
     EXPECT_EQ(b.session.statusBar.text(2), "电台发射打开完成");  // by the last button's flag
 

@@ -37,7 +37,8 @@ TEST(ProtestTerminal, KeepsAndAnswersEveryGroup) {
     EXPECT_EQ(single(t, frame96(0x9B, band)), frame96(0x9C, {0, 1}));
     EXPECT_EQ(single(t, frame96(0x9D, {0, 1})), frame96(0x9E, band));
     // Switch, transmitter, field strength, machine type.
-    EXPECT_EQ(single(t, frame96(0x10, {0, 1, 0xF3, 0x3E, 0x80, 0x3E, 0x80})), frame96(0x11, {0, 1}));
+    EXPECT_EQ(single(t, frame96(0x10, {0, 1, 0xF3, 0x3E, 0x80, 0x3E, 0x80})),
+              frame96(0x11, {0, 1}));
     EXPECT_EQ(t.tunedRow(), 0xF3);
     EXPECT_EQ(single(t, frame96(0x97, {0, 1, 0xAA, 0x55})), frame96(0x98, {0, 1}));
     EXPECT_TRUE(t.transmitting());
@@ -50,7 +51,8 @@ TEST(ProtestTerminal, KeepsAndAnswersEveryGroup) {
     ASSERT_GT(version.size(), 12u);
     EXPECT_EQ(version[6], 0x21);
     EXPECT_EQ(wire::FrameView(version).u24be(7), 810001u);
-    EXPECT_EQ(std::string(version.begin() + 10, version.end() - 2), ProtestTerminal::kFactoryVersion);
+    EXPECT_EQ(std::string(version.begin() + 10, version.end() - 2),
+              ProtestTerminal::kFactoryVersion);
     EXPECT_EQ(version[version.size() - 2], 0);
 }
 

@@ -45,8 +45,10 @@ std::string limited(std::string text) {
 
 void CProTest::storeFile(ini::IniFile& file) {
     const std::string s = kSection;
-    for (int k = 1; k <= kRowCount + 1; ++k) file.setText(s, frequencyKey("发射频率", k), form().text(pairOf(k).tx));
-    for (int k = 1; k <= kRowCount + 1; ++k) file.setText(s, frequencyKey("接收频率", k), form().text(pairOf(k).rx));
+    for (int k = 1; k <= kRowCount + 1; ++k)
+        file.setText(s, frequencyKey("发射频率", k), form().text(pairOf(k).tx));
+    for (int k = 1; k <= kRowCount + 1; ++k)
+        file.setText(s, frequencyKey("接收频率", k), form().text(pairOf(k).rx));
     for (int row = 1; row <= kRowCount; ++row) {
         for (Power level : {Power::High, Power::Low}) {
             const CalibrationSet& set = sets_[std::size_t(row - 1)][std::size_t(level)];

@@ -53,18 +53,17 @@ engine::LayoutItem bandGroup() {
 
 engine::LayoutItem machineGroup() {
     namespace L = engine::layout;
-    return L::group(
-        "机型与序号",
-        L::column({
-            L::row({L::label("机器类型:"), L::ctl(kTypeCombo)}),
-            L::ctl(kTypeLabel),
-            L::grid(4, {L::label("生产年份:"), L::ctl(kYear), L::label("批次:"), L::ctl(kBatch),
-                        L::label("序号:"), L::ctl(kSerial), L::label("机器码:"),
-                        L::ctl(kMachineCode)}),
-            L::row({L::label("序号范围:"), L::ctl(kRangeStart), L::label("-"), L::ctl(kRangeEnd),
-                    L::ctl(kSetRangeButton)}),
-            L::row({L::ctl(kInitTypeButton), L::stretch()}),
-        }));
+    return L::group("机型与序号",
+                    L::column({
+                        L::row({L::label("机器类型:"), L::ctl(kTypeCombo)}),
+                        L::ctl(kTypeLabel),
+                        L::grid(4, {L::label("生产年份:"), L::ctl(kYear), L::label("批次:"),
+                                    L::ctl(kBatch), L::label("序号:"), L::ctl(kSerial),
+                                    L::label("机器码:"), L::ctl(kMachineCode)}),
+                        L::row({L::label("序号范围:"), L::ctl(kRangeStart), L::label("-"),
+                                L::ctl(kRangeEnd), L::ctl(kSetRangeButton)}),
+                        L::row({L::ctl(kInitTypeButton), L::stretch()}),
+                    }));
 }
 
 engine::LayoutItem checksGroup() {

@@ -22,9 +22,9 @@ inline constexpr std::array<CalibrationControl, kCalibrationCount> kCalibration 
     {"灵敏度", 1139, 1140},
     {"频率调整", 1143, 1144},
 }};
-inline constexpr int kLowPower = 1669;   // "低功率" (first of the group "功率输出")
-inline constexpr int kHighPower = 1670;  // "高功率"
-inline constexpr int kFileMark = 1434;   // "文件标记", disabled for the user
+inline constexpr int kLowPower = 1669;          // "低功率" (first of the group "功率输出")
+inline constexpr int kHighPower = 1670;         // "高功率"
+inline constexpr int kFileMark = 1434;          // "文件标记", disabled for the user
 inline constexpr int kReadBasicButton = 1153;   // "读取基本参数"
 inline constexpr int kWriteBasicButton = 1151;  // "更改基本参数"
 inline constexpr int kReadAllButton = 1671;     // "全部读取"
@@ -58,9 +58,9 @@ inline constexpr int kReadBandButton = 1116;   // "读取频段"
 inline constexpr int kWriteBandButton = 1117;  // "改写频段"
 
 // --- monitor readings, transmitter, model, field strength ---------------------------------
-inline constexpr int kVoltage = 1162;  // 场强电压
-inline constexpr int kSupply = 1163;   // 电源电量
-inline constexpr int kQuality = 1164;  // 数据质量
+inline constexpr int kVoltage = 1162;            // 场强电压
+inline constexpr int kSupply = 1163;             // 电源电量
+inline constexpr int kQuality = 1164;            // 数据质量
 inline constexpr int kReadMonitorButton = 1150;  // "读取监测参数"
 inline constexpr int kModelDigital1 = 1147;      // "数字电台1" (first of the model group)
 inline constexpr int kModelDigital2 = 1148;      // "数字电台2"
@@ -84,9 +84,9 @@ inline constexpr int kInitTypeButton = 1152;  // "初始化机型"
 inline constexpr int kSetRangeButton = 1177;  // "设置序号范围"
 
 // --- data-transmission test (its page comes with the next issue) --------------------------
-inline constexpr int kFixtureTest = 2437;  // "工装测试" (first of the mode group)
-inline constexpr int kPlainTest = 2438;    // "普通测试"
-inline constexpr int kMutualTest = 1439;   // "收发互测"
+inline constexpr int kFixtureTest = 2437;     // "工装测试" (first of the mode group)
+inline constexpr int kPlainTest = 2438;       // "普通测试"
+inline constexpr int kMutualTest = 1439;      // "收发互测"
 inline constexpr int kDataTestButton = 1171;  // "数传测试"
 inline constexpr int kStopTestButton = 1173;  // "停止测试"
 

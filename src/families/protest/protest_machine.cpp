@@ -32,8 +32,8 @@ bool allDigits(const std::string& s) {
 }
 
 std::string trimRight(std::string s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' ||
-                          s.back() == '\n'))
+    while (!s.empty() &&
+           (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
         s.pop_back();
     return s;
 }
@@ -162,8 +162,8 @@ void CProTest::InitType() {
     // The number is used now, answer or not.
     f.setText(kMachineCode, code);
     f.setText(kSerial, fourDigits(serialValue + 1));
-    writeSerialStore({{"Type", std::to_string(type)}, {"SeroalPre", serial},
-                      {"SeroalPreBatch", batch}});
+    writeSerialStore(
+        {{"Type", std::to_string(type)}, {"SeroalPre", serial}, {"SeroalPreBatch", batch}});
 }
 
 void CProTest::OnSetRange() {

@@ -166,8 +166,8 @@ void CProTest::onBasicAnswer(const wire::FrameView& f) {
     const int row = rowOfByte(f[15]);
     if (row) {
         CalibrationSet& set =
-            sets_[std::size_t(row - 1)][f[14] == kLowPowerByte ? std::size_t(Power::Low)
-                                                               : std::size_t(Power::High)];
+            sets_[std::size_t(row - 1)]
+                 [f[14] == kLowPowerByte ? std::size_t(Power::Low) : std::size_t(Power::High)];
         for (int i = 0; i < kCalibrationCount; ++i) set[std::size_t(i)] = f[6 + std::size_t(i)];
     }
     setCurrentRow(row);
