@@ -450,9 +450,11 @@ void ScriptRunner::cmdFile(const std::vector<std::string>& w, bool store) {
     expectWords(w, 2, store ? "store FILE" : "load FILE");
     if (w[1].empty()) fail("a file path is needed");
     engine::Container& container = *shown().container;
-    if (!container.config().fileButtons) fail("this terminal type has no file buttons");
-    engine::FormModel& form = container.form();
     const int id = store ? engine::kStoreFileButton : engine::kOpenFileButton;
+    // The container's buttons, or those of a page that has its own (the production test).
+    const bool own = !container.config().fileButtons && page().form().has(id);
+    if (!container.config().fileButtons && !own) fail("this terminal type has no file buttons");
+    engine::FormModel& form = own ? page().form() : container.form();
     const Target t{&form, &form.control(id)};
     requireUsable(t, false);
     terminal_.prompter().chooseNext(w[1]);
@@ -551,8 +553,8 @@ Control ids are the forms' decimal ids and address the current page (page 0 unti
   wait MS          let MS milliseconds pass with the port live
   get ID           one control: kind, value, enabled, visible (+ text of combo/list)
   dump             every control of the current page
-  store FILE       the container's "存储文件" with that path
-  load FILE        the container's "打开文件" with that path
+  store FILE       "存储文件" (the container's, or the page's own) with that path
+  load FILE        "打开文件" (the container's, or the page's own) with that path
   type T           show another terminal type (the one before keeps running, hidden)
   status           the three status-bar parts
 

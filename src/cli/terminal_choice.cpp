@@ -22,7 +22,8 @@ std::vector<CliTerminalType> cliTerminalTypes() {
     // names (it has no entry in the terminal list).
     std::vector<CliTerminalType> out;
     for (const auto& t : families::terminalTypes()) out.push_back({t.key, t.label, t.baud, t.built});
-    out.push_back({"protest", "生产测试", 9600, false});
+    const auto& p = families::productionTestType();
+    out.push_back({p.key, p.label, p.baud, p.built});
     return out;
 }
 

@@ -217,7 +217,7 @@ bool MainWindow::start(const std::optional<PortSettings>& preset) {
 int MainWindow::terminalIndex() const { return terminalList_->currentIndex(); }
 
 std::string MainWindow::familyShowing() const {
-    if (!activeKey_.empty() && activeKey_ != kProductionTestKey) return activeKey_;
+    if (!activeKey_.empty()) return activeKey_;  // a type, or the production-test page
     const auto& types = families::terminalTypes();
     const int i = terminalList_->currentIndex();
     return i >= 0 && i < int(types.size()) ? types[std::size_t(i)].key : std::string();
@@ -231,7 +231,7 @@ MainWindow::Shown& MainWindow::ensureShown(const std::string& key) {
     if (s.container) {
         s.widget = new ContainerWidget(*s.container, runModal_, area_);
     } else {
-        // The production-test page does not exist yet: its area stays empty.
+        // A key no family builds: its area stays empty.
         s.widget = new QWidget(area_);
     }
     s.widget->setObjectName(QString::fromStdString("area_" + key));
@@ -306,6 +306,7 @@ void MainWindow::showProductionTest() {
     Shown& s = ensureShown(kProductionTestKey);
     activeKey_ = kProductionTestKey;
     present(s);
+    followFamily(kProductionTestKey);  // the built-in simulator becomes a bench terminal
 }
 
 ContainerWidget* MainWindow::containerWidget(const std::string& key) const {

@@ -12,6 +12,7 @@
 
 #include "families/catalog/catalog.h"
 #include "families/lm52r/channel_param_dlg.h"
+#include "families/protest/protest_ids.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
 #include "gui/main_window.h"
@@ -78,12 +79,39 @@ void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std
     QTimer::singleShot(std::max(1, pagesRead) * readWaitMs, &window, saveTabs);
 }
 
+// The production-test page after its code: "全部读取" sweeps the bench terminal and the monitor
+// values are read, then the page is saved as "protest_tab1" with the last row coloured.
+void tourProductionTest(MainWindow& window, const QString& directory, int readWaitMs,
+                        std::function<void()> then) {
+    QTimer::singleShot(0, &window, [] {
+        if (auto* d = qobject_cast<AccessCodeDialog*>(QApplication::activeModalWidget())) {
+            d->codeEdit()->setText(QString::fromUtf8(kProductionTestCode));
+            d->OnOK();
+        }
+    });
+    window.showProductionTest();
+    engine::Container* c = window.activeContainer();
+    if (!c || window.containerWidget(MainWindow::kProductionTestKey) == nullptr) {
+        then();
+        return;
+    }
+    for (const auto& chain : c->page(0).fileReadChains()) chain();
+    // Once the sweep is through, the monitor readings with their grade.
+    engine::FormModel* form = &c->page(0).form();
+    QTimer::singleShot(readWaitMs / 2, &window,
+                       [form] { form->click(families::protest::ids::kReadMonitorButton); });
+    QTimer::singleShot(readWaitMs, &window, [&window, directory, then] {
+        save(window, directory, "protest_tab1");
+        then();
+    });
+}
+
 }  // namespace
 
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs) {
     QDir().mkpath(directory);
     window.showMonitorWindow();
-    tourTypes(window, directory, readWaitMs, 0, [&window, directory] {
+    auto rest = [&window, directory] {
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 
         // A type whose pages do not exist yet shows its heading, file buttons and tabs.
@@ -122,6 +150,9 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
         saveDialog(cd, directory, "channel_dialog");
 
         window.exitRequested(0);
+    };
+    tourTypes(window, directory, readWaitMs, 0, [&window, directory, readWaitMs, rest] {
+        tourProductionTest(window, directory, readWaitMs, rest);
     });
 }
 

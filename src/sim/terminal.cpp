@@ -6,6 +6,7 @@
 #include "sim/lm52r_terminal.h"
 #include "sim/netradio_terminal.h"
 #include "sim/train_terminal.h"
+#include "sim/protest_terminal.h"
 
 namespace rb::sim {
 
@@ -24,11 +25,13 @@ std::unique_ptr<Terminal> makeTerminal(const std::string& family) {
     if (name == Lm52rTerminal::kFamily) return std::make_unique<Lm52rTerminal>();
     if (name == NetRadioTerminal::kFamily) return std::make_unique<NetRadioTerminal>();
     if (name == TrainTerminal::kFamily) return std::make_unique<TrainTerminal>();
+    if (name == ProtestTerminal::kFamily) return std::make_unique<ProtestTerminal>();
     return nullptr;
 }
 
 std::vector<std::string> terminalFamilies() {
-    return {Lm52rTerminal::kFamily, NetRadioTerminal::kFamily, TrainTerminal::kFamily};
+    return {Lm52rTerminal::kFamily, NetRadioTerminal::kFamily, TrainTerminal::kFamily,
+            ProtestTerminal::kFamily};
 }
 
 }  // namespace rb::sim

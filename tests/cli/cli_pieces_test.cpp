@@ -48,8 +48,9 @@ TEST(CliPiecesTest, TerminalTypesAndTheirSpeeds) {
         EXPECT_EQ(t.baud, fast ? 19200 : 9600) << t.key;
     }
     EXPECT_EQ(cliTerminalTypeList(), "qx710, lm52r, lm520w, netradio, train, wz4040, protest");
-    EXPECT_FALSE(chooseTerminalType("protest", error));
-    EXPECT_NE(error.find("not built yet"), std::string::npos);
+    const auto proTest = chooseTerminalType("protest", error);
+    ASSERT_TRUE(proTest);
+    EXPECT_EQ(proTest->baud, 9600);
 }
 
 TEST(CliPiecesTest, SimFaultList) {

@@ -197,7 +197,12 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     mainButton(kProductionTest)->click();
     QWidget* proTest = window->activeWidget();
     EXPECT_NE(proTest, pending);
-    EXPECT_TRUE(proTest->children().isEmpty());  // the page is not built yet: nothing shows
+    // The bench page, registered as the receiver of frames, with no tab bar of its one page.
+    auto* bench = qobject_cast<ContainerWidget*>(proTest);
+    ASSERT_NE(bench, nullptr);
+    EXPECT_EQ(bench->tabs()->count(), 1);
+    EXPECT_TRUE(bench->tabs()->tabBarAutoHide());
+    EXPECT_EQ(session.theComm.receiver(), window->activeContainer());
     EXPECT_EQ(accessFlags, (std::vector<bool>{false, false}));
     mainButton(kProductionTest)->click();
     EXPECT_EQ(window->activeWidget(), pending);
@@ -272,6 +277,24 @@ TEST_F(MainWindowTest, ReadOnTheSimulatedTerminalShowsInTheMonitor) {
     EXPECT_TRUE(trace.contains("80 9A")) << trace.toStdString();  // upper-case digits
     EXPECT_FALSE(window->statusText(1).isEmpty());
     EXPECT_TRUE(prompter.boxes.empty()) << prompter.lastText();
+}
+
+TEST_F(MainWindowTest, TheBuiltInSimulatorBecomesABenchTerminalForTheProductionTest) {
+    session.theComm.setOpener(link::makeLinkOpener(timers));
+    make();
+    PortSettings sim;
+    sim.device = "sim";
+    sim.commBaudRate = 9600;
+    ASSERT_TRUE(window->start(sim));
+    codes = {"4lotus"};
+    mainButton(kProductionTest)->click();
+    EXPECT_EQ(session.theComm.lastRequest.family, "protest");
+    ASSERT_NE(window->activeContainer(), nullptr);
+    window->activeContainer()->page(0).form().click(1671);  // "全部读取"
+    timers.advance(engine::Millis{3000});
+    EXPECT_EQ(prompter.lastText(), "全部数据读取成功!");
+    mainButton(kProductionTest)->click();  // back to the listed type, and its terminal
+    EXPECT_EQ(session.theComm.lastRequest.family, "lm52r");
 }
 
 TEST_F(MainWindowTest, ChannelButtonOpensTheChannelDialog) {

@@ -3,6 +3,7 @@
 #include "families/lm52r/lm52r_container.h"
 #include "families/netradio/netradio_container.h"
 #include "families/train/train_container.h"
+#include "families/protest/protest_container.h"
 
 namespace rb::families {
 
@@ -17,6 +18,11 @@ const std::vector<TerminalType>& terminalTypes() {
         {"wz4040", "WZ-4040集群", 19200, false},
     };
     return types;
+}
+
+const TerminalType& productionTestType() {
+    static const TerminalType type = {"protest", "生产测试", 9600, true};
+    return type;
 }
 
 const TerminalType* findTerminalType(const std::string& key) {
@@ -40,6 +46,7 @@ std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine:
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
     if (key == "netradio") return std::make_unique<netradio::CNetRadio>(session);
     if (key == "train") return std::make_unique<train::CTrainDlg>(session);
+    if (key == "protest") return std::make_unique<protest::CProTestContainer>(session);
     return nullptr;
 }
 

@@ -20,6 +20,9 @@ struct TerminalType {
 // Every terminal type, in the order of the main window's terminal list.
 const std::vector<TerminalType>& terminalTypes();
 const TerminalType* findTerminalType(const std::string& key);
+// The production-test page ("protest"): shown by "生产测试" after its access code, not a
+// terminal-list entry, but built by makeContainer like a type.
+const TerminalType& productionTestType();
 
 // The container a type shows: "lm520w" opens the trunking container ("wz4040") in its relay
 // variant (the session's lm520wMode = 1); every other type has its own.

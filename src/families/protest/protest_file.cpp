@@ -1,0 +1,109 @@
+// The "ProTest" file: the band table's twelve frequency texts and the ten calibration sets.
+// Keys are those existing installations write: "发射频率01" ... "发射频率06" (06 = the default
+// pair), "接收频率01" ... "接收频率06", then each value's name + row letter (A-E = rows 1-5) +
+// power digit (1 = high, 2 = low): "功率控制A1" ... "频率调整E2". The test row and the channel
+// step are not filed.
+#include <cstdio>
+
+#include "families/protest/protest_page.h"
+#include "ini/ini_file.h"
+
+namespace rb::families::protest {
+
+using namespace ids;
+
+namespace {
+
+constexpr std::size_t kMostFrequencyChars = 254;
+
+std::string frequencyKey(const char* stem, int k) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", k);
+    return std::string(stem) + buf;
+}
+
+const FrequencyRow& pairOf(int k) {  // k = 1..6
+    return k <= kRowCount ? kRows[std::size_t(k - 1)] : kDefaultPair;
+}
+
+// "功率控制" + 'A' + '1'. Level digit 1 is high power, 2 low.
+std::string calibrationKey(int value, int row, Power level) {
+    return std::string(kCalibration[std::size_t(value)].name) + char('A' + row - 1) +
+           (level == Power::High ? '1' : '2');
+}
+
+// A value as the profile call reads it: at most 254 bytes, never cut inside a character.
+std::string limited(std::string text) {
+    if (text.size() <= kMostFrequencyChars) return text;
+    std::size_t n = kMostFrequencyChars;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    text.resize(n);
+    return text;
+}
+
+}  // namespace
+
+void CProTest::storeFile(ini::IniFile& file) {
+    const std::string s = kSection;
+    for (int k = 1; k <= kRowCount + 1; ++k)
+        file.setText(s, frequencyKey("发射频率", k), form().text(pairOf(k).tx));
+    for (int k = 1; k <= kRowCount + 1; ++k)
+        file.setText(s, frequencyKey("接收频率", k), form().text(pairOf(k).rx));
+    for (int row = 1; row <= kRowCount; ++row) {
+        for (Power level : {Power::High, Power::Low}) {
+            const CalibrationSet& set = sets_[std::size_t(row - 1)][std::size_t(level)];
+            for (int v = 0; v < kCalibrationCount; ++v) {
+                file.setInt(s, calibrationKey(v, row, level), set[std::size_t(v)]);
+            }
+        }
+    }
+}
+
+void CProTest::loadFile(const ini::IniFile& file) {
+    const std::string s = kSection;
+    for (int k = 1; k <= kRowCount + 1; ++k) {
+        form().setText(pairOf(k).tx, limited(file.getText(s, frequencyKey("发射频率", k))));
+        form().setText(pairOf(k).rx, limited(file.getText(s, frequencyKey("接收频率", k))));
+    }
+    // A missing key reads as 0. Loading does not set the file mark: the sets wait for the next
+    // "全部改写" (or are overwritten by the next read).
+    for (int row = 1; row <= kRowCount; ++row) {
+        for (Power level : {Power::High, Power::Low}) {
+            CalibrationSet& set = sets_[std::size_t(row - 1)][std::size_t(level)];
+            for (int v = 0; v < kCalibrationCount; ++v) {
+                set[std::size_t(v)] = file.getInt(s, calibrationKey(v, row, level));
+            }
+        }
+    }
+    ShowStoredSet();
+}
+
+void CProTest::OnStoreFileButton() {
+    auto path = session().prompter.chooseFile(
+        engine::FileChoice{true, kDefaultFileName, "ini", engine::kIniFilter});
+    if (!path) return;
+    // Every other section and key of an existing file is kept; the file is replaced whole.
+    ini::IniFile file;
+    std::string error;
+    bool ok = file.loadIfExists(*path, &error);
+    if (ok) {
+        storeFile(file);
+        ok = file.save(*path, &error);
+    }
+    if (!ok) stopWith("文件保存失败!");
+}
+
+void CProTest::OnOpenFileButton() {
+    auto path = session().prompter.chooseFile(
+        engine::FileChoice{false, kDefaultFileName, "ini", engine::kIniFilter});
+    if (!path) return;
+    ini::IniFile file;
+    std::string error;
+    if (!file.load(*path, &error)) {
+        stopWith("文件打开失败!");
+        return;
+    }
+    loadFile(file);
+}
+
+}  // namespace rb::families::protest

@@ -1,0 +1,152 @@
+// CProTest: the production-test bench page ("终端类型:生产测试(串口速率:9600)"). One screen tunes
+// one terminal: five calibration rows and a test row (band table, "切换"), the eight calibration
+// values of a row at two power levels (one spin click writes the whole set), the sweeps "全部读取"
+// (22 exchanges) and "全部改写" (11), monitor readings with their grade, the transmitter and the
+// model variant, field-strength points, the machine type and a serial machine code handed out
+// from the serial store, and the "ProTest" file.
+//
+// Every request is 96 N 80 code 00 01 payload cs; the answer code is the request's + 1, except
+// 0x9F (machine type) which is answered by 0x90. The page never locks buttons; timer 1 is the
+// 2000 ms response time-out, which also ends a sweep.
+//
+//   0x10 -> 0x11 switch row     -> ReadBasic        0x9D -> 0x9E band read  -> sweep: SwitchRow(1),
+//   0x93 -> 0x94 basic read     -> sweep: next row                            else ReadBasic
+//   0x91 -> 0x92 basic write    -> sweep: next row  0x9B -> 0x9C band write -> sweep: SwitchRow(1)
+//   0x99 -> 0x9A type, version  -> ReadBand                                   + WriteBasic
+//   0x9F -> 0x90 machine type   0x95 -> 0x96 monitor   0x97 -> 0x98 transmitter / model
+//   0xA0 -> 0xA1 field strength 0xA5 standing-wave reference (accepted whenever it comes)
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/page.h"
+#include "families/protest/protest_ids.h"
+
+namespace rb::families::protest {
+
+// The calibration sets the page keeps: 5 rows x 2 power levels x 8 values.
+enum class Power { Low = 0, High = 1 };
+using CalibrationSet = std::array<int, ids::kCalibrationCount>;
+using CalibrationSets = std::array<std::array<CalibrationSet, 2>, ids::kRowCount>;
+
+inline constexpr std::uint8_t kLowPowerByte = 0x22;
+inline constexpr std::uint8_t kHighPowerByte = 0x44;
+inline constexpr int kTestRowNumber = 6;
+
+// The machine types of combo 1145, in list order, with the code the terminal stores.
+struct MachineType {
+    const char* text;
+    std::uint8_t code;
+};
+extern const std::array<MachineType, 23> kMachineTypes;
+
+// "理想--231": a data-quality value with its grade prefix.
+std::string qualityText(int q);
+
+class CProTest : public engine::Page {
+public:
+    static constexpr const char* kHeading = "终端类型:生产测试(串口速率:9600)";
+    static constexpr const char* kSection = "ProTest";
+    static constexpr const char* kDefaultFileName = "ProTest";
+    static constexpr const char* kStoreSection = "ProTestSerial";
+    static constexpr int kBaud = 9600;
+
+    explicit CProTest(engine::Session& session);
+
+    void OnFrame(const wire::FrameView& frame) override;
+
+    // The file: "存储文件" / "打开文件" of the page, and the command line's read / write.
+    bool takesPartInFile() const override { return true; }
+    void storeFile(ini::IniFile& file) override;
+    void loadFile(const ini::IniFile& file) override;
+    // read: "全部读取"; write: "全部改写" (each also moves the band table).
+    std::vector<Chain> fileReadChains() override;
+    std::vector<Chain> fileWriteChains() override;
+    bool transferInProgress() const override { return sweepFlag_ != 0; }
+
+    // --- operations named across the page's groups --------------------------------------------
+    void ReadBasic();
+    void WriteBasic();
+    void ShowStoredSet();
+    void SwitchRow(int row);  // 1-5, or kTestRowNumber
+    void ReadBand();
+    void WriteBand();
+    void RepaintRows();
+    void ReadTypeVersion();
+    void InitType();
+    void OnReadAll();   // "全部读取"
+    void OnWriteAll();  // "全部改写"
+
+    // --- state, for tests and front ends -----------------------------------------------------
+    int currentRow() const { return currentRow_; }
+    int sweepFlag() const { return sweepFlag_; }
+    int channelStep() const { return channelStep_; }
+    int transmitterState() const { return transmitterState_; }
+    const CalibrationSets& calibrationSets() const { return sets_; }
+    CalibrationSets& calibrationSets() { return sets_; }
+    bool fileMark() const { return form().checked(ids::kFileMark); }
+
+protected:
+    void OnResponseTimeout() override;
+
+private:
+    static void declareForm(engine::FormModel& f);  // protest_form.cpp
+    void bindControls();
+    void initialise();
+
+    // Calibration (protest_page.cpp).
+    Power power() const;
+    void selectPower(Power p);
+    std::uint8_t powerByte() const;
+    std::uint8_t rowByte() const;
+    void zeroCalibrationFields();
+    void onPowerRadio();
+    void onBasicAnswer(const wire::FrameView& f);
+    void onBasicWritten(const wire::FrameView& f);
+    // A sweep met something it cannot go on from: it ends as a failure, not silently.
+    void failSweep();
+    void setCurrentRow(int row);
+
+    // Band table and switching (protest_band.cpp).
+    void onSpacing();
+    void onBandAnswer(const wire::FrameView& f);
+    bool checkRow(const ids::FrequencyRow& row);
+
+    // Monitor, transmitter, model, field strength (protest_checks.cpp).
+    void bindChecks();
+    void onTransmit(bool on);
+    void onModelRadio();
+    void onFieldStrength(std::uint8_t point, const char* question);
+    void onMonitorAnswer(const wire::FrameView& f);
+    std::uint8_t modelByte() const;
+
+    // Machine type and serial store (protest_machine.cpp).
+    void bindMachine();
+    void readSerialStore();
+    void OnSetRange();
+    void onTypeSelected();
+    void onTypeVersionAnswer(const wire::FrameView& f);
+    // Writes keys into the serial store atomically; a failure is shown to the technician.
+    bool writeSerialStore(const std::vector<std::pair<std::string, std::string>>& keys);
+
+    // The page's own file buttons (protest_file.cpp).
+    void OnStoreFileButton();
+    void OnOpenFileButton();
+
+    // A request the page sends without its response timer and traced after it was written
+    // (the model radios).
+    void sendUntimed(const wire::Bytes& frame);
+    // A box with caption "提示" that stops an action (counted as a message for front ends).
+    bool stopWith(const std::string& text, engine::Icon icon = engine::Icon::Information);
+
+    int currentRow_ = 0;
+    int sweepFlag_ = 0;
+    int channelStep_ = 250;
+    int transmitterState_ = 0;
+    int transmitReportFlag_ = 0;
+    CalibrationSets sets_{};
+};
+
+}  // namespace rb::families::protest

@@ -1,0 +1,188 @@
+// Production-test page: band table, frequency switching with its checks, row colouring and the
+// "ProTest" file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ini/ini_file.h"
+#include "protest_bench.h"
+
+namespace rb::testing {
+namespace {
+
+namespace ids = families::protest::ids;
+using families::protest::Power;
+
+constexpr std::uint32_t kBlue = 0x0000FF;
+
+TEST(ProtestBand, SwitchFramesAtBothSteps) {
+    struct Case {
+        int spacing;  // radio to click
+        const char* frame;
+    };
+    const Case cases[] = {
+        {ids::kSpacing25, "96 0A 80 10 00 01 F1 3E 80 3E 80 FC"},
+        {ids::kSpacing12_5, "96 0A 80 10 00 01 F1 7D 00 7D 00 FC"},
+    };
+    for (const Case& c : cases) {
+        ProtestBench b;
+        b.form().click(c.spacing);
+        b.form().click(ids::kRows[0].button);
+        EXPECT_EQ(b.lastWrite(), hex(c.frame)) << c.frame;
+        EXPECT_EQ(b.page().currentRow(), 1);
+        b.answer(0x11);
+        EXPECT_EQ(b.session.statusBar.text(2), "");  // cleared by the basic read it started
+        EXPECT_EQ(b.lastWrite()[3], 0x93);
+    }
+}
+
+TEST(ProtestBand, SwitchChecksTransmitFirstThenReceive) {
+    struct Case {
+        const char* tx;
+        const char* rx;
+        int spacing;
+        const char* message;  // nullptr: the frame goes out
+    };
+    const Case cases[] = {
+        {"4505251", "4505251", ids::kSpacing25, "发射频率设置不正确!"},
+        {"4505251", "4000000", ids::kSpacing12_5, "发射频率设置不正确!"},
+        {"4505250", "4505251", ids::kSpacing25, "接收频率设置不正确!"},
+        {"4505250", "4505250", ids::kSpacing25, nullptr},
+        {"4505250", "4505250", ids::kSpacing12_5, nullptr},
+        {"abc", "-250", ids::kSpacing25, "接收频率设置不正确!"},  // no digits reads as 0: valid
+    };
+    for (const Case& c : cases) {
+        ProtestBench b;
+        b.form().click(c.spacing);
+        b.form().type(ids::kTestRow.tx, c.tx);
+        b.form().type(ids::kTestRow.rx, c.rx);
+        b.form().click(ids::kTestRow.button);
+        if (!c.message) {
+            ASSERT_EQ(b.writes().size(), 1u) << c.tx;
+            EXPECT_EQ(b.lastWrite()[6], 0xF0);
+            EXPECT_EQ(b.page().currentRow(), 6);
+            continue;
+        }
+        EXPECT_TRUE(b.writes().empty()) << c.tx;
+        ASSERT_EQ(b.prompter.boxes.size(), 1u);
+        EXPECT_EQ(b.prompter.boxes[0].text, c.message);
+        EXPECT_EQ(b.prompter.boxes[0].caption, "提示");
+        EXPECT_EQ(b.prompter.boxes[0].icon, engine::Icon::None);
+    }
+}
+
+TEST(ProtestBand, WriteAndReadBackTheTable) {
+    ProtestBench b;
+    b.form().click(ids::kSpacing12_5);
+    b.form().type(ids::kRows[0].tx, "9999999");  // code 79999 goes out as its low 16 bits
+    b.form().type(ids::kRows[0].rx, "4000100");  // no multiple of 125: rounded down, no complaint
+    b.form().click(ids::kWriteBandButton);
+    const wire::Bytes w = b.lastWrite();
+    ASSERT_EQ(w.size(), 31u);
+    EXPECT_EQ(wire::Bytes(w.begin(), w.begin() + 10), hex("96 1D 80 9B 00 01 38 7F 7D 00"));
+    EXPECT_EQ(w[26] << 8 | w[27], 4200000 / 125);  // the default pair closes the table
+    b.answer(0x9C);
+    EXPECT_EQ(b.session.statusBar.text(2), "更改频段成功");
+    EXPECT_EQ(b.writes().size(), 1u);  // no sweep: nothing follows
+
+    b.form().click(ids::kReadBandButton);
+    EXPECT_EQ(b.lastWrite(), hex("96 05 80 9D 00 01 8F"));
+    EXPECT_EQ(b.form().text(ids::kRows[2].tx), "");
+    EXPECT_EQ(b.form().text(ids::kTestRow.tx), "4505250");  // not part of the table
+    wire::Bytes codes = hex("38 7F 00 00");
+    for (int k = 1; k < 6; ++k) codes.insert(codes.end(), {0xFF, 0xFF, 0x01, 0x00});
+    b.answer(0x9E, codes);
+    EXPECT_EQ(b.form().text(ids::kRows[0].tx), "1807875");
+    EXPECT_EQ(b.form().text(ids::kRows[0].rx), "0");
+    EXPECT_EQ(b.form().text(ids::kRows[1].tx), "8191875");  // 65535 x 125
+    EXPECT_EQ(b.form().text(ids::kDefaultPair.rx), "32000");
+    EXPECT_EQ(b.lastWrite()[3], 0x93);  // no sweep: the current row's set is read
+    b.form().click(ids::kSpacing25);
+    b.answer(0x9E, codes);
+    EXPECT_EQ(b.form().text(ids::kRows[1].tx), "1638375");  // 16383750 cut to 7 characters
+}
+
+TEST(ProtestBand, TheCurrentRowIsBlue) {
+    ProtestBench b;
+    auto blue = [&](int id) { return b.form().control(id).color == std::optional(kBlue); };
+    EXPECT_TRUE(blue(ids::kTestRow.tx));  // no row yet: the test row
+    b.form().click(ids::kRows[2].button);
+    EXPECT_TRUE(blue(ids::kRows[2].tx) && blue(ids::kRows[2].rx));
+    EXPECT_FALSE(blue(ids::kTestRow.tx) || blue(ids::kRows[0].tx) || blue(ids::kDefaultPair.tx));
+    b.form().click(ids::kTestRow.button);
+    b.answer(0x11);
+    b.answer(0x94, {1, 1, 1, 1, 1, 1, 1, 1, 0x22, 0x00});  // row byte 0: current row 0
+    EXPECT_EQ(b.page().currentRow(), 0);
+    EXPECT_TRUE(blue(ids::kTestRow.tx) && blue(ids::kTestRow.rx));
+    EXPECT_FALSE(blue(ids::kRows[2].tx));
+}
+
+TEST(ProtestFile, StoreAndLoadRoundTrip) {
+    ProtestBench b;
+    const std::string path = b.dir.file("bench.ini");
+    {
+        std::ofstream keep(path, std::ios::binary);
+        keep << "[Other]\r\nKey=1\r\n";
+    }
+    auto& sets = b.page().calibrationSets();
+    for (int r = 0; r < 5; ++r)
+        for (int p = 0; p < 2; ++p)
+            for (int i = 0; i < 8; ++i)
+                sets[std::size_t(r)][std::size_t(p)][std::size_t(i)] = 100 + r * 20 + p * 10 + i;
+    b.form().type(ids::kDefaultPair.tx, "4300000");
+    b.form().type(ids::kDefaultPair.rx, "4350000");
+    b.form().type(ids::kRows[4].rx, "4412500");
+    b.prompter.files.push_back(path);
+    b.form().click(ids::kStoreFile);
+    ASSERT_EQ(b.prompter.fileChoices.size(), 1u);
+    EXPECT_TRUE(b.prompter.fileChoices[0].save);
+    EXPECT_EQ(b.prompter.fileChoices[0].defaultName, "ProTest");
+    EXPECT_TRUE(b.prompter.boxes.empty());
+
+    ini::IniFile file;
+    ASSERT_TRUE(file.load(path));
+    EXPECT_EQ(file.getText("Other", "Key"), "1");
+    EXPECT_EQ(file.getText("ProTest", "发射频率06"), "4300000");
+    EXPECT_EQ(file.getText("ProTest", "接收频率06"), "4350000");
+    EXPECT_EQ(file.getText("ProTest", "接收频率05"), "4412500");
+    EXPECT_EQ(file.getText("ProTest", "功率控制A1"), "110");  // row A, high power
+    EXPECT_EQ(file.getText("ProTest", "功率控制A2"), "100");  // row A, low power
+    EXPECT_EQ(file.getText("ProTest", "频率调整E2"), "187");
+    const auto keys = file.keys("ProTest");
+    ASSERT_EQ(keys.size(), 12u + 80u);
+    EXPECT_EQ(keys[12], "功率控制A1");
+    EXPECT_EQ(keys[20], "功率控制A2");
+    EXPECT_EQ(keys[91], "频率调整E2");
+
+    ProtestBench other;
+    other.prompter.files.push_back(path);
+    other.form().click(ids::kOpenFile);
+    EXPECT_EQ(other.page().calibrationSets(), sets);
+    EXPECT_EQ(other.form().text(ids::kDefaultPair.rx), "4350000");
+    EXPECT_EQ(other.form().text(ids::kRows[4].rx), "4412500");
+    EXPECT_FALSE(other.page().fileMark());  // loading does not set it
+    EXPECT_TRUE(other.writes().empty());
+}
+
+TEST(ProtestFile, MissingKeysReadAsZeroAndFailuresAreShown) {
+    ProtestBench b;
+    const std::string path = b.dir.file("part.ini");
+    {
+        std::ofstream f(path, std::ios::binary);
+        f << "[ProTest]\r\n";
+    }
+    b.page().calibrationSets()[0][0] = {9, 9, 9, 9, 9, 9, 9, 9};
+    b.prompter.files.push_back(path);
+    b.form().click(ids::kOpenFile);
+    EXPECT_EQ(b.page().calibrationSets()[0][0], families::protest::CalibrationSet{});
+    EXPECT_EQ(b.form().text(ids::kRows[0].tx), "");
+
+    b.prompter.files.push_back(b.dir.file("missing/x.ini"));
+    b.form().click(ids::kStoreFile);
+    b.prompter.files.push_back(b.dir.file("absent.ini"));
+    b.form().click(ids::kOpenFile);
+    EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"文件保存失败!", "文件打开失败!"}));
+}
+
+}  // namespace
+}  // namespace rb::testing

@@ -1,0 +1,99 @@
+// A bench for the production-test page: the real one-page container on a fake port (or on the
+// built-in simulated bench terminal), a manual clock, a scripted prompter and a private
+// per-user folder holding the serial store. Tests click controls by id and play the terminal.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/prompter.h"
+#include "engine/session.h"
+#include "engine/timers.h"
+#include "families/protest/protest_container.h"
+#include "link/sim_link.h"
+#include "sim/protest_terminal.h"
+#include "support/fake_link.h"
+#include "wire/frame.h"
+
+namespace rb::testing {
+
+struct ProtestDir {
+    std::filesystem::path path;
+    ProtestDir() {
+        static std::atomic<int> counter{0};
+        path = std::filesystem::temp_directory_path() /
+               ("rb-protest-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::create_directories(path);
+    }
+    ~ProtestDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+};
+
+struct ProtestBench {
+    ProtestDir dir;
+    engine::ManualTimers timers;
+    engine::ScriptedPrompter prompter;
+    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
+    FakeOpener opener;
+    sim::ProtestTerminal* terminal = nullptr;  // the simulated one, when simulated
+    std::unique_ptr<families::protest::CProTestContainer> container;
+    std::vector<std::string> traces;
+
+    explicit ProtestBench(bool simulated = false, bool openNow = true) {
+        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
+        if (!simulated) {
+            session.theComm.setOpener(opener.opener());
+        } else {
+            session.theComm.setOpener([this](const engine::PortRequest&) {
+                auto t = std::make_unique<sim::ProtestTerminal>();
+                terminal = t.get();
+                engine::OpenResult r;
+                r.link = std::make_unique<link::SimLink>(std::move(t), timers);
+                return r;
+            });
+        }
+        if (openNow) build();
+    }
+
+    // Creates the page (it reads the serial store as it initialises) and opens the port.
+    void build() {
+        container = std::make_unique<families::protest::CProTestContainer>(session);
+        session.theComm.SetWnd(container.get());
+        engine::PortRequest request;
+        request.device = "sim";
+        request.family = "protest";
+        session.theComm.Open(request);
+    }
+
+    families::protest::CProTest& page() { return container->page(); }
+    engine::FormModel& form() { return page().form(); }
+    void advance(int ms) { timers.advance(engine::Millis{ms}); }
+    bool responseTimerRunning() { return timers.running(&page(), engine::kResponseTimer); }
+
+    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
+    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
+    // The terminal answers: 96 N 80 code 00 01 payload cs.
+    void answer(std::uint8_t code, const wire::Bytes& payload = {}) {
+        wire::Bytes p = {0x00, 0x01};
+        p.insert(p.end(), payload.begin(), payload.end());
+        opener.last->receive(wire::frame96(code, p));
+    }
+};
+
+inline wire::Bytes hex(const std::string& text) {
+    wire::Bytes out;
+    std::string error;
+    wire::parseHex(text, out, error);
+    return out;
+}
+
+}  // namespace rb::testing
