@@ -98,10 +98,10 @@ void Page::reportSuccess(const wire::FrameView& answer, const std::string& text)
     session_.activity.lastSuccess = text;
 }
 
-bool Page::showMessage(const std::string& text, const std::string& caption) {
+bool Page::showMessage(const std::string& text, const std::string& caption, Icon icon) {
     ++session_.activity.messages;
     session_.activity.lastFailure = text;
-    session_.prompter.info(text, caption, this);
+    session_.prompter.message(MessageBox{text, caption, icon, Buttons::Ok, this});
     return false;
 }
 

@@ -95,9 +95,10 @@ protected:
     void send(const wire::Bytes& frame, bool expectAnswer = true);
     // Reports an answer: trace "\r\n" + text + "!", timer 1 killed, status part 2 = text.
     void reportSuccess(const wire::FrameView& answer, const std::string& text);
-    // Shows a validation or state message (caption "提示", information icon). Returns false so
-    // that request functions can `return showMessage(...)`.
-    bool showMessage(const std::string& text, const std::string& caption = kInfoCaption);
+    // Shows a validation or state message (caption "提示", information icon unless the page's
+    // box has none). Returns false so that request functions can `return showMessage(...)`.
+    bool showMessage(const std::string& text, const std::string& caption = kInfoCaption,
+                     Icon icon = Icon::Information);
     // Disables the read/write buttons and arms timer 2 to enable them again.
     void lockButtons(Millis period);
     void startTimer(int id, Millis period);

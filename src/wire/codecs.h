@@ -65,6 +65,9 @@ std::size_t gbkLength(const std::string& utf8);
 void putGbkField(Bytes& out, const std::string& utf8, std::size_t width);
 // Reads a GBK text from a field: stops at the first zero byte or the field's end.
 std::string gbkField(ByteSpan field);
+// The same for the field of `width` bytes at `first` of a received frame; bytes the frame does
+// not hold read as zero, so a short frame gives a short text, never bytes past its end.
+std::string gbkField(const FrameView& frame, std::size_t first, std::size_t width);
 
 // --- hop-map values ------------------------------------------------------------------------
 // One sign-and-magnitude byte per value: v when v >= 0, 0x80 | |v| when v < 0 (values

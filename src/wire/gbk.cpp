@@ -106,4 +106,11 @@ std::string gbkField(ByteSpan field) {
     return gbkToUtf8(std::string(reinterpret_cast<const char*>(field.data()), n));
 }
 
+std::string gbkField(const FrameView& frame, std::size_t first, std::size_t width) {
+    Bytes bytes;
+    bytes.reserve(width);
+    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(frame[k]);
+    return gbkField(bytes);
+}
+
 }  // namespace rb::wire

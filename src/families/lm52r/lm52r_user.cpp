@@ -5,11 +5,16 @@
 #include "families/hopmap/hop_frames.h"
 #include "families/lm52r/lm52r_codes.h"
 #include "wire/version_text.h"
+#include "families/common96/encryption_group.h"
 #include "wire/codecs.h"
 
 namespace rb::families::lm52r {
 
 using namespace user_ids;
+
+using common96::kEncryptAck;
+using common96::kEncryptAnswer;
+using common96::kKeyWordBytes;
 
 namespace {
 
@@ -25,10 +30,6 @@ constexpr std::uint8_t kStandbyWrite = 0x2C;
 constexpr std::uint8_t kStandbyAck = 0x2D;
 constexpr std::uint8_t kStandbyRead = 0x2E;
 constexpr std::uint8_t kStandbyAnswer = 0x2F;
-constexpr std::uint8_t kEncryptWrite = 0x34;
-constexpr std::uint8_t kEncryptAck = 0x35;
-constexpr std::uint8_t kEncryptRead = 0x36;
-constexpr std::uint8_t kEncryptAnswer = 0x37;
 
 constexpr std::uint8_t kRelayOn = 0xF5;
 // Bits of the common flags byte (frame byte 8) that belong to this page.
@@ -40,7 +41,6 @@ constexpr std::uint8_t kOwnBits = kBindBit | kAllStandbyBit | kAuthBit;
 constexpr std::size_t kSavedCommonSize = 512;
 constexpr std::size_t kNameBytes = 19;
 constexpr std::size_t kOwnerTextBytes = 63;
-constexpr std::size_t kKeyWordBytes = 12;
 constexpr long long kMaxCode = 65535;
 
 constexpr const char* kSection = "TelSet";
@@ -52,12 +52,6 @@ std::string twoDigits(int n) {
 }
 
 // A fixed-width GBK text of a received frame (stops at the first zero byte).
-std::string textField(const wire::FrameView& f, std::size_t first, std::size_t width) {
-    wire::Bytes bytes;
-    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
-    return wire::gbkField(bytes);
-}
-
 const char* flag(bool on) { return on ? "1" : "0"; }
 
 }  // namespace
@@ -225,44 +219,24 @@ bool CLM52RUser::sendStandbyWrite() {
 }
 
 bool CLM52RUser::refuse(const std::string& text) {
-    ++session().activity.messages;
-    session().activity.lastFailure = text;
-    session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
-                                                  engine::Buttons::Ok, this});
-    return false;
+    // The page's own boxes carry no icon.
+    return showMessage(text, engine::kInfoCaption, engine::Icon::None);
 }
 
 // ---- encryption --------------------------------------------------------------------------------
 
 void CLM52RUser::OnEncryptSet() {
     beginRequest();
-    const auto& f = form();
-    const long long scheme = wire::parseLong(f.text(kSchemeEdit));
-    if (scheme < 0 || scheme > 15) {
-        refuse("加密方案设置错误,请设为0-15!");
+    if (auto refusal = common96::encryptionRefusal(form())) {
+        refuse(*refusal);
         return;
     }
-    const long long key = wire::parseLong(f.text(kKeyParamEdit));
-    if (key < 0 || key > kMaxCode) {
-        refuse("密钥参数设置错误,请设为0-65535!");
-        return;
-    }
-    const std::string& keyWord = f.text(kKeyWordEdit);
-    if (wire::gbkLength(keyWord) > kKeyWordBytes) {
-        refuse("密钥字设置错误,请设为0-12位!");
-        return;
-    }
-    wire::Bytes payload{0x00, 0x01, std::uint8_t(scheme)};
-    wire::putU16be(payload, std::uint32_t(key));
-    // The key word travels only with key parameter 0; otherwise its field is all zero.
-    wire::putGbkField(payload, key == 0 ? keyWord : std::string(), kKeyWordBytes);
-    send(wire::frame96(kEncryptWrite, payload));
+    send(common96::encryptionWriteRequest(form()));
 }
 
 void CLM52RUser::OnEncryptRead() {
     beginRequest();
-    const int scheme = form().intValue(kSchemeEdit);
-    send(wire::frame96(kEncryptRead, {0x00, 0x01, std::uint8_t(scheme)}));
+    send(common96::encryptionReadRequest(form()));
 }
 
 // ---- hop map -----------------------------------------------------------------------------------
@@ -397,8 +371,8 @@ void CLM52RUser::onCommonParams(const wire::FrameView& f) {
 }
 
 void CLM52RUser::onIdentity(const wire::FrameView& f) {
-    setGuardedText(kOwnerNameEdit, textField(f, 9, kNameBytes));
-    setGuardedText(kOwnerTextEdit, textField(f, 28, kOwnerTextBytes));
+    setGuardedText(kOwnerNameEdit, wire::gbkField(f, 9, kNameBytes));
+    setGuardedText(kOwnerTextEdit, wire::gbkField(f, 28, kOwnerTextBytes));
 }
 
 void CLM52RUser::onBindings(const wire::FrameView& f) {
@@ -422,11 +396,10 @@ void CLM52RUser::onStandby(const wire::FrameView& f) {
 }
 
 void CLM52RUser::onEncryption(const wire::FrameView& f) {
-    // Only a scheme the field cannot hold changes it (to 15).
-    if (f[6] > 15) form().setInt(kSchemeEdit, 15);
-    const int key = f.u16be(7);
-    form().setInt(kKeyParamEdit, key);
-    setGuardedText(kKeyWordEdit, key == 0 ? textField(f, 9, kKeyWordBytes) : std::string());
+    const common96::EncryptionAnswer a = common96::decodeEncryption(f);
+    if (a.scheme) form().setInt(kSchemeEdit, *a.scheme);
+    form().setInt(kKeyParamEdit, a.keyParam);
+    setGuardedText(kKeyWordEdit, a.keyWord);
 }
 
 // ---- configuration file ----------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "engine/page.h"
+#include "families/common96/encryption_group.h"
 #include "families/common96/edit_guards.h"
 #include "families/hopmap/hop_map_group.h"
 #include "families/hopmap/hop_sender.h"
@@ -33,12 +34,12 @@ inline constexpr int kAuthCheck = 1214;         // "鉴权(使能)"
 inline constexpr int kBindAllowedCheck = 1306;  // "绑定允许"
 inline constexpr int kAllStandbyCheck = 1307;   // "守候全有效"
 inline constexpr int kSelectAllCheck = 1309;    // "选择全部守候组"
-inline constexpr int kSchemeEdit = 2085;        // "加密方案:" 0-15
+using common96::kSchemeEdit;        // "加密方案:" 0-15
 inline constexpr int kSchemeSpin = 2248;
-inline constexpr int kKeyParamEdit = 1060;       // "密钥参数:" 0-65535
-inline constexpr int kKeyWordEdit = 1061;        // "定义密钥:" at most 12 GBK bytes
-inline constexpr int kEncryptSetButton = 2092;   // "设置"
-inline constexpr int kEncryptReadButton = 2093;  // "读取"
+using common96::kKeyParamEdit;       // "密钥参数:" 0-65535
+using common96::kKeyWordEdit;        // "定义密钥:" at most 12 GBK bytes
+using common96::kEncryptSetButton;   // "设置"
+using common96::kEncryptReadButton;  // "读取"
 
 // Channel k (1-16) at index k-1.
 inline constexpr std::array<int, 16> kBindingEdits = {

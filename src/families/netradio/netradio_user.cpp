@@ -1,6 +1,7 @@
 #include "families/netradio/netradio_user.h"
 
 #include "families/common96/common_params.h"
+#include "families/common96/encryption_group.h"
 #include "families/hopmap/hop_frames.h"
 #include "families/hopmap/hop_map.h"
 #include "wire/codecs.h"
@@ -21,10 +22,6 @@ constexpr std::uint8_t kNumbersWrite = 0x44;
 constexpr std::uint8_t kNumbersAck = 0x45;
 constexpr std::uint8_t kNumbersRead = 0x46;
 constexpr std::uint8_t kNumbersAnswer = 0x47;
-constexpr std::uint8_t kEncryptWrite = 0x34;
-constexpr std::uint8_t kEncryptAck = 0x35;
-constexpr std::uint8_t kEncryptRead = 0x36;
-constexpr std::uint8_t kEncryptAnswer = 0x37;
 
 constexpr std::uint8_t kRelayOn = 0xF5;
 constexpr std::uint8_t kNoCode = 0xFF;  // a group-call code that is not set
@@ -36,17 +33,9 @@ constexpr std::uint8_t kOwnBits = kCrossGroupBit | kAuthBit;
 constexpr std::size_t kSavedCommonSize = 512;
 constexpr std::size_t kNameBytes = 19;
 constexpr std::size_t kOwnerTextBytes = 63;
-constexpr std::size_t kKeyWordBytes = 12;
 constexpr long long kMaxKey = 65535;
 constexpr int kMaxGroup = 63;
 constexpr int kMaxNumber = 15;
-
-// A fixed-width GBK text of a received frame (stops at the first zero byte).
-std::string textField(const wire::FrameView& f, std::size_t first, std::size_t width) {
-    wire::Bytes bytes;
-    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
-    return wire::gbkField(bytes);
-}
 
 int atoi(const std::string& text) { return wire::parseInt(text); }
 
@@ -233,44 +222,24 @@ bool CNetRadioUser::sendNumbersWrite() {
 }
 
 bool CNetRadioUser::refuse(const std::string& text) {
-    ++session().activity.messages;
-    session().activity.lastFailure = text;
-    session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
-                                                  engine::Buttons::Ok, this});
-    return false;
+    // The page's own boxes carry no icon.
+    return showMessage(text, engine::kInfoCaption, engine::Icon::None);
 }
 
 // ---- encryption --------------------------------------------------------------------------------
 
 void CNetRadioUser::OnEncryptSet() {
     beginRequest();
-    const auto& f = form();
-    const long long scheme = wire::parseLong(f.text(kSchemeEdit));
-    if (scheme < 0 || scheme > 15) {
-        refuse("加密方案设置错误,请设为0-15!");
+    if (auto refusal = common96::encryptionRefusal(form())) {
+        refuse(*refusal);
         return;
     }
-    const long long key = wire::parseLong(f.text(kKeyParamEdit));
-    if (key < 0 || key > kMaxKey) {
-        refuse("密钥参数设置错误,请设为0-65535!");
-        return;
-    }
-    const std::string& keyWord = f.text(kKeyWordEdit);
-    if (wire::gbkLength(keyWord) > kKeyWordBytes) {
-        refuse("密钥字设置错误,请设为0-12位!");
-        return;
-    }
-    wire::Bytes payload{0x00, 0x01, std::uint8_t(scheme)};
-    wire::putU16be(payload, std::uint32_t(key));
-    // The key word travels only with key parameter 0; otherwise its field is all zero.
-    wire::putGbkField(payload, key == 0 ? keyWord : std::string(), kKeyWordBytes);
-    send(wire::frame96(kEncryptWrite, payload));
+    send(common96::encryptionWriteRequest(form()));
 }
 
 void CNetRadioUser::OnEncryptRead() {
     beginRequest();
-    const int scheme = atoi(form().text(kSchemeEdit));
-    send(wire::frame96(kEncryptRead, {0x00, 0x01, std::uint8_t(scheme)}));
+    send(common96::encryptionReadRequest(form()));
 }
 
 // ---- hop map -----------------------------------------------------------------------------------
@@ -403,8 +372,8 @@ void CNetRadioUser::onCommonParams(const wire::FrameView& f) {
 }
 
 void CNetRadioUser::onIdentity(const wire::FrameView& f) {
-    texts_.set(kOwnerNameEdit, textField(f, 9, kNameBytes));
-    texts_.set(kOwnerTextEdit, textField(f, 28, kOwnerTextBytes));
+    texts_.set(kOwnerNameEdit, wire::gbkField(f, 9, kNameBytes));
+    texts_.set(kOwnerTextEdit, wire::gbkField(f, 28, kOwnerTextBytes));
 }
 
 void CNetRadioUser::onNumbers(const wire::FrameView& f) {
@@ -425,11 +394,10 @@ void CNetRadioUser::onNumbers(const wire::FrameView& f) {
 }
 
 void CNetRadioUser::onEncryption(const wire::FrameView& f) {
-    // Only a scheme the field cannot hold changes it (to 15).
-    if (f[6] > 15) form().setInt(kSchemeEdit, 15);
-    const int key = f.u16be(7);
-    form().setInt(kKeyParamEdit, key);
-    texts_.set(kKeyWordEdit, key == 0 ? textField(f, 9, kKeyWordBytes) : std::string());
+    const common96::EncryptionAnswer a = common96::decodeEncryption(f);
+    if (a.scheme) form().setInt(kSchemeEdit, *a.scheme);
+    form().setInt(kKeyParamEdit, a.keyParam);
+    texts_.set(kKeyWordEdit, a.keyWord);
 }
 
 // ---- configuration file ----------------------------------------------------------------------

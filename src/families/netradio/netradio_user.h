@@ -15,6 +15,7 @@
 #include <string>
 
 #include "engine/page.h"
+#include "families/common96/encryption_group.h"
 #include "families/common96/edit_guards.h"
 #include "families/hopmap/hop_map_group.h"
 #include "families/hopmap/hop_sender.h"
@@ -32,12 +33,12 @@ inline constexpr int kOwnerNameEdit = 1056;    // "机主姓名", below 20 GBK b
 inline constexpr int kOwnerTextEdit = 1171;    // "机主身份信息", below 64 GBK bytes
 inline constexpr int kAuthCheck = 1214;        // "鉴权(使能)"
 inline constexpr int kCrossGroupCheck = 1517;  // "跨组呼叫使能"
-inline constexpr int kSchemeEdit = 2085;       // "加密方案" 0-15
+using common96::kSchemeEdit;       // "加密方案" 0-15
 inline constexpr int kSchemeSpin = 2248;
-inline constexpr int kKeyParamEdit = 1060;       // "密钥参数" 0-65535
-inline constexpr int kKeyWordEdit = 1061;        // "定义密钥", at most 12 GBK bytes
-inline constexpr int kEncryptSetButton = 2092;   // "设置"
-inline constexpr int kEncryptReadButton = 2093;  // "读取"
+using common96::kKeyParamEdit;       // "密钥参数" 0-65535
+using common96::kKeyWordEdit;        // "定义密钥", at most 12 GBK bytes
+using common96::kEncryptSetButton;   // "设置"
+using common96::kEncryptReadButton;  // "读取"
 inline constexpr int kNoteLabel = 2100;          // the note under the group-call codes
 // 所属组呼码 01-16 at index 0-15; 01 is read-only and always the local group-call code.
 inline constexpr std::array<int, 16> kGroupCodeEdits = {
