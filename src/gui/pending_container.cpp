@@ -23,11 +23,6 @@ struct PendingType {
 
 const std::vector<PendingType>& pendingTypes() {
     static const std::vector<PendingType> types = {
-        {"qx710",
-         "终端类型:QX-7100(串口速率:19200)",
-         "QX710",
-         19200,
-         {"本地设置查询", "强制调度类(测试使用)", "业务控制类(测试使用)"}},
         {"netradio", "终端类型:网络电台(串口速率:9600)", "Network", 9600, {"基本信息", "用户信息"}},
         {"train", "终端类型:平调/列调台(串口速率:9600)", "Train", 9600, {"基本信息", "用户信息"}},
         {"wz4040",

@@ -114,7 +114,7 @@ TEST(Lm52rTerminal, HopMapIsStoredPerSchemeAndReadBackInChunks) {
 
 TEST(Lm52rTerminal, FactoryContentsAreBelievable) {
     EXPECT_EQ(makeTerminal("qx710x"), nullptr);
-    EXPECT_EQ(terminalFamilies(), std::vector<std::string>{"lm52r"});
+    EXPECT_EQ(terminalFamilies(), (std::vector<std::string>{"lm52r", "qx710"}));
     // Version: ASCII text from byte 10, closed by a zero byte before the checksum.
     Lm52rTerminal terminal;
     const Bytes version = single(terminal, frame96(0x99, {0x00, 0x01}));

@@ -1,13 +1,14 @@
 #include "families/catalog/catalog.h"
 
 #include "families/lm52r/lm52r_container.h"
+#include "families/qx710/qx710_container.h"
 
 namespace rb::families {
 
 const std::vector<TerminalType>& terminalTypes() {
     // The main window's terminal list, in its order.
     static const std::vector<TerminalType> types = {
-        {"qx710", "QX-7100", 19200, false},
+        {"qx710", "QX-7100", 19200, true},
         {"lm52r", "LM52R/LM520", 9600, true},
         {"lm520w", "LM520W", 19200, false},
         {"netradio", "网络电台", 9600, false},
@@ -36,6 +37,7 @@ int lm520wModeOf(const std::string& typeKey) {
 
 std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
+    if (key == "qx710") return std::make_unique<qx710::CQX710>(session);
     return nullptr;
 }
 
