@@ -9,6 +9,7 @@
 #include "link/link_opener.h"
 #include "link/sim_link.h"
 #include "sim/lm52r_terminal.h"
+#include "sim/qx710_terminal.h"
 
 namespace rb::testing {
 
@@ -26,7 +27,9 @@ private:
     sim::Terminal& t_;
 };
 
-class SharedSimRuntime : public cli::ManualRuntime {
+// The built-in simulator of every "sim" open is the one terminal `terminal` of type T.
+template <class T>
+class SharedTerminalRuntime : public cli::ManualRuntime {
 public:
     engine::LinkOpener opener(const sim::Faults& faults) override {
         auto real = link::makeLinkOpener(timers(), faults);
@@ -40,8 +43,11 @@ public:
         };
     }
 
-    sim::Lm52rTerminal terminal;
+    T terminal;
     int opens = 0;
 };
+
+using SharedSimRuntime = SharedTerminalRuntime<sim::Lm52rTerminal>;
+using SharedQx710Runtime = SharedTerminalRuntime<sim::Qx710Terminal>;
 
 }  // namespace rb::testing
