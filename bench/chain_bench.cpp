@@ -56,6 +56,7 @@ const std::vector<BenchType>& benchTypes() {
          9600,
          {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
           {"user write", 1, true}}},
+        {"qx710", 19200, {{"base read", 0, false}, {"base write", 0, true}}},
     };
     return types;
 }
