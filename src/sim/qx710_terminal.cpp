@@ -15,11 +15,13 @@ constexpr std::size_t kOwnerTextBytes = 63;
 constexpr std::size_t kKeyWordBytes = 12;
 constexpr std::size_t kAlarmBytes = 9;  // type, count, 7 number bytes
 
-// Payload bytes of a request (frame bytes 4 .. n-2), as many as the frame holds.
+// Payload bytes of a request, as many as the frame holds before its checksum (a frame with
+// command 0x55 reaches the terminal without one: the line's reader takes none after 0x55).
 wire::Bytes payloadOf(const wire::FrameView& f) {
     const std::size_t len = f.u16le(1);
+    const std::size_t checksum = f.code() == wire::kNoChecksumCode ? 0 : 1;
     wire::Bytes p;
-    for (std::size_t k = 0; k < len && 4 + k + 1 < f.size(); ++k) p.push_back(f[4 + k]);
+    for (std::size_t k = 0; k < len && 4 + k + checksum < f.size(); ++k) p.push_back(f[4 + k]);
     return p;
 }
 
@@ -34,18 +36,26 @@ wire::Bytes field(const wire::Bytes& p, std::size_t from, std::size_t width) {
 // The echo the tool reports for each control command.
 std::uint8_t controlEcho(std::uint8_t code, const wire::Bytes& p) {
     switch (code) {
-        case 0xA3: return 0x51;
-        case 0xA6: return 0x52;
-        case 0x90: return 0x53;
-        case 0x92: return 0x54;
-        case 0xA8: return 0x57;
-        case 0xA9: return 0x58;
-        case 0xA7: return 0x59;
-        case 0x94: return 0x5A;
+        case 0xA3:
+            return 0x51;
+        case 0xA6:
+            return 0x52;
+        case 0x90:
+            return 0x53;
+        case 0x92:
+            return 0x54;
+        case 0xA8:
+            return 0x57;
+        case 0xA9:
+            return 0x58;
+        case 0xA7:
+            return 0x59;
+        case 0x94:
+            return 0x5A;
         case 0x96:
         case 0x97:
-            if (code == 0x97 && p.size() == 3) return 0x56;   // transparent-data mode
-            return 0x55;                                      // data
+            if (code == 0x97 && p.size() == 3) return 0x56;  // transparent-data mode
+            return 0x55;                                     // data
         case 0xA0:
         case 0xA1:
         case 0xA2:
@@ -131,6 +141,7 @@ std::vector<wire::Bytes> Qx710Terminal::answer(const wire::FrameView& f) {
         if (!storeWrite(code, p, len)) return {};
         return {ack(code)};
     }
+    if (code == wire::kNoChecksumCode) return {};  // the tool's reply to a 0x55 query
     if (code == 0x96 || code == 0x97) {
         // The tool's reply to the station's own query, and prompt data, are not answered.
         if (p == wire::Bytes{0x01, 0x00, 0x00, 0x00, 0x20}) return {};

@@ -22,8 +22,8 @@
 // 0xA6 -> 0x52, 0x90 -> 0x53, 0x92 -> 0x54, data 0x96 / 0x97 -> 0x55, mode 0x97 -> 0x56,
 // 0xA8 -> 0x57, 0xA9 -> 0x58, 0xA7 -> 0x59, 0x94 -> 0x5A); 0xA0, 0xA1, 0xA2 and 0xA5 by 0x80
 // echoing their own command. The prompt-data frame (type 04) and the tool's reply to the
-// station's own query (01 00 00 00 20) get no answer. Data frames longer than the receiver's
-// 506-byte limit never reach a terminal.
+// station's own query (01 00 00 00 20, as 0x96 or 0x55) get no answer. Data frames longer than
+// the receiver's 506-byte limit never reach a terminal.
 //
 // The station's own query is ownQuery(): EA 01 00 96 10 + checksum, which the line sends on its
 // own when asked to (radiosim qx710 --own-query MS).

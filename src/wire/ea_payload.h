@@ -33,7 +33,8 @@ public:
         return std::uint16_t((*this)[k] << 8 | (*this)[k + 1]);
     }
     std::uint32_t u24be(std::size_t k) const {
-        return std::uint32_t((*this)[k]) << 16 | std::uint32_t((*this)[k + 1]) << 8 | (*this)[k + 2];
+        return std::uint32_t((*this)[k]) << 16 | std::uint32_t((*this)[k + 1]) << 8 |
+               (*this)[k + 2];
     }
     // Up to `width` bytes from offset k, ending early at the payload's end.
     Bytes bytes(std::size_t k, std::size_t width) const {

@@ -95,8 +95,8 @@ TEST_F(Qx710RunTest, PeriodicReadAgainstASilentStationEndsInOneTimeOut) {
         << err_.str() << out_.str();
     const std::string all = out_.str();
     std::size_t boxes = 0;
-    for (std::size_t at = 0; (at = all.find("操作失败！请检查设备连接是否正常？", at)) != std::string::npos;
-         ++at)
+    for (std::size_t at = 0;
+         (at = all.find("操作失败！请检查设备连接是否正常？", at)) != std::string::npos; ++at)
         ++boxes;
     EXPECT_EQ(boxes, 1u) << all;
     expectInOrder({R"({"cmd":"get","id":2409,"kind":"check","value":0,)"});

@@ -56,7 +56,7 @@ TEST(Qx710Base, ReadChainResetsAndAsksForEveryGroupInOrder) {
     b.answer(0x28, {0, 0, 0, 0, 'Q', 'X', '7'});
     EXPECT_EQ(b.session.statusBar.text(1), "QX7");
     b.answer(0x2A, {0x00});
-    EXPECT_EQ(f.radio(ids::kPower5W), 1);  // 20W
+    EXPECT_EQ(f.radio(ids::kPower5W), 1);     // 20W
     EXPECT_FALSE(b.responseTimerRunning(0));  // 0x25 arms nothing
     b.answer(0x26, {0x07, 0x05, 0x22, 0x03, 0x00, 0x4A, 0x1C});
     EXPECT_EQ(f.text(ids::kStatusBase), "7");
@@ -69,9 +69,9 @@ TEST(Qx710Base, ReadChainResetsAndAsksForEveryGroupInOrder) {
     EXPECT_EQ(b.session.statusBar.text(2), "查询电台状态返回成功");
     std::vector<std::string> sent;
     for (const auto& w : b.writes()) sent.push_back(hexOf(w));
-    EXPECT_EQ(sent, (std::vector<std::string>{"EA 00 00 21 21", "EA 01 00 23 02 26",
-                                              "EA 00 00 27 27", "EA 02 00 29 00 11 3C",
-                                              "EA 00 00 25 25"}));
+    EXPECT_EQ(sent,
+              (std::vector<std::string>{"EA 00 00 21 21", "EA 01 00 23 02 26", "EA 00 00 27 27",
+                                        "EA 02 00 29 00 11 3C", "EA 00 00 25 25"}));
 }
 
 TEST(Qx710Base, BasicParameterAnswerAtItsEdges) {
@@ -99,26 +99,42 @@ TEST(Qx710Base, BasicParameterAnswerAtItsEdges) {
          125},
         {"25 kHz, versions and type",
          basicPayload({{8, 0x3F}, {9, 0xAA}, {11, 0x21}, {13, 0x3E}, {14, 0x80}}),
-         {{ids::kVersionA, "3"}, {ids::kVersionB, "15"}, {ids::kSoftwareHigh, "2"},
-          {ids::kSoftwareLow, "1"}, {ids::kOffNet, "4000000"}},
+         {{ids::kVersionA, "3"},
+          {ids::kVersionB, "15"},
+          {ids::kSoftwareHigh, "2"},
+          {ids::kSoftwareLow, "1"},
+          {ids::kOffNet, "4000000"}},
          250},
-        {"alarm 1050 by telephone", basicPayload({{23, 0xAA}, {24, 4}, {25, 0x1A}, {26, 0x5A}}),
-         {{ids::kAlarmNumber, "1050"}}, 250},
-        {"alarm 105 by telephone", basicPayload({{23, 0xAA}, {24, 3}, {25, 0x1A}, {26, 0x50}}),
-         {{ids::kAlarmNumber, "105"}}, 250},
-        {"alarm cut to its count", basicPayload({{23, 0x00}, {24, 2}, {25, 0x12}, {26, 0x34}}),
-         {{ids::kAlarmNumber, "12"}}, 250},
-        {"alarm by identity", basicPayload({{23, 0x55}, {25, 0x03}, {26, 0xFF}, {27, 0xFF}}),
-         {{ids::kAlarmNumber, "262143"}}, 250},
-        {"identity, key word and owner", named,
-         {{ids::kIdentity, "262143"}, {ids::kKeyWord, "密钥"}, {ids::kOwnerName, "王海洋"}}, 250},
-        {"key parameter empties the key word", keyed,
-         {{ids::kKeyParameter, "256"}, {ids::kKeyWord, ""}}, 250},
+        {"alarm 1050 by telephone",
+         basicPayload({{23, 0xAA}, {24, 4}, {25, 0x1A}, {26, 0x5A}}),
+         {{ids::kAlarmNumber, "1050"}},
+         250},
+        {"alarm 105 by telephone",
+         basicPayload({{23, 0xAA}, {24, 3}, {25, 0x1A}, {26, 0x50}}),
+         {{ids::kAlarmNumber, "105"}},
+         250},
+        {"alarm cut to its count",
+         basicPayload({{23, 0x00}, {24, 2}, {25, 0x12}, {26, 0x34}}),
+         {{ids::kAlarmNumber, "12"}},
+         250},
+        {"alarm by identity",
+         basicPayload({{23, 0x55}, {25, 0x03}, {26, 0xFF}, {27, 0xFF}}),
+         {{ids::kAlarmNumber, "262143"}},
+         250},
+        {"identity, key word and owner",
+         named,
+         {{ids::kIdentity, "262143"}, {ids::kKeyWord, "密钥"}, {ids::kOwnerName, "王海洋"}},
+         250},
+        {"key parameter empties the key word",
+         keyed,
+         {{ids::kKeyParameter, "256"}, {ids::kKeyWord, ""}},
+         250},
     };
     for (const Case& c : cases) {
         Qx710Bench b;
         readBasic(b, c.payload);
-        for (const auto& [id, text] : c.texts) EXPECT_EQ(b.form().text(id), text) << c.name << " " << id;
+        for (const auto& [id, text] : c.texts)
+            EXPECT_EQ(b.form().text(id), text) << c.name << " " << id;
         EXPECT_EQ(b.container->state().freqStep, c.step) << c.name;
         EXPECT_EQ(hexOf(b.lastWrite()), "EA 01 00 23 00 24") << c.name;  // the chain goes on
     }
@@ -183,9 +199,9 @@ TEST(Qx710Base, WriteChainByteByByte) {
     EXPECT_EQ(hexOf(b.writes()[6]), sealed("EA 02 00 29 01 00"));
     EXPECT_EQ(hexOf(b.writes()[7]), "EA 00 00 25 25");
     EXPECT_EQ(b.session.statusBar.text(2), "查询电台状态返回成功");
-    const std::vector<std::string> expected = {"\r\n电台基本参数设置成功!", "\r\n信道间隔设置成功!",
-                                               "\r\n报警电话绑定设置成功!", "\r\n加密功能设置成功!",
-                                               "\r\n调度时间参数设置成功!", "\r\n电台信道频率设置成功!"};
+    const std::vector<std::string> expected = {
+        "\r\n电台基本参数设置成功!", "\r\n信道间隔设置成功!",     "\r\n报警电话绑定设置成功!",
+        "\r\n加密功能设置成功!",     "\r\n调度时间参数设置成功!", "\r\n电台信道频率设置成功!"};
     std::vector<std::string> acks;
     for (const auto& t : b.traces)
         if (t.find("设置成功") != std::string::npos) acks.push_back(t);
@@ -357,11 +373,11 @@ TEST(Qx710Base, EditGuardsKeepTypedValuesInRange) {
     Qx710Bench b;
     auto& f = b.form();
     const std::vector<std::tuple<int, std::string, std::string>> cases = {
-        {ids::kIdentity, "262144", "1"},   {ids::kIdentity, "1234567", "1"},
+        {ids::kIdentity, "262144", "1"},      {ids::kIdentity, "1234567", "1"},
         {ids::kIdentity, "262143", "262143"}, {ids::kVersionA, "16", "15"},
-        {ids::kTablePage, "99", "63"},     {ids::kKeyParameter, "70000", "65535"},
-        {ids::kDefaultNumber, "255", "0"}, {ids::kPttHold, "-3", "0"},
-        {ids::kChannelHold, "300", "255"}, {ids::kOffNet, "123456789", "1234567"},
+        {ids::kTablePage, "99", "63"},        {ids::kKeyParameter, "70000", "65535"},
+        {ids::kDefaultNumber, "255", "0"},    {ids::kPttHold, "-3", "0"},
+        {ids::kChannelHold, "300", "255"},    {ids::kOffNet, "123456789", "1234567"},
         {ids::kKeyWord, "1234567890123", ""}, {ids::kOwnerName, "一二三四五六七八九十", ""},
     };
     for (const auto& [id, typed, shown] : cases) {

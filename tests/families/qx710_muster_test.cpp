@@ -18,7 +18,8 @@ constexpr int kMuster = 1;
 
 TEST(Qx710Muster, CommandsSendTheirFrames) {
     std::string musterHex = "EA 31 00 31 10";
-    for (int k = 1; k <= 16; ++k) musterHex += " 00 00 " + wire::toHex(wire::Bytes{std::uint8_t(k)});
+    for (int k = 1; k <= 16; ++k)
+        musterHex += " 00 00 " + wire::toHex(wire::Bytes{std::uint8_t(k)});
     std::string rollHex = "EA 61 00 32 20";
     for (int k = 1; k <= 32; ++k) rollHex += " 00 00 " + wire::toHex(wire::Bytes{std::uint8_t(k)});
     std::string edgeHex = "EA 31 00 31 10 03 FF FF 00 00 00";
@@ -35,9 +36,15 @@ TEST(Qx710Muster, CommandsSendTheirFrames) {
         {"roll call with the initial fields", {}, {ids::kRollCallButton}, sealed(rollHex)},
         {"muster 262143 and an empty slot",
          {{dispatch::kMusterSlotIds[0], "262143"}, {dispatch::kMusterSlotIds[1], ""}},
-         {ids::kMusterButton}, sealed(edgeHex)},
-        {"reset after 5 s", {{ids::kResetDelay, "5"}}, {ids::kResetButton}, sealed("EA 03 00 A0 CC DD 05")},
-        {"reset delay's low byte", {{ids::kResetDelay, "261"}}, {ids::kResetButton},
+         {ids::kMusterButton},
+         sealed(edgeHex)},
+        {"reset after 5 s",
+         {{ids::kResetDelay, "5"}},
+         {ids::kResetButton},
+         sealed("EA 03 00 A0 CC DD 05")},
+        {"reset delay's low byte",
+         {{ids::kResetDelay, "261"}},
+         {ids::kResetButton},
          sealed("EA 03 00 A0 CC DD 05")},
         {"online mode", {}, {ids::kOnlineMode, ids::kWorkModeButton}, sealed("EA 01 00 A1 01")},
         {"power-on time", {}, {ids::kPowerOnTime}, sealed("EA 07 00 A5 01 1A 03 07 08 09 0A")},

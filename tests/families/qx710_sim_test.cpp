@@ -14,12 +14,15 @@ TEST(Qx710Sim, WriteThenReadGivesBackEveryField) {
     ASSERT_TRUE(b.session.theComm.IsOpen());
     auto& f = b.form();
     const std::vector<std::pair<int, std::string>> texts = {
-        {ids::kIdentity, "262143"}, {ids::kVersionA, "15"},   {ids::kVersionB, "4"},
-        {ids::kBaseNumber, "63"},   {ids::kOwnerName, "李大海号"}, {ids::kOwnerText, "福建省宁德市渔船"},
-        {ids::kDefaultNumber, "254"}, {ids::kOffNet, "50000"},  {ids::kDefaultTx, "4000125"},
-        {ids::kDefaultRx, "0"},     {ids::kTablePage, "63"},  {ids::kAlarmNumber, "10501"},
-        {ids::kKeyParameter, "0"},  {ids::kKeyWord, "海鹰"},  {ids::kRollCallTimeout, "255"},
-        {ids::kOffNetTimeout, "0"}, {ids::kChannelHold, "17"}, {ids::kPttHold, "99"},
+        {ids::kIdentity, "262143"},     {ids::kVersionA, "15"},
+        {ids::kVersionB, "4"},          {ids::kBaseNumber, "63"},
+        {ids::kOwnerName, "李大海号"},  {ids::kOwnerText, "福建省宁德市渔船"},
+        {ids::kDefaultNumber, "254"},   {ids::kOffNet, "50000"},
+        {ids::kDefaultTx, "4000125"},   {ids::kDefaultRx, "0"},
+        {ids::kTablePage, "63"},        {ids::kAlarmNumber, "10501"},
+        {ids::kKeyParameter, "0"},      {ids::kKeyWord, "海鹰"},
+        {ids::kRollCallTimeout, "255"}, {ids::kOffNetTimeout, "0"},
+        {ids::kChannelHold, "17"},      {ids::kPttHold, "99"},
     };
     for (const auto& [id, text] : texts) f.setText(id, text);
     const std::array<std::string, 4> tx = {"4000000", "4000125", "0", "8191750"};
@@ -69,7 +72,7 @@ TEST(Qx710Sim, WriteThenReadGivesBackEveryField) {
 TEST(Qx710Sim, TestCommandsAreAnsweredByTheSimulatedStation) {
     Qx710Bench b(/*simulated=*/true);
     const std::pair<std::pair<int, int>, std::string> clicks[] = {
-        {{1, 2048}, "召集数据返回成功"},  {{1, 1110}, "点名数据回送返回成功"},
+        {{1, 2048}, "召集数据返回成功"}, {{1, 1110}, "点名数据回送返回成功"},
         {{2, 1054}, "GPS写入成功"},      {{2, 2065}, "信道切换成功"},
         {{2, 2073}, "呼叫发起成功"},     {{2, 1045}, "呼叫分配成功"},
         {{2, 3075}, "透明传输成功"},     {{2, 3074}, "透明传输模式设置成功"},

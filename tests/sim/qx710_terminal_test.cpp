@@ -89,12 +89,14 @@ TEST(Qx710Terminal, TestCommandsAndWhatGetsNoAnswer) {
     const Bytes silent[] = {
         frameEA(0x96, {0x01, 0x00, 0x00, 0x00, 0x20}),  // the tool's reply to the own query
         frameEA(0x96, {0x04, 0x00, 0x00, 0x7B, 0x10}),  // prompt data
-        frameEA(0x23, {64}),                            // no such table page
-        frameEA(0x11, {0x01}),                          // a write of the wrong length
-        frameEA(0x12, Bytes(17, 0xFF)),                 // page 255
+        {0xEA, 0x05, 0x00, 0x55, 0x01, 0x00, 0x00, 0x00, 0x20},  // the 0x55 reply, as heard
+        frameEA(0x23, {64}),                                     // no such table page
+        frameEA(0x11, {0x01}),                                   // a write of the wrong length
+        frameEA(0x12, Bytes(17, 0xFF)),                          // page 255
         wire::frame96(0x21),
     };
-    for (const Bytes& request : silent) EXPECT_TRUE(ask(t, request).empty()) << wire::toHex(request);
+    for (const Bytes& request : silent)
+        EXPECT_TRUE(ask(t, request).empty()) << wire::toHex(request);
 }
 
 TEST(Qx710Terminal, TheLineSendsTheStationsOwnQueryWhenAsked) {

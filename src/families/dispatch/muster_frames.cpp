@@ -49,9 +49,8 @@ engine::LayoutItem slotGrid(const std::array<int, N>& ids, int columns) {
 
 }  // namespace
 
-const std::array<int, kMusterSlots> kMusterSlotIds = {2047, 2049, 2050, 1051, 1070, 1071,
-                                                      1072, 1073, 1074, 1075, 1076, 1077,
-                                                      1078, 1079, 1080, 1081};
+const std::array<int, kMusterSlots> kMusterSlotIds = {
+    2047, 2049, 2050, 1051, 1070, 1071, 1072, 1073, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081};
 
 const std::array<int, kRollCallSlots> kRollCallSlotIds = [] {
     std::array<int, kRollCallSlots> ids{1064, 1065, 1068, 1069, 1082, 1083, 1084, 1085, 1086};

@@ -220,8 +220,7 @@ bool CQX710Base::writeBasic() {
         return plainBox("机主身份信息设置错误,请设为0-63位!");
     const long long a = wire::parseLong(f.text(kVersionA));
     const long long b = wire::parseLong(f.text(kVersionB));
-    if (a < 0 || a > 15 || b < 0 || b > 15)
-        return plainBox("基站频率表版本号错误,版本范围:15.15!");
+    if (a < 0 || a > 15 || b < 0 || b > 15) return plainBox("基站频率表版本号错误,版本范围:15.15!");
 
     wire::Bytes p;
     wire::putU24be(p, std::uint32_t(identity));
@@ -303,9 +302,10 @@ bool CQX710Base::writeTiming() {
     if (bad(value(kRollCallTimeout))) return plainBox("点名超时周期设置错误,请设为0-255!");
     if (bad(value(kPttHold))) return plainBox("PTT保持时间设置错误,请设为0-255!");
     if (bad(value(kOffNetTimeout))) return plainBox("脱网超时周期设置错误,请设为0-255!");
-    request(wire::frameEA(kWriteTimingCode,
-                          {std::uint8_t(value(kRollCallTimeout)), std::uint8_t(value(kOffNetTimeout)),
-                           std::uint8_t(value(kChannelHold)), std::uint8_t(value(kPttHold))}));
+    request(
+        wire::frameEA(kWriteTimingCode,
+                      {std::uint8_t(value(kRollCallTimeout)), std::uint8_t(value(kOffNetTimeout)),
+                       std::uint8_t(value(kChannelHold)), std::uint8_t(value(kPttHold))}));
     return true;
 }
 
@@ -336,7 +336,7 @@ void CQX710Base::answerQuery(const wire::FrameView& f) {
     if (f.code() == kQuery)
         send(reply, SendOptions{false, false, true});  // no timer, status part 2 untouched
     else
-        send(reply, SendOptions{true, true, false});   // the 0x55 reply waits for an answer
+        send(reply, SendOptions{true, true, false});  // the 0x55 reply waits for an answer
 }
 
 // ---- answers ------------------------------------------------------------------------------
@@ -463,7 +463,8 @@ void CQX710Base::onVersion(const wire::FrameView& frame) {
     std::size_t len = 0;
     while (len < raw.size() && raw[len] != 0) ++len;
     len = std::min(len, kVersionChars);
-    const std::string text = wire::gbkToUtf8(std::string(raw.begin(), raw.begin() + std::ptrdiff_t(len)));
+    const std::string text =
+        wire::gbkToUtf8(std::string(raw.begin(), raw.begin() + std::ptrdiff_t(len)));
     stopResponseTimer();
     session().statusBar.SetText(1, text);
     report(frame.code(), "读取版本信息成功", false);

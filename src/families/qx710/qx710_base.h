@@ -33,7 +33,7 @@ public:
     bool hasWriteChain() const override { return true; }
 
     bool takesPartInFile() const override { return true; }
-    void storeFile(ini::IniFile& file) override;   // qx710_base_file.cpp
+    void storeFile(ini::IniFile& file) override;  // qx710_base_file.cpp
     void loadFile(const ini::IniFile& file) override;
 
     Qx710State& state() { return state_; }
@@ -57,18 +57,18 @@ private:
 
     // Requests; those that take values from the controls check them first and return false,
     // after the message, when one is out of range (the chain then stops).
-    void setIdentity();    // 0x10, button "设置"
-    void requestBasic();   // 0x21
-    void requestTable();   // 0x23
-    void requestVersion(); // 0x27
-    void requestPower(bool write);  // 0x29
-    void requestStatus();  // 0x25, no timer
-    bool writeBasic();     // 0x11
-    bool writeSpacing();   // 0x15
-    bool writeAlarm();     // 0x13
-    bool writeEncryption();// 0x16
-    bool writeTiming();    // 0x14
-    bool writeTable();     // 0x12
+    void setIdentity();                          // 0x10, button "设置"
+    void requestBasic();                         // 0x21
+    void requestTable();                         // 0x23
+    void requestVersion();                       // 0x27
+    void requestPower(bool write);               // 0x29
+    void requestStatus();                        // 0x25, no timer
+    bool writeBasic();                           // 0x11
+    bool writeSpacing();                         // 0x15
+    bool writeAlarm();                           // 0x13
+    bool writeEncryption();                      // 0x16
+    bool writeTiming();                          // 0x14
+    bool writeTable();                           // 0x12
     void answerQuery(const wire::FrameView& f);  // 0x55 / 0x96 with payload 0x10
 
     // Answers.

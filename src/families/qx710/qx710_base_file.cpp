@@ -1,7 +1,6 @@
 // The base page's part of a configuration file: section "QX710", values as decimal text, keys
 // in the order existing installations write them (the odd "占名超时" included).
 #include "families/qx710/qx710_base.h"
-
 #include "wire/codecs.h"
 
 namespace rb::families::qx710 {

@@ -1,7 +1,6 @@
 // The base page's form: every control with its id, caption and start value, the edit guards
 // that keep typed values inside their ranges, and the layout.
 #include "families/qx710/qx710_base.h"
-
 #include "families/qx710/qx710_base_ids.h"
 #include "wire/codecs.h"
 
@@ -88,21 +87,22 @@ void CQX710Base::declareForm(engine::FormModel& f) {
         L::group("身份码设置",
                  L::row({labelled("身份码:", kIdentity), L::ctl(kAuthOn), L::ctl(kAuthOff),
                          labelled("系统类别:", kSystemCategory), L::ctl(kSetIdentity)})),
-        L::group("基本参数",
-                 L::column({
-                     L::row({L::label("基站频率表版本号:"), L::ctl(kVersionA), L::label("."),
-                             L::ctl(kVersionB), L::label("电台软件版本号:"), L::ctl(kSoftwareHigh),
-                             L::label("."), L::ctl(kSoftwareLow)}),
-                     L::row({L::label("电台类型:"), L::ctl(kControlDesk), L::ctl(kServiceDesk),
-                             L::ctl(kShipStation), L::ctl(kAnalogShip)}),
-                     L::row({labelled("基站编号:", kBaseNumber), labelled("机主姓名:", kOwnerName)}),
-                     labelled("身份信息:", kOwnerText),
-                 })),
+        L::group(
+            "基本参数",
+            L::column({
+                L::row({L::label("基站频率表版本号:"), L::ctl(kVersionA), L::label("."),
+                        L::ctl(kVersionB), L::label("电台软件版本号:"), L::ctl(kSoftwareHigh),
+                        L::label("."), L::ctl(kSoftwareLow)}),
+                L::row({L::label("电台类型:"), L::ctl(kControlDesk), L::ctl(kServiceDesk),
+                        L::ctl(kShipStation), L::ctl(kAnalogShip)}),
+                L::row({labelled("基站编号:", kBaseNumber), labelled("机主姓名:", kOwnerName)}),
+                labelled("身份信息:", kOwnerText),
+            })),
         L::group("信道间隔及默认频率",
                  L::grid(4, {L::ctl(kSpacing25), L::ctl(kSpacing12_5), L::label("默认频率编号:"),
                              L::ctl(kDefaultNumber), L::label("脱网信道频率:"), L::ctl(kOffNet),
-                             L::label("默认发射频率:"), L::ctl(kDefaultTx), L::label("默认接收频率:"),
-                             L::ctl(kDefaultRx)})),
+                             L::label("默认发射频率:"), L::ctl(kDefaultTx),
+                             L::label("默认接收频率:"), L::ctl(kDefaultRx)})),
         L::group("船台频率表", L::column({labelled("频率页号:", kTablePage), L::grid(3, table)})),
     });
 
@@ -110,15 +110,13 @@ void CQX710Base::declareForm(engine::FormModel& f) {
         L::group("报警电话绑定",
                  L::column({L::row({L::ctl(kAlarmByIdentity), L::ctl(kAlarmByPhone)}),
                             labelled("报警电话号码或身份码:", kAlarmNumber)})),
-        L::group("加密",
-                 L::column({L::row({L::ctl(kEncryptOn), L::ctl(kEncryptOff)}),
-                            L::row({labelled("密钥参数:", kKeyParameter),
-                                    labelled("密钥字:", kKeyWord)})})),
-        L::group("调度时间参数",
-                 L::grid(4, {L::label("点名超时(分钟):"), L::ctl(kRollCallTimeout),
-                             L::label("脱网超时(分钟):"), L::ctl(kOffNetTimeout),
-                             L::label("信道保持(秒):"), L::ctl(kChannelHold),
-                             L::label("PTT 保持(秒):"), L::ctl(kPttHold)})),
+        L::group("加密", L::column({L::row({L::ctl(kEncryptOn), L::ctl(kEncryptOff)}),
+                                    L::row({labelled("密钥参数:", kKeyParameter),
+                                            labelled("密钥字:", kKeyWord)})})),
+        L::group("调度时间参数", L::grid(4, {L::label("点名超时(分钟):"), L::ctl(kRollCallTimeout),
+                                             L::label("脱网超时(分钟):"), L::ctl(kOffNetTimeout),
+                                             L::label("信道保持(秒):"), L::ctl(kChannelHold),
+                                             L::label("PTT 保持(秒):"), L::ctl(kPttHold)})),
         L::group("电台发射功率", L::row({L::ctl(kPower5W), L::ctl(kPower20W)})),
         L::group("电台状态",
                  L::grid(4, {L::label("场强值:"), L::ctl(kFieldStrength), L::label("驻波值:"),

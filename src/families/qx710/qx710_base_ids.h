@@ -14,20 +14,20 @@ inline constexpr int kVersionA = 1055;        // 基站频率表版本号 A.B
 inline constexpr int kVersionB = 1063;
 inline constexpr int kSoftwareHigh = 2062;  // 电台软件版本号, read-only
 inline constexpr int kSoftwareLow = 3065;
-inline constexpr int kControlDesk = 1169;   // 电台类型: 控制调度台 (0); group 1169
-inline constexpr int kServiceDesk = 1174;   // 业务调度台 (1)
-inline constexpr int kShipStation = 1170;   // 船台 (2)
-inline constexpr int kAnalogShip = 1173;    // 模拟船台 (3)
-inline constexpr int kBaseNumber = 1022;    // 基站编号 0-63
-inline constexpr int kOwnerName = 1056;     // 机主姓名, 19 bytes
-inline constexpr int kOwnerText = 1171;     // 身份信息, 63 bytes
-inline constexpr int kSpacing25 = 1009;     // 25 KHz (index 0); group 1009
-inline constexpr int kSpacing12_5 = 1010;   // 12.5KHz (index 1)
-inline constexpr int kDefaultNumber = 3064; // 默认频率编号 0-254
-inline constexpr int kOffNet = 1057;        // 脱网信道频率
-inline constexpr int kDefaultTx = 1058;     // 默认发射频率
-inline constexpr int kDefaultRx = 1059;     // 默认接收频率
-inline constexpr int kTablePage = 1012;     // 频率页号 0-63
+inline constexpr int kControlDesk = 1169;    // 电台类型: 控制调度台 (0); group 1169
+inline constexpr int kServiceDesk = 1174;    // 业务调度台 (1)
+inline constexpr int kShipStation = 1170;    // 船台 (2)
+inline constexpr int kAnalogShip = 1173;     // 模拟船台 (3)
+inline constexpr int kBaseNumber = 1022;     // 基站编号 0-63
+inline constexpr int kOwnerName = 1056;      // 机主姓名, 19 bytes
+inline constexpr int kOwnerText = 1171;      // 身份信息, 63 bytes
+inline constexpr int kSpacing25 = 1009;      // 25 KHz (index 0); group 1009
+inline constexpr int kSpacing12_5 = 1010;    // 12.5KHz (index 1)
+inline constexpr int kDefaultNumber = 3064;  // 默认频率编号 0-254
+inline constexpr int kOffNet = 1057;         // 脱网信道频率
+inline constexpr int kDefaultTx = 1058;      // 默认发射频率
+inline constexpr int kDefaultRx = 1059;      // 默认接收频率
+inline constexpr int kTablePage = 1012;      // 频率页号 0-63
 inline constexpr std::array<int, 4> kRowLabels = {2412, 1413, 1414, 1415};
 inline constexpr std::array<int, 4> kRowTx = {1013, 1015, 1017, 1019};
 inline constexpr std::array<int, 4> kRowRx = {1014, 1016, 1018, 1020};
@@ -53,9 +53,8 @@ inline constexpr int kTxRxState = 2078;        // 收发状态
 inline constexpr int kChannelState = 3080;     // 信道状态
 inline constexpr int kPeriodicRead = 2409;     // 定时读取电台数据
 
-inline constexpr std::array<int, 7> kStatusFields = {kFieldStrength, kSwr,      kStatusBase,
-                                                     kCallType,      kFrequencyNumber,
-                                                     kTxRxState,     kChannelState};
+inline constexpr std::array<int, 7> kStatusFields = {
+    kFieldStrength, kSwr, kStatusBase, kCallType, kFrequencyNumber, kTxRxState, kChannelState};
 inline constexpr std::array<int, 4> kTimingEdits = {kRollCallTimeout, kOffNetTimeout, kChannelHold,
                                                     kPttHold};
 

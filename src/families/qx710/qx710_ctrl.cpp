@@ -50,9 +50,9 @@ struct Echo {
     const char* text;
 };
 constexpr Echo kEchoes[] = {
-    {0x51, "GPS写入成功"},      {0x52, "信道切换成功"},         {0x53, "呼叫发起成功"},
-    {0x54, "呼叫分配成功"},     {0x55, "透明传输成功"},         {0x56, "透明传输模式设置成功"},
-    {0x57, "动态重组成功"},     {0x58, "动态重组取消成功"},     {0x59, "强拆信道成功"},
+    {0x51, "GPS写入成功"},      {0x52, "信道切换成功"},     {0x53, "呼叫发起成功"},
+    {0x54, "呼叫分配成功"},     {0x55, "透明传输成功"},     {0x56, "透明传输模式设置成功"},
+    {0x57, "动态重组成功"},     {0x58, "动态重组取消成功"}, {0x59, "强拆信道成功"},
     {0x5A, "指定船台呼叫成功"}, {0x5E, "注销登录成功"},
 };
 
@@ -165,16 +165,15 @@ void CQX710Ctrl::declareForm() {
                      L::row({L::ctl(kInTable), L::ctl(kInBand), pair("频率编号:", kChannelNumber),
                              L::ctl(kSwitchButton)}),
                  })),
-        L::group("语音呼叫",
-                 L::column({
-                     L::row({L::label("呼叫级别:"), L::ctl(kLevel0), L::ctl(kLevel1),
-                             L::ctl(kLevel2), L::label("号码类型:"), L::ctl(kByIdentity),
-                             L::ctl(kByPhone)}),
-                     L::row({pair("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
-                 })),
-        L::group("动态重组",
-                 L::row({pair("组呼码:", kGroupCode), L::ctl(kRegroupButton),
-                         L::ctl(kUngroupButton), L::ctl(kTeardownButton)})),
+        L::group(
+            "语音呼叫",
+            L::column({
+                L::row({L::label("呼叫级别:"), L::ctl(kLevel0), L::ctl(kLevel1), L::ctl(kLevel2),
+                        L::label("号码类型:"), L::ctl(kByIdentity), L::ctl(kByPhone)}),
+                L::row({pair("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
+            })),
+        L::group("动态重组", L::row({pair("组呼码:", kGroupCode), L::ctl(kRegroupButton),
+                                     L::ctl(kUngroupButton), L::ctl(kTeardownButton)})),
     });
     const engine::LayoutItem right = L::column({
         L::group("数据呼叫",
@@ -288,8 +287,8 @@ void CQX710Ctrl::sendSwitch() {
         showMessage("因船台频率步进为25KHz,带内信道切换时:\r\n请输入偶数频率编号！");
         return;
     }
-    command(wire::frameEA(kSwitchCode, {controlCode, type, 0x00, std::uint8_t(number >> 8),
-                                        std::uint8_t(number)}));
+    command(wire::frameEA(
+        kSwitchCode, {controlCode, type, 0x00, std::uint8_t(number >> 8), std::uint8_t(number)}));
 }
 
 void CQX710Ctrl::sendCall() {

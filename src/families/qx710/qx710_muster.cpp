@@ -61,11 +61,11 @@ void CQX710Muster::declareForm() {
     f.addButton(kPowerOffTime, "船台关机时间");
 
     f.setLayout(L::column({
-        L::group("召集船数量N（1<=N<=16）",
-                 L::column({dispatch::musterSlotGrid(8),
-                            L::row({L::ctl(kTimedMuster), L::ctl(kMusterInterval),
-                                    L::ctl(kMusterSpin), L::label("ms"), L::stretch(),
-                                    L::ctl(kMusterButton)})})),
+        L::group(
+            "召集船数量N（1<=N<=16）",
+            L::column({dispatch::musterSlotGrid(8),
+                       L::row({L::ctl(kTimedMuster), L::ctl(kMusterInterval), L::ctl(kMusterSpin),
+                               L::label("ms"), L::stretch(), L::ctl(kMusterButton)})})),
         L::group("点名船数量N（0<=N<=32）",
                  L::column({dispatch::rollCallSlotGrid(8),
                             L::row({L::ctl(kTimedRollCall), L::ctl(kRollCallInterval),
@@ -74,8 +74,8 @@ void CQX710Muster::declareForm() {
         L::row({
             L::group("电台复位", L::row({L::label("复位延时秒数:"), L::ctl(kResetDelay),
                                          L::ctl(kResetButton)})),
-            L::group("工作模式", L::row({L::ctl(kFactoryMode), L::ctl(kOnlineMode),
-                                         L::ctl(kWorkModeButton)})),
+            L::group("工作模式",
+                     L::row({L::ctl(kFactoryMode), L::ctl(kOnlineMode), L::ctl(kWorkModeButton)})),
             L::group("船台开关机时间", L::row({L::ctl(kPowerOnTime), L::ctl(kPowerOffTime)})),
             L::stretch(),
         }),

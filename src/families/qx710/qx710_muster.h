@@ -16,21 +16,21 @@
 namespace rb::families::qx710 {
 
 namespace muster_ids {
-inline constexpr int kMusterButton = 2048;     // 召集指令
-inline constexpr int kRollCallButton = 1110;   // 点名指令
-inline constexpr int kMusterInterval = 2148;   // 定时召集 interval (ms)
+inline constexpr int kMusterButton = 2048;    // 召集指令
+inline constexpr int kRollCallButton = 1110;  // 点名指令
+inline constexpr int kMusterInterval = 2148;  // 定时召集 interval (ms)
 inline constexpr int kMusterSpin = 2149;
-inline constexpr int kRollCallInterval = 1150; // 定时点名 interval (ms)
+inline constexpr int kRollCallInterval = 1150;  // 定时点名 interval (ms)
 inline constexpr int kRollCallSpin = 1151;
-inline constexpr int kTimedMuster = 1152;      // 定时召集
-inline constexpr int kTimedRollCall = 1153;    // 定时点名
-inline constexpr int kResetDelay = 2067;       // 复位延时秒数
-inline constexpr int kResetButton = 2112;      // 电台复位
-inline constexpr int kFactoryMode = 2408;      // 工作模式: 出厂模式 (0); group 2408
-inline constexpr int kOnlineMode = 1409;       // 连机模式 (1)
-inline constexpr int kWorkModeButton = 1113;   // 工作模式设置
-inline constexpr int kPowerOnTime = 1114;      // 船台开机时间
-inline constexpr int kPowerOffTime = 1115;     // 船台关机时间
+inline constexpr int kTimedMuster = 1152;     // 定时召集
+inline constexpr int kTimedRollCall = 1153;   // 定时点名
+inline constexpr int kResetDelay = 2067;      // 复位延时秒数
+inline constexpr int kResetButton = 2112;     // 电台复位
+inline constexpr int kFactoryMode = 2408;     // 工作模式: 出厂模式 (0); group 2408
+inline constexpr int kOnlineMode = 1409;      // 连机模式 (1)
+inline constexpr int kWorkModeButton = 1113;  // 工作模式设置
+inline constexpr int kPowerOnTime = 1114;     // 船台开机时间
+inline constexpr int kPowerOffTime = 1115;    // 船台关机时间
 }  // namespace muster_ids
 
 class CQX710Muster : public Qx710Page {

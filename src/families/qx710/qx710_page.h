@@ -18,11 +18,14 @@ protected:
         auto& a = session().activity;
         ++a.messages;
         a.lastFailure = text;
-        session().prompter.message(engine::MessageBox{text, caption, icon, engine::Buttons::Ok, this});
+        session().prompter.message(
+            engine::MessageBox{text, caption, icon, engine::Buttons::Ok, this});
         return false;
     }
     // Validation messages of the base page: caption "提示", OK only, no icon.
-    bool plainBox(const std::string& text) { return box(text, engine::kInfoCaption, engine::Icon::None); }
+    bool plainBox(const std::string& text) {
+        return box(text, engine::kInfoCaption, engine::Icon::None);
+    }
     // The identity and frequency checks: the application's title and the information icon.
     bool titledBox(const std::string& text) {
         return box(text, engine::kAppTitle, engine::Icon::Information);
