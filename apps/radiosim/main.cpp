@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     double splitGapMs = 0, unsolicitedAtMs = 0, unsolicitedEveryMs = 0;
     std::string garbageHex, unsolicitedHex;
     bool log = false;
+    double ownQueryMs = 0;
     app.add_flag("--silent", faults.silent, "never answer (nothing is stored)");
     app.add_option("--drop-nth", faults.dropNth, "drop answer number N (1 = the first)");
     app.add_option("--drop-fraction", faults.dropFraction, "drop this share of answers (0..1)")
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
     app.add_option("--unsolicited-at", unsolicitedAtMs, "ms after start of the first one")
         ->check(CLI::NonNegativeNumber);
     app.add_option("--unsolicited-every", unsolicitedEveryMs, "ms between repeats (0 = once)")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--own-query", ownQueryMs,
+                   "ms between the terminal's own queries (qx710; 0 = none, the default)")
         ->check(CLI::NonNegativeNumber);
     app.add_flag("--pace", faults.pace, "pace bytes at the line rate (10 bits a byte)");
     app.add_option("--baud", faults.paceBaud, "line rate for --pace (default: the family's)");
@@ -93,6 +97,16 @@ int main(int argc, char** argv) {
         std::cerr << "radiosim: unknown terminal family \"" << family << "\" (known: " << families
                   << ")\n";
         return 2;
+    }
+    if (ownQueryMs > 0) {
+        // The terminal speaks first now and then: its own query, first after one period.
+        if (terminal->ownFrame().empty()) {
+            std::cerr << "radiosim: a " << family << " terminal sends no query of its own\n";
+            return 2;
+        }
+        faults.unsolicited = terminal->ownFrame();
+        faults.unsolicitedAt = millis(ownQueryMs);
+        faults.unsolicitedEvery = millis(ownQueryMs);
     }
     rb::sim::SimulatedLine line(std::move(terminal), faults);
     rb::sim::PtyHost host(line);

@@ -79,10 +79,18 @@ void Page::OnResponseTimeout() {
 }
 
 void Page::send(const wire::Bytes& frame, bool expectAnswer) {
+    send(frame, SendOptions{expectAnswer, true, false});
+}
+
+void Page::send(const wire::Bytes& frame, SendOptions options) {
     if (frame.size() < 4) return;
-    if (expectAnswer) startTimer(kResponseTimer, kResponseTimeout);
-    session_.statusBar.SetText(2, "");
+    if (options.expectAnswer) startTimer(kResponseTimer, kResponseTimeout);
+    if (options.clearStatus) session_.statusBar.SetText(2, "");
     session_.AppendTrace(frame[3], session_.tool.FormatSendTrace(frame));
+    if (options.background) {
+        session_.theComm.Write(frame);
+        return;
+    }
     auto& a = session_.activity;
     a.awaitingAnswer = true;
     ++a.requests;

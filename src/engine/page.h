@@ -93,6 +93,16 @@ protected:
     // Sends one request: timer 1 armed when an answer is expected, status part 2 cleared, the
     // send trace handed over with the command code, then written (also when the port is closed).
     void send(const wire::Bytes& frame, bool expectAnswer = true);
+    // The same with its parts chosen. A timed or periodic send (a muster on a timer, repeated
+    // transparent data, a reply to the terminal's own query) goes out "in the background": it
+    // arms nothing and leaves what front ends wait on (activity.awaitingAnswer) alone, so that a
+    // click never waits for it. Some requests leave status part 2 as it is.
+    struct SendOptions {
+        bool expectAnswer = true;  // arm timer 1 (2000 ms)
+        bool clearStatus = true;   // status part 2 = "" first
+        bool background = false;   // not a request a front end waits on
+    };
+    void send(const wire::Bytes& frame, SendOptions options);
     // Reports an answer: trace "\r\n" + text + "!", timer 1 killed, status part 2 = text.
     void reportSuccess(const wire::FrameView& answer, const std::string& text);
     // Shows a validation or state message (caption "提示", information icon unless the page's

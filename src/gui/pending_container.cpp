@@ -23,11 +23,6 @@ struct PendingType {
 
 const std::vector<PendingType>& pendingTypes() {
     static const std::vector<PendingType> types = {
-        {"qx710",
-         "终端类型:QX-7100(串口速率:19200)",
-         "QX710",
-         19200,
-         {"本地设置查询", "强制调度类(测试使用)", "业务控制类(测试使用)"}},
         {"wz4040",
          "终端类型:WZ-4040集群(串口速率:19200)",
          "",

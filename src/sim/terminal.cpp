@@ -7,6 +7,7 @@
 #include "sim/netradio_terminal.h"
 #include "sim/train_terminal.h"
 #include "sim/protest_terminal.h"
+#include "sim/qx710_terminal.h"
 
 namespace rb::sim {
 
@@ -25,13 +26,14 @@ std::unique_ptr<Terminal> makeTerminal(const std::string& family) {
     if (name == Lm52rTerminal::kFamily) return std::make_unique<Lm52rTerminal>();
     if (name == NetRadioTerminal::kFamily) return std::make_unique<NetRadioTerminal>();
     if (name == TrainTerminal::kFamily) return std::make_unique<TrainTerminal>();
+    if (name == Qx710Terminal::kFamily) return std::make_unique<Qx710Terminal>();
     if (name == ProtestTerminal::kFamily) return std::make_unique<ProtestTerminal>();
     return nullptr;
 }
 
 std::vector<std::string> terminalFamilies() {
     return {Lm52rTerminal::kFamily, NetRadioTerminal::kFamily, TrainTerminal::kFamily,
-            ProtestTerminal::kFamily};
+            Qx710Terminal::kFamily, ProtestTerminal::kFamily};
 }
 
 }  // namespace rb::sim

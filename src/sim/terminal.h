@@ -25,6 +25,9 @@ public:
     virtual int baud() const = 0;
     // The family name makeTerminal() knows it by ("lm52r").
     virtual std::string family() const = 0;
+    // A frame the terminal sends on its own now and then (the QX-7100's query), whole; empty
+    // for a terminal that never speaks first. The line sends it when told to (Faults).
+    virtual wire::Bytes ownFrame() const { return {}; }
 };
 
 // A terminal of the named family with its factory contents, or null for an unknown family.

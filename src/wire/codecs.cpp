@@ -81,8 +81,8 @@ Bytes packPhoneDigits(const std::string& digits) {
     Bytes out;
     bool high = true;
     for (char c : digits) {
-        if (c < '0' || c > '9') continue;
-        const std::uint8_t nibble = c == '0' ? 0xA : std::uint8_t(c - '0');
+        const bool digit = c >= '1' && c <= '9';
+        const std::uint8_t nibble = digit ? std::uint8_t(c - '0') : std::uint8_t(0xA);
         if (high)
             out.push_back(std::uint8_t(nibble << 4));
         else

@@ -48,7 +48,9 @@ void putU24be(Bytes& out, std::uint32_t value);
 
 // --- telephone numbers ---------------------------------------------------------------------
 // Packed decimal, two digits a byte, first digit in the high nibble, digit 0 as nibble 0xA,
-// an odd count padded with a zero nibble. Non-digits are skipped.
+// an odd count padded with a zero nibble (a zero nibble ends a number). A character that is not
+// a digit packs as the digit 0, so every typed character keeps its place and the count byte the
+// pages send (the number of characters) matches the nibbles.
 Bytes packPhoneDigits(const std::string& digits);
 // The inverse: nibble 0xA reads as '0', a zero nibble ends the number, other nibbles above 9
 // are skipped.

@@ -64,7 +64,7 @@ Bytes frame96(std::uint8_t code, std::initializer_list<std::uint8_t> payload) {
 
 Bytes frameEA(std::uint8_t code, ByteSpan payload) {
     const std::size_t len = payload.size();
-    if (len > kMaxEaPayload) throw std::length_error("0xEA frame payload too long");
+    if (len > kMaxEaRequestPayload) throw std::length_error("0xEA frame payload too long");
     Bytes f;
     f.reserve(len + 5);
     f.push_back(kLeadEA);

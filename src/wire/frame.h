@@ -26,6 +26,9 @@ inline constexpr std::uint8_t kNoChecksumCode = 0x55;  // 0xEA/0xEC answers with
 inline constexpr std::size_t kSlotSize = 1000;       // one frame slot, zero-filled after the frame
 inline constexpr std::size_t kMaxFrameLength = 512;  // longer frames are dropped unseen
 inline constexpr std::size_t kMaxEaPayload = 506;    // the reader drops 0xEA/0xEC frames above it
+// A request is sized to its frame: its payload may be as long as the 16-bit length field holds
+// (the transparent-data request carries 1004 bytes, 1009 in all).
+inline constexpr std::size_t kMaxEaRequestPayload = 0xFFFF;
 
 bool isLeadByte(std::uint8_t b);
 

@@ -45,7 +45,7 @@ TEST(CliBinaryTest, ExitStatusesThroughMain) {
         {"read lm52r --out " + out, 2, "--port"},
         {"read lm52r --port sim", 2, "--out"},
         {"read lm52r --port sim --out " + out + " --baud 0", 2, ""},
-        {"read qx710 --port sim --out " + out, 2, "not built yet"},
+        {"read wz4040 --port sim --out " + out, 2, "not built yet"},
         {"read lm52r --port /dev/rb-no-such-device --out " + out, 3, "/dev/rb-no-such-device"},
         {"read lm52r --port COM1025 --out " + out, 2, "COM1025"},
         {"write lm52r --port sim --in /nonexistent/a.ini", 5, "a.ini"},

@@ -12,6 +12,7 @@
 #include "link/sim_link.h"
 #include "sim/lm52r_terminal.h"
 #include "sim/terminal.h"
+#include "sim/qx710_terminal.h"
 
 namespace rb::testing {
 
@@ -29,7 +30,9 @@ private:
     sim::Terminal& t_;
 };
 
-class SharedSimRuntime : public cli::ManualRuntime {
+// The built-in simulator of every "sim" open is the one terminal `terminal` of type T.
+template <class T>
+class SharedTerminalRuntime : public cli::ManualRuntime {
 public:
     engine::LinkOpener opener(const sim::Faults& faults) override {
         auto real = link::makeLinkOpener(timers(), faults);
@@ -44,18 +47,21 @@ public:
         };
     }
 
-    // The LM52R terminal is `terminal`; every other family's is made on its first open and
-    // kept for the rest of the test.
+    // `terminal` stands for its own family (and for a request naming none); every other
+    // family's terminal is made on its first open and kept for the rest of the test.
     sim::Terminal& terminalFor(const std::string& family) {
-        if (family.empty() || family == "lm52r") return terminal;
+        if (family.empty() || family == terminal.family()) return terminal;
         auto& t = others[family];
         if (!t) t = sim::makeTerminal(family);
-        return t ? *t : terminal;
+        return t ? *t : static_cast<sim::Terminal&>(terminal);
     }
 
-    sim::Lm52rTerminal terminal;
+    T terminal;
     std::map<std::string, std::unique_ptr<sim::Terminal>> others;
     int opens = 0;
 };
+
+using SharedSimRuntime = SharedTerminalRuntime<sim::Lm52rTerminal>;
+using SharedQx710Runtime = SharedTerminalRuntime<sim::Qx710Terminal>;
 
 }  // namespace rb::testing

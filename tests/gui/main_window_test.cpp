@@ -179,24 +179,22 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     make();
     ASSERT_TRUE(window->start());
     window->showTerminalType(0);  // "QX-7100"
-    QWidget* pending = window->activeWidget();
-    // Its pages do not exist yet: storing would write an empty file and report it saved.
-    EXPECT_FALSE(find(*pending, engine::kStoreFileButton)->isEnabled());
+    QWidget* listed = window->activeWidget();  // the listed type the toggle returns to
 
     codes = {"lotus4"};  // the monitor's code is refused here
     mainButton(kProductionTest)->click();
     EXPECT_EQ(prompter.lastText(), "密码不正确!");
     EXPECT_EQ(mainButton(kProductionTest)->text(), "终端设置");
-    EXPECT_EQ(window->activeWidget(), pending);  // not created: nothing new shows
-    EXPECT_FALSE(pending->isVisibleTo(window.get()));
+    EXPECT_EQ(window->activeWidget(), listed);  // not created: nothing new shows
+    EXPECT_FALSE(listed->isVisibleTo(window.get()));
     mainButton(kProductionTest)->click();
-    EXPECT_EQ(window->activeWidget(), pending);
-    EXPECT_TRUE(pending->isVisibleTo(window.get()));
+    EXPECT_EQ(window->activeWidget(), listed);
+    EXPECT_TRUE(listed->isVisibleTo(window.get()));
 
     codes = {"4lotus"};
     mainButton(kProductionTest)->click();
     QWidget* proTest = window->activeWidget();
-    EXPECT_NE(proTest, pending);
+    EXPECT_NE(proTest, listed);
     // The bench page, registered as the receiver of frames, with no tab bar of its one page.
     auto* bench = qobject_cast<ContainerWidget*>(proTest);
     ASSERT_NE(bench, nullptr);
@@ -205,7 +203,7 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     EXPECT_EQ(session.theComm.receiver(), window->activeContainer());
     EXPECT_EQ(accessFlags, (std::vector<bool>{false, false}));
     mainButton(kProductionTest)->click();
-    EXPECT_EQ(window->activeWidget(), pending);
+    EXPECT_EQ(window->activeWidget(), listed);
     EXPECT_EQ(mainButton(kProductionTest)->text(), "生产测试");
     EXPECT_EQ(window->terminalIndex(), 0);
 

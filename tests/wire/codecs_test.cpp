@@ -57,12 +57,16 @@ TEST(CodecsTest, FrequencyCodesAndTexts) {
 
 TEST(CodecsTest, PackedTelephoneDigits) {
     const std::pair<std::string, std::string> cases[] = {
-        {"1050", "1A 5A"}, {"105", "1A 50"}, {"", ""}, {"13-9", "13 90"}, {"0", "A0"},
+        {"1050", "1A 5A"}, {"105", "1A 50"}, {"", ""}, {"0", "A0"},
+        // A typed character that is no digit packs as 0 and keeps the count of nibbles.
+        {"13-9", "13 A9"}, {"1#5", "1A 50"},
+        {"12345678901234", "12 34 56 78 9A 12 34"},
     };
     for (const auto& [digits, packed] : cases)
         EXPECT_EQ(toHex(packPhoneDigits(digits)), packed) << digits;
     EXPECT_EQ(unpackPhoneDigits(Bytes{0x1A, 0x5A}), "1050");
     EXPECT_EQ(unpackPhoneDigits(Bytes{0x1A, 0x50, 0x77}), "105");
+    EXPECT_EQ(unpackPhoneDigits(packPhoneDigits("12345678901234")), "12345678901234");
 }
 
 TEST(CodecsTest, GbkTexts) {

@@ -23,7 +23,14 @@ TEST(FrameTest, BuiltAndCompletedFramesCarryTheirChecksum) {
     EXPECT_EQ(big.back(), std::uint8_t(0x2C + 0x01 + 0x10 + 300));
     EXPECT_NO_THROW(frame96(0x01, Bytes(252, 0)));
     EXPECT_THROW(frame96(0x01, Bytes(253, 0)), std::length_error);
-    EXPECT_THROW(frameEA(0x01, Bytes(kMaxEaPayload + 1, 0)), std::length_error);
+    // Requests are sized to their frame, also beyond the receive limit and a 255-byte buffer:
+    // the transparent-data request with 1000 data bytes is 1009 bytes long.
+    const Bytes data = frameEA(0x96, Bytes(1004, 0x31));
+    ASSERT_EQ(data.size(), 1009u);
+    EXPECT_EQ(toHex(ByteSpan(data).first(4)), "EA EC 03 96");
+    EXPECT_EQ(data.back(), std::uint8_t(0xEC + 0x03 + 0x96 + 1004 * 0x31));
+    EXPECT_TRUE(checkFrame(data).ok);
+    EXPECT_THROW(frameEA(0x01, Bytes(kMaxEaRequestPayload + 1, 0)), std::length_error);
 
     const std::pair<std::string, std::string> completions[] = {
         {"96 05 80 16 00 01", "96 05 80 16 00 01 04"},

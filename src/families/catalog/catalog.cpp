@@ -4,13 +4,14 @@
 #include "families/netradio/netradio_container.h"
 #include "families/train/train_container.h"
 #include "families/protest/protest_container.h"
+#include "families/qx710/qx710_container.h"
 
 namespace rb::families {
 
 const std::vector<TerminalType>& terminalTypes() {
     // The main window's terminal list, in its order.
     static const std::vector<TerminalType> types = {
-        {"qx710", "QX-7100", 19200, false},
+        {"qx710", "QX-7100", 19200, true},
         {"lm52r", "LM52R/LM520", 9600, true},
         {"lm520w", "LM520W", 19200, false},
         {"netradio", "网络电台", 9600, true},
@@ -47,6 +48,7 @@ std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine:
     if (key == "netradio") return std::make_unique<netradio::CNetRadio>(session);
     if (key == "train") return std::make_unique<train::CTrainDlg>(session);
     if (key == "protest") return std::make_unique<protest::CProTestContainer>(session);
+    if (key == "qx710") return std::make_unique<qx710::CQX710>(session);
     return nullptr;
 }
 

@@ -1,0 +1,509 @@
+#include "families/qx710/qx710_base.h"
+
+#include <cstdio>
+
+#include "wire/codecs.h"
+#include "wire/comm_tool.h"
+#include "wire/ea_payload.h"
+
+namespace rb::families::qx710 {
+
+using namespace base_ids;
+
+namespace {
+
+constexpr std::uint8_t kSetIdentityCode = 0x10;
+constexpr std::uint8_t kWriteBasicCode = 0x11;
+constexpr std::uint8_t kWriteTableCode = 0x12;
+constexpr std::uint8_t kWriteAlarmCode = 0x13;
+constexpr std::uint8_t kWriteTimingCode = 0x14;
+constexpr std::uint8_t kWriteSpacingCode = 0x15;
+constexpr std::uint8_t kWriteEncryptionCode = 0x16;
+constexpr std::uint8_t kReadBasicCode = 0x21;
+constexpr std::uint8_t kBasicAnswer = 0x22;
+constexpr std::uint8_t kReadTableCode = 0x23;
+constexpr std::uint8_t kTableAnswer = 0x24;
+constexpr std::uint8_t kReadStatusCode = 0x25;
+constexpr std::uint8_t kStatusAnswer = 0x26;
+constexpr std::uint8_t kReadVersionCode = 0x27;
+constexpr std::uint8_t kVersionAnswer = 0x28;
+constexpr std::uint8_t kPowerCode = 0x29;
+constexpr std::uint8_t kPowerAnswer = 0x2A;
+constexpr std::uint8_t kAck = 0x80;
+constexpr std::uint8_t kQueryNoChecksum = 0x55;  // the station's own query, and its reply
+constexpr std::uint8_t kQuery = 0x96;
+constexpr std::uint8_t kQueryPayload = 0x10;
+
+constexpr std::uint8_t kSpacing12_5Code = 0x55;
+constexpr std::uint8_t kSpacing25Code = 0x00;
+constexpr std::uint8_t kPower5WCode = 0x11;
+constexpr std::uint8_t kPower20WCode = 0x00;
+constexpr std::uint8_t kAlarmIdentityCode = 0x55;
+constexpr std::uint8_t kAlarmPhoneCode = 0xAA;
+constexpr std::uint8_t kAlarmIdentityCount = 0x03;
+constexpr std::uint8_t kEncryptOnCode = 0x55;
+constexpr std::uint8_t kEncryptOffCode = 0xAA;
+// 电台类型 radio index -> station-type code.
+constexpr std::array<std::uint8_t, 4> kStationCodes = {0xDD, 0xAA, 0x00, 0x55};
+
+constexpr std::size_t kOwnerNameBytes = 19;
+constexpr std::size_t kOwnerTextBytes = 63;
+constexpr std::size_t kKeyWordBytes = 12;
+constexpr std::size_t kAlarmChars = 14;
+constexpr std::size_t kVersionChars = 63;
+constexpr long long kMaxIdentity = 0x3FFFF;
+
+// Number of characters (code points) of a UTF-8 text.
+std::size_t charCount(const std::string& utf8) {
+    std::size_t n = 0;
+    for (unsigned char c : utf8)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// The text as one ASCII character per typed character: digits stay, anything else is '?' (which
+// packs as the digit 0).
+std::string perCharacter(const std::string& utf8) {
+    std::string out;
+    for (unsigned char c : utf8) {
+        if ((c & 0xC0) == 0x80) continue;
+        out += c >= '0' && c <= '9' ? char(c) : '?';
+    }
+    return out;
+}
+
+std::string hex2(std::uint8_t b) {
+    char buf[4];
+    std::snprintf(buf, sizeof buf, "%02x", b);
+    return buf;
+}
+
+// The alarm telephone number of a 0x22 answer: the bytes as hex digits, high nibble first,
+// ending before the first zero nibble; "A" stands for the digit 0; cut to the digit count.
+std::string alarmPhoneText(const wire::EaPayload& p, std::size_t first, std::size_t bytes,
+                           std::size_t count) {
+    static const char* kDigits = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        const std::uint8_t b = p[first + i];
+        const std::uint8_t hi = b >> 4, lo = b & 0x0F;
+        if (hi == 0) break;
+        text += kDigits[hi];
+        if (lo == 0) break;
+        text += kDigits[lo];
+    }
+    for (char& c : text)
+        if (c == 'A') c = '0';
+    return text.substr(0, count);
+}
+
+}  // namespace
+
+CQX710Base::CQX710Base(engine::Session& session, Qx710State& state)
+    : Qx710Page(session, kIndex), state_(state) {
+    declareForm(form());
+    setPeriods({engine::Millis(1500), engine::Millis(2500)});
+    bindControls();
+    bindEditGuards();
+    // The periodic read's timer runs for the life of the page; it reads only while the box is
+    // ticked.
+    startTimer(kPeriodicTimer, engine::Millis(2000));
+}
+
+void CQX710Base::bindControls() {
+    auto& f = form();
+    bindReadWrite();
+    f.onClick(kSetIdentity, [this] { setIdentity(); });
+    f.onClick(kSpacing25, [this] { state_.freqStep = wire::kStep25; });
+    f.onClick(kSpacing12_5, [this] { state_.freqStep = wire::kStep12_5; });
+}
+
+void CQX710Base::setSpacing(bool twelveAndHalf) {
+    form().setRadio(kSpacing25, twelveAndHalf ? 1 : 0);
+    state_.freqStep = twelveAndHalf ? wire::kStep12_5 : wire::kStep25;
+}
+
+void CQX710Base::showRowLabels(int page) {
+    for (int r = 0; r < 4; ++r) form().setInt(kRowLabels[std::size_t(r)], page * 4 + r);
+}
+
+// ---- reset --------------------------------------------------------------------------------
+
+void CQX710Base::resetFields() {
+    auto& f = form();
+    f.setText(kIdentity, "1");
+    f.setRadio(kAuthOn, 1);
+    f.setInt(kVersionA, 1);
+    f.setInt(kVersionB, 0);
+    f.setRadio(kControlDesk, 0);
+    f.setInt(kBaseNumber, 0);
+    f.setText(kOwnerName, "");
+    f.setText(kOwnerText, "");
+    f.setInt(kDefaultNumber, 0);
+    for (int id : {kOffNet, kDefaultTx, kDefaultRx}) f.setText(id, "0");
+    for (int r = 0; r < 4; ++r) {
+        f.setText(kRowTx[std::size_t(r)], "0");
+        f.setText(kRowRx[std::size_t(r)], "0");
+    }
+    f.setText(kAlarmNumber, "1");
+    f.setRadio(kEncryptOn, 0);
+    f.setInt(kKeyParameter, 0);
+    f.setText(kKeyWord, "");
+    f.setText(kRollCallTimeout, "5");
+    f.setText(kOffNetTimeout, "1");
+    f.setText(kChannelHold, "10");
+    f.setText(kPttHold, "30");
+    for (int id : kStatusFields) f.setText(id, "");
+    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord})
+        accepted_[id] = f.text(id);
+}
+
+// ---- timers -------------------------------------------------------------------------------
+
+void CQX710Base::OnTimer(int id) {
+    if (id != kPeriodicTimer || !form().checked(kPeriodicRead)) return;
+    // A read exactly as the button starts it, also over a sequence still running.
+    periodicStart_ = true;
+    OnRead();
+    periodicStart_ = false;
+}
+
+void CQX710Base::OnResponseTimeout() {
+    // A silent terminal ends the periodic read too: one box, not one every two seconds.
+    form().setChecked(kPeriodicRead, false);
+    engine::Page::OnResponseTimeout();
+}
+
+// ---- requests -----------------------------------------------------------------------------
+
+void CQX710Base::request(const wire::Bytes& frame, bool expectAnswer) {
+    const bool keepTimer = periodicStart_ && timerRunning(engine::kResponseTimer);
+    send(frame, SendOptions{expectAnswer && !keepTimer, true, false});
+}
+
+void CQX710Base::setIdentity() {
+    // At once from the fields: no confirmation, no range check, no response timer, and status
+    // part 2 is left as it is.
+    beginRequest();
+    const auto& f = form();
+    wire::Bytes p;
+    wire::putU24be(p, std::uint32_t(wire::parseLong(f.text(kIdentity))));
+    p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
+    p.push_back(std::uint8_t(std::max(0, f.selection(kSystemCategory))));
+    send(wire::frameEA(kSetIdentityCode, p), SendOptions{false, false, false});
+}
+
+void CQX710Base::requestBasic() { request(wire::frameEA(kReadBasicCode)); }
+
+void CQX710Base::requestTable() {
+    request(wire::frameEA(kReadTableCode, {std::uint8_t(form().intValue(kTablePage))}));
+}
+
+void CQX710Base::requestVersion() { request(wire::frameEA(kReadVersionCode)); }
+
+void CQX710Base::requestPower(bool write) {
+    const std::uint8_t power = form().radio(kPower5W) == 0 ? kPower5WCode : kPower20WCode;
+    request(wire::frameEA(kPowerCode, {std::uint8_t(write ? 1 : 0), power}));
+}
+
+void CQX710Base::requestStatus() { request(wire::frameEA(kReadStatusCode), false); }
+
+bool CQX710Base::writeBasic() {
+    const auto& f = form();
+    const long long base = wire::parseLong(f.text(kBaseNumber));
+    if (base < 0 || base > 63) return plainBox("基站编号设置错误,请设为0-63!");
+    const long long identity = wire::parseLong(f.text(kIdentity));
+    if (auto msg = wire::CCommTool::CheckIdentity(identity)) return titledBox(*msg);
+    if (wire::gbkLength(f.text(kOwnerName)) > kOwnerNameBytes)
+        return plainBox("机主姓名设置错误,请设为0-19位!");
+    if (wire::gbkLength(f.text(kOwnerText)) > kOwnerTextBytes)
+        return plainBox("机主身份信息设置错误,请设为0-63位!");
+    const long long a = wire::parseLong(f.text(kVersionA));
+    const long long b = wire::parseLong(f.text(kVersionB));
+    if (a < 0 || a > 15 || b < 0 || b > 15) return plainBox("基站频率表版本号错误,版本范围:15.15!");
+
+    wire::Bytes p;
+    wire::putU24be(p, std::uint32_t(identity));
+    p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
+    p.push_back(std::uint8_t(a * 16 + b));
+    const int type = f.radio(kControlDesk);
+    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    p.push_back(std::uint8_t(base));
+    wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
+    wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);
+    request(wire::frameEA(kWriteBasicCode, p));
+    return true;
+}
+
+bool CQX710Base::writeSpacing() {
+    const auto& f = form();
+    const int step = state_.freqStep;
+    if (!wire::CCommTool::IsFrequencyValid(f.text(kOffNet), step))
+        return plainBox("脱网信道频率设置不正确!");
+    if (!wire::CCommTool::IsFrequencyValid(f.text(kDefaultTx), step))
+        return plainBox("默认信道发射频率设置不正确!");
+    if (!wire::CCommTool::IsFrequencyValid(f.text(kDefaultRx), step))
+        return plainBox("默认信道接收频率设置不正确!");
+    wire::Bytes p;
+    p.push_back(f.radio(kSpacing25) == 0 ? kSpacing25Code : kSpacing12_5Code);
+    wire::putU16be(p, wire::frequencyCode(f.text(kOffNet), step));
+    wire::putU16be(p, wire::frequencyCode(f.text(kDefaultTx), step));
+    wire::putU16be(p, wire::frequencyCode(f.text(kDefaultRx), step));
+    p.push_back(std::uint8_t(wire::parseLong(f.text(kDefaultNumber))));
+    request(wire::frameEA(kWriteSpacingCode, p));
+    return true;
+}
+
+bool CQX710Base::writeAlarm() {
+    auto& f = form();
+    if (f.text(kAlarmNumber).empty()) {
+        f.setText(kAlarmNumber, "0");
+        f.setRadio(kAlarmByIdentity, 0);
+        accepted_[kAlarmNumber] = "0";
+    }
+    const std::string number = f.text(kAlarmNumber);
+    if (charCount(number) > kAlarmChars) return plainBox("报警电话号码长度设置错误,请设为0-14!");
+    wire::Bytes p;
+    if (f.radio(kAlarmByIdentity) == 0) {
+        const long long identity = wire::parseLong(number);
+        if (identity < 0 || identity > kMaxIdentity)
+            return plainBox("身份码范围为:0-262143,请重新输入!");
+        p = {kAlarmIdentityCode, kAlarmIdentityCount};
+        wire::putU24be(p, std::uint32_t(identity));
+    } else {
+        const std::string digits = perCharacter(number);
+        p = {kAlarmPhoneCode, std::uint8_t(digits.size())};
+        const wire::Bytes packed = wire::packPhoneDigits(digits);
+        p.insert(p.end(), packed.begin(), packed.end());
+    }
+    request(wire::frameEA(kWriteAlarmCode, p));
+    return true;
+}
+
+bool CQX710Base::writeEncryption() {
+    const auto& f = form();
+    const long long key = wire::parseLong(f.text(kKeyParameter));
+    if (key < 0 || key > 65535) return plainBox("密钥参数设置错误,请设为0-65535!");
+    if (wire::gbkLength(f.text(kKeyWord)) > kKeyWordBytes)
+        return plainBox("密钥字设置错误,请设为0-12位!");
+    wire::Bytes p;
+    p.push_back(f.radio(kEncryptOn) == 0 ? kEncryptOnCode : kEncryptOffCode);
+    wire::putU16be(p, std::uint32_t(key));
+    wire::putGbkField(p, f.text(kKeyWord), kKeyWordBytes);
+    request(wire::frameEA(kWriteEncryptionCode, p));
+    return true;
+}
+
+bool CQX710Base::writeTiming() {
+    const auto& f = form();
+    auto value = [&](int id) { return wire::parseLong(f.text(id)); };
+    auto bad = [](long long v) { return v < 0 || v > 255; };
+    if (bad(value(kChannelHold))) return plainBox("信道保持时间设置错误,请设为0-255!");
+    if (bad(value(kRollCallTimeout))) return plainBox("点名超时周期设置错误,请设为0-255!");
+    if (bad(value(kPttHold))) return plainBox("PTT保持时间设置错误,请设为0-255!");
+    if (bad(value(kOffNetTimeout))) return plainBox("脱网超时周期设置错误,请设为0-255!");
+    request(
+        wire::frameEA(kWriteTimingCode,
+                      {std::uint8_t(value(kRollCallTimeout)), std::uint8_t(value(kOffNetTimeout)),
+                       std::uint8_t(value(kChannelHold)), std::uint8_t(value(kPttHold))}));
+    return true;
+}
+
+bool CQX710Base::writeTable() {
+    const auto& f = form();
+    const long long page = wire::parseLong(f.text(kTablePage));
+    if (page < 0 || page > 63) return plainBox("基站编号设置错误,请设为0-63!");
+    const int step = state_.freqStep;
+    for (const auto& column : {kRowTx, kRowRx}) {
+        for (int r = 0; r < 4; ++r) {
+            if (auto msg = wire::CCommTool::CheckFrequency(f.text(column[std::size_t(r)]), step, r))
+                return titledBox(*msg);
+        }
+    }
+    wire::Bytes p{std::uint8_t(page)};
+    for (std::size_t r = 0; r < 4; ++r) {
+        wire::putU16be(p, wire::frequencyCode(f.text(kRowTx[r]), step));
+        wire::putU16be(p, wire::frequencyCode(f.text(kRowRx[r]), step));
+    }
+    request(wire::frameEA(kWriteTableCode, p));
+    return true;
+}
+
+void CQX710Base::answerQuery(const wire::FrameView& f) {
+    const wire::EaPayload p(f);
+    if (p.lengthField() != 1 || p[0] != kQueryPayload) return;
+    const wire::Bytes reply = wire::frameEA(f.code(), {0x01, 0x00, 0x00, 0x00, 0x20});
+    if (f.code() == kQuery)
+        send(reply, SendOptions{false, false, true});  // no timer, status part 2 untouched
+    else
+        send(reply, SendOptions{true, true, false});  // the 0x55 reply waits for an answer
+}
+
+// ---- answers ------------------------------------------------------------------------------
+
+void CQX710Base::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kBasicAnswer:
+            onBasic(f);
+            break;
+        case kTableAnswer:
+            onTable(f);
+            break;
+        case kStatusAnswer:
+            onStatus(f);
+            break;
+        case kVersionAnswer:
+            onVersion(f);
+            break;
+        case kPowerAnswer:
+            onPower(f);
+            break;
+        case kAck:
+            onAck(f);
+            break;
+        case kQueryNoChecksum:
+        case kQuery:
+            answerQuery(f);
+            break;
+        default:
+            break;
+    }
+}
+
+void CQX710Base::onBasic(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    f.setInt(kIdentity, p.u24be(0));
+    setSpacing(p[6] == kSpacing12_5Code);
+    f.setRadio(kAuthOn, p[7] == 1 ? 0 : 1);
+    f.setInt(kVersionA, p[8] >> 4);
+    f.setInt(kVersionB, p[8] & 0x0F);
+    const std::uint8_t type = p[9];
+    f.setRadio(kControlDesk, type == 0x55 ? 3 : type == 0xAA ? 1 : type == 0xDD ? 0 : 2);
+    f.setInt(kBaseNumber, p[10]);
+    f.setInt(kSoftwareHigh, p[11] >> 4);
+    f.setInt(kSoftwareLow, p[11] & 0x0F);
+    f.setInt(kDefaultNumber, p[12]);
+    const int step = state_.freqStep;
+    f.setText(kOffNet, wire::frequencyText(p.u16be(13), step));
+    f.setText(kDefaultTx, wire::frequencyText(p.u16be(15), step));
+    f.setText(kDefaultRx, wire::frequencyText(p.u16be(17), step));
+    f.setInt(kRollCallTimeout, p[19]);
+    f.setInt(kOffNetTimeout, p[20]);
+    f.setInt(kChannelHold, p[21]);
+    f.setInt(kPttHold, p[22]);
+    if (p[23] == kAlarmIdentityCode) {
+        f.setRadio(kAlarmByIdentity, 0);
+        f.setInt(kAlarmNumber, p.u24be(25));
+    } else {
+        f.setRadio(kAlarmByIdentity, 1);
+        f.setText(kAlarmNumber, alarmPhoneText(p, 25, 7, p[24]));
+    }
+    const std::uint8_t category = p[32];
+    f.setSelection(kSystemCategory, category == 1 || category == 2 ? category : 0);
+    if (p[33] == kEncryptOnCode) {
+        f.setRadio(kEncryptOn, 0);
+        const std::uint16_t key = p.u16be(34);
+        f.setInt(kKeyParameter, key);
+        f.setText(kKeyWord, key == 0 ? p.text(36, kKeyWordBytes) : std::string());
+    } else {
+        f.setRadio(kEncryptOn, 1);
+    }
+    f.setText(kOwnerName, p.text(48, kOwnerNameBytes));
+    f.setText(kOwnerText, p.text(67, kOwnerTextBytes));
+    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord})
+        accepted_[id] = f.text(id);
+
+    reportSuccess(frame, "查询电台基本参数成功");
+    requestTable();
+}
+
+void CQX710Base::onTable(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    int page = int(wire::parseLong(f.text(kTablePage)));
+    if (page < 0 || page > 63) {
+        page = 0;
+        f.setInt(kTablePage, 0);
+    }
+    showRowLabels(page);
+    const int step = state_.freqStep;
+    for (std::size_t r = 0; r < 4; ++r) {
+        f.setText(kRowTx[r], wire::frequencyText(p.u16be(1 + 4 * r), step));
+        f.setText(kRowRx[r], wire::frequencyText(p.u16be(3 + 4 * r), step));
+    }
+    reportSuccess(frame, "查询电台信道频率成功");
+    requestVersion();
+}
+
+void CQX710Base::onStatus(const wire::FrameView& frame) {
+    // Ends either chain; arms nothing and leaves timer 1 alone.
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    f.setInt(kStatusBase, p[0]);
+    if (p.lengthField() == 7) {
+        f.setInt(kFrequencyNumber, p[1]);
+    } else if (p.lengthField() == 9) {
+        const std::uint16_t number = p.u16be(7);
+        f.setInt(kFrequencyNumber, number != 0 ? number : p[1]);
+    }
+    const std::uint8_t state = p[2];
+    f.setText(kTxRxState, state == 0x11 ? "接收" : state == 0x22 ? "发送" : "空闲");
+    f.setInt(kCallType, p[3]);
+    f.setInt(kFieldStrength, p[5] & 0x0F);
+    f.setInt(kSwr, p[5] >> 4);
+    f.setText(kChannelState, p[6] == 0 ? std::string("正常") : "脱网(" + hex2(p[6]) + ")");
+    report(frame.code(), "查询电台状态返回成功");
+}
+
+void CQX710Base::onVersion(const wire::FrameView& frame) {
+    // The text from payload[4] up to its zero byte, or up to the payload's end when none comes.
+    const wire::EaPayload p(frame);
+    const wire::Bytes raw = p.bytes(4, p.size());
+    std::size_t len = 0;
+    while (len < raw.size() && raw[len] != 0) ++len;
+    len = std::min(len, kVersionChars);
+    const std::string text =
+        wire::gbkToUtf8(std::string(raw.begin(), raw.begin() + std::ptrdiff_t(len)));
+    stopResponseTimer();
+    session().statusBar.SetText(1, text);
+    report(frame.code(), "读取版本信息成功", false);
+    requestPower(false);
+}
+
+void CQX710Base::onPower(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    form().setRadio(kPower5W, p[0] == kPower5WCode ? 0 : 1);
+    stopResponseTimer();
+    report(frame.code(), "读取发射功率成功", false);
+    requestStatus();
+}
+
+void CQX710Base::onAck(const wire::FrameView& frame) {
+    // Any acknowledgement stops timer 1, also one that echoes another page's command.
+    stopResponseTimer();
+    const wire::EaPayload p(frame);
+    struct Step {
+        std::uint8_t echo;
+        const char* text;
+        bool (CQX710Base::*next)();
+    };
+    static const Step kSteps[] = {
+        {kSetIdentityCode, "电台身份码设置成功", nullptr},
+        {kWriteBasicCode, "电台基本参数设置成功", &CQX710Base::writeSpacing},
+        {kWriteSpacingCode, "信道间隔设置成功", &CQX710Base::writeAlarm},
+        {kWriteAlarmCode, "报警电话绑定设置成功", &CQX710Base::writeEncryption},
+        {kWriteEncryptionCode, "加密功能设置成功", &CQX710Base::writeTiming},
+        {kWriteTimingCode, "调度时间参数设置成功", &CQX710Base::writeTable},
+        {kWriteTableCode, "电台信道频率设置成功", nullptr},
+    };
+    for (const Step& s : kSteps) {
+        if (s.echo != p[0]) continue;
+        report(frame.code(), s.text);
+        if (s.next) (this->*s.next)();
+        if (s.echo == kWriteTableCode) requestPower(true);
+        return;
+    }
+}
+
+}  // namespace rb::families::qx710

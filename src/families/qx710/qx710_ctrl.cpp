@@ -1,0 +1,505 @@
+#include "families/qx710/qx710_ctrl.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "wire/codecs.h"
+#include "wire/comm_tool.h"
+#include "wire/ea_payload.h"
+
+namespace rb::families::qx710 {
+
+using namespace ctrl_ids;
+
+namespace {
+
+constexpr std::uint8_t kGpsCode = 0xA3;
+constexpr std::uint8_t kSwitchCode = 0xA6;
+constexpr std::uint8_t kCallCode = 0x90;
+constexpr std::uint8_t kData96 = 0x96;
+constexpr std::uint8_t kData97 = 0x97;  // also the transparent-data mode request
+constexpr std::uint8_t kRegroupCode = 0xA8;
+constexpr std::uint8_t kUngroupCode = 0xA9;
+constexpr std::uint8_t kTeardownCode = 0xA7;
+constexpr std::uint8_t kCdmaCode = 0xA2;
+constexpr std::uint8_t kAllocateCode = 0x92;
+constexpr std::uint8_t kShipCallCode = 0x94;
+constexpr std::uint8_t kAck = 0x80;
+constexpr std::size_t kGpsRepeats = 24;
+constexpr std::uint8_t kPromptType = 0x04;
+constexpr std::uint8_t kPromptEnd = 0x10;
+constexpr int kInBandFirst = 32768;
+constexpr int kInBandLast = 33567;
+constexpr int kInTableLast = 254;
+constexpr int kCreationInterval = 3000;
+// A 数传间隔 below this would flood the line (0 ms repeats at once); it is kept at least this.
+constexpr int kShortestInterval = 100;
+
+struct ShipControl {
+    const char* item;
+    std::uint8_t code;
+};
+constexpr ShipControl kShipControls[] = {
+    {"空闲", 0x00},           {"信道忙拒绝", 0x01},     {"话费不足拒绝", 0x02},
+    {"通话不足五分钟", 0x85}, {"通话不足四分钟", 0x84}, {"通话不足三分钟", 0x83},
+    {"通话不足二分钟", 0x82}, {"通话不足一分钟", 0x81}, {"正常允许", 0xAA},
+};
+
+struct Echo {
+    std::uint8_t echo;
+    const char* text;
+};
+constexpr Echo kEchoes[] = {
+    {0x51, "GPS写入成功"},      {0x52, "信道切换成功"},     {0x53, "呼叫发起成功"},
+    {0x54, "呼叫分配成功"},     {0x55, "透明传输成功"},     {0x56, "透明传输模式设置成功"},
+    {0x57, "动态重组成功"},     {0x58, "动态重组取消成功"}, {0x59, "强拆信道成功"},
+    {0x5A, "指定船台呼叫成功"}, {0x5E, "注销登录成功"},
+};
+
+std::uint32_t identityOf(const std::string& text) {
+    return std::uint32_t(wire::parseLong(text)) & 0xFFFFFF;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Characters typed, one ASCII place each (a non-digit packs as the digit 0).
+std::string perCharacter(const std::string& utf8) {
+    std::string out;
+    for (unsigned char c : utf8) {
+        if ((c & 0xC0) == 0x80) continue;
+        out += c >= '0' && c <= '9' ? char(c) : '?';
+    }
+    return out;
+}
+
+}  // namespace
+
+CQX710Ctrl::CQX710Ctrl(engine::Session& session, Qx710State& state)
+    : Qx710Page(session, kIndex), state_(state) {
+    declareForm();
+    bindControls();
+    auto& f = form();
+    f.setRadio(kLevel0, 0);
+    f.setRadio(kByIdentity, 0);
+    f.setSelection(kShipControl, 0);
+    startTimer(kRepeatTimer, engine::Millis(kCreationInterval));
+}
+
+void CQX710Ctrl::declareForm() {
+    namespace L = engine::layout;
+    auto& f = form();
+    f.addEdit(kGpsValue, 2, "AA");
+    f.addButton(kGpsButton, "GPS写入");
+
+    f.addRadio(kSwitchDo, "切换", kSwitchDo).value = 1;
+    f.addRadio(kSwitchRestore, "恢复", kSwitchDo);
+    f.addRadio(kSwitchSearch, "重新搜索控制信道", kSwitchDo);
+    f.addRadio(kTypeDefault, "切换到默认信道", kTypeDefault).value = 1;
+    f.addRadio(kTypeOffNet, "切换到脱网信道", kTypeDefault);
+    f.addRadio(kTypeGiven, "切换到指定信道", kTypeDefault);
+    f.addRadio(kTypeDefaultSwap, "切换到默认信道，并收发频率调换", kTypeDefault);
+    f.addRadio(kTypeGivenSwap, "切换到指定信道，并收发频率调换", kTypeDefault);
+    f.addRadio(kInTable, "表内编号", kInTable).value = 1;
+    f.addRadio(kInBand, "带内编号", kInTable);
+    f.addEdit(kChannelNumber, 0, "0");
+    f.addButton(kSwitchButton, "信道切换");
+
+    f.addRadio(kLevel0, "0", kLevel0);
+    f.addRadio(kLevel1, "1", kLevel0);
+    f.addRadio(kLevel2, "2", kLevel0);
+    f.addRadio(kByIdentity, "身份码", kByIdentity);
+    f.addRadio(kByPhone, "电话号码", kByIdentity);
+    f.addEdit(kCallNumber, 14, "123");
+    f.addButton(kCallButton, "呼叫发起");
+
+    f.addEdit(kTarget, 6, "123");
+    f.addMultiEdit(kData, "123");
+    f.addCheck(kUse97, "0x97协议", false);
+    f.addEdit(kDataInterval, 0, "3000");
+    f.addCheck(kRepeatNormal, "连续普通", false);
+    f.addCheck(kRepeatPrompt, "连续及时", false);
+    f.addButton(kModeButton, "传输模式");
+    f.addButton(kDataButton, "发送数传");
+    f.addButton(kPromptButton, "及时数传");
+
+    f.addEdit(kGroupCode, 6, "1024");
+    f.addButton(kRegroupButton, "动态重组");
+    f.addButton(kUngroupButton, "取消重组");
+    f.addButton(kTeardownButton, "强拆信道");
+
+    f.addEdit(kCalling, 8, "2");
+    f.addEdit(kCalled, 6, "4");
+    f.addEdit(kTxFrequency, 7, "2300000");
+    f.addEdit(kRxFrequency, 7, "2300000");
+    f.addButton(kAllocateButton, "呼叫分配");
+
+    f.addRadio(kCdma, "CDMA", kCdma).value = 1;
+    f.addRadio(kWz, "WZ", kCdma);
+    f.addRadio(kAudioOff, "关", kAudioOff).value = 1;
+    f.addRadio(kAudioOn, "开", kAudioOff);
+    f.addRadio(kRingOn, "振铃开", kAudioOff);
+    f.addRadio(kRingOff, "振铃关", kAudioOff);
+    f.addButton(kCdmaButton, "CDMA/WZ选择");
+
+    f.addEdit(kShipIdentity, 0, "123");
+    std::vector<std::string> items;
+    for (const auto& c : kShipControls) items.push_back(c.item);
+    f.addCombo(kShipControl, items, 0);
+    f.addButton(kShipCallButton, "船台呼叫");
+
+    auto pair = [](const char* text, int id) { return L::row({L::label(text), L::ctl(id)}); };
+    const engine::LayoutItem left = L::column({
+        L::group("GPS写入", L::row({pair("2位16进制数据:", kGpsValue), L::ctl(kGpsButton)})),
+        L::group("信道切换",
+                 L::column({
+                     L::row({L::label("切换控制:"), L::ctl(kSwitchDo), L::ctl(kSwitchRestore),
+                             L::ctl(kSwitchSearch)}),
+                     L::label("呼叫类型:"),
+                     L::grid(2, {L::ctl(kTypeDefault), L::ctl(kTypeOffNet), L::ctl(kTypeGiven),
+                                 L::ctl(kTypeDefaultSwap), L::ctl(kTypeGivenSwap)}),
+                     L::row({L::ctl(kInTable), L::ctl(kInBand), pair("频率编号:", kChannelNumber),
+                             L::ctl(kSwitchButton)}),
+                 })),
+        L::group(
+            "语音呼叫",
+            L::column({
+                L::row({L::label("呼叫级别:"), L::ctl(kLevel0), L::ctl(kLevel1), L::ctl(kLevel2),
+                        L::label("号码类型:"), L::ctl(kByIdentity), L::ctl(kByPhone)}),
+                L::row({pair("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
+            })),
+        L::group("动态重组", L::row({pair("组呼码:", kGroupCode), L::ctl(kRegroupButton),
+                                     L::ctl(kUngroupButton), L::ctl(kTeardownButton)})),
+    });
+    const engine::LayoutItem right = L::column({
+        L::group("数据呼叫",
+                 L::column({
+                     L::row({pair("目标身份码:", kTarget), L::ctl(kUse97),
+                             pair("数传间隔(ms):", kDataInterval)}),
+                     pair("透明数据:", kData),
+                     L::row({L::ctl(kRepeatNormal), L::ctl(kRepeatPrompt), L::ctl(kModeButton),
+                             L::ctl(kDataButton), L::ctl(kPromptButton)}),
+                 })),
+        L::group("呼叫分配",
+                 L::grid(4, {L::label("主叫身份码:"), L::ctl(kCalling), L::label("被叫身份码:"),
+                             L::ctl(kCalled), L::label("发射频率:"), L::ctl(kTxFrequency),
+                             L::label("接收频率:"), L::ctl(kRxFrequency), L::empty(), L::empty(),
+                             L::empty(), L::ctl(kAllocateButton)})),
+        L::group("CDMA/WZ选择（船台）",
+                 L::column({
+                     L::row({L::label("控制类型:"), L::ctl(kCdma), L::ctl(kWz)}),
+                     L::row({L::label("音频控制:"), L::ctl(kAudioOff), L::ctl(kAudioOn),
+                             L::ctl(kRingOn), L::ctl(kRingOff), L::ctl(kCdmaButton)}),
+                 })),
+        L::group("指定船台呼叫",
+                 L::row({pair("船台身份码:", kShipIdentity), pair("控制类型:", kShipControl),
+                         L::ctl(kShipCallButton)})),
+    });
+    f.setLayout(L::column({L::row({left, right}), L::stretch()}));
+}
+
+void CQX710Ctrl::bindControls() {
+    auto& f = form();
+    f.onClick(kGpsButton, [this] { sendGps(); });
+    f.onClick(kSwitchButton, [this] { sendSwitch(); });
+    f.onClick(kCallButton, [this] { sendCall(); });
+    f.onClick(kModeButton, [this] { sendMode(); });
+    f.onClick(kDataButton, [this] { sendData(); });
+    f.onClick(kPromptButton, [this] { sendPrompt(); });
+    f.onClick(kRegroupButton, [this] { sendRegroup(); });
+    f.onClick(kUngroupButton, [this] { sendUngroup(); });
+    f.onClick(kTeardownButton, [this] { sendTeardown(); });
+    f.onClick(kCdmaButton, [this] { sendCdma(); });
+    f.onClick(kAllocateButton, [this] { sendAllocate(); });
+    f.onClick(kShipCallButton, [this] { sendShipCall(); });
+    // The GPS field shows upper-case letters.
+    f.onChange(kGpsValue, [this] {
+        std::string t = form().text(kGpsValue);
+        for (char& c : t) c = char(std::toupper(static_cast<unsigned char>(c)));
+        if (t != form().text(kGpsValue)) form().setText(kGpsValue, t);
+    });
+    f.onClick(kInTable, [this] {
+        const long long v = wire::parseLong(form().text(kChannelNumber));
+        if (v < 0 || v > kInTableLast) form().setInt(kChannelNumber, 0);
+    });
+    f.onClick(kInBand, [this] {
+        const long long v = wire::parseLong(form().text(kChannelNumber));
+        if (v < kInBandFirst || v > kInBandLast) form().setInt(kChannelNumber, kInBandFirst);
+    });
+    f.onClick(kRepeatNormal, [this] {
+        if (form().checked(kRepeatNormal)) form().setChecked(kRepeatPrompt, false);
+    });
+    f.onClick(kRepeatPrompt, [this] {
+        if (form().checked(kRepeatPrompt)) form().setChecked(kRepeatNormal, false);
+    });
+}
+
+void CQX710Ctrl::command(const wire::Bytes& frame) {
+    beginRequest();
+    send(frame);
+}
+
+void CQX710Ctrl::sendGps() {
+    const std::string& text = form().text(kGpsValue);
+    for (char c : text) {
+        const char u = char(std::toupper(static_cast<unsigned char>(c)));
+        if (u >= 'G' && u <= 'Z') {
+            box("请输入正确的16进制字符串!", "输入错误", engine::Icon::Warning);
+            return;
+        }
+    }
+    // Read as hexadecimal; any other character that is no hex digit makes the value 0.
+    int value = 0;
+    for (char c : text) {
+        const int d = hexValue(c);
+        if (d < 0) {
+            value = 0;
+            break;
+        }
+        value = value * 16 + d;
+    }
+    command(wire::frameEA(kGpsCode, wire::Bytes(kGpsRepeats, std::uint8_t(value))));
+}
+
+void CQX710Ctrl::sendSwitch() {
+    const auto& f = form();
+    const int control = f.radio(kSwitchDo);
+    const std::uint8_t controlCode = control == 1 ? 0 : control == 2 ? 2 : 1;
+    const std::uint8_t type = std::uint8_t(std::max(0, f.radio(kTypeDefault)) + 1);
+    const long long number = wire::parseLong(f.text(kChannelNumber));
+    if (f.radio(kInTable) != 1) {
+        if (number < 0 || number > kInTableLast) {
+            showMessage("表内频率编号不正确，请输入0-254!");
+            return;
+        }
+        command(wire::frameEA(kSwitchCode, {controlCode, type, 0x01, std::uint8_t(number)}));
+        return;
+    }
+    if (number < kInBandFirst || number > kInBandLast) {
+        showMessage("带内频率编号不正确，请输入32768-33567!");
+        return;
+    }
+    if (number % 2 != 0) {
+        showMessage("因船台频率步进为25KHz,带内信道切换时:\r\n请输入偶数频率编号！");
+        return;
+    }
+    command(wire::frameEA(
+        kSwitchCode, {controlCode, type, 0x00, std::uint8_t(number >> 8), std::uint8_t(number)}));
+}
+
+void CQX710Ctrl::sendCall() {
+    const auto& f = form();
+    const std::string& number = f.text(kCallNumber);
+    if (number.empty()) {
+        showMessage("发起呼叫号码不能为空!");
+        return;
+    }
+    const std::uint8_t level = std::uint8_t(5 + std::max(0, f.radio(kLevel0)));
+    wire::Bytes p{level};
+    if (f.radio(kByIdentity) != 1) {
+        p.insert(p.end(), {0x55, 0x03});
+        wire::putU24be(p, identityOf(number));
+    } else {
+        const std::string digits = perCharacter(number);
+        p.insert(p.end(), {0x00, std::uint8_t(digits.size())});
+        const wire::Bytes packed = wire::packPhoneDigits(digits);
+        p.insert(p.end(), packed.begin(), packed.end());
+    }
+    command(wire::frameEA(kCallCode, p));
+}
+
+void CQX710Ctrl::sendMode() {
+    if (form().text(kTarget).empty()) {
+        showMessage("目标身份码不能为空!");
+        return;
+    }
+    wire::Bytes p;
+    wire::putU24be(p, identityOf(form().text(kTarget)));
+    command(wire::frameEA(kData97, p));
+}
+
+std::uint8_t CQX710Ctrl::dataCommand() const { return form().checked(kUse97) ? kData97 : kData96; }
+
+wire::Bytes CQX710Ctrl::dataFrame(std::uint8_t type) const {
+    // The text byte for byte (GBK), at most 1000 bytes: the frame is sized to what it carries.
+    std::string data = wire::utf8ToGbk(form().text(kData));
+    if (data.size() > std::size_t(kMaxData)) data.resize(kMaxData);
+    wire::Bytes p{type};
+    wire::putU24be(p, identityOf(form().text(kTarget)));
+    p.insert(p.end(), data.begin(), data.end());
+    return wire::frameEA(dataCommand(), p);
+}
+
+wire::Bytes CQX710Ctrl::promptFrame() const {
+    wire::Bytes p{kPromptType};
+    wire::putU24be(p, identityOf(form().text(kTarget)));
+    p.push_back(kPromptEnd);
+    return wire::frameEA(dataCommand(), p);
+}
+
+void CQX710Ctrl::sendData() {
+    const auto& f = form();
+    if (f.text(kTarget).empty()) {
+        showMessage("目标身份码不能为空!");
+        return;
+    }
+    if (f.text(kData).empty()) {
+        showMessage("传输数据不能为空!");
+        return;
+    }
+    command(dataFrame(std::uint8_t(std::max(0, f.radio(kLevel0)) + 1)));
+}
+
+void CQX710Ctrl::sendPrompt() {
+    if (form().text(kTarget).empty()) {
+        showMessage("目标身份码不能为空!");
+        return;
+    }
+    beginRequest();
+    send(promptFrame(), SendOptions{false, false, false});  // no timer, no status text
+}
+
+void CQX710Ctrl::sendRegroup() {
+    const std::string& group = form().text(kGroupCode);
+    if (group.empty()) {
+        showMessage("组呼码不能为空!");
+        return;
+    }
+    wire::Bytes p;
+    wire::putU24be(p, identityOf(group));
+    for (std::uint32_t member : {1u, 2u, 3u}) wire::putU24be(p, member);
+    command(wire::frameEA(kRegroupCode, p));
+}
+
+void CQX710Ctrl::sendUngroup() {
+    const std::string& group = form().text(kGroupCode);
+    if (group.empty()) {
+        showMessage("组呼码不能为空!");
+        return;
+    }
+    wire::Bytes p;
+    wire::putU24be(p, identityOf(group));
+    command(wire::frameEA(kUngroupCode, p));
+}
+
+void CQX710Ctrl::sendTeardown() { command(wire::frameEA(kTeardownCode)); }
+
+void CQX710Ctrl::sendCdma() {
+    const auto& f = form();
+    const std::uint8_t kind = f.radio(kCdma) == 1 ? 0x00 : 0xCD;
+    command(wire::frameEA(kCdmaCode, {kind, std::uint8_t(std::max(0, f.radio(kAudioOff)))}));
+}
+
+void CQX710Ctrl::sendAllocate() {
+    const auto& f = form();
+    const long long calling = wire::parseLong(f.text(kCalling));
+    const long long called = wire::parseLong(f.text(kCalled));
+    for (long long id : {calling, called}) {
+        if (auto msg = wire::CCommTool::CheckIdentity(id)) {
+            titledBox(*msg);
+            return;
+        }
+    }
+    const int step = state_.freqStep;
+    if (!wire::CCommTool::IsFrequencyValid(f.text(kRxFrequency), step)) {
+        showMessage("接收频率设置不正确!");
+        return;
+    }
+    if (!wire::CCommTool::IsFrequencyValid(f.text(kTxFrequency), step)) {
+        showMessage("发射频率设置不正确!");
+        return;
+    }
+    wire::Bytes p{0x01};
+    wire::putU24be(p, std::uint32_t(called));
+    wire::putU24be(p, std::uint32_t(calling));
+    p.insert(p.end(), 4, 0x00);
+    wire::putU16be(p, wire::frequencyCode(f.text(kTxFrequency), step));
+    wire::putU16be(p, wire::frequencyCode(f.text(kRxFrequency), step));
+    command(wire::frameEA(kAllocateCode, p));
+}
+
+void CQX710Ctrl::sendShipCall() {
+    const auto& f = form();
+    if (f.text(kShipIdentity).empty()) {
+        showMessage("船台身份码不能为空!");
+        return;
+    }
+    const int item = f.selection(kShipControl);
+    if (item < 0 || item >= int(std::size(kShipControls))) {
+        showMessage("请选择控制类型!");
+        return;
+    }
+    wire::Bytes p;
+    wire::putU24be(p, identityOf(f.text(kShipIdentity)));
+    p.push_back(kShipControls[item].code);
+    command(wire::frameEA(kShipCallCode, p));
+}
+
+// ---- repeated data ------------------------------------------------------------------------
+
+void CQX710Ctrl::OnTimer(int id) {
+    if (id == kRepeatTimer) repeatTick();
+}
+
+void CQX710Ctrl::repeatTick() {
+    auto& f = form();
+    const int interval = std::max(kShortestInterval, wire::parseInt(f.text(kDataInterval)));
+    startTimer(kRepeatTimer, engine::Millis(interval));
+    // Repeated frames go out in the background: no response timer, no status text.
+    if (f.checked(kRepeatNormal)) {
+        if (f.text(kTarget).empty()) {
+            showMessage("目标身份码不能为空!");
+            f.setChecked(kRepeatNormal, false);
+        } else if (f.text(kData).empty()) {
+            showMessage("传输数据不能为空!");
+            f.setChecked(kRepeatNormal, false);
+        } else {
+            send(dataFrame(1), SendOptions{false, false, true});
+        }
+    } else if (f.checked(kRepeatPrompt)) {
+        if (f.text(kTarget).empty()) {
+            showMessage("目标身份码不能为空!");
+            f.setChecked(kRepeatPrompt, false);
+        } else {
+            send(promptFrame(), SendOptions{false, false, true});
+        }
+    }
+}
+
+// ---- answers ------------------------------------------------------------------------------
+
+void CQX710Ctrl::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kAck: {
+            stopResponseTimer();  // whatever the echo
+            const wire::EaPayload p(f);
+            for (const Echo& e : kEchoes) {
+                if (e.echo == p[0]) {
+                    report(f.code(), e.text);
+                    break;
+                }
+            }
+            break;
+        }
+        case 0x5B:
+        case 0x95:
+            report(f.code(), "呼叫控制成功");
+            break;
+        case 0x5C:
+        case 0x91:
+            report(f.code(), "呼叫发起成功");
+            break;
+        case 0x5D:
+        case 0x93:
+            report(f.code(), "呼叫分配成功");
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace rb::families::qx710

@@ -1,0 +1,43 @@
+// What the three QX-7100 pages share beyond engine::Page: the boxes with the caption and icon
+// each message needs, and the success report of answers that must not touch timer 1.
+#pragma once
+
+#include <string>
+
+#include "engine/page.h"
+
+namespace rb::families::qx710 {
+
+class Qx710Page : public engine::Page {
+public:
+    using engine::Page::Page;
+
+protected:
+    // A message box counted like Page::showMessage. Returns false, so a check can `return box()`.
+    bool box(const std::string& text, const std::string& caption, engine::Icon icon) {
+        auto& a = session().activity;
+        ++a.messages;
+        a.lastFailure = text;
+        session().prompter.message(
+            engine::MessageBox{text, caption, icon, engine::Buttons::Ok, this});
+        return false;
+    }
+    // Validation messages of the base page: caption "提示", OK only, no icon.
+    bool plainBox(const std::string& text) {
+        return box(text, engine::kInfoCaption, engine::Icon::None);
+    }
+    // The identity and frequency checks: the application's title and the information icon.
+    bool titledBox(const std::string& text) {
+        return box(text, engine::kAppTitle, engine::Icon::Information);
+    }
+    // Trace "\r\n" + text + "!" and status part 2, timer 1 left as it is.
+    void report(std::uint8_t code, const std::string& text, bool trace = true) {
+        if (trace) session().AppendTrace(code, "\r\n" + text + "!");
+        session().statusBar.SetText(2, text);
+        session().activity.lastSuccess = text;
+    }
+    // Stops timer 1 the way an answer does.
+    void stopResponseTimer() { stopTimer(engine::kResponseTimer); }
+};
+
+}  // namespace rb::families::qx710
