@@ -43,6 +43,8 @@ public:
     // Moves the clock to the next due timer and fires it; false when no timer runs.
     bool fireNext();
     std::size_t count() const { return timers_.size(); }
+    // Stops every timer of every owner (a harness that starts each input from a quiet clock).
+    void clear() { timers_.clear(); }
 
 private:
     struct Entry {
