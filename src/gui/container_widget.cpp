@@ -1,5 +1,6 @@
 #include "gui/container_widget.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -51,6 +52,10 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0) container_.selectTab(std::size_t(index));
     });
+    // A container whose pages choose which of them shows (the production test and its data
+    // test) has no tab bar; the window follows the container.
+    if (!container_.config().tabBar) tabs_->tabBar()->hide();
+    container_.tabSelected = [this](std::size_t i) { tabs_->setCurrentIndex(int(i)); };
 
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);

@@ -18,6 +18,7 @@ class ContainerWidget : public QWidget {
     Q_OBJECT
 public:
     ContainerWidget(engine::Container& container, ModalRunner runModal, QWidget* parent = nullptr);
+    ~ContainerWidget() override { container_.tabSelected = nullptr; }
 
     engine::Container& container() { return container_; }
     QTabWidget* tabs() const { return tabs_; }
