@@ -242,8 +242,11 @@ void CProSRTest::onClearStatus() {
 void CProSRTest::onChooseFile() {
     auto path = session().prompter.chooseFile(
         engine::FileChoice{false, "", "", "所有文件(*.*)|*.*||"});
-    if (!path) return;
-    filePath_ = *path;
+    if (path) setFilePath(*path);
+}
+
+void CProSRTest::setFilePath(const std::string& path) {
+    filePath_ = path;
     form().setText(kFilePath, filePath_);
 }
 

@@ -60,6 +60,8 @@ public:
     // Everything of one 0xA3 answer has been handled: a mutual file send goes on.
     void answerHandled();
     void untickAutoSend();
+    // What "选择文件" does once a file was chosen.
+    void setFilePath(const std::string& path);
 
     // --- state, for the production page, tests and front ends --------------------------------
     int mode() const { return mode_; }
