@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -348,7 +349,12 @@ void FormView::sync(int id) {
                 break;
             case ControlKind::MultiEdit: {
                 auto* m = static_cast<QPlainTextEdit*>(w);
-                if (m->toPlainText() != text) m->setPlainText(text);
+                if (m->toPlainText() != text) {
+                    m->setPlainText(text);
+                    // A read-only box is a display that grows (the data test's receive box):
+                    // its newest lines show.
+                    if (c.readOnly) m->verticalScrollBar()->setValue(m->verticalScrollBar()->maximum());
+                }
                 m->setReadOnly(c.readOnly);
                 break;
             }

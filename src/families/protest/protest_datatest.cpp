@@ -17,6 +17,7 @@ namespace {
 constexpr std::uint8_t kDataTestCode = 0xA2;
 constexpr std::uint8_t kStartByte = 0x01;  // 96 07 80 A2 00 01 01 00 cs: start the fixture test
 constexpr std::uint8_t kStopByte = 0x00;   // 96 07 80 A2 00 01 00 00 cs: stop the test
+constexpr std::size_t kMaxTestData = 255 - 6;
 
 }  // namespace
 
@@ -30,8 +31,10 @@ void CProTest::attachDataTest(CProSRTest* page) {
 }
 
 void CProTest::SendTestData(int mode, const wire::Bytes& data, bool background) {
+    // N = L + 6 is one byte: a longer send is cut rather than sent with a wrong length.
+    const std::size_t length = std::min<std::size_t>(data.size(), kMaxTestData);
     wire::Bytes payload = {0x00, 0x01, std::uint8_t(mode)};
-    payload.insert(payload.end(), data.begin(), data.end());
+    payload.insert(payload.end(), data.begin(), data.begin() + std::ptrdiff_t(length));
     const wire::Bytes frame = wire::frame96(kDataTestCode, payload);
     // Traced, then written; timer 1 and the status bar are not touched.
     session().AppendTrace(kDataTestCode, session().tool.FormatSendTrace(frame));
