@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -110,13 +111,23 @@ bool runOnce(const std::string& transport, const std::string& device,
     const cli::ChainResult result = runner.runChain(1, [&] { test.click(sr::kSendFile); });
     const auto t1 = std::chrono::steady_clock::now();
     other.stop();
+    const std::string receivedAtEnd = test.text(sr::kReceivedCount);
+    const int failures = container.dataTest().lostEchoes();
+    // Anything still on its way shows up within a second.
+    {
+        QEventLoop settle;
+        QTimer::singleShot(1000, &settle, &QEventLoop::quit);
+        settle.exec();
+    }
     const double ms = std::chrono::duration<double, std::milli>(t1 - t0).count();
     const std::size_t bytes = counter->sent + counter->received;
     const double limit = double(bytes) * 10.0 * 1000.0 / kBaud;
-    std::printf("%-13s %-22s %7zu %10.1f %12.1f %7.3f %5s  clicks %d/%d  received %s  avg %s\n",
+    std::printf("%-13s %-22s %7zu %10.1f %12.1f %7.3f %5s  clicks %d/%d  received %s (%s after "
+                "1 s)  lost echoes %d  avg %s\n",
                 transport.c_str(), "protest 收发互测 file", bytes, limit, ms, ms / limit,
-                result.ok() ? "ok" : "FAIL", tookEffect, clicks,
-                test.text(sr::kReceivedCount).c_str(), test.text(sr::kAverage).c_str());
+                result.ok() ? "ok" : "FAIL", tookEffect, clicks, receivedAtEnd.c_str(),
+                test.text(sr::kReceivedCount).c_str(), failures,
+                test.text(sr::kAverage).c_str());
     std::fflush(stdout);
     session.theComm.Close();
     return result.ok() && tookEffect == clicks;

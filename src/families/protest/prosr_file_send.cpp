@@ -37,9 +37,8 @@ void CProSRTest::onSendFile() {
     if (form().checked(kSaveReceived)) deleteReceiveFile();
     stopFlag_ = 0;
     readyFlag_ = 1;
-    form().enable({kHexSend, kAutoSend, kPeriod, kSendText, kClearText, kText}, false);
-    form().enable({kChooseFile, kSendFile}, false);  // one file at a time
     fileSending_ = true;
+    refreshSendControls();  // one file at a time, and no text in between
     showFileProgress();
     if (chunkCount_ == 0) {
         finishFileSend();
@@ -86,8 +85,7 @@ void CProSRTest::finishFileSend() {
     fileSending_ = false;
     file_.close();
     form().setValue(kProgress, 0);
-    form().enable({kHexSend, kAutoSend, kPeriod, kSendText, kClearText, kText}, mode_ != 1);
-    form().enable({kChooseFile, kSendFile}, mode_ != 1 && !form().checked(kAutoSend));
+    refreshSendControls();
     showFileProgress();
 }
 
@@ -97,8 +95,10 @@ void CProSRTest::StopSending() {
 }
 
 void CProSRTest::showFileProgress() {
+    // A range of 0 .. 0 would make the bar a busy indicator: an empty file shows 0 of 1.
     const std::uint64_t scaleTo = chunkCount_ > std::uint64_t(kProgressMax) ? kProgressMax
-                                                                           : chunkCount_;
+                                  : chunkCount_ == 0                      ? 1
+                                                                          : chunkCount_;
     form().setRange(kProgress, 0, int(scaleTo));
     if (fileSending_) {
         const std::uint64_t pos = chunkCount_ > std::uint64_t(kProgressMax)

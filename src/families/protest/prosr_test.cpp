@@ -65,9 +65,18 @@ void CProSRTest::SetTestMode(int m) {
     form().setText(kTitle, m == 1   ? "数传测试: 工装测试(串口速率:9600)"
                            : m == 2 ? "数传测试: 普通测试(串口速率:9600)"
                                     : "数传测试: 收发互测(串口速率:9600)");
-    form().enable({kChooseFile, kSendFile, kStopSending, kHexSend, kAutoSend, kPeriod, kSendText,
-                   kClearText, kText},
-                  m != 1);
+    refreshSendControls();
+}
+
+void CProSRTest::refreshSendControls() {
+    // Mode 1 sends nothing by hand. A running file send rests the text controls and keeps its
+    // own buttons from starting another; the automatic send rests the file buttons.
+    const bool sending = mode_ != 1;
+    const bool automatic = form().checked(kAutoSend);
+    form().enable({kHexSend, kAutoSend, kPeriod, kSendText, kClearText, kText},
+                  sending && !fileSending_);
+    form().enable({kChooseFile, kSendFile}, sending && !fileSending_ && !automatic);
+    form().enable(kStopSending, sending && !automatic);
 }
 
 // ---- text send ------------------------------------------------------------------------------
@@ -117,13 +126,7 @@ void CProSRTest::onAutoSend() {
     } else {
         stopTimer(kAutoSendTimer);
     }
-    // While it runs the file buttons rest; a running file send keeps its own buttons off.
-    if (on) {
-        form().enable({kChooseFile, kSendFile, kStopSending}, false);
-    } else if (mode_ != 1) {
-        form().enable(kStopSending, true);
-        form().enable({kChooseFile, kSendFile}, !fileSending_);
-    }
+    refreshSendControls();
 }
 
 void CProSRTest::untickAutoSend() {
@@ -206,6 +209,7 @@ void CProSRTest::ShowErrorRate(int q, std::optional<double> rate) {
 void CProSRTest::onAnswerWaitOver() {
     stopTimer(kAnswerWaitTimer);
     if (mode_ != 3) return;
+    ++lostEchoes_;
     readyFlag_ = 1;
     form().setText(kQuality, "");
     form().setText(kRate, "100.000%");

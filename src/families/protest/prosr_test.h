@@ -73,6 +73,8 @@ public:
     std::uint64_t chunkCount() const { return chunkCount_; }
     std::uint64_t chunkIndex() const { return chunkIndex_; }
     bool fileSending() const { return fileSending_; }
+    // Mode 3 answer waits that ran out (each shown as a 100% error).
+    int lostEchoes() const { return lostEchoes_; }
     // Where the receive file named in box 1168 is written: the per-user data-test folder and
     // the file-name part of the box only; empty when nothing may be written.
     std::string receiveFilePath() const;
@@ -95,6 +97,7 @@ private:
     void onClearStatus();
     void onSaveReceivedTicked();
     void showCounters();
+    void refreshSendControls();
     void sendData(const wire::Bytes& data, bool background);
     void deleteReceiveFile();
     void appendReceiveFile(wire::ByteSpan data);
@@ -122,6 +125,7 @@ private:
     double rateSum_ = 0.0;
     int rateSamples_ = 0;
     bool hexWarningOpen_ = false;
+    int lostEchoes_ = 0;
     bool receiveFileFailed_ = false;
 };
 

@@ -14,7 +14,7 @@ void CProSRTest::declareForm(engine::FormModel& f) {
     f.addButton(kChooseFile, "选择文件");
     f.addButton(kSendFile, "发送文件");
     f.addButton(kStopSending, "停止发送");
-    f.addProgress(kProgress, 0, 0);
+    f.addProgress(kProgress, 0, 1);
     f.addStatic(kFileInfo, "");
 
     f.addEdit(kText, int(kChunkSize));
