@@ -122,12 +122,12 @@ bool runOnce(const std::string& transport, const std::string& device,
     const double ms = std::chrono::duration<double, std::milli>(t1 - t0).count();
     const std::size_t bytes = counter->sent + counter->received;
     const double limit = double(bytes) * 10.0 * 1000.0 / kBaud;
-    std::printf("%-13s %-22s %7zu %10.1f %12.1f %7.3f %5s  clicks %d/%d  received %s (%s after "
-                "1 s)  lost echoes %d  avg %s\n",
-                transport.c_str(), "protest 收发互测 file", bytes, limit, ms, ms / limit,
-                result.ok() ? "ok" : "FAIL", tookEffect, clicks, receivedAtEnd.c_str(),
-                test.text(sr::kReceivedCount).c_str(), failures,
-                test.text(sr::kAverage).c_str());
+    std::printf(
+        "%-13s %-22s %7zu %10.1f %12.1f %7.3f %5s  clicks %d/%d  received %s (%s after "
+        "1 s)  lost echoes %d  avg %s\n",
+        transport.c_str(), "protest 收发互测 file", bytes, limit, ms, ms / limit,
+        result.ok() ? "ok" : "FAIL", tookEffect, clicks, receivedAtEnd.c_str(),
+        test.text(sr::kReceivedCount).c_str(), failures, test.text(sr::kAverage).c_str());
     std::fflush(stdout);
     session.theComm.Close();
     return result.ok() && tookEffect == clicks;
@@ -183,9 +183,9 @@ int main(int argc, char** argv) {
             ok = false;
         } else {
             bench::RadiosimProcess sim(radiosim, "protest", {"--pace", "--delay", "0"});
-            ok = runOnce("pty+radiosim", sim.device(), link::makeLinkOpener(timers), timers,
-                         file) &&
-                 ok;
+            ok =
+                runOnce("pty+radiosim", sim.device(), link::makeLinkOpener(timers), timers, file) &&
+                ok;
         }
     }
     std::filesystem::remove(file);

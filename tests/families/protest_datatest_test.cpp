@@ -115,7 +115,8 @@ TEST(ProtestDataTest, FixtureRates) {
         b.data(c.data, 231);
         EXPECT_EQ(b.tf().text(sr::kRate), c.rate) << c.data;
         EXPECT_EQ(b.tf().text(sr::kQuality), "231");
-        EXPECT_EQ(b.tf().text(sr::kReceivedCount), c.data.empty() ? "" : std::to_string(c.data.size()));
+        EXPECT_EQ(b.tf().text(sr::kReceivedCount),
+                  c.data.empty() ? "" : std::to_string(c.data.size()));
         EXPECT_EQ(b.traces.back(), "\r\n数传测试返回!");
     }
 }
@@ -177,8 +178,8 @@ TEST(ProtestDataTest, HexSend) {
         const char* bytes;  // nullptr: the warning, nothing sent
     };
     const Case cases[] = {
-        {"AA BB CC", "AA BB CC"}, {"AABB", "AA"}, {"A!", "00"}, {"aa-0f,7", "AA 0F"},
-        {"AG", nullptr},          {"11 2z", nullptr},
+        {"AA BB CC", "AA BB CC"}, {"AABB", "AA"},  {"A!", "00"},
+        {"aa-0f,7", "AA 0F"},     {"AG", nullptr}, {"11 2z", nullptr},
     };
     for (const Case& c : cases) {
         DataTestBench b;
@@ -307,8 +308,7 @@ TEST(ProtestDataTest, ALargeFileKeepsItsLength) {
     b.tf().click(sr::kSendFile);
     EXPECT_EQ(b.test().fileLength(), length);
     EXPECT_EQ(b.test().chunkCount(), (length + 109) / 110);
-    EXPECT_EQ(b.tf().text(sr::kFileInfo),
-              "文件长度: 2147483658 字节  已发送: 1/19522579 块");
+    EXPECT_EQ(b.tf().text(sr::kFileInfo), "文件长度: 2147483658 字节  已发送: 1/19522579 块");
     EXPECT_EQ(b.sentData(0)[0], 'x');
     b.tf().click(sr::kStopSending);
     EXPECT_EQ(b.writes().size(), 1u);
@@ -364,11 +364,8 @@ TEST(ProtestDataTest, TheReceiveFileStaysInItsFolder) {
         const char* written;  // nullptr: no file
     };
     const Case cases[] = {
-        {"rx.bin", "rx.bin"},
-        {"../../../rx2.bin", "rx2.bin"},
-        {"", nullptr},
-        {"..", nullptr},
-        {"send.bin", nullptr},  // the file being sent
+        {"rx.bin", "rx.bin"}, {"../../../rx2.bin", "rx2.bin"}, {"", nullptr},
+        {"..", nullptr},      {"send.bin", nullptr},  // the file being sent
     };
     for (const Case& c : cases) {
         DataTestBench b;
@@ -388,8 +385,7 @@ TEST(ProtestDataTest, TheReceiveFileStaysInItsFolder) {
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "hello") << c.name;
         if (c.written) {
             std::ifstream rx(folder / c.written, std::ios::binary);
-            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(rx), {}), "hellxagain")
-                << c.name;
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(rx), {}), "hellxagain") << c.name;
         } else {
             std::size_t files = 0;
             for (const auto& e : fs::directory_iterator(folder)) files += e.is_regular_file();

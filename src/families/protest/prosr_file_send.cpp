@@ -97,18 +97,18 @@ void CProSRTest::StopSending() {
 void CProSRTest::showFileProgress() {
     // A range of 0 .. 0 would make the bar a busy indicator: an empty file shows 0 of 1.
     const std::uint64_t scaleTo = chunkCount_ > std::uint64_t(kProgressMax) ? kProgressMax
-                                  : chunkCount_ == 0                      ? 1
-                                                                          : chunkCount_;
+                                  : chunkCount_ == 0                        ? 1
+                                                                            : chunkCount_;
     form().setRange(kProgress, 0, int(scaleTo));
     if (fileSending_) {
-        const std::uint64_t pos = chunkCount_ > std::uint64_t(kProgressMax)
-                                      ? std::uint64_t(double(chunkIndex_) / double(chunkCount_) *
-                                                      double(kProgressMax))
-                                      : chunkIndex_;
+        const std::uint64_t pos =
+            chunkCount_ > std::uint64_t(kProgressMax)
+                ? std::uint64_t(double(chunkIndex_) / double(chunkCount_) * double(kProgressMax))
+                : chunkIndex_;
         form().setValue(kProgress, int(pos));
     }
-    form().setText(kFileInfo, "文件长度: " + std::to_string(fileLength_) + " 字节  已发送: " +
-                                  std::to_string(chunkIndex_) + "/" +
+    form().setText(kFileInfo, "文件长度: " + std::to_string(fileLength_) +
+                                  " 字节  已发送: " + std::to_string(chunkIndex_) + "/" +
                                   std::to_string(chunkCount_) + " 块");
 }
 

@@ -94,9 +94,8 @@ int CProSRTest::sendText(bool background) {
             hexWarningOpen_ = true;
             ++session().activity.messages;
             session().activity.lastFailure = kHexWarning;
-            session().prompter.message(engine::MessageBox{kHexWarning, kHexCaption,
-                                                          engine::Icon::Warning,
-                                                          engine::Buttons::Ok, nullptr});
+            session().prompter.message(engine::MessageBox{
+                kHexWarning, kHexCaption, engine::Icon::Warning, engine::Buttons::Ok, nullptr});
             hexWarningOpen_ = false;
             return -1;
         }
@@ -120,8 +119,8 @@ void CProSRTest::onAutoSend() {
     const bool on = form().checked(kAutoSend);
     if (on) {
         // A changed period takes effect here; 0 or no digits gives the shortest period.
-        const engine::Millis period{std::max<long long>(wire::parseLong(form().text(kPeriod)),
-                                                        kShortestPeriod.count())};
+        const engine::Millis period{
+            std::max<long long>(wire::parseLong(form().text(kPeriod)), kShortestPeriod.count())};
         startTimer(kAutoSendTimer, period);
     } else {
         stopTimer(kAutoSendTimer);
@@ -231,8 +230,8 @@ void CProSRTest::showCounters() {
 }
 
 void CProSRTest::onPauseShow() {
-    form().setText(kPauseShow, form().text(kPauseShow) == kShowRunning ? kShowPaused
-                                                                        : kShowRunning);
+    form().setText(kPauseShow,
+                   form().text(kPauseShow) == kShowRunning ? kShowPaused : kShowRunning);
 }
 
 void CProSRTest::onClearStatus() {
@@ -244,8 +243,8 @@ void CProSRTest::onClearStatus() {
 }
 
 void CProSRTest::onChooseFile() {
-    auto path = session().prompter.chooseFile(
-        engine::FileChoice{false, "", "", "所有文件(*.*)|*.*||"});
+    auto path =
+        session().prompter.chooseFile(engine::FileChoice{false, "", "", "所有文件(*.*)|*.*||"});
     if (path) setFilePath(*path);
 }
 

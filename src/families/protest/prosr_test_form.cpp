@@ -50,22 +50,19 @@ void CProSRTest::declareForm(engine::FormModel& f) {
         L::group("发送文本",
                  L::column({
                      L::ctl(kText),
-                     L::row({L::ctl(kHexSend), L::ctl(kAutoSend), L::ctl(kPeriod),
-                             L::label("毫秒"), L::stretch(), L::ctl(kSendText),
-                             L::ctl(kClearText)}),
+                     L::row({L::ctl(kHexSend), L::ctl(kAutoSend), L::ctl(kPeriod), L::label("毫秒"),
+                             L::stretch(), L::ctl(kSendText), L::ctl(kClearText)}),
                  })),
-        L::group("接收信息",
-                 L::column({
-                     L::ctl(kReceived),
-                     L::row({L::ctl(kHexShow), L::ctl(kNewLine), L::ctl(kSaveReceived),
-                             L::ctl(kPauseShow)}),
-                     L::row({L::label("文件名称:"), L::ctl(kReceiveFile), L::ctl(kClearReceived),
-                             L::stretch()}),
-                 })),
+        L::group("接收信息", L::column({
+                                 L::ctl(kReceived),
+                                 L::row({L::ctl(kHexShow), L::ctl(kNewLine), L::ctl(kSaveReceived),
+                                         L::ctl(kPauseShow)}),
+                                 L::row({L::label("文件名称:"), L::ctl(kReceiveFile),
+                                         L::ctl(kClearReceived), L::stretch()}),
+                             })),
         L::row({L::label("数据质量:"), L::ctl(kQuality), L::label("误码率:"), L::ctl(kRate),
-                L::label("平均误码率:"), L::ctl(kAverage), L::label("发送:"),
-                L::ctl(kSentCount), L::label("接收:"), L::ctl(kReceivedCount), L::stretch(),
-                L::ctl(kClearStatus)}),
+                L::label("平均误码率:"), L::ctl(kAverage), L::label("发送:"), L::ctl(kSentCount),
+                L::label("接收:"), L::ctl(kReceivedCount), L::stretch(), L::ctl(kClearStatus)}),
     }));
 }
 

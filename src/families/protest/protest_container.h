@@ -6,8 +6,8 @@
 #pragma once
 
 #include "engine/container.h"
-#include "families/protest/protest_page.h"
 #include "families/protest/prosr_test.h"
+#include "families/protest/protest_page.h"
 
 namespace rb::families::protest {
 
