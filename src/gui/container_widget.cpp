@@ -33,7 +33,7 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
 
     tabs_ = new QTabWidget;
     tabs_->setUsesScrollButtons(false);  // every caption shows whole: the window grows for them
-    tabs_->setTabBarAutoHide(true);  // a one-page container (the production test) shows no tab
+    tabs_->setTabBarAutoHide(true);      // a one-page container (the production test) shows no tab
     for (std::size_t i = 0; i < container_.pageCount(); ++i) {
         engine::Page& page = container_.page(i);
         auto* view = new FormView(page.form());

@@ -10,11 +10,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QSpacerItem>
 #include <QToolButton>
 #include <set>
@@ -353,7 +353,8 @@ void FormView::sync(int id) {
                     m->setPlainText(text);
                     // A read-only box is a display that grows (the data test's receive box):
                     // its newest lines show.
-                    if (c.readOnly) m->verticalScrollBar()->setValue(m->verticalScrollBar()->maximum());
+                    if (c.readOnly)
+                        m->verticalScrollBar()->setValue(m->verticalScrollBar()->maximum());
                 }
                 m->setReadOnly(c.readOnly);
                 break;

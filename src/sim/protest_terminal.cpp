@@ -205,7 +205,8 @@ std::vector<wire::Bytes> ProtestTerminal::answerData(const wire::FrameView& f) {
             return {};
         case 0x01: {
             fixtureRunning_ = true;
-            const wire::Bytes pattern(kTestPattern, kTestPattern + std::char_traits<char>::length(kTestPattern));
+            const wire::Bytes pattern(kTestPattern,
+                                      kTestPattern + std::char_traits<char>::length(kTestPattern));
             std::vector<wire::Bytes> out;
             for (int i = 0; i < kPatternBurst; ++i) out.push_back(dataAnswer(pattern));
             return out;

@@ -200,7 +200,6 @@ TEST_F(ProtestRunTest, ReadAndWriteGoThroughTheProTestFile) {
         EXPECT_EQ(c.getText("ProTest", key), b.getText("ProTest", key)) << key;
 }
 
-
 TEST_F(ProtestRunTest, TheDataTestPageIsReachedByItsButton) {
     const std::string send = path("send.bin");
     {
@@ -214,12 +213,14 @@ TEST_F(ProtestRunTest, TheDataTestPageIsReachedByItsButton) {
                   "click 3091\n"
                   "get 2441\n"
                   "get 1449\n"
-                  "choose " + send + "\n"
+                  "choose " +
+                  send +
+                  "\n"
                   "click 3090\n"
                   "click 3093\n"
                   "get 1450\n"
                   "get 1452\n"
-                  "type protest\n"        // back through the main window
+                  "type protest\n"  // back through the main window
                   "click 1173\n"
                   "get 2437\n"),
               kExitDone)
@@ -287,8 +288,7 @@ TEST_F(ProtestRunTest, AMutualTestOverAPseudoTerminalWithBitErrors) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(fds[1], 1);
-        ::execl(RB_RADIOSIM_BINARY, RB_RADIOSIM_BINARY, "protest", "--bit-errors", "0.01",
-                nullptr);
+        ::execl(RB_RADIOSIM_BINARY, RB_RADIOSIM_BINARY, "protest", "--bit-errors", "0.01", nullptr);
         ::_exit(127);
     }
     ::close(fds[1]);

@@ -116,7 +116,8 @@ TEST(ProtestTerminal, DataFramesByMode) {
 TEST(ProtestTerminal, BitErrorsFlipBitsAndLowerTheQuality) {
     ProtestTerminal t;
     t.setBitErrors(1.0);  // every bit
-    EXPECT_EQ(single(t, frame96(0xA2, {0, 1, 3, 0x0F, 0xFF})), frame96(0xA3, {0, 1, 0, 0xF0, 0x00}));
+    EXPECT_EQ(single(t, frame96(0xA2, {0, 1, 3, 0x0F, 0xFF})),
+              frame96(0xA3, {0, 1, 0, 0xF0, 0x00}));
     t.setBitErrors(0.05, 3);
     Bytes data(110, 'Q');
     Bytes request = {0, 1, 3};

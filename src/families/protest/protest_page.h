@@ -22,8 +22,8 @@
 #include <string>
 
 #include "engine/page.h"
-#include "families/protest/protest_ids.h"
 #include "families/protest/prosr_test.h"
+#include "families/protest/protest_ids.h"
 
 namespace rb::families::protest {
 
