@@ -54,13 +54,34 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
     });
     // A container whose pages choose which of them shows (the production test and its data
     // test) has no tab bar; the window follows the container.
-    if (!container_.config().tabBar) tabs_->tabBar()->hide();
-    container_.tabSelected = [this](std::size_t i) { tabs_->setCurrentIndex(int(i)); };
+    if (!container_.config().tabBar) {
+        tabs_->tabBar()->hide();
+        // Only the page that shows counts for the window's size: the production page keeps
+        // its own size while the larger data-test page rests.
+        showOnlyPage(int(container_.currentTab()));
+    }
+    container_.tabSelected = [this](std::size_t i) {
+        if (container_.config().tabBar) {
+            tabs_->setCurrentIndex(int(i));
+        } else {
+            showOnlyPage(int(i));
+        }
+    };
 
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(heading);
     box->addWidget(tabs_);
+}
+
+void ContainerWidget::showOnlyPage(int index) {
+    tabs_->setTabVisible(index, true);
+    tabs_->setCurrentIndex(index);
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (i != index) tabs_->setTabVisible(i, false);
+    }
+    tabs_->updateGeometry();
+    updateGeometry();
 }
 
 void ContainerWidget::hookPageDialogs(engine::Page& page) {

@@ -26,6 +26,8 @@ public:
 
 private:
     void hookPageDialogs(engine::Page& page);
+    // A container without a tab bar: the page at `index` shows, the others take no room.
+    void showOnlyPage(int index);
 
     engine::Container& container_;
     ModalRunner runModal_;
