@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "sim/protest_terminal.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_line.h"
 #include "sim/terminal.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     std::string garbageHex, unsolicitedHex;
     bool log = false;
     double ownQueryMs = 0;
+    double bitErrors = 0.0;
     app.add_flag("--silent", faults.silent, "never answer (nothing is stored)");
     app.add_option("--drop-nth", faults.dropNth, "drop answer number N (1 = the first)");
     app.add_option("--drop-fraction", faults.dropFraction, "drop this share of answers (0..1)")
@@ -79,6 +81,9 @@ int main(int argc, char** argv) {
     app.add_flag("--pace", faults.pace, "pace bytes at the line rate (10 bits a byte)");
     app.add_option("--baud", faults.paceBaud, "line rate for --pace (default: the family's)");
     app.add_flag("--log", log, "traffic on stderr in hexadecimal");
+    app.add_option("--bit-errors", bitErrors,
+                   "protest: flip each data bit of a data-test answer with this probability")
+        ->check(CLI::Range(0.0, 1.0));
 
     try {
         app.parse(argc, argv);
@@ -107,6 +112,14 @@ int main(int argc, char** argv) {
         faults.unsolicited = terminal->ownFrame();
         faults.unsolicitedAt = millis(ownQueryMs);
         faults.unsolicitedEvery = millis(ownQueryMs);
+    }
+    if (bitErrors > 0.0) {
+        auto* bench = dynamic_cast<rb::sim::ProtestTerminal*>(terminal.get());
+        if (!bench) {
+            std::cerr << "radiosim: --bit-errors is for the protest terminal only\n";
+            return 2;
+        }
+        bench->setBitErrors(bitErrors, faults.seed);
     }
     rb::sim::SimulatedLine line(std::move(terminal), faults);
     rb::sim::PtyHost host(line);

@@ -168,6 +168,7 @@ int ScriptRunner::run(std::istream& script) {
         if (split.words.empty()) continue;
         try {
             execute(split.words);
+            followCurrentTab();
         } catch (const ScriptError& e) {
             print(JsonLine().str("cmd", split.words[0]).str("error", e.text).num("line", number)
                       .text());
@@ -176,6 +177,14 @@ int ScriptRunner::run(std::istream& script) {
         if (lost_) return 3;
     }
     return timedOut_ ? 1 : 0;
+}
+
+void ScriptRunner::followCurrentTab() {
+    // A page may put another in its place (the production test's "数传测试"): the script
+    // addresses the page that shows.
+    if (current_.empty()) return;
+    Shown& s = shown();
+    s.page = s.container->currentTab();
 }
 
 void ScriptRunner::execute(const std::vector<std::string>& w) {

@@ -60,6 +60,8 @@ private:
 
     // One command; a Failure is a script error of that line.
     void execute(const std::vector<std::string>& words);
+    // After each command: the page that shows is the one addressed.
+    void followCurrentTab();
     void cmdTab(const std::vector<std::string>& w);
     void cmdSet(const std::vector<std::string>& w);
     void cmdSpin(const std::vector<std::string>& w);

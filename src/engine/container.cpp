@@ -25,7 +25,9 @@ Page& Container::addPage(std::unique_ptr<Page> page, std::string caption) {
 }
 
 void Container::selectTab(std::size_t i) {
-    if (i < pages_.size()) current_ = i;
+    if (i >= pages_.size() || i == current_) return;
+    current_ = i;
+    if (tabSelected) tabSelected(i);
 }
 
 void Container::OnCommFrame(const wire::FrameSlot& slot) {

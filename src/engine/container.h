@@ -32,6 +32,7 @@ struct ContainerConfig {
     bool guarded = true;  // exceptions while handling a frame become a trace line
     Routing routing = Routing::ByRequestPage;
     bool fileButtons = true;
+    bool tabBar = true;  // false: the pages show one at a time, chosen by the pages themselves
     int baud = 9600;     // the speed the terminal needs (shown in the heading)
     std::string family;  // "lm52r": the built-in simulator that stands in for it
 };
@@ -60,6 +61,8 @@ public:
     // Tab selection (the page that shows; routing never depends on it).
     std::size_t currentTab() const { return current_; }
     void selectTab(std::size_t i);
+    // Called when selectTab changed the page that shows (the window follows it).
+    std::function<void(std::size_t)> tabSelected;
 
     // Receive entry point (the port object's frame hand-over).
     void OnCommFrame(const wire::FrameSlot& slot) override;

@@ -1,5 +1,6 @@
 #include "gui/container_widget.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,7 +33,7 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
 
     tabs_ = new QTabWidget;
     tabs_->setUsesScrollButtons(false);  // every caption shows whole: the window grows for them
-    tabs_->setTabBarAutoHide(true);  // a one-page container (the production test) shows no tab
+    tabs_->setTabBarAutoHide(true);      // a one-page container (the production test) shows no tab
     for (std::size_t i = 0; i < container_.pageCount(); ++i) {
         engine::Page& page = container_.page(i);
         auto* view = new FormView(page.form());
@@ -51,11 +52,36 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0) container_.selectTab(std::size_t(index));
     });
+    // A container whose pages choose which of them shows (the production test and its data
+    // test) has no tab bar; the window follows the container.
+    if (!container_.config().tabBar) {
+        tabs_->tabBar()->hide();
+        // Only the page that shows counts for the window's size: the production page keeps
+        // its own size while the larger data-test page rests.
+        showOnlyPage(int(container_.currentTab()));
+    }
+    container_.tabSelected = [this](std::size_t i) {
+        if (container_.config().tabBar) {
+            tabs_->setCurrentIndex(int(i));
+        } else {
+            showOnlyPage(int(i));
+        }
+    };
 
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(heading);
     box->addWidget(tabs_);
+}
+
+void ContainerWidget::showOnlyPage(int index) {
+    tabs_->setTabVisible(index, true);
+    tabs_->setCurrentIndex(index);
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (i != index) tabs_->setTabVisible(i, false);
+    }
+    tabs_->updateGeometry();
+    updateGeometry();
 }
 
 void ContainerWidget::hookPageDialogs(engine::Page& page) {

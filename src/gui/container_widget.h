@@ -18,6 +18,7 @@ class ContainerWidget : public QWidget {
     Q_OBJECT
 public:
     ContainerWidget(engine::Container& container, ModalRunner runModal, QWidget* parent = nullptr);
+    ~ContainerWidget() override { container_.tabSelected = nullptr; }
 
     engine::Container& container() { return container_; }
     QTabWidget* tabs() const { return tabs_; }
@@ -25,6 +26,8 @@ public:
 
 private:
     void hookPageDialogs(engine::Page& page);
+    // A container without a tab bar: the page at `index` shows, the others take no room.
+    void showOnlyPage(int index);
 
     engine::Container& container_;
     ModalRunner runModal_;

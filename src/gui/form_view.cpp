@@ -12,8 +12,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QSpacerItem>
 #include <QToolButton>
 #include <set>
@@ -348,7 +349,13 @@ void FormView::sync(int id) {
                 break;
             case ControlKind::MultiEdit: {
                 auto* m = static_cast<QPlainTextEdit*>(w);
-                if (m->toPlainText() != text) m->setPlainText(text);
+                if (m->toPlainText() != text) {
+                    m->setPlainText(text);
+                    // A read-only box is a display that grows (the data test's receive box):
+                    // its newest lines show.
+                    if (c.readOnly)
+                        m->verticalScrollBar()->setValue(m->verticalScrollBar()->maximum());
+                }
                 m->setReadOnly(c.readOnly);
                 break;
             }

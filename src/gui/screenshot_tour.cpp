@@ -8,10 +8,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 
 #include "families/catalog/catalog.h"
 #include "families/lm52r/channel_param_dlg.h"
+#include "families/protest/protest_container.h"
 #include "families/protest/protest_ids.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
@@ -79,6 +81,40 @@ void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std
     QTimer::singleShot(std::max(1, pagesRead) * readWaitMs, &window, saveTabs);
 }
 
+// The data-transmission test during a mutual test: "收发互测", "数传测试", a typed text sent by
+// hand, then a file of 20 KiB going out chunk by chunk; saved as "protest_datatest" while it
+// runs, then "停止发送" and back to the production page.
+void tourDataTest(MainWindow& window, const QString& directory, int readWaitMs,
+                  std::function<void()> then) {
+    auto* c = dynamic_cast<families::protest::CProTestContainer*>(window.activeContainer());
+    if (!c) {
+        then();
+        return;
+    }
+    namespace ids = families::protest::ids;
+    c->page().form().click(ids::kMutualTest);
+    c->page().form().click(ids::kDataTestButton);
+    engine::FormModel& test = c->dataTest().form();
+    test.type(ids::sr::kText, "RadioBench 数传测试 0123456789");
+    test.click(ids::sr::kSendText);
+    const std::string file = window.session().paths.configDir + "/datatest-tour.bin";
+    {
+        std::ofstream out(file, std::ios::binary);
+        for (int i = 0; i < 20 * 1024; ++i) out.put(char('A' + i % 26));
+    }
+    c->dataTest().setFilePath(file);
+    test.type(ids::sr::kReceiveFile, "receive.bin");
+    test.click(ids::sr::kSaveReceived);
+    QTimer::singleShot(readWaitMs / 4, &window, [&test] { test.click(ids::sr::kSendFile); });
+    QTimer::singleShot(readWaitMs / 4 + 400, &window, [&window, c, &test, directory, then] {
+        save(window, directory, "protest_datatest");
+        test.click(ids::sr::kStopSending);
+        window.showProductionTest();
+        c->page().form().click(ids::kStopTestButton);
+        then();
+    });
+}
+
 // The production-test page after its code: "全部读取" sweeps the bench terminal and the monitor
 // values are read, then the page is saved as "protest_tab1" with the last row coloured.
 void tourProductionTest(MainWindow& window, const QString& directory, int readWaitMs,
@@ -100,9 +136,9 @@ void tourProductionTest(MainWindow& window, const QString& directory, int readWa
     engine::FormModel* form = &c->page(0).form();
     QTimer::singleShot(readWaitMs / 2, &window,
                        [form] { form->click(families::protest::ids::kReadMonitorButton); });
-    QTimer::singleShot(readWaitMs, &window, [&window, directory, then] {
+    QTimer::singleShot(readWaitMs, &window, [&window, directory, readWaitMs, then] {
         save(window, directory, "protest_tab1");
-        then();
+        tourDataTest(window, directory, readWaitMs, then);
     });
 }
 

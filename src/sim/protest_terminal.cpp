@@ -63,6 +63,8 @@ void ProtestTerminal::factoryReset() {
     fixedMonitor_.reset();
     monitorSample_ = 0;
     forcedRow_.reset();
+    dataRequests_.clear();
+    fixtureRunning_ = false;
 }
 
 ProtestTerminal::Calibration ProtestTerminal::calibration(std::uint8_t rowByte,
@@ -156,6 +158,62 @@ std::vector<wire::Bytes> ProtestTerminal::answer(const wire::FrameView& f) {
             p.push_back(0);  // ends the text before the checksum
             return {wire::frame96(0x9A, p)};
         }
+        case 0xA2:
+            return answerData(f);
+        default:
+            return {};
+    }
+}
+
+void ProtestTerminal::setBitErrors(double rate, std::uint32_t seed) {
+    bitErrorRate_ = std::clamp(rate, 0.0, 1.0);
+    bitErrors_.seed(seed);
+}
+
+wire::Bytes ProtestTerminal::dataAnswer(wire::Bytes data) {
+    int flipped = 0;
+    if (bitErrorRate_ > 0.0) {
+        std::bernoulli_distribution flip(bitErrorRate_);
+        for (std::uint8_t& b : data) {
+            for (int bit = 0; bit < 8; ++bit) {
+                if (flip(bitErrors_)) {
+                    b = std::uint8_t(b ^ (1u << bit));
+                    ++flipped;
+                }
+            }
+        }
+    }
+    // The quality falls with the share of wrong bits: 255 clean, 0 at one bit in eight wrong.
+    const double share = data.empty() ? 0.0 : double(flipped) / double(data.size() * 8);
+    const int q = std::clamp(int(255.0 * (1.0 - share * 8.0) + 0.5), 0, 255);
+    wire::Bytes p = {0x00, 0x01, std::uint8_t(q)};
+    p.insert(p.end(), data.begin(), data.end());
+    return wire::frame96(0xA3, p);
+}
+
+std::vector<wire::Bytes> ProtestTerminal::answerData(const wire::FrameView& f) {
+    const std::size_t n = f.size();
+    if (n < 8 || f[1] + 2u != n) return {};
+    const std::uint8_t mode = f[6];
+    wire::Bytes data(f.data() + 7, f.data() + (n - 1));
+    dataRequests_.push_back({mode, data});
+    if (dataRequests_.size() > kKeptDataRequests) dataRequests_.erase(dataRequests_.begin());
+    if (dataSilent_) return {};
+    switch (mode) {
+        case 0x00:
+            fixtureRunning_ = false;
+            return {};
+        case 0x01: {
+            fixtureRunning_ = true;
+            const wire::Bytes pattern(kTestPattern,
+                                      kTestPattern + std::char_traits<char>::length(kTestPattern));
+            std::vector<wire::Bytes> out;
+            for (int i = 0; i < kPatternBurst; ++i) out.push_back(dataAnswer(pattern));
+            return out;
+        }
+        case 0x02:
+        case 0x03:
+            return {dataAnswer(std::move(data))};
         default:
             return {};
     }

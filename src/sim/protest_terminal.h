@@ -13,6 +13,15 @@
 //   0xA0 field-strength point   8   0xA1    7   keeps point 11 / 22 / 33
 //   0x9F machine type and code  11  0x90    7   keeps the type code and the 24-bit machine code
 //   0x99 type and version read  7   0x9A    -   type code, machine code (3), version text, 00
+//   0xA2 data test              L+8 0xA3    N+2 by the mode byte (6): 01 starts the fixture test
+//                                               (answered by kPatternBurst frames carrying the
+//                                               test pattern), 00 stops it (no answer), 02 and
+//                                               03 echo the L data bytes
+//
+// A data answer is 96 N 80 A3 00 01 q data cs with N = 6 + its data length; q is the data
+// quality the terminal measured (255 for a clean block, less the more bits it got wrong). With
+// a bit-error rate set, every data bit of an answer is flipped with that probability (a seeded
+// generator, so runs repeat).
 //
 // Calibration sets are kept per row byte (0x11-0x55, and 0x00 for no row or the test row) and
 // power byte (0x22 low, 0x44 high); a read answers with the row and power bytes it was asked
@@ -27,6 +36,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,6 +50,10 @@ public:
     static constexpr const char* kFamily = "protest";
     static constexpr int kBaud = 9600;
     static constexpr const char* kFactoryVersion = "LM30T V1.02 2008-08-11";
+    static constexpr const char* kTestPattern =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789AAAAABBBBB666666WWWWW555554444433333444443333322222"
+        "111111QQQQQFFFFF00CCCCC";
+    static constexpr int kPatternBurst = 10;  // pattern answers to one fixture start
 
     struct Monitor {
         std::uint16_t voltage = 0;
@@ -77,10 +91,24 @@ public:
     // The row byte the next calibration read answers with instead of the one asked for (a
     // terminal that names no row: 0x00), once.
     void answerNextReadWithRow(std::uint8_t rowByte) { forcedRow_ = rowByte; }
+    // Data answers get each bit flipped with probability `rate` (0 = clean, the default).
+    void setBitErrors(double rate, std::uint32_t seed = 1);
+    // Data-test requests heard (the latest kKeptDataRequests): the mode byte and data bytes.
+    static constexpr std::size_t kKeptDataRequests = 4096;
+    struct DataRequest {
+        std::uint8_t mode;
+        wire::Bytes data;
+    };
+    const std::vector<DataRequest>& dataRequests() const { return dataRequests_; }
+    bool fixtureRunning() const { return fixtureRunning_; }
+    // The data-test requests are not answered at all (a terminal that lost the link), or again.
+    void setDataSilent(bool silent) { dataSilent_ = silent; }
 
 private:
     std::vector<wire::Bytes> ack(const wire::FrameView& request, std::uint8_t code) const;
     Monitor nextMonitor();
+    std::vector<wire::Bytes> answerData(const wire::FrameView& request);
+    wire::Bytes dataAnswer(wire::Bytes data);
 
     std::map<std::pair<std::uint8_t, std::uint8_t>, Calibration> calibration_;
     std::array<std::uint16_t, 12> band_{};
@@ -95,6 +123,11 @@ private:
     std::optional<Monitor> fixedMonitor_;
     std::size_t monitorSample_ = 0;
     std::optional<std::uint8_t> forcedRow_;
+    double bitErrorRate_ = 0.0;
+    std::mt19937 bitErrors_{1};
+    std::vector<DataRequest> dataRequests_;
+    bool fixtureRunning_ = false;
+    bool dataSilent_ = false;
 };
 
 }  // namespace rb::sim

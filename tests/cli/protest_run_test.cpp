@@ -200,6 +200,45 @@ TEST_F(ProtestRunTest, ReadAndWriteGoThroughTheProTestFile) {
         EXPECT_EQ(c.getText("ProTest", key), b.getText("ProTest", key)) << key;
 }
 
+TEST_F(ProtestRunTest, TheDataTestPageIsReachedByItsButton) {
+    const std::string send = path("send.bin");
+    {
+        std::ofstream out(send, std::ios::binary);
+        for (int i = 0; i < 1000; ++i) out.put(char('0' + i % 10));
+    }
+    ASSERT_EQ(run("set 1439 1\n"
+                  "click 1171\n"
+                  "get 1447\n"
+                  "set 1440 hello\n"
+                  "click 3091\n"
+                  "get 2441\n"
+                  "get 1449\n"
+                  "choose " +
+                  send +
+                  "\n"
+                  "click 3090\n"
+                  "click 3093\n"
+                  "get 1450\n"
+                  "get 1452\n"
+                  "type protest\n"  // back through the main window
+                  "click 1173\n"
+                  "get 2437\n"),
+              kExitDone)
+        << out_.str();
+    ASSERT_EQ(output.size(), 15u) << out_.str();
+    EXPECT_NE(output[2].find(R"x("value":"数传测试: 收发互测(串口速率:9600)")x"), std::string::npos)
+        << output[2];
+    EXPECT_NE(output[4].find(R"("result":"done")"), std::string::npos) << output[4];
+    EXPECT_NE(output[5].find(R"("value":"hello")"), std::string::npos) << output[5];
+    EXPECT_NE(output[6].find(R"("value":"  0.000%")"), std::string::npos) << output[6];
+    EXPECT_NE(output[9].find(R"("result":"done")"), std::string::npos) << output[9];
+    EXPECT_NE(output[10].find(R"("value":"1005")"), std::string::npos) << output[10];
+    EXPECT_NE(output[11].find(R"("value":"1005")"), std::string::npos) << output[11];
+    EXPECT_NE(output[14].find(R"("enabled":true)"), std::string::npos) << output[14];
+    ASSERT_FALSE(runtime_.terminal.dataRequests().empty());
+    EXPECT_EQ(runtime_.terminal.dataRequests().back().mode, 0);  // the stop
+}
+
 #ifdef RB_RADIOSIM_BINARY
 TEST_F(ProtestRunTest, TheBinariesOverAPseudoTerminal) {
     int fds[2];
@@ -238,6 +277,52 @@ TEST_F(ProtestRunTest, TheBinariesOverAPseudoTerminal) {
     ini::IniFile store;
     ASSERT_TRUE(store.load(path("store.ini")));
     EXPECT_EQ(store.getText("ProTestSerial", "SeroalPre"), "0001");
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+    ::close(fds[0]);
+}
+
+TEST_F(ProtestRunTest, AMutualTestOverAPseudoTerminalWithBitErrors) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], 1);
+        ::execl(RB_RADIOSIM_BINARY, RB_RADIOSIM_BINARY, "protest", "--bit-errors", "0.01", nullptr);
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string device;
+    for (char c; ::read(fds[0], &c, 1) == 1 && c != '\n';) device += c;
+    ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+
+    const std::string send = path("send.bin");
+    {
+        std::ofstream out(send, std::ios::binary);
+        for (int i = 0; i < 1100; ++i) out.put(char('A' + i % 26));
+    }
+    const std::string script = path("script.txt");
+    std::ofstream(script) << "set 1439 1\nclick 1171\nchoose " << send
+                          << "\nclick 3090\nclick 3093\nget 1452\nget 1454\n";
+    const std::string command = "RADIOBENCH_SERIAL_STORE=" + path("store.ini") + " " +
+                                RB_CLI_BINARY + " run protest --access-code 4lotus --port " +
+                                device + " " + script + " 2>&1 </dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+    EXPECT_NE(out.find(R"({"cmd":"get","id":1452,"kind":"static","value":"1100")"),
+              std::string::npos)
+        << out;
+    // One bit in a hundred wrong: about one byte in twelve, never a clean average.
+    const auto at = out.find(R"("id":1454,"kind":"static","value":")");
+    ASSERT_NE(at, std::string::npos) << out;
+    const std::string average = out.substr(at + 35, 8);
+    EXPECT_NE(average, "  0.000%") << out;
+    EXPECT_EQ(average.back(), '%') << out;
     ::kill(pid, SIGTERM);
     ::waitpid(pid, nullptr, 0);
     ::close(fds[0]);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "gui/monitor_window.h"
@@ -195,21 +196,26 @@ TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     mainButton(kProductionTest)->click();
     QWidget* proTest = window->activeWidget();
     EXPECT_NE(proTest, listed);
-    // The bench page, registered as the receiver of frames, with no tab bar of its one page.
+    // The bench page, registered as the receiver of frames, with no tab bar: its second page,
+    // the data test, shows in its place only through "数传测试".
     auto* bench = qobject_cast<ContainerWidget*>(proTest);
     ASSERT_NE(bench, nullptr);
-    EXPECT_EQ(bench->tabs()->count(), 1);
-    EXPECT_TRUE(bench->tabs()->tabBarAutoHide());
+    EXPECT_EQ(bench->tabs()->count(), 2);
+    EXPECT_FALSE(bench->tabs()->tabBar()->isVisibleTo(bench));
+    EXPECT_EQ(bench->tabs()->currentIndex(), 0);
     EXPECT_EQ(session.theComm.receiver(), window->activeContainer());
+    window->activeContainer()->page(0).form().click(1171);  // "数传测试"
+    EXPECT_EQ(bench->tabs()->currentIndex(), 1);
     EXPECT_EQ(accessFlags, (std::vector<bool>{false, false}));
     mainButton(kProductionTest)->click();
     EXPECT_EQ(window->activeWidget(), listed);
     EXPECT_EQ(mainButton(kProductionTest)->text(), "生产测试");
     EXPECT_EQ(window->terminalIndex(), 0);
 
-    // Once created, the page shows without the code.
+    // Once created, the page shows without the code, the production page in front.
     mainButton(kProductionTest)->click();
     EXPECT_EQ(window->activeWidget(), proTest);
+    EXPECT_EQ(bench->tabs()->currentIndex(), 0);
     EXPECT_EQ(accessFlags.size(), 2u);
 }
 

@@ -77,13 +77,61 @@ TEST(ProtestTerminal, StaysSilentOnWhatItCannotTake) {
         frame96(0x10, {0, 1, 0xF6, 0, 0, 0, 0}),                    // no row
         frame96(0x97, {0, 1, 0x12, 0x55}),                          // no model
         frame96(0xA0, {0, 1, 0x44}),                                // no point
-        frame96(0xA2, {0, 1, 1, 0}),                                // not a bench command here
+        frame96(0xA2, {0, 1}),                                      // no mode byte
     };
     for (const Bytes& r : refused) EXPECT_TRUE(ask(t, r).empty()) << wire::toHex(r);
     // A terminal told to name no row answers one read with row byte 0.
     t.answerNextReadWithRow(0x00);
     EXPECT_EQ(single(t, frame96(0x93, {0, 1, 0x22, 0x11}))[15], 0x00);
     EXPECT_EQ(single(t, frame96(0x93, {0, 1, 0x22, 0x11}))[15], 0x11);
+}
+
+TEST(ProtestTerminal, DataFramesByMode) {
+    struct Case {
+        Bytes request;
+        std::size_t answers;
+        Bytes first;  // the first answer, when there is one
+    };
+    const std::string pattern = ProtestTerminal::kTestPattern;
+    Bytes patternAnswer = {0, 1, 255};
+    patternAnswer.insert(patternAnswer.end(), pattern.begin(), pattern.end());
+    const Case cases[] = {
+        {frame96(0xA2, {0, 1, 1, 0}), std::size_t(ProtestTerminal::kPatternBurst),
+         frame96(0xA3, patternAnswer)},
+        {frame96(0xA2, {0, 1, 0, 0}), 0, {}},
+        {frame96(0xA2, {0, 1, 2, 'h', 'i'}), 1, frame96(0xA3, {0, 1, 255, 'h', 'i'})},
+        {frame96(0xA2, {0, 1, 3, 0xAA, 0x00}), 1, frame96(0xA3, {0, 1, 255, 0xAA, 0x00})},
+        {frame96(0xA2, {0, 1, 3}), 1, frame96(0xA3, {0, 1, 255})},  // nothing to echo
+        {frame96(0xA2, {0, 1, 7, 1}), 0, {}},                       // no such mode
+    };
+    for (const Case& c : cases) {
+        ProtestTerminal t;
+        const auto answers = ask(t, c.request);
+        ASSERT_EQ(answers.size(), c.answers);
+        if (c.answers) EXPECT_EQ(answers[0], c.first);
+        EXPECT_EQ(t.dataRequests().back().mode, c.request[6]);
+    }
+}
+
+TEST(ProtestTerminal, BitErrorsFlipBitsAndLowerTheQuality) {
+    ProtestTerminal t;
+    t.setBitErrors(1.0);  // every bit
+    EXPECT_EQ(single(t, frame96(0xA2, {0, 1, 3, 0x0F, 0xFF})),
+              frame96(0xA3, {0, 1, 0, 0xF0, 0x00}));
+    t.setBitErrors(0.05, 3);
+    Bytes data(110, 'Q');
+    Bytes request = {0, 1, 3};
+    request.insert(request.end(), data.begin(), data.end());
+    const Bytes a = single(t, frame96(0xA2, request));
+    ASSERT_EQ(a.size(), 118u);
+    int wrongBits = 0;
+    for (std::size_t k = 0; k < data.size(); ++k)
+        wrongBits += __builtin_popcount(unsigned(a[7 + k] ^ data[k]));
+    EXPECT_GT(wrongBits, 10);  // about 44 expected
+    EXPECT_LT(wrongBits, 90);
+    EXPECT_LT(a[6], 255);
+    t.setBitErrors(0.0);
+    EXPECT_EQ(single(t, frame96(0xA2, request))[6], 255);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ engine::ContainerConfig proTestConfig() {
     config.guarded = false;
     config.routing = engine::Routing::AllPages;
     config.fileButtons = false;  // "打开文件" / "存储文件" are the page's own
+    config.tabBar = false;       // the data-test page is reached by "数传测试" only
     config.baud = CProTest::kBaud;
     config.family = "protest";
     return config;
@@ -24,6 +25,15 @@ engine::ContainerConfig proTestConfig() {
 CProTestContainer::CProTestContainer(engine::Session& session)
     : engine::Container(session, proTestConfig()) {
     addPage(std::make_unique<CProTest>(session), kCaption);
+    addPage(std::make_unique<CProSRTest>(session, 1), kDataTestCaption);
+    page().attachDataTest(&dataTest());
+    page().showDataTest = [this](bool on) { selectTab(on ? 1 : 0); };
+}
+
+void CProTestContainer::OnShow() {
+    // Shown again through the main window: the production page, with the test page hidden
+    // (its timers go on).
+    selectTab(0);
 }
 
 }  // namespace rb::families::protest

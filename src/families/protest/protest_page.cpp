@@ -68,8 +68,8 @@ void CProTest::bindControls() {
 
     bindChecks();
     bindMachine();
-    // "数传测试" / "停止测试" and the three mode radios belong to the data-transmission test,
-    // which is not part of this page yet: they stay in place, wired to nothing.
+    f.onClick(kDataTestButton, [this] { OnDataTest(); });
+    f.onClick(kStopTestButton, [this] { OnStopTest(); });
 }
 
 void CProTest::initialise() {
@@ -293,8 +293,7 @@ void CProTest::OnFrame(const wire::FrameView& f) {
             onTypeVersionAnswer(f);
             break;
         case kDataTestAnswer:
-            // The data-transmission test evaluates it; until that page exists it is traced.
-            session().AppendTrace(f.code(), "\r\n数传测试返回!");
+            onDataTestAnswer(f);
             break;
         default:
             break;  // traced by the receive handler, otherwise ignored

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "engine/page.h"
+#include "families/protest/prosr_test.h"
 #include "families/protest/protest_ids.h"
 
 namespace rb::families::protest {
@@ -79,6 +80,18 @@ public:
     void OnReadAll();   // "全部读取"
     void OnWriteAll();  // "全部改写"
 
+    // --- the data-transmission test (protest_datatest.cpp) ------------------------------------
+    // The page that shows the test; `showDataTest` puts it in this page's place (true) or
+    // brings this page back (false).
+    void attachDataTest(CProSRTest* page);
+    std::function<void(bool)> showDataTest;
+    // Writes one test-data frame 96 L+6 80 A2 00 01 mode data cs: no response timer, the
+    // status bar left alone. `background`: nobody waits for an answer to it.
+    void SendTestData(int mode, const wire::Bytes& data, bool background = false);
+    void OnDataTest();  // "数传测试"
+    void OnStopTest();  // "停止测试"
+    int lastDataTestMode() const { return lastDataTestMode_; }
+
     // --- state, for tests and front ends -----------------------------------------------------
     int currentRow() const { return currentRow_; }
     int sweepFlag() const { return sweepFlag_; }
@@ -131,6 +144,8 @@ private:
     // Writes keys into the serial store atomically; a failure is shown to the technician.
     bool writeSerialStore(const std::vector<std::pair<std::string, std::string>>& keys);
 
+    void onDataTestAnswer(const wire::FrameView& f);
+
     // The page's own file buttons (protest_file.cpp).
     void OnStoreFileButton();
     void OnOpenFileButton();
@@ -147,6 +162,8 @@ private:
     int transmitterState_ = 0;
     int transmitReportFlag_ = 0;
     CalibrationSets sets_{};
+    CProSRTest* dataTest_ = nullptr;
+    int lastDataTestMode_ = 0;
 };
 
 }  // namespace rb::families::protest

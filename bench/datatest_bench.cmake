@@ -1,0 +1,10 @@
+# The data-transmission test's mutual file send against the echoing bench terminal.
+if(RB_WITH_QT AND TARGET rb_cli)
+  add_executable(datatest_bench ${CMAKE_CURRENT_LIST_DIR}/datatest_bench.cpp)
+  target_include_directories(datatest_bench PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(datatest_bench PRIVATE rb_cli rb_link rb_families)
+  if(TARGET radiosim)
+    add_dependencies(datatest_bench radiosim)
+    target_compile_definitions(datatest_bench PRIVATE RB_RADIOSIM_BINARY="$<TARGET_FILE:radiosim>")
+  endif()
+endif()
