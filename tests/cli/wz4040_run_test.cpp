@@ -23,10 +23,11 @@ class Wz4040RunTest : public ::testing::Test {
 protected:
     void SetUp() override { ensureCoreApplication(); }
 
-    int run(const std::string& type, const std::string& script) {
+    int run(const std::string& type, const std::string& script, bool trace = false) {
         RunOptions o;
         o.type = type;
         o.port.port = "sim";
+        o.port.trace = trace;
         std::istringstream in(script);
         out_.str("");
         err_.str("");
@@ -151,6 +152,28 @@ TEST_F(Wz4040RunTest, DrivesAllFourPages) {
     });
     // The timed sends went out during the wait, answered by the terminal.
     EXPECT_NE(err_.str().find("点名数据回送返回成功"), std::string::npos) << err_.str();
+}
+
+TEST_F(Wz4040RunTest, TimedSendsGoOnWhileAnotherTypeShows) {
+    ASSERT_EQ(run("wz4040",
+                  "tab 2\nset 1154 1\nset 1152 1\nset 1153 1\ntype lm52r\nwait 3000\n"
+                  "type wz4040\nset 1154 0\nset 1152 0\nset 1153 0\nwait 2000\n",
+                  true),
+              kExitDone)
+        << err_.str() << out_.str();
+    auto count = [this](const std::string& head) {
+        std::size_t n = 0;
+        const std::string all = err_.str();
+        for (std::size_t at = 0; (at = all.find("发送信息", at)) != std::string::npos; ++at) {
+            const std::size_t line = all.find('\n', at);
+            if (all.compare(line + 1, head.size(), head) == 0) ++n;
+        }
+        return n;
+    };
+    // One of each a second for three seconds, the wait's clicks never held up; none after.
+    EXPECT_EQ(count("EA 02 00 30 00 00 32"), 3u) << err_.str();
+    EXPECT_EQ(count("EA 31 00 31 10"), 3u);
+    EXPECT_EQ(count("EA 61 00 32 20"), 3u);
 }
 
 #ifdef RB_RADIOSIM_BINARY
