@@ -71,6 +71,7 @@ const std::vector<BenchType>& benchTypes() {
           {"user write", 1, true}}},
         {"protest", 9600, {{"全部读取", 0, false}, {"全部改写", 0, true}}},
         {"qx710", 19200, {{"base read", 0, false}, {"base write", 0, true}}},
+        {"wz4040", 19200, {{"base read", 0, false}, {"base write", 0, true}}},
     };
     return types;
 }

@@ -81,6 +81,11 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
         return kExitUsage;
     }
     const std::string name = command + " " + type->key;
+    if (const auto* t = families::findTerminalType(type->key); t && !t->hasFile) {
+        // The trunking pages store and load nothing: their values are read and written by `run`.
+        err << name << ": no configuration file for this type; use run\n";
+        return kExitUsage;
+    }
 
     if (direction == Direction::Read) {
         if (auto problem = outputProblem(options.file)) {

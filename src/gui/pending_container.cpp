@@ -22,13 +22,8 @@ struct PendingType {
 };
 
 const std::vector<PendingType>& pendingTypes() {
-    static const std::vector<PendingType> types = {
-        {"wz4040",
-         "终端类型:WZ-4040集群(串口速率:19200)",
-         "",
-         19200,
-         {"基本信息", "用户信息", "强制调度类(测试使用)", "业务控制类(测试使用)"}},
-    };
+    // Every type is built now; a family still to come adds its row here.
+    static const std::vector<PendingType> types = {};
     return types;
 }
 

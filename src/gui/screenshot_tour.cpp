@@ -65,7 +65,8 @@ void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std
     }
     const std::string key = types[from].key;
     auto saveTabs = [&window, directory, readWaitMs, from, key, then] {
-        if (ContainerWidget* cw = window.containerWidget(key)) {
+        // "lm520w" shows the trunking container: its tabs are saved under the type's own name.
+        if (ContainerWidget* cw = window.containerWidget(families::containerKeyOf(key))) {
             QTabWidget* tabs = cw->tabs();
             for (int i = 0; i < tabs->count(); ++i) {
                 tabs->setCurrentIndex(i);

@@ -2,6 +2,9 @@
 #include "wire/codecs.h"
 
 #include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace rb::wire {
 
@@ -104,6 +107,55 @@ std::string unpackPhoneDigits(ByteSpan packed) {
         }
     }
     return digits;
+}
+
+namespace {
+
+constexpr double kGpsScale = 10000000.0;
+
+// The x 10 value of a direction or speed text as its 12 bits (truncated towards zero).
+std::uint32_t tenths12(const std::string& text) {
+    const double v = std::atof(text.c_str()) * 10.0;
+    if (!std::isfinite(v) || v >= 2147483647.0 || v <= -2147483648.0) return 0;
+    return std::uint32_t(std::int32_t(v)) & 0x0FFF;
+}
+
+std::string oneDecimal(unsigned tenths) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", tenths / 10.0);
+    return buf;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> gpsCoordinate(const std::string& text) {
+    const double v = std::trunc(std::atof(text.c_str()) * kGpsScale);
+    if (!std::isfinite(v) || v > 2147483647.0 || v < -2147483648.0) return std::nullopt;
+    return std::int32_t(v);
+}
+
+double gpsDegrees(std::int32_t raw) { return raw / kGpsScale; }
+
+std::string gpsDegreesText(std::int32_t raw) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6f", gpsDegrees(raw));
+    return buf;
+}
+
+void putGpsCourse(Bytes& out, const std::string& direction, const std::string& speed) {
+    const std::uint32_t d = tenths12(direction);
+    const std::uint32_t s = tenths12(speed);
+    out.push_back(std::uint8_t(d >> 4));
+    out.push_back(std::uint8_t((d & 0x0F) << 4 | s >> 8));
+    out.push_back(std::uint8_t(s));
+}
+
+std::string gpsDirectionText(std::uint8_t b0, std::uint8_t b1) {
+    return oneDecimal(unsigned(b0) << 4 | unsigned(b1) >> 4);
+}
+
+std::string gpsSpeedText(std::uint8_t b1, std::uint8_t b2) {
+    return oneDecimal(unsigned(b1 & 0x0F) << 8 | b2);
 }
 
 std::uint8_t hopByte(int value) {

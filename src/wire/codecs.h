@@ -71,6 +71,22 @@ std::string gbkField(ByteSpan field);
 // not hold read as zero, so a short frame gives a short text, never bytes past its end.
 std::string gbkField(const FrameView& frame, std::size_t first, std::size_t width);
 
+// --- GPS fixes -----------------------------------------------------------------------------
+// Longitude and latitude travel as the typed decimal degrees x 10 000 000, truncated towards
+// zero, as a signed 32-bit big-endian number. A value whose product does not fit in 32 bits
+// (beyond +-214.7483647 degrees) has no code: gpsCoordinate gives nothing and the page refuses
+// it. The text is read as the C library's atof does (0 when it holds no number).
+std::optional<std::int32_t> gpsCoordinate(const std::string& text);
+// The degrees of a received coordinate, and their text with six decimals ("%.6f").
+double gpsDegrees(std::int32_t raw);
+std::string gpsDegreesText(std::int32_t raw);
+// Direction (degrees) and speed: each x 10, truncated, as 12 bits; packed in three bytes as
+// direction bits 11-4, then direction bits 3-0 with speed bits 11-8, then speed bits 7-0.
+void putGpsCourse(Bytes& out, const std::string& direction, const std::string& speed);
+// The two 12-bit fields of three received bytes, and their texts with one decimal ("%.1f").
+std::string gpsDirectionText(std::uint8_t b0, std::uint8_t b1);
+std::string gpsSpeedText(std::uint8_t b1, std::uint8_t b2);
+
 // --- hop-map values ------------------------------------------------------------------------
 // One sign-and-magnitude byte per value: v when v >= 0, 0x80 | |v| when v < 0 (values
 // -127..127; a value outside that range goes out as those same bits, cut to 8).

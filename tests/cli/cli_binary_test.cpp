@@ -45,7 +45,10 @@ TEST(CliBinaryTest, ExitStatusesThroughMain) {
         {"read lm52r --out " + out, 2, "--port"},
         {"read lm52r --port sim", 2, "--out"},
         {"read lm52r --port sim --out " + out + " --baud 0", 2, ""},
-        {"read wz4040 --port sim --out " + out, 2, "not built yet"},
+        // The trunking types keep no file: refused before any port or file is touched.
+        {"read wz4040 --port sim --out " + out, 2, "no configuration file for this type; use run"},
+        {"write lm520w --port sim --in /nonexistent/a.ini", 2,
+         "write lm520w: no configuration file for this type; use run"},
         {"read lm52r --port /dev/rb-no-such-device --out " + out, 3, "/dev/rb-no-such-device"},
         {"read lm52r --port COM1025 --out " + out, 2, "COM1025"},
         {"write lm52r --port sim --in /nonexistent/a.ini", 5, "a.ini"},

@@ -13,6 +13,7 @@
 #include "sim/lm52r_terminal.h"
 #include "sim/terminal.h"
 #include "sim/qx710_terminal.h"
+#include "sim/wz4040_terminal.h"
 
 namespace rb::testing {
 
@@ -63,5 +64,6 @@ public:
 
 using SharedSimRuntime = SharedTerminalRuntime<sim::Lm52rTerminal>;
 using SharedQx710Runtime = SharedTerminalRuntime<sim::Qx710Terminal>;
+using SharedWz4040Runtime = SharedTerminalRuntime<sim::Wz4040Terminal>;
 
 }  // namespace rb::testing

@@ -154,8 +154,7 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     ASSERT_NE(trunking, nullptr);
     EXPECT_TRUE(trunking->isVisibleTo(window.get()));
     EXPECT_EQ(window->terminalIndex(), 2);
-    // Before its pages exist the trunking container already has its heading and four tabs,
-    // and no file buttons.
+    // The trunking container has its heading and four tabs, and no file buttons.
     ContainerWidget* cw = window->containerWidget("wz4040");
     ASSERT_EQ(cw, trunking);
     EXPECT_EQ(cw->container().config().heading, "终端类型:WZ-4040集群(串口速率:19200)");
@@ -168,6 +167,14 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     emit list->activated(5);  // "WZ-4040集群"
     EXPECT_EQ(session.lm520wMode, 0);
     EXPECT_EQ(window->activeWidget(), trunking);
+    // Each showing applies its type's face to the base page.
+    engine::FormModel& base = cw->container().page(0).form();
+    EXPECT_EQ(base.text(1665), "默认信道发射频率:");
+    EXPECT_TRUE(base.enabled(1060));
+    window->showTerminalType(2);
+    EXPECT_EQ(base.text(1665), "信道发射频率:");
+    EXPECT_FALSE(base.enabled(1060));
+    window->showTerminalType(5);
     EXPECT_EQ(session.theComm.receiver(), window->activeContainer());
     // The LM52R container is only hidden; it comes back with its window.
     QWidget* lm52r = window->containerWidget("lm52r");

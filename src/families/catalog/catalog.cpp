@@ -5,6 +5,7 @@
 #include "families/train/train_container.h"
 #include "families/protest/protest_container.h"
 #include "families/qx710/qx710_container.h"
+#include "families/wz4040/wz4040_container.h"
 
 namespace rb::families {
 
@@ -13,10 +14,10 @@ const std::vector<TerminalType>& terminalTypes() {
     static const std::vector<TerminalType> types = {
         {"qx710", "QX-7100", 19200, true},
         {"lm52r", "LM52R/LM520", 9600, true},
-        {"lm520w", "LM520W", 19200, false},
+        {"lm520w", "LM520W", 19200, true, false},
         {"netradio", "网络电台", 9600, true},
         {"train", "平调/列调台", 9600, true},
-        {"wz4040", "WZ-4040集群", 19200, false},
+        {"wz4040", "WZ-4040集群", 19200, true, false},
     };
     return types;
 }
@@ -49,6 +50,8 @@ std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine:
     if (key == "train") return std::make_unique<train::CTrainDlg>(session);
     if (key == "protest") return std::make_unique<protest::CProTestContainer>(session);
     if (key == "qx710") return std::make_unique<qx710::CQX710>(session);
+    // "lm520w" shows the trunking container too (in its relay variant).
+    if (key == "wz4040" || key == "lm520w") return std::make_unique<wz4040::CWZ4040>(session);
     return nullptr;
 }
 

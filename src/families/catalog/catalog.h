@@ -15,6 +15,7 @@ struct TerminalType {
     std::string label;    // the main window's terminal list entry
     int baud = 9600;      // the speed its terminal needs
     bool built = false;   // false while its pages do not exist yet
+    bool hasFile = true;  // false: no page stores or loads a configuration file (use `run`)
 };
 
 // Every terminal type, in the order of the main window's terminal list.

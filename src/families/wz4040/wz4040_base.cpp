@@ -1,0 +1,432 @@
+#include "families/wz4040/wz4040_base.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "wire/codecs.h"
+#include "wire/ea_payload.h"
+
+namespace rb::families::wz4040 {
+
+using namespace base_ids;
+
+namespace {
+
+constexpr std::uint8_t kWriteBasic = 0x11;
+constexpr std::uint8_t kWriteTable = 0x12;
+constexpr std::uint8_t kWriteAlarm = 0x13;
+constexpr std::uint8_t kWriteTiming = 0x14;
+constexpr std::uint8_t kWriteFrequencies = 0x15;
+constexpr std::uint8_t kWriteKey = 0x16;
+constexpr std::uint8_t kReadBasic = 0x21;
+constexpr std::uint8_t kBasicAnswer = 0x22;
+constexpr std::uint8_t kReadTable = 0x23;
+constexpr std::uint8_t kTableAnswer = 0x24;
+constexpr std::uint8_t kReadStatus = 0x25;
+constexpr std::uint8_t kStatusAnswer = 0x26;
+constexpr std::uint8_t kReadFactory = 0x27;
+constexpr std::uint8_t kFactoryAnswer = 0x28;
+constexpr std::uint8_t kAck = 0x80;
+
+constexpr std::uint8_t kSpacing12_5Code = 0x55;
+constexpr std::uint8_t kAlarmIdentityCode = 0x55;
+// 电台类型 radio index -> station-type code.
+constexpr std::array<std::uint8_t, 4> kStationCodes = {0xDD, 0xAA, 0xCC, 0x00};
+constexpr std::array<std::uint8_t, 6> kSwitchBits = {0x01, 0x02, 0x04, 0x08, 0x10, 0x20};
+constexpr std::size_t kKeyWordBytes = 12;
+constexpr std::size_t kFactoryTextMax = 99;
+constexpr std::size_t kAlarmBytesMax = 10;
+
+constexpr const char* kTrunkingLabels[4] = {"默认信道发射频率:", "默认信道接收频率:",
+                                            "脱网信道发射频率:", "脱网信道接收频率:"};
+constexpr const char* kRelayLabels[4] = {"信道发射频率:", "本地接收频率:", "转发发射频率:",
+                                         "转发接收频率:"};
+
+std::string versionText(std::uint8_t b) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%X.%X", b >> 4, b & 0x0F);
+    return buf;
+}
+
+// Base-station and channel numbers travel as number - 1; 0xFF stands for none.
+std::string numberText(std::uint8_t b) { return b == 0xFF ? "0" : std::to_string(b + 1); }
+std::string statusNumberText(std::uint8_t b) { return b == 0xFF ? "无" : std::to_string(b + 1); }
+
+std::string stationText(std::uint8_t b) {
+    switch (b) {
+        case 0xDD:
+            return "控制调度台";
+        case 0xAA:
+            return "业务调度台";
+        case 0xCC:
+            return "延伸中转台";
+        default:
+            return "普通电台";
+    }
+}
+
+std::string txRxText(std::uint8_t b) {
+    switch (b) {
+        case 0x00:
+            return "空闲";
+        case 0x11:
+            return "接收";
+        case 0x22:
+            return "发送";
+        case 0x33:
+            return "双工";
+        case 0x44:
+            return "挂机";
+        case 0x55:
+            return "摘机";
+        default:
+            return std::to_string(b);
+    }
+}
+
+std::string switchText(std::uint8_t b) {
+    static const char* kTexts[] = {"无切换",           "指定信道",          "脱网信道",
+                                   "脱网频率",         "默认信道,收发调换", "指定信道,收发调换",
+                                   "脱网信道,收发调换"};
+    if (b < std::size(kTexts)) return kTexts[b];
+    // Codes above 6 have no name: the code itself is shown, so the technician sees what came.
+    return "未知(" + std::to_string(b) + ")";
+}
+
+// The alarm telephone number of a 0x22 answer: each byte as two lower-case hex digits; a byte
+// whose second digit is 0 gives only its first, a byte whose first digit is 0 gives nothing; the
+// result upper-cased with every "A" read as the digit 0.
+std::string alarmPhoneText(const wire::EaPayload& p, std::size_t first, std::size_t bytes) {
+    static const char* kDigits = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        const std::uint8_t b = p[first + i];
+        if ((b >> 4) == 0) continue;
+        text += kDigits[b >> 4];
+        if ((b & 0x0F) != 0) text += kDigits[b & 0x0F];
+    }
+    for (char& c : text)
+        if (c == 'A') c = '0';
+    return text;
+}
+
+}  // namespace
+
+CWZ4040Base::CWZ4040Base(engine::Session& session) : Wz4040Page(session, kIndex) {
+    declareForm(form());
+    bindReadWrite();
+    resetFields();
+    form().setText(kTablePage, "1");
+    applyVariant(session.lm520wMode);
+}
+
+int CWZ4040Base::step() const {
+    return form().radio(kSpacing25) == 1 ? wire::kStep12_5 : wire::kStep25;
+}
+
+void CWZ4040Base::applyVariant(int lm520wMode) {
+    auto& f = form();
+    const bool relayFace = lm520wMode == 1;
+    for (std::size_t i = 0; i < kFrequencyLabels.size(); ++i)
+        f.setText(kFrequencyLabels[i], relayFace ? kRelayLabels[i] : kTrunkingLabels[i]);
+    f.enable({kFrequencyLabels[2], kOffNetTx, kVersionA, kVersionB, kTablePage}, !relayFace);
+    for (std::size_t r = 0; r < kRowLabels.size(); ++r) {
+        if (relayFace) {
+            static const char* kRelayRows[4] = {"B1本地", "B1转发", "B2本地", "B2转发"};
+            f.setText(kRowLabels[r], "CH" + std::to_string(r / 4 + 1) + "-" + kRelayRows[r % 4]);
+        } else {
+            f.setInt(kRowLabels[r], long(r) + 1);
+        }
+    }
+}
+
+void CWZ4040Base::numberRows(int page) {
+    if (relay()) return;
+    for (std::size_t r = 0; r < kRowLabels.size(); ++r)
+        form().setInt(kRowLabels[r], 16L * (page - 1) + long(r) + 1);
+}
+
+// ---- reset --------------------------------------------------------------------------------
+
+void CWZ4040Base::resetFields() {
+    auto& f = form();
+    f.setText(kIdentity, "1");
+    f.setRadio(kAuthOn, 1);
+    f.setSelection(kCategory, 0);
+    f.setRadio(kControlDesk, 3);
+    for (int id : kSwitches) f.setChecked(id, false);
+    f.setText(kHardware, "0.0");
+    f.setText(kSoftware, "0.0");
+    f.setText(kBaseNumber, "1");
+    f.setText(kChannelNumber, "1");
+    f.setRadio(kSpacing25, 0);
+    for (int id : {kDefaultTx, kDefaultRx, kOffNetTx, kOffNetRx, kOffNet}) f.setText(id, "0");
+    f.setText(kVersionA, "0");
+    f.setText(kVersionB, "0");
+    for (int i = 0; i < 16; ++i) {
+        f.setText(rowTx(i), "0");
+        f.setText(rowRx(i), "0");
+    }
+    f.setText(kRollCallTimeout, "5");
+    f.setText(kOffNetTimeout, "1");
+    f.setText(kChannelHold, "15");
+    f.setText(kPttHold, "60");
+    f.setRadio(kAlarmByIdentity, 0);
+    f.setText(kAlarmNumber, "0");
+    f.setText(kKeyParameter, "0");
+    f.setText(kKeyWord, "");
+    for (int id : kStatusFields) f.setText(id, "");
+}
+
+// ---- requests -----------------------------------------------------------------------------
+
+void CWZ4040Base::requestFactoryText() { send(wire::frameEA(kReadFactory)); }
+
+void CWZ4040Base::requestBasic() { send(wire::frameEA(kReadBasic)); }
+
+bool CWZ4040Base::requestTable() {
+    const long long page = wire::parseLong(form().text(kTablePage));
+    if (page < 1 || page > 16) return showMessage("频率表页号错误,页号范围:1-16!");
+    send(wire::frameEA(kReadTable, {std::uint8_t(page - 1)}));
+    numberRows(int(page));
+    return true;
+}
+
+void CWZ4040Base::requestStatus() { send(wire::frameEA(kReadStatus)); }
+
+bool CWZ4040Base::writeBasic() {
+    const auto& f = form();
+    const long long base = wire::parseLong(f.text(kBaseNumber));
+    if (base < 1 || base > 255) return showMessage("基站编号设置错误,请设置为1-255!");
+    const long long channel = wire::parseLong(f.text(kChannelNumber));
+    if (channel < 1 || channel > 255) return showMessage("信道编号设置错误,请设置为1-255!");
+    const long long identity = wire::parseLong(f.text(kIdentity));
+    if (relay()) {
+        if (identity < 1 || identity > 0xFFFF)
+            return showMessage("身份码设置错误,请设置为0x01-0xFFFF!");
+    } else if (identity < 1 || identity > 0x3FFFF) {
+        return showMessage("身份码设置错误,请设置为0x01-0x03FFFF!");
+    }
+    wire::Bytes p;
+    wire::putU24be(p, std::uint32_t(identity));
+    p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
+    p.push_back(std::uint8_t(std::max(0, f.selection(kCategory))));
+    const int type = f.radio(kControlDesk);
+    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    std::uint8_t switches = 0;
+    for (std::size_t i = 0; i < kSwitches.size(); ++i)
+        if (f.checked(kSwitches[i])) switches |= kSwitchBits[i];
+    p.push_back(switches);
+    p.push_back(std::uint8_t(base - 1));
+    p.push_back(std::uint8_t(channel - 1));
+    send(wire::frameEA(kWriteBasic, p));
+    return true;
+}
+
+bool CWZ4040Base::writeFrequencies() {
+    const auto& f = form();
+    const int s = step();
+    struct Row {
+        int id;
+        const char* message;
+    };
+    static const Row kRows[] = {
+        {kDefaultTx, "默认信道发射频率设置不正确!"}, {kDefaultRx, "默认信道接收频率设置不正确!"},
+        {kOffNetTx, "脱网信道发射频率设置不正确!"},  {kOffNetRx, "脱网信道接收频率设置不正确!"},
+        {kOffNet, "脱网频率设置不正确!"},
+    };
+    wire::Bytes p{std::uint8_t(s == wire::kStep12_5 ? kSpacing12_5Code : 0x00)};
+    for (const Row& r : kRows) {
+        if (!frequencyAccepted(f.text(r.id), s)) return showMessage(r.message);
+        wire::putU16be(p, channelCode(f.text(r.id), s));
+    }
+    send(wire::frameEA(kWriteFrequencies, p));
+    return true;
+}
+
+bool CWZ4040Base::writeTable() {
+    const auto& f = form();
+    const long long a = wire::parseLong(f.text(kVersionA));
+    const long long b = wire::parseLong(f.text(kVersionB));
+    if (a < 0 || a > 15 || b < 0 || b > 15) return showMessage("频率表版本号错误,版本范围:15.15!");
+    const long long page = wire::parseLong(f.text(kTablePage));
+    if (page < 1 || page > 16) return showMessage("频率表页号错误,页号范围:1-16!");
+    const int s = step();
+    wire::Bytes p{std::uint8_t(a * 16 + b), std::uint8_t(page - 1)};
+    for (int i = 0; i < 16; ++i) {
+        if (!frequencyAccepted(f.text(rowTx(i)), s))
+            return showMessage(std::to_string(i) + "信道发射频率设置不正确!");
+        if (!frequencyAccepted(f.text(rowRx(i)), s))
+            return showMessage(std::to_string(i) + "信道接收频率设置不正确!");
+        wire::putU16be(p, channelCode(f.text(rowTx(i)), s));
+        wire::putU16be(p, channelCode(f.text(rowRx(i)), s));
+    }
+    send(wire::frameEA(kWriteTable, p));
+    return true;
+}
+
+bool CWZ4040Base::writeTiming() {
+    const auto& f = form();
+    auto low = [&](int id) { return std::uint8_t(wire::parseLong(f.text(id))); };
+    send(wire::frameEA(kWriteTiming, {low(kRollCallTimeout), low(kOffNetTimeout),
+                                      low(kChannelHold), low(kPttHold)}));
+    return true;
+}
+
+bool CWZ4040Base::writeAlarm() {
+    const auto& f = form();
+    const std::string& number = f.text(kAlarmNumber);
+    wire::Bytes p;
+    if (f.radio(kAlarmByIdentity) != 1) {
+        p = {0x55, 0x03};
+        wire::putU24be(p, identityOf(number));
+    } else {
+        p = {0x00};
+        putPhoneNumber(p, number);
+    }
+    send(wire::frameEA(kWriteAlarm, p));
+    return true;
+}
+
+bool CWZ4040Base::writeKey() {
+    const auto& f = form();
+    const long long key = wire::parseLong(f.text(kKeyParameter));
+    if (key < 0 || key > 65535) return showMessage("密钥参数设置错误,请设置为0-65535!");
+    wire::Bytes p;
+    wire::putU16be(p, std::uint32_t(key));
+    wire::putGbkField(p, key == 0 ? f.text(kKeyWord) : std::string(), kKeyWordBytes);
+    send(wire::frameEA(kWriteKey, p));
+    return true;
+}
+
+// ---- answers ------------------------------------------------------------------------------
+
+void CWZ4040Base::OnFrame(const wire::FrameView& f) {
+    switch (f.code()) {
+        case kFactoryAnswer:
+            onFactoryText(f);
+            break;
+        case kBasicAnswer:
+            onBasic(f);
+            break;
+        case kTableAnswer:
+            onTable(f);
+            break;
+        case kStatusAnswer:
+            onStatus(f);
+            break;
+        case kAck:
+            onAck(f);
+            break;
+        default:
+            break;
+    }
+}
+
+void CWZ4040Base::onFactoryText(const wire::FrameView& frame) {
+    // The text starts at frame offset 8 and takes at most (low byte of the length - 8) bytes, at
+    // most 99: a length below 8 gives no text, and the text never runs past the frame.
+    const wire::EaPayload p(frame);
+    const int announced = int(p.lengthField() & 0xFF) - 8;
+    const std::size_t width = std::min<std::size_t>(std::size_t(std::max(0, announced)),
+                                                    kFactoryTextMax);
+    stopTimer(engine::kResponseTimer);
+    session().statusBar.SetText(1, p.text(4, width));
+    reportSuccess(frame, "出厂信息读取成功");
+    requestBasic();
+}
+
+void CWZ4040Base::onBasic(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    f.setInt(kIdentity, p.u24be(0));
+    f.setRadio(kAuthOn, p[3] == 1 ? 0 : 1);
+    if (p[4] < f.items(kCategory).size()) f.setSelection(kCategory, p[4]);
+    const std::uint8_t type = p[5];
+    f.setRadio(kControlDesk, type == 0xAA ? 1 : type == 0xCC ? 2 : type == 0xDD ? 0 : 3);
+    for (std::size_t i = 0; i < kSwitches.size(); ++i)
+        f.setChecked(kSwitches[i], (p[6] & kSwitchBits[i]) != 0);
+    f.setText(kBaseNumber, numberText(p[7]));
+    f.setText(kChannelNumber, numberText(p[8]));
+    f.setText(kHardware, versionText(p[9]));
+    f.setText(kSoftware, versionText(p[10]));
+    f.setInt(kVersionA, p[11] >> 4);
+    f.setInt(kVersionB, p[11] & 0x0F);
+    const bool narrow = p[12] == kSpacing12_5Code;
+    f.setRadio(kSpacing25, narrow ? 1 : 0);
+    const int s = narrow ? wire::kStep12_5 : wire::kStep25;
+    const int frequencies[] = {kDefaultTx, kDefaultRx, kOffNetTx, kOffNetRx, kOffNet};
+    for (std::size_t i = 0; i < std::size(frequencies); ++i)
+        f.setText(frequencies[i], wire::frequencyText(p.u16be(13 + 2 * i), s));
+    f.setInt(kRollCallTimeout, p[23]);
+    f.setInt(kOffNetTimeout, p[24]);
+    f.setInt(kChannelHold, p[25]);
+    f.setInt(kPttHold, p[26]);
+    if (p[27] == kAlarmIdentityCode) {
+        f.setRadio(kAlarmByIdentity, 0);
+        f.setInt(kAlarmNumber, p.u24be(29));
+    } else {
+        f.setRadio(kAlarmByIdentity, 1);
+        f.setText(kAlarmNumber, alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2,
+                                                                           kAlarmBytesMax)));
+    }
+    const std::uint16_t key = p.u16be(39);
+    f.setInt(kKeyParameter, key);
+    if (key == 0) f.setText(kKeyWord, p.text(41, kKeyWordBytes));
+    reportSuccess(frame, "基本参数读取成功");
+    requestTable();
+}
+
+void CWZ4040Base::onTable(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    f.setInt(kVersionA, p[0] >> 4);
+    f.setInt(kVersionB, p[0] & 0x0F);
+    const int s = step();
+    for (int i = 0; i < 16; ++i) {
+        f.setText(rowTx(i), wire::frequencyText(p.u16be(2 + 4 * std::size_t(i)), s));
+        f.setText(rowRx(i), wire::frequencyText(p.u16be(4 + 4 * std::size_t(i)), s));
+    }
+    reportSuccess(frame, "信道频率读取成功");
+    requestStatus();
+}
+
+void CWZ4040Base::onStatus(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    f.setText(kStatusBase, statusNumberText(p[0]));
+    f.setText(kStatusChannel, statusNumberText(p[1]));
+    f.setText(kStatusType, stationText(p[2]));
+    f.setText(kStatusCall, callTypeText(p[3]));
+    f.setText(kStatusTxRx, txRxText(p[4]));
+    f.setInt(kStatusQuality, (p[5] >> 3) & 0x07);
+    f.setInt(kStatusStrength, p[5] & 0x07);
+    f.setText(kStatusSwitch, switchText(p[6]));
+    reportSuccess(frame, "状态查询成功");
+}
+
+void CWZ4040Base::onAck(const wire::FrameView& frame) {
+    stopTimer(engine::kResponseTimer);
+    const wire::EaPayload p(frame);
+    struct Step {
+        std::uint8_t echo;
+        const char* text;
+        bool (CWZ4040Base::*next)();
+    };
+    static const Step kSteps[] = {
+        {kWriteBasic, "基本参数设置成功", &CWZ4040Base::writeFrequencies},
+        {kWriteFrequencies, "基本参数设置成功", &CWZ4040Base::writeTable},
+        {kWriteTable, "电台频率表设置成功", &CWZ4040Base::writeTiming},
+        {kWriteTiming, "调度时间参数设置成功", &CWZ4040Base::writeAlarm},
+        {kWriteAlarm, "报警电话绑定号码设置成功", &CWZ4040Base::writeKey},
+        {kWriteKey, "密钥参数设置成功", nullptr},
+    };
+    for (const Step& s : kSteps) {
+        if (s.echo != p[0]) continue;
+        reportSuccess(frame, s.text);
+        if (s.next) (this->*s.next)();
+        return;
+    }
+}
+
+}  // namespace rb::families::wz4040

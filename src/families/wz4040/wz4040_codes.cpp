@@ -1,0 +1,69 @@
+#include "families/wz4040/wz4040_codes.h"
+
+#include <cstdio>
+
+#include "wire/codecs.h"
+
+namespace rb::families::wz4040 {
+
+namespace {
+
+constexpr std::size_t kFrequencyChars = 7;
+
+struct CallType {
+    std::uint8_t code;
+    const char* text;
+};
+constexpr CallType kCallTypes[] = {
+    {0x00, "无呼叫"},           {0x01, "普通数据"},         {0x02, "一级告警数据"},
+    {0x03, "二级告警数据"},     {0x04, "半双工普通语音"},   {0x05, "半双工一级告警语音"},
+    {0x06, "半双工二级告警语音"}, {0x07, "半双工三级告警语音"}, {0x81, "带回应普通数据"},
+    {0x82, "带回应一级告警数据"}, {0x83, "带回应二级告警数据"}, {0x84, "双工普通语音"},
+    {0x85, "双工一级告警语音"}, {0x86, "双工二级告警语音"}, {0x87, "双工三级告警语音"},
+};
+
+}  // namespace
+
+bool frequencyAccepted(const std::string& text, int step) {
+    const long long v = wire::parseLong(text);
+    if (v <= 0) return true;
+    return text.size() == kFrequencyChars && step > 0 && v % step == 0;
+}
+
+std::uint16_t channelCode(const std::string& text, int step) {
+    const long long v = wire::parseLong(text);
+    if (v <= 0 || step <= 0) return 0;
+    return std::uint16_t(v / step);
+}
+
+void putPhoneNumber(wire::Bytes& out, const std::string& number) {
+    // One place per typed character (a character that is no digit packs as the digit 0).
+    std::string digits;
+    for (unsigned char c : number) {
+        if ((c & 0xC0) == 0x80) continue;
+        digits += c >= '0' && c <= '9' ? char(c) : '0';
+    }
+    const wire::Bytes packed = wire::packPhoneDigits(digits);
+    out.push_back(std::uint8_t(packed.size() * 2));
+    out.insert(out.end(), packed.begin(), packed.end());
+    out.insert(out.end(), packed.size(), 0);
+}
+
+std::string callTypeText(std::uint8_t code) {
+    for (const CallType& c : kCallTypes)
+        if (c.code == code) return c.text;
+    return {};
+}
+
+wire::Bytes clockBytes(const std::string& text) {
+    int y = 2000, mo = 1, d = 1, h = 0, mi = 0, s = 0;
+    std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
+    return {std::uint8_t(y - 2000), std::uint8_t(mo), std::uint8_t(d),
+            std::uint8_t(h),        std::uint8_t(mi), std::uint8_t(s)};
+}
+
+std::uint32_t identityOf(const std::string& text) {
+    return std::uint32_t(wire::parseLong(text)) & 0xFFFFFF;
+}
+
+}  // namespace rb::families::wz4040

@@ -1,0 +1,54 @@
+// The value rules the four WZ-4040 pages share: the frequency rule and channel codes, the
+// telephone form of a number, the call-type texts, the PC clock bytes, and the success report of
+// answers that leave timer 1 alone.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/page.h"
+#include "wire/frame.h"
+
+namespace rb::families::wz4040 {
+
+// Frequencies are typed in units of 100 Hz. A text is accepted when its value is 0 or less
+// (empty included), or when it has exactly 7 characters and its value is a whole multiple of the
+// step (250 at 25 KHz, 125 at 12.5KHz).
+bool frequencyAccepted(const std::string& text, int step);
+// Its 16-bit channel code, value / step; a value of 0 or less sends code 0.
+std::uint16_t channelCode(const std::string& text, int step);
+
+// The telephone form of a number: L (the digit count padded to even), the L/2 packed-digit bytes,
+// then L/2 zero bytes (the terminal counts the length in digits, not bytes).
+void putPhoneNumber(wire::Bytes& out, const std::string& number);
+
+// The call-type text of a code (empty for a code the table does not hold).
+std::string callTypeText(std::uint8_t code);
+
+// The PC's local time as year - 2000, month, day, hour, minute, second (plain bytes, not BCD),
+// taken from the trace clock's "%Y-%m-%d %H:%M:%S" so that tests can fix it.
+wire::Bytes clockBytes(const std::string& timeText);
+
+// Identities typed in decimal, sent as their low 24 bits.
+std::uint32_t identityOf(const std::string& text);
+
+// A page of the trunking container.
+class Wz4040Page : public engine::Page {
+public:
+    using engine::Page::Page;
+
+protected:
+    // Trace "\r\n" + text + "!" and status part 2, timer 1 left as it is.
+    void report(std::uint8_t code, const std::string& text) {
+        session().AppendTrace(code, "\r\n" + text + "!");
+        session().statusBar.SetText(2, text);
+        session().activity.lastSuccess = text;
+    }
+    // A command sent at once: no response timer; status part 2 cleared unless told otherwise.
+    void command(const wire::Bytes& frame, bool clearStatus = true, bool background = false) {
+        beginRequest();
+        send(frame, SendOptions{false, clearStatus, background});
+    }
+};
+
+}  // namespace rb::families::wz4040

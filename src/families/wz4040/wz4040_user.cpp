@@ -1,0 +1,226 @@
+#include "families/wz4040/wz4040_user.h"
+
+#include <algorithm>
+
+#include "wire/codecs.h"
+#include "wire/ea_payload.h"
+
+namespace rb::families::wz4040 {
+
+using namespace user_ids;
+
+namespace {
+
+constexpr std::uint8_t kWriteGroups = 0x17;
+constexpr std::uint8_t kWriteOwner = 0x18;
+constexpr std::uint8_t kPower = 0x29;
+constexpr std::uint8_t kPowerAnswer = 0x2A;
+constexpr std::uint8_t kReadGroups = 0x2B;
+constexpr std::uint8_t kGroupsAnswer = 0x2C;
+constexpr std::uint8_t kReadOwner = 0x2D;
+constexpr std::uint8_t kOwnerAnswer = 0x2E;
+constexpr std::uint8_t kAck = 0x80;
+constexpr std::uint8_t kReset = 0xA0;
+constexpr std::uint8_t kWorkMode = 0xA1;
+constexpr std::uint8_t kPowerNotice = 0xA5;
+constexpr std::uint8_t kPower5WCode = 0x11;
+constexpr std::size_t kOwnerNameBytes = 19;
+constexpr std::size_t kOwnerTextBytes = 63;
+
+int staticEdit(int k) { return kFirstStatic + k - 1; }    // k = 1 ... 15
+int dynamicEdit(int k) { return kFirstDynamic + k - 1; }
+
+std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
+
+}  // namespace
+
+CWZ4040User::CWZ4040User(engine::Session& session) : Wz4040Page(session, kIndex) {
+    declareForm();
+    bindReadWrite();
+    auto& f = form();
+    f.onChange(kStaticSpin, [this] { applyCounts(); });
+    f.onChange(kDynamicSpin, [this] { applyCounts(); });
+    f.onClick(kResetButton, [this] { sendReset(); });
+    f.onClick(kWorkModeButton, [this] { sendWorkMode(); });
+    f.onClick(kPowerOn, [this] { sendPowerNotice(true); });
+    f.onClick(kPowerOff, [this] { sendPowerNotice(false); });
+    resetFields();
+}
+
+void CWZ4040User::declareForm() {
+    namespace L = engine::layout;
+    auto& f = form();
+    // Both texts are limited in GBK bytes, the width of their field on the wire.
+    f.addEdit(kOwnerName, int(kOwnerNameBytes), "").maxLengthInGbkBytes = true;
+    auto& text = f.addMultiEdit(kOwnerText, "");
+    text.maxLength = int(kOwnerTextBytes);
+    text.maxLengthInGbkBytes = true;
+    f.addRadio(kPower5W, "5W", kPower5W).value = 1;
+    f.addRadio(kPower20W, "20W", kPower5W);
+    f.addEdit(kStaticCount, 0, "0").readOnly = true;
+    f.addSpin(kStaticSpin, kStaticCount, 0, 15, true);
+    f.addEdit(kDynamicCount, 0, "0").readOnly = true;
+    f.addSpin(kDynamicSpin, kDynamicCount, 0, 15, true);
+    for (int k = 1; k <= kGroupCodes; ++k) {
+        f.addEdit(staticEdit(k), 5, "0");
+        f.addEdit(dynamicEdit(k), 5, "0");
+    }
+    f.addEdit(kResetDelay, 0, "0");
+    f.addButton(kResetButton, "电台复位");
+    f.addRadio(kFactoryMode, "出厂模式", kFactoryMode).value = 1;
+    f.addRadio(kOnlineMode, "连机模式", kFactoryMode);
+    f.addButton(kWorkModeButton, "工作模式设置");
+    f.addButton(kPowerOn, "开机通知");
+    f.addButton(kPowerOff, "关机通知");
+    f.addButton(engine::kReadButton, "读取数据");
+    f.addButton(engine::kWriteButton, "写录数据");
+
+    auto codes = [](int (*edit)(int)) {
+        std::vector<engine::LayoutItem> cells;
+        for (int k = 1; k <= kGroupCodes; ++k) {
+            cells.push_back(L::label(twoDigits(k)));
+            cells.push_back(L::ctl(edit(k)));
+        }
+        return L::grid(10, std::move(cells));
+    };
+    f.setLayout(L::column({
+        L::group("设置用户信息",
+                 L::column({L::row({L::label("机主姓名:"), L::ctl(kOwnerName), L::stretch()}),
+                            L::row({L::label("机主身份信息:"), L::ctl(kOwnerText)})})),
+        L::group("设置发射功率", L::row({L::ctl(kPower5W), L::ctl(kPower20W), L::stretch()})),
+        L::group("静态组呼码",
+                 L::column({L::row({L::label("静态组呼个数:"), L::ctl(kStaticCount),
+                                    L::ctl(kStaticSpin), L::stretch()}),
+                            codes(&staticEdit)})),
+        L::group("动态组呼码",
+                 L::column({L::row({L::label("动态组呼个数:"), L::ctl(kDynamicCount),
+                                    L::ctl(kDynamicSpin), L::stretch()}),
+                            codes(&dynamicEdit)})),
+        L::group("辅助控制协议",
+                 L::row({L::label("复位延时秒数:"), L::ctl(kResetDelay), L::ctl(kResetButton),
+                         L::ctl(kFactoryMode), L::ctl(kOnlineMode), L::ctl(kWorkModeButton),
+                         L::ctl(kPowerOn), L::ctl(kPowerOff), L::stretch()})),
+        L::stretch(),
+        L::row({L::stretch(), L::ctl(engine::kReadButton), L::ctl(engine::kWriteButton)}),
+    }));
+}
+
+int CWZ4040User::staticCount() const {
+    return std::clamp(wire::parseInt(form().text(kStaticCount)), 0, kGroupCodes);
+}
+
+int CWZ4040User::dynamicCount() const {
+    return std::clamp(wire::parseInt(form().text(kDynamicCount)), 0, kGroupCodes);
+}
+
+void CWZ4040User::applyCounts() {
+    auto& f = form();
+    const int s = staticCount(), d = dynamicCount();
+    f.setValue(kStaticSpin, s);
+    f.setValue(kDynamicSpin, d);
+    for (int k = 1; k <= kGroupCodes; ++k) {
+        f.enable(staticEdit(k), k <= s);
+        f.enable(dynamicEdit(k), k <= d);
+    }
+}
+
+void CWZ4040User::resetFields() {
+    auto& f = form();
+    f.setText(kOwnerName, "");
+    f.setText(kOwnerText, "");
+    f.setRadio(kPower5W, 0);
+    f.setText(kStaticCount, "0");
+    f.setText(kDynamicCount, "0");
+    applyCounts();
+}
+
+// ---- requests -----------------------------------------------------------------------------
+
+void CWZ4040User::sendFirstRead() { send(wire::frameEA(kReadOwner)); }
+
+void CWZ4040User::sendFirstWrite() {
+    const auto& f = form();
+    wire::Bytes p;
+    wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
+    wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);
+    send(wire::frameEA(kWriteOwner, p));
+}
+
+void CWZ4040User::requestPower(bool write) {
+    const std::uint8_t power = form().radio(kPower5W) == 0 ? kPower5WCode : 0x00;
+    send(wire::frameEA(kPower, {std::uint8_t(write ? 1 : 0), power}));
+}
+
+void CWZ4040User::writeGroups() {
+    const auto& f = form();
+    const int s = staticCount(), d = dynamicCount();
+    wire::Bytes p{std::uint8_t(d * 16 + s)};
+    for (int k = 1; k <= s; ++k) wire::putU16be(p, std::uint32_t(wire::parseLong(f.text(staticEdit(k)))));
+    for (int k = 1; k <= d; ++k)
+        wire::putU16be(p, std::uint32_t(wire::parseLong(f.text(dynamicEdit(k)))));
+    send(wire::frameEA(kWriteGroups, p));
+}
+
+void CWZ4040User::sendReset() {
+    const auto delay = std::uint8_t(wire::parseLong(form().text(kResetDelay)));
+    command(wire::frameEA(kReset, {0xCC, 0xDD, delay}), false);
+}
+
+void CWZ4040User::sendWorkMode() {
+    command(wire::frameEA(kWorkMode, {std::uint8_t(form().radio(kFactoryMode) == 1 ? 1 : 0)}),
+            false);
+}
+
+void CWZ4040User::sendPowerNotice(bool on) {
+    wire::Bytes p{std::uint8_t(on ? 1 : 0)};
+    const wire::Bytes clock = clockBytes(session().tool.timeText());
+    p.insert(p.end(), clock.begin(), clock.end());
+    command(wire::frameEA(kPowerNotice, p), false);
+}
+
+// ---- answers ------------------------------------------------------------------------------
+
+void CWZ4040User::OnFrame(const wire::FrameView& frame) {
+    const wire::EaPayload p(frame);
+    auto& f = form();
+    switch (frame.code()) {
+        case kOwnerAnswer:
+            f.setText(kOwnerName, p.text(3, kOwnerNameBytes));
+            f.setText(kOwnerText, p.text(22, kOwnerTextBytes));
+            reportSuccess(frame, "用户信息读取成功");
+            requestPower(false);
+            break;
+        case kPowerAnswer:
+            f.setRadio(kPower5W, p[0] == kPower5WCode ? 0 : 1);
+            reportSuccess(frame, "发射功率读取成功");
+            send(wire::frameEA(kReadGroups));
+            break;
+        case kGroupsAnswer: {
+            f.setInt(kDynamicCount, p[0] >> 4);
+            f.setInt(kStaticCount, p[0] & 0x0F);
+            applyCounts();
+            std::size_t at = 1;
+            for (int k = 1; k <= staticCount(); ++k, at += 2) f.setInt(staticEdit(k), p.u16be(at));
+            for (int k = 1; k <= dynamicCount(); ++k, at += 2)
+                f.setInt(dynamicEdit(k), p.u16be(at));
+            reportSuccess(frame, "组呼码读取成功");
+            break;
+        }
+        case kAck:
+            stopTimer(engine::kResponseTimer);  // whatever it echoes
+            if (p[0] == kWriteOwner) {
+                reportSuccess(frame, "用户信息设置成功");
+                requestPower(true);
+            } else if (p[0] == kPower) {
+                reportSuccess(frame, "发射功率设置成功");
+                writeGroups();
+            } else if (p[0] == kWriteGroups) {
+                reportSuccess(frame, "组呼码设置成功");
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace rb::families::wz4040

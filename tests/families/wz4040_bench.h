@@ -1,0 +1,93 @@
+// A bench for the WZ-4040 pages: the real container on a fake port (or on the built-in simulated
+// terminal), a manual clock fixed at 2009-03-05 14:07:09, a scripted prompter and a private
+// folder. Tests click controls by id and play the terminal by hand.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/prompter.h"
+#include "engine/session.h"
+#include "engine/timers.h"
+#include "families/wz4040/wz4040_container.h"
+#include "families/wz4040/wz4040_ids.h"
+#include "link/sim_link.h"
+#include "lm52r_bench.h"  // ScratchDir
+#include "support/fake_link.h"
+#include "wire/codecs.h"
+
+namespace rb::testing {
+
+struct Wz4040Bench {
+    ScratchDir dir;
+    engine::ManualTimers timers;
+    engine::ScriptedPrompter prompter;
+    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
+    FakeOpener opener;
+    std::unique_ptr<families::wz4040::CWZ4040> container;
+    std::vector<std::string> traces;
+
+    // `relay` opens it as "LM520W"; `simulated` talks to the built-in terminal of that variant.
+    explicit Wz4040Bench(bool relay = false, bool simulated = false) {
+        session.tool = wire::CCommTool([] { return std::string("2009-03-05 14:07:09"); });
+        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
+        container = std::make_unique<families::wz4040::CWZ4040>(session);
+        show(relay);
+        session.theComm.SetWnd(container.get());
+        if (!simulated) {
+            session.theComm.setOpener(opener.opener());
+            session.theComm.Open(1, 19200);
+            return;
+        }
+        session.theComm.setOpener(
+            [this](const engine::PortRequest& r) { return link::openSimulator(r, timers); });
+        engine::PortRequest request;
+        request.device = "sim";
+        request.family = relay ? "lm520w" : "wz4040";
+        request.baud = 19200;
+        session.theComm.Open(request);
+    }
+
+    // Shows the container as "LM520W" (relay) or "WZ-4040集群", as the main window does.
+    void show(bool relay) {
+        session.lm520wMode = relay ? 1 : 0;
+        container->OnShow();
+    }
+
+    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
+    void advance(int ms) { timers.advance(engine::Millis{ms}); }
+    bool responseTimerRunning(int page) {
+        return timers.running(&container->page(std::size_t(page)), engine::kResponseTimer);
+    }
+    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
+    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
+    std::string lastHex() { return wire::toHex(lastWrite()); }
+    void answer(std::uint8_t code, const wire::Bytes& payload = {}) {
+        opener.last->receive(wire::frameEA(code, payload));
+    }
+    void ack(std::uint8_t echo) { answer(0x80, {echo}); }
+    // Runs a click and settles the simulated line (answers arrive a few ms later).
+    void settle(int ms = 2500) { advance(ms); }
+};
+
+// "EA 05 00 ..." with its checksum appended.
+inline std::string sealedHex(const std::string& hexWithoutChecksum) {
+    wire::Bytes b;
+    std::string error;
+    wire::parseHex(hexWithoutChecksum, b, error);
+    b.push_back(0);
+    wire::sealFrame(b);
+    return wire::toHex(b);
+}
+
+inline wire::Bytes bytesOf(const std::string& hex) {
+    wire::Bytes b;
+    std::string error;
+    wire::parseHex(hex, b, error);
+    return b;
+}
+
+}  // namespace rb::testing
