@@ -19,7 +19,6 @@
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
 #include "gui/monitor_window.h"
-#include "gui/pending_container.h"
 #include "gui/port_dialog.h"
 #include "sim/terminal.h"
 
@@ -227,7 +226,6 @@ MainWindow::Shown& MainWindow::ensureShown(const std::string& key) {
     Shown& s = shown_[key];
     if (s.widget) return s;
     s.container = families::makeContainer(key, session_);
-    if (!s.container) s.container = makePendingContainer(key, session_);
     if (s.container) {
         s.widget = new ContainerWidget(*s.container, runModal_, area_);
     } else {

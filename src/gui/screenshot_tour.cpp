@@ -151,14 +151,6 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
     auto rest = [&window, directory] {
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 
-        // A type whose pages do not exist yet shows its heading, file buttons and tabs.
-        const auto& types = families::terminalTypes();
-        for (std::size_t i = 0; i < types.size(); ++i) {
-            if (types[i].built) continue;
-            window.showTerminalType(int(i));
-            save(window, directory, "main_window_unbuilt_type");
-            break;
-        }
         window.showTerminalType(1);
 
         PortDialog& port = window.portDialog();
