@@ -75,11 +75,22 @@ int main(int argc, char** argv) {
     app.add_flag("--pace", faults.pace, "pace bytes at the line rate (10 bits a byte)");
     app.add_option("--baud", faults.paceBaud, "line rate for --pace (default: the family's)");
     app.add_flag("--log", log, "traffic on stderr in hexadecimal");
+    std::string keepOldHex;
+    app.add_option("--ignore", keepOldHex,
+                   "acknowledge requests of this command code (hex, e.g. 0x16) but keep the old "
+                   "values");
 
     try {
         app.parse(argc, argv);
         faults.garbage = hexOption(garbageHex, "--garbage");
         faults.unsolicited = hexOption(unsolicitedHex, "--unsolicited");
+        if (!keepOldHex.empty()) {
+            if (keepOldHex.rfind("0x", 0) == 0 || keepOldHex.rfind("0X", 0) == 0)
+                keepOldHex.erase(0, 2);
+            const rb::wire::Bytes code = hexOption(keepOldHex, "--ignore");
+            if (code.size() != 1) throw CLI::ValidationError("--ignore", "one command code");
+            faults.keepOldFor = code[0];
+        }
     } catch (const CLI::ParseError& e) {
         return app.exit(e);
     }

@@ -25,6 +25,9 @@ public:
     virtual int baud() const = 0;
     // The family name makeTerminal() knows it by ("lm52r").
     virtual std::string family() const = 0;
+    // A copy with the same contents, so that a request can be answered without touching this
+    // terminal (Faults::keepOldFor); null from a terminal that cannot copy itself.
+    virtual std::unique_ptr<Terminal> clone() const { return nullptr; }
 };
 
 // A terminal of the named family with its factory contents, or null for an unknown family.
