@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
         families += (families.empty() ? "" : ", ") + f;
 
     CLI::App app{"Serves a simulated radio terminal on a pseudo-terminal."};
+    app.set_version_flag("--version", std::string("radiosim ") + RB_VERSION);
     std::string family;
     app.add_option("family", family, "terminal family (" + families + ")")->required();
 

@@ -1,6 +1,7 @@
 #include "engine/write_verify.h"
 
 #include <charconv>
+#include <optional>
 #include <set>
 
 #include "engine/page.h"
@@ -202,8 +203,12 @@ bool same(const Control& written, const Control& now) {
         case ControlKind::Edit:
         case ControlKind::MultiEdit: {
             if (written.text == now.text) return true;
-            // "0300" and "300" are the same number to the terminal.
-            const auto a = decimal(written.text), b = decimal(now.text);
+            // "0300" and "300" are the same number to the terminal, and an empty number field
+            // goes out as 0.
+            auto number = [](const std::string& t) {
+                return t.empty() ? std::optional<long long>(0) : decimal(t);
+            };
+            const auto a = number(written.text), b = number(now.text);
             return a && b && *a == *b;
         }
         case ControlKind::ListBox:

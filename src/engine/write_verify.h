@@ -3,7 +3,8 @@
 // A difference is named by the field's label as the form shows it ("信道01 发射频率") with the
 // value written and the value read back.
 //
-// Compared: edits and multi-line edits (text; two decimal numbers compare by value), check
+// Compared: edits and multi-line edits (text; decimal numbers compare by value, an empty
+// field as 0), check
 // boxes, radio groups (the checked radio), drop-down lists (the selection), list boxes (their
 // items) and track bars. Not compared: buttons, labels, spins (their edit is), progress bars,
 // read-only edits and what the page lists in Page::verifyIgnores().
