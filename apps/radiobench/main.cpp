@@ -3,6 +3,7 @@
 // so the tool also runs with no radio connected.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstring>
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("radiobench"));
     QApplication::setApplicationVersion(QStringLiteral(RB_VERSION));
+    // The installed icon (share/icons/hicolor), when there is one.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("radiobench")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("RadioBench"));

@@ -37,7 +37,7 @@ struct UserPaths {
     std::string historyFile;  // monitor history (section "Main")
     std::string hopMapFile;   // "HFMap.ini"
     std::string serialStore;  // serial-number store (section "ProTestSerial")
-    std::string settingsFile; // the program's own per-user options (section "Options")
+    std::string settingsFile;  // the program's own per-user options (section "Options")
     static UserPaths fromEnvironment();
     static UserPaths inDirectory(const std::string& dir);
 };

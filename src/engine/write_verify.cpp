@@ -114,7 +114,8 @@ private:
             walk(child, group);
             if (isControl(child)) {
                 const Control& c = form_.control(child.id);
-                if (c.kind == ControlKind::CheckBox && !c.text.empty()) pending = stripLabel(c.text);
+                if (c.kind == ControlKind::CheckBox && !c.text.empty())
+                    pending = stripLabel(c.text);
             }
         }
     }
@@ -147,7 +148,8 @@ private:
         if (cell.type == Type::Label) return stripLabel(cell.text);
         if (!isControl(cell)) return {};
         const Control& c = form_.control(cell.id);
-        if (c.kind == ControlKind::Button || c.kind == ControlKind::Static) return stripLabel(c.text);
+        if (c.kind == ControlKind::Button || c.kind == ControlKind::Static)
+            return stripLabel(c.text);
         return {};
     }
 
@@ -184,8 +186,9 @@ std::string shown(const Control& c) {
         case ControlKind::CheckBox:
             return c.value ? "选中" : "未选中";
         case ControlKind::Combo:
-            return c.value >= 0 && std::size_t(c.value) < c.items.size() ? c.items[std::size_t(c.value)]
-                                                                        : "无";
+            return c.value >= 0 && std::size_t(c.value) < c.items.size()
+                       ? c.items[std::size_t(c.value)]
+                       : "无";
         case ControlKind::ListBox: {
             std::string all;
             for (const auto& item : c.items) all += (all.empty() ? "" : " ") + item;

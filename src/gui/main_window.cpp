@@ -144,9 +144,8 @@ void MainWindow::buildMenu() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("设置(&S)"));
     item(settings, kMenuPortSettings, "端口设置(&P)", [this] { OnPortSettings(); });
     item(settings, kMenuMonitor, "监视窗口(&S)", [this] { openMonitor(); });
-    verifyAction_ = item(settings, kMenuVerifyAfterWrite, "写后校验(&V)", [this] {
-        setVerifyAfterWrite(verifyAction_->isChecked());
-    });
+    verifyAction_ = item(settings, kMenuVerifyAfterWrite, "写后校验(&V)",
+                         [this] { setVerifyAfterWrite(verifyAction_->isChecked()); });
     verifyAction_->setCheckable(true);
     verifyAction_->setChecked(verifier_->enabled());
     item(settings, kMenuExit, "退  出(&X)", [this] { close(); });

@@ -1,8 +1,8 @@
 #include "monitor/monitor_dlg.h"
 
+#include "engine/user_settings.h"
 #include "monitor/hex_input.h"
 #include "monitor/monitor_ids.h"
-#include "engine/user_settings.h"
 
 namespace rb::monitor {
 

@@ -51,9 +51,7 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-bool startsWith(const std::string& s, const char* prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
+bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 }  // namespace
 
@@ -67,8 +65,8 @@ TraceFile::~TraceFile() { close(); }
 std::string TraceFile::lineOf(std::chrono::system_clock::time_point at, const std::string& text) {
     std::vector<std::string> lines = linesOf(text);
     std::string direction = "提示";
-    if (!lines.empty() && (startsWith(lines.front(), kSentHeading) ||
-                           startsWith(lines.front(), kReceivedHeading))) {
+    if (!lines.empty() &&
+        (startsWith(lines.front(), kSentHeading) || startsWith(lines.front(), kReceivedHeading))) {
         direction = startsWith(lines.front(), kSentHeading) ? "发送" : "接收";
         lines.erase(lines.begin());  // its seconds-only time: the line has its own
     }

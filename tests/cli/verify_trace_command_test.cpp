@@ -1,6 +1,7 @@
 // write --verify and --trace-file against the built-in simulated terminal on a manual clock, and
 // both through the program itself.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -133,7 +134,8 @@ int runCli(const std::string& args, std::string* output = nullptr) {
         ::popen((std::string(RB_CLI_BINARY) + " " + args + " 2>&1 </dev/null").c_str(), "r");
     std::string out;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
     const int status = ::pclose(pipe);
     if (output) *output = out;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -143,23 +145,55 @@ TEST_F(VerifyTraceTest, TheProgramExitsSixNamingTheField) {
     std::string out;
     ASSERT_EQ(runCli("read lm52r --port sim --out " + path("a.ini"), &out), 0) << out;
     edit("a.ini", "SendFrequency01", "4100000");
-    EXPECT_EQ(runCli("write lm52r --port sim --in " + path("a.ini") + " --yes --verify", &out),
-              0)
+    EXPECT_EQ(runCli("write lm52r --port sim --in " + path("a.ini") + " --yes --verify", &out), 0)
         << out;
     EXPECT_EQ(runCli("write lm52r --port sim --in " + path("a.ini") +
-                         " --yes --verify --sim-faults ignore=0x14 --trace-file " +
-                         path("t.log"),
+                         " --yes --verify --sim-faults ignore=0x14 --trace-file " + path("t.log"),
                      &out),
               6)
         << out;
-    EXPECT_NE(out.find("信道01 发射频率: written \"4100000\", read \"4000000\""),
-              std::string::npos)
+    EXPECT_NE(out.find("信道01 发射频率: written \"4100000\", read \"4000000\""), std::string::npos)
         << out;
     EXPECT_GT(linesIn(path("t.log")).size(), 20u);
 
     EXPECT_EQ(runCli("--version", &out), 0);
     EXPECT_EQ(out.rfind("radiobench-cli ", 0), 0u) << out;
 }
+
+#ifdef RB_RADIOSIM_BINARY
+// radiosim --ignore on a pseudo-terminal: the real serial path, the same verdict.
+TEST_F(VerifyTraceTest, OverAPseudoTerminalToATerminalThatIgnoresAWrite) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], 1);
+        ::execl(RB_RADIOSIM_BINARY, RB_RADIOSIM_BINARY, "lm52r", "--ignore", "0x14", nullptr);
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string device;
+    for (char c; ::read(fds[0], &c, 1) == 1 && c != '\n';) device += c;
+    ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+
+    std::string out;
+    EXPECT_EQ(runCli("read lm52r --port " + device + " --out " + path("a.ini"), &out), 0) << out;
+    edit("a.ini", "ReceiveFrequency02", "4200250");
+    EXPECT_EQ(runCli("write lm52r --port " + device + " --in " + path("a.ini") +
+                         " --yes --verify --trace-file " + path("t.log"),
+                     &out),
+              6)
+        << out;
+    EXPECT_NE(out.find("信道02 接收频率: written \"4200250\", read \"4100250\""), std::string::npos)
+        << out;
+    const auto lines = linesIn(path("t.log"));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find(" 提示 "), std::string::npos) << lines.back();
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+    ::close(fds[0]);
+}
+#endif
 
 }  // namespace
 }  // namespace rb::cli

@@ -18,18 +18,18 @@ class FormPage : public Page {
 public:
     explicit FormPage(Session& s) : Page(s, 0) {
         auto& f = form();
-        f.addEdit(10, 0, "0300");                        // "声控电平:"
-        f.addEdit(11, 0, "张三");                        // "机主姓名:"
-        f.addEdit(12, 0, "9").readOnly = true;           // a version text
-        f.addCheck(13, "开机", true);                    // in group "提示音"
-        f.addRadio(20, "12.5KHz", 20);                   // group "信道间隔"
+        f.addEdit(10, 0, "0300");               // "声控电平:"
+        f.addEdit(11, 0, "张三");               // "机主姓名:"
+        f.addEdit(12, 0, "9").readOnly = true;  // a version text
+        f.addCheck(13, "开机", true);           // in group "提示音"
+        f.addRadio(20, "12.5KHz", 20);          // group "信道间隔"
         f.addRadio(21, "25KHz", 20).value = 1;
-        f.addCombo(30, {"无校验", "偶校验"}, 0);         // "校验方式:"
+        f.addCombo(30, {"无校验", "偶校验"}, 0);  // "校验方式:"
         f.addButton(40, "信道01");
-        f.addEdit(41, 0, "4000000");                     // table cell: 信道01 发射频率
-        f.addCheck(42, "");                              // table cell: 信道01 数字
-        f.addEdit(50, 0, "7");                           // ignored by the page
-        f.addEdit(60);                                   // no label anywhere
+        f.addEdit(41, 0, "4000000");  // table cell: 信道01 发射频率
+        f.addCheck(42, "");           // table cell: 信道01 数字
+        f.addEdit(50, 0, "7");        // ignored by the page
+        f.addEdit(60);                // no label anywhere
         f.setLayout(L::column({
             L::row({L::label("声控电平:"), L::ctl(10), L::label("机主姓名："), L::ctl(11),
                     L::ctl(12)}),
@@ -57,9 +57,9 @@ struct WriteVerifyTest : ::testing::Test {
 TEST_F(WriteVerifyTest, LabelsComeFromTheLayout) {
     const auto labels = fieldLabels(f);
     const std::map<int, std::string> expected = {
-        {10, "声控电平"},    {11, "机主姓名"},      {13, "提示音 开机"}, {20, "信道间隔"},
-        {21, "信道间隔"},    {30, "校验方式"},      {41, "信道01 发射频率"},
-        {42, "信道01 数字"}, {60, "控件60"}};
+        {10, "声控电平"},        {11, "机主姓名"},    {13, "提示音 开机"},
+        {20, "信道间隔"},        {21, "信道间隔"},    {30, "校验方式"},
+        {41, "信道01 发射频率"}, {42, "信道01 数字"}, {60, "控件60"}};
     for (const auto& [id, label] : expected) EXPECT_EQ(labels.at(id), label) << id;
 }
 

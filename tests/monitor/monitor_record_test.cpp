@@ -8,8 +8,8 @@
 
 #include "engine/user_settings.h"
 #include "monitor/monitor_dlg.h"
-#include "monitor/monitor_ids.h"
 #include "monitor/monitor_fixture.h"
+#include "monitor/monitor_ids.h"
 
 namespace rb::testing {
 namespace {

@@ -30,7 +30,10 @@ struct Utc {
         ::tzset();
     }
     ~Utc() {
-        if (had_) ::setenv("TZ", old_.c_str(), 1); else ::unsetenv("TZ");
+        if (had_)
+            ::setenv("TZ", old_.c_str(), 1);
+        else
+            ::unsetenv("TZ");
         ::tzset();
     }
     std::string old_;

@@ -190,7 +190,7 @@ TEST(SimulatedLine, AnIgnoredWriteIsAcknowledgedAndNotStored) {
         const Chunks read = line.write(kVoxRead, 100ms);
         return read.empty() ? Bytes{} : read[0].bytes;
     };
-    EXPECT_EQ(voxAfterWrite(0x3C), kVoxAnswer);  // still 300
+    EXPECT_EQ(voxAfterWrite(0x3C), kVoxAnswer);                               // still 300
     EXPECT_EQ(voxAfterWrite(0x14), frame96(0x3F, {0x00, 0x01, 0x90, 0x01}));  // stored
 }
 
