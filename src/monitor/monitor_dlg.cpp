@@ -97,8 +97,9 @@ void CMonitorDlg::OnSaveRecord() {
         return;
     }
     std::string last = engine::readOption(session_.paths, engine::kTraceFileKey);
-    auto path = session_.prompter.chooseFile(
-        engine::FileChoice{true, last.empty() ? kRecordDefaultName : last, "log", kRecordFilter});
+    // The record is appended to: an existing file is no reason to ask.
+    auto path = session_.prompter.chooseFile(engine::FileChoice{
+        true, last.empty() ? kRecordDefaultName : last, "log", kRecordFilter, false});
     if (!path) {
         form_.setChecked(kSaveRecord, false);
         return;

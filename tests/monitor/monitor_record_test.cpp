@@ -43,6 +43,7 @@ TEST_F(MonitorRecordTest, EveryLineGoesToTheChosenFileAlsoWhileTheDisplayIsStopp
     EXPECT_TRUE(monitor.form().checked(kSaveRecord));
     ASSERT_EQ(prompter.fileChoices.size(), 1u);
     EXPECT_TRUE(prompter.fileChoices[0].save);
+    EXPECT_FALSE(prompter.fileChoices[0].confirmOverwrite);  // appended to, never replaced
 
     receive(wire::frame96(0x17, {0x00, 0x01}));
     session.AppendTrace(0x17, "\r\n信道频率读取成功!");
