@@ -3,7 +3,10 @@
 // so the tool also runs with no radio connected.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QRegularExpression>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "engine/session.h"
@@ -35,12 +38,23 @@ std::optional<rb::gui::PortSettings> presetPort(const QCommandLineParser& p) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application object exists: it needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("radiobench %s\n", RB_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("radiobench"));
+    QApplication::setApplicationVersion(QStringLiteral(RB_VERSION));
+    // The installed icon (share/icons/hicolor), when there is one.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("radiobench")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("RadioBench"));
     parser.addHelpOption();
+    parser.addVersionOption();  // shown in --help; answered above
     parser.addOption({QStringLiteral("port"),
                       QStringLiteral("Open this port at start instead of asking: sim (the "
                                      "built-in simulated terminal), COM1..COM4 or a device path."),

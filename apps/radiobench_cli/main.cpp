@@ -14,6 +14,7 @@
 int main(int argc, char** argv) {
     CLI::App app{"RadioBench command line"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("radiobench-cli ") + RB_VERSION);
 
     rb::cli::addFrameCommand(app);
     rb::cli::addPortsCommand(app);

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
         families += (families.empty() ? "" : ", ") + f;
 
     CLI::App app{"Serves a simulated radio terminal on a pseudo-terminal."};
+    app.set_version_flag("--version", std::string("radiosim ") + RB_VERSION);
     std::string family;
     app.add_option("family", family, "terminal family (" + families + ")")->required();
 
@@ -84,11 +85,22 @@ int main(int argc, char** argv) {
     app.add_option("--bit-errors", bitErrors,
                    "protest: flip each data bit of a data-test answer with this probability")
         ->check(CLI::Range(0.0, 1.0));
+    std::string keepOldHex;
+    app.add_option("--ignore", keepOldHex,
+                   "acknowledge requests of this command code (hex, e.g. 0x16) but keep the old "
+                   "values");
 
     try {
         app.parse(argc, argv);
         faults.garbage = hexOption(garbageHex, "--garbage");
         faults.unsolicited = hexOption(unsolicitedHex, "--unsolicited");
+        if (!keepOldHex.empty()) {
+            if (keepOldHex.rfind("0x", 0) == 0 || keepOldHex.rfind("0X", 0) == 0)
+                keepOldHex.erase(0, 2);
+            const rb::wire::Bytes code = hexOption(keepOldHex, "--ignore");
+            if (code.size() != 1) throw CLI::ValidationError("--ignore", "one command code");
+            faults.keepOldFor = code[0];
+        }
     } catch (const CLI::ParseError& e) {
         return app.exit(e);
     }

@@ -13,6 +13,7 @@
 #include "cli/exit_status.h"
 #include "cli/sim_fault_option.h"
 #include "cli/terminal_choice.h"
+#include "engine/write_verify.h"
 #include "families/catalog/catalog.h"
 #include "ini/ini_file.h"
 
@@ -71,8 +72,30 @@ std::vector<std::size_t> chainPages(engine::Container& container, Direction dire
     return out;
 }
 
+// Reads page `index` back with its read chain `k` and names every field that differs from what
+// write chain `k` left in the form. Counts the differences into `differing`.
+int verifyChain(ChainRunner& runner, TerminalSession& terminal, const std::string& name,
+                engine::Container& container, std::size_t index, std::size_t k, int& differing) {
+    engine::Page& page = container.page(index);
+    const auto reads = page.fileReadChains();
+    if (k >= reads.size()) return kExitDone;
+    const engine::FormSnapshot written(page);
+    const ChainResult result = runner.runChain(index, reads[k]);
+    if (!result.ok()) {
+        terminal.note(name + ": verify " + describe(result));
+        return exitStatusOf(result);
+    }
+    for (const auto& d : written.differences(page)) {
+        ++differing;
+        terminal.note(name + ": " + container.caption(index) + ": " + d.label + ": written \"" +
+                      d.written + "\", read \"" + d.read + "\"");
+    }
+    return kExitDone;
+}
+
 int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err,
                     Direction direction) {
+    int differing = 0;
     const std::string command = direction == Direction::Read ? "read" : "write";
     std::string error;
     const auto type = chooseTerminalType(options.type, error);
@@ -131,13 +154,26 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
         engine::Page& page = container->page(index);
         const auto chains =
             direction == Direction::Read ? page.fileReadChains() : page.fileWriteChains();
-        for (const auto& chain : chains) {
-            const ChainResult result = runner.runChain(index, chain);
+        for (std::size_t k = 0; k < chains.size(); ++k) {
+            const ChainResult result = runner.runChain(index, chains[k]);
             if (!result.ok()) {
                 terminal.note(name + ": " + describe(result));
                 return exitStatusOf(result);
             }
+            if (direction == Direction::Write && options.verify) {
+                if (int rc = verifyChain(runner, terminal, name, *container, index, k, differing);
+                    rc != kExitDone)
+                    return rc;
+            }
         }
+    }
+    if (direction == Direction::Write && options.verify) {
+        if (differing > 0) {
+            terminal.note(name + ": verify failed, " + std::to_string(differing) +
+                          (differing == 1 ? " field differs" : " fields differ"));
+            return kExitVerifyFailed;
+        }
+        terminal.note(name + ": verify done, every field read back as written");
     }
 
     if (direction == Direction::Read) {
@@ -170,9 +206,13 @@ void addChainCommand(CLI::App& app, Direction direction) {
         cmd->add_option("-i,--in", opts->file, "configuration file to load (.ini)")->required();
         cmd->add_flag("-y,--yes", opts->confirm.assumeYes,
                       "answer \"确认写录数据?\" with OK instead of asking");
+        cmd->add_flag("--verify", opts->verify,
+                      "read every page back after its write and compare field by field; exit 6 "
+                      "naming each field that differs");
     }
     cmd->add_flag("--trace", opts->port.trace,
                   "print every frame sent and received on standard error, as the monitor does");
+    addTraceFileOption(*cmd, opts->port);
     cmd->add_option("--sim-faults", opts->port.simFaults,
                     std::string("make the built-in simulator misbehave: ") + kSimFaultWords)
         ->group("");  // hidden: for tests and demonstrations

@@ -8,6 +8,10 @@
 //   radiobench-cli write lm52r --port /dev/ttyUSB0 --in a.ini --yes
 //       loads the file as "打开文件" does, then runs the write chains of those pages in order;
 //       "确认写录数据?" is asked once on the terminal unless --yes.
+//   radiobench-cli write lm52r --port sim --in a.ini --yes --verify
+//       after each write chain runs the page's matching read chain and compares every field
+//       with what was written: one line per field that differs (label, written, read), exit
+//       status 6 when any does.
 //
 // Progress: one line per answer on standard error (the page's success text). Exit statuses in
 // exit_status.h.
@@ -30,6 +34,7 @@ struct ChainOptions {
     PortOptions port;
     std::string file;  // --out for read, --in for write
     ConfirmOptions confirm;
+    bool verify = false;  // write: read every page back and compare
 };
 
 int runReadCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err);

@@ -1,4 +1,4 @@
-// Exit statuses of the commands that talk to a terminal (read, write, send, ports).
+// Exit statuses of the commands that talk to a terminal (read, write, send, run, ports).
 // Scripts on a factory line branch on them, so they never change meaning.
 #pragma once
 
@@ -10,5 +10,6 @@ inline constexpr int kExitUsage = 2;           // bad arguments, unknown or unbu
 inline constexpr int kExitPortUnavailable = 3;  // the port cannot be opened (or went away)
 inline constexpr int kExitStopped = 4;          // a page's validation message stopped the chain
 inline constexpr int kExitFileError = 5;        // the file cannot be read or written
+inline constexpr int kExitVerifyFailed = 6;     // write --verify: a field read back differs
 
 }  // namespace rb::cli

@@ -85,6 +85,7 @@ void addRunCommand(CLI::App& app) {
         ->check(CLI::PositiveNumber);
     cmd->add_flag("--trace", opts->port.trace,
                   "print every frame sent and received on standard error, as the monitor does");
+    addTraceFileOption(*cmd, opts->port);
     cmd->add_option("--access-code", opts->accessCode,
                     "the production-test code (needed for protest)");
     cmd->add_option("SCRIPT", opts->script, "script file, or - (the default) for standard input");

@@ -109,6 +109,7 @@ void addSendCommand(CLI::App& app) {
     cmd->add_option("hex", opts->hex, "bytes in hex (\"96 05 80 99 00 01 8B\")")->required();
     cmd->add_flag("--trace", opts->port.trace,
                   "print every frame sent and received on standard error, as the monitor does");
+    addTraceFileOption(*cmd, opts->port);
     cmd->add_option("--sim-faults", opts->port.simFaults, "built-in simulator faults")->group("");
     cmd->callback([opts] {
         auto runtime = makeQtRuntime();

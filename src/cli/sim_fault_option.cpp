@@ -17,6 +17,18 @@ bool number(const std::string& text, long long& out) {
     return ec == std::errc() && ptr == end && out >= 0;
 }
 
+// A command code in hexadecimal, "0x16" or "16".
+bool commandCode(std::string text, std::uint8_t& out) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.erase(0, 2);
+    if (text.empty() || text.size() > 2) return false;
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, 16);
+    if (ec != std::errc() || ptr != end || value == 0) return false;
+    out = std::uint8_t(value);
+    return true;
+}
+
 }  // namespace
 
 bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& error) {
@@ -53,6 +65,8 @@ bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& erro
             out.unsolicitedEvery = sim::Micros(250'000);
         } else if (name == "lose" && hasNumber && n > 0) {
             out.vanishAfter = int(n);
+        } else if (name == "ignore" && commandCode(value, out.keepOldFor)) {
+            // acknowledged, never stored
         } else {
             error = "--sim-faults: cannot use '" + word + "' (" + kSimFaultWords + ")";
             return false;

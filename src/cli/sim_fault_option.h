@@ -10,6 +10,8 @@
 //   garbage       line noise (00 55 AA 13) before every answer
 //   unsolicited   a frame of an unknown code (F5) now and then, unasked
 //   lose=N        the device goes away after the N-th piece of answer bytes arrived
+//   ignore=0xCC   requests with command code CC (hexadecimal) are acknowledged but not stored:
+//                 the terminal keeps its old values
 #pragma once
 
 #include <string>
@@ -19,7 +21,8 @@
 namespace rb::cli {
 
 inline constexpr const char* kSimFaultWords =
-    "silent, drop=N, delay=MS, corrupt, pace[=BAUD], split=N, garbage, unsolicited, lose=N";
+    "silent, drop=N, delay=MS, corrupt, pace[=BAUD], split=N, garbage, unsolicited, lose=N, "
+    "ignore=0xCC";
 
 // False with a reason on a word it does not know or a bad number.
 bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& error);

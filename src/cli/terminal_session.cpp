@@ -1,5 +1,6 @@
 #include "cli/terminal_session.h"
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "cli/exit_status.h"
@@ -26,6 +27,12 @@ TerminalSession::~TerminalSession() {
     tracer_.endLine();
 }
 
+void addTraceFileOption(CLI::App& cmd, PortOptions& options) {
+    cmd.add_option("--trace-file", options.traceFile,
+                   "append every frame sent and received to FILE, one line each with the time "
+                   "to the millisecond and the direction (rotated at 10 MB, 5 kept)");
+}
+
 int TerminalSession::openPort(const std::string& command, const PortOptions& options,
                               const std::string& family, int defaultBaud) {
     sim::Faults faults;
@@ -33,6 +40,19 @@ int TerminalSession::openPort(const std::string& command, const PortOptions& opt
     if (!parseSimFaults(options.simFaults, faults, error)) {
         note(command + ": " + error);
         return kExitUsage;
+    }
+    if (!options.traceFile.empty()) {
+        if (!traceFile_.open(options.traceFile)) {
+            note(command + ": cannot open trace file " + traceFile_.error());
+            return kExitFileError;
+        }
+        if (!traceFileTapped_) {
+            traceFileTapped_ = true;
+            session_->addTraceTap([this](std::uint8_t, const std::string& text) {
+                if (!traceFile_.isOpen() || traceFile_.append(text)) return;
+                note("trace file: " + traceFile_.error() + "; the trace stops here");
+            });
+        }
     }
     engine::PortRequest request;
     const int baud = options.baud > 0 ? options.baud : defaultBaud;

@@ -10,6 +10,11 @@
 #include "cli/runtime.h"
 #include "cli/trace_printer.h"
 #include "engine/session.h"
+#include "monitor/trace_file.h"
+
+namespace CLI {
+class App;
+}
 
 namespace rb::cli {
 
@@ -19,7 +24,11 @@ struct PortOptions {
     int baud = 0;           // 0: the terminal type's own speed
     bool trace = false;     // print every frame on standard error, as the monitor shows it
     std::string simFaults;  // hidden: misbehaviour of the built-in simulator (sim_fault_option.h)
+    std::string traceFile;  // every trace line into this file as well (monitor/trace_file.h)
 };
+
+// --trace-file FILE on a command that opens a port.
+void addTraceFileOption(CLI::App& cmd, PortOptions& options);
 
 // How the write confirmation is answered.
 struct ConfirmOptions {
@@ -39,7 +48,8 @@ public:
 
     // Opens P at `options.baud` (or `defaultBaud`) for the simulator family `family`. On
     // failure prints "<command>: ..." with the reason and returns the exit status (3, or 2 for
-    // a malformed P or fault list); kExitDone when the port is open.
+    // a malformed P or fault list, 5 for a trace file that cannot be opened); kExitDone when the
+    // port is open.
     int openPort(const std::string& command, const PortOptions& options, const std::string& family,
                  int defaultBaud);
 
@@ -50,6 +60,8 @@ private:
     Runtime& runtime_;
     std::ostream& err_;
     TracePrinter tracer_;
+    monitor::TraceFile traceFile_;
+    bool traceFileTapped_ = false;
     CliPrompter prompter_;
     std::unique_ptr<engine::Session> session_;
 };

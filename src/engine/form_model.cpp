@@ -313,7 +313,11 @@ bool FormModel::click(int id) {
         }
         setRadio(c.group, index);
     }
+    // A copy: the handler may replace the observer.
+    const ClickObserver observer = clickObserver_;
+    if (observer) observer(id, false);
     fire(clickHandlers_, id);
+    if (observer) observer(id, true);
     return true;
 }
 

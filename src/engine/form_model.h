@@ -134,6 +134,10 @@ public:
     // --- observers (the renderer updates a widget when its control changes) -----------------
     int addListener(Listener l);
     void removeListener(int token);
+    // The user's clicks, told right before the click's handler runs (`done` false) and right
+    // after it has returned (`done` true): a verifier follows a write button this way.
+    using ClickObserver = std::function<void(int id, bool done)>;
+    void setClickObserver(ClickObserver o) { clickObserver_ = std::move(o); }
 
 private:
     Control& add(int id, ControlKind kind);
@@ -147,6 +151,7 @@ private:
     std::map<int, Handler> changeHandlers_;
     std::map<int, Listener> listeners_;
     int nextListener_ = 1;
+    ClickObserver clickObserver_;
     LayoutItem layout_;
 };
 

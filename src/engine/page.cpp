@@ -2,7 +2,16 @@
 
 namespace rb::engine {
 
-Page::Page(Session& session, int index) : session_(session), index_(index) {}
+Page::Page(Session& session, int index) : session_(session), index_(index) {
+    form_.setClickObserver([this](int id, bool done) {
+        if (session_.pageClicked) session_.pageClicked(*this, id, done);
+    });
+}
+
+std::vector<int> Page::writeButtons() const {
+    if (!hasWriteChain()) return {};
+    return {writeId_ ? writeId_ : kWriteButton};
+}
 
 Page::~Page() { session_.timers.stopAll(this); }
 

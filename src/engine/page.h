@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,13 @@ public:
     // a calibration sweep, a file send) is still running. Front ends that wait for a page to be
     // idle look at it besides the response timer.
     virtual bool transferInProgress() const { return false; }
+
+    // Verification after a write ("写后校验"): write chain k (fileWriteChains()) is started by
+    // writeButtons()[k] and read back by fileReadChains()[k]. By default the write button.
+    virtual std::vector<int> writeButtons() const;
+    // Controls that are not compared with what was written: values the terminal changes by
+    // right (bits it keeps, values it derives) and controls that only steer the form.
+    virtual std::set<int> verifyIgnores() const { return {}; }
 
     // A timer of this page fired (timers 1 and 2 are handled by the base).
     void timerFired(int id);

@@ -26,6 +26,8 @@ struct FileChoice {
     std::string defaultName;       // e.g. "LM52R"
     std::string defaultExtension;  // e.g. "ini", added to a chosen name without extension
     std::string filter;            // e.g. "配置文件(*.ini)|*.ini||"
+    bool confirmOverwrite = true;  // save: ask before an existing file is chosen (not for a
+                                   // file that is appended to)
 };
 
 // The application's title: the main window's caption, and the caption of the boxes the

@@ -23,6 +23,7 @@ UserPaths UserPaths::inDirectory(const std::string& dir) {
     p.historyFile = base + "monitor-history.ini";
     p.hopMapFile = base + "HFMap.ini";
     p.serialStore = base + "ProTestSerial.ini";
+    p.settingsFile = base + "radiobench.ini";
     return p;
 }
 
@@ -43,6 +44,7 @@ UserPaths UserPaths::fromEnvironment() {
     if (const char* f = std::getenv("RADIOBENCH_HFMAP"); f && *f) p.hopMapFile = f;
     if (const char* f = std::getenv("RADIOBENCH_HISTORY"); f && *f) p.historyFile = f;
     if (const char* f = std::getenv("RADIOBENCH_SERIAL_STORE"); f && *f) p.serialStore = f;
+    if (const char* f = std::getenv("RADIOBENCH_SETTINGS"); f && *f) p.settingsFile = f;
     return p;
 }
 

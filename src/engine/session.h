@@ -16,6 +16,8 @@
 
 namespace rb::engine {
 
+class Page;
+
 // The main window's status bar: part 0 connection information, part 1 terminal information
 // (a version text), part 2 operation status.
 class StatusBar {
@@ -35,6 +37,7 @@ struct UserPaths {
     std::string historyFile;  // monitor history (section "Main")
     std::string hopMapFile;   // "HFMap.ini"
     std::string serialStore;  // serial-number store (section "ProTestSerial")
+    std::string settingsFile;  // the program's own per-user options (section "Options")
     static UserPaths fromEnvironment();
     static UserPaths inDirectory(const std::string& dir);
 };
@@ -74,6 +77,10 @@ public:
     bool hasMonitor() const { return bool(monitor_); }
     // Extra listeners that see every trace line (the command line's --trace), monitor or not.
     void addTraceTap(TraceSink tap) { taps_.push_back(std::move(tap)); }
+
+    // Every click on a page's form, before (`done` false) and after its handler ran: the
+    // verification after a write follows the write buttons through it. Null: nobody listens.
+    std::function<void(Page& page, int id, bool done)> pageClicked;
 
 private:
     TraceSink monitor_;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/user_settings.h"
 #include "families/catalog/catalog.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
@@ -45,6 +46,8 @@ MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* 
     grid->setContentsMargins(0, 0, 0, 0);
     box->addWidget(area_, 1);
     setCentralWidget(central);
+    verifier_ = std::make_unique<engine::WriteVerifier>(session_);
+    verifier_->setEnabled(engine::readOption(session_.paths, engine::kVerifyAfterWriteKey) == "1");
     buildMenu();
     buildStatusBar();
     // A fresh status bar: no connection yet, "状态信息" in the operation part.
@@ -140,6 +143,10 @@ void MainWindow::buildMenu() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("设置(&S)"));
     item(settings, kMenuPortSettings, "端口设置(&P)", [this] { OnPortSettings(); });
     item(settings, kMenuMonitor, "监视窗口(&S)", [this] { openMonitor(); });
+    verifyAction_ = item(settings, kMenuVerifyAfterWrite, "写后校验(&V)",
+                         [this] { setVerifyAfterWrite(verifyAction_->isChecked()); });
+    verifyAction_->setCheckable(true);
+    verifyAction_->setChecked(verifier_->enabled());
     item(settings, kMenuExit, "退  出(&X)", [this] { close(); });
 
     QMenu* types = menuBar()->addMenu(QStringLiteral("终端选择(&T)"));
@@ -159,6 +166,14 @@ void MainWindow::buildMenu() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     item(help, kMenuAbout, "关于(&A)", [this] { OnAbout(); });
+}
+
+void MainWindow::setVerifyAfterWrite(bool on) {
+    verifier_->setEnabled(on);
+    if (verifyAction_) verifyAction_->setChecked(on);
+    std::string error;
+    if (!engine::saveOption(session_.paths, engine::kVerifyAfterWriteKey, on ? "1" : "0", &error))
+        session_.prompter.info("设置保存失败:" + error, "提示", this);
 }
 
 void MainWindow::buildStatusBar() {

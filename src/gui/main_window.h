@@ -15,10 +15,12 @@
 
 #include "engine/container.h"
 #include "engine/session.h"
+#include "engine/write_verifier.h"
 #include "gui/modal.h"
 #include "gui/port_settings.h"
 #include "monitor/monitor_dlg.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -43,6 +45,7 @@ inline constexpr int kMenuMonitor = 32785;
 inline constexpr int kMenuExit = 32774;
 inline constexpr int kMenuProductionTest = 32786;
 inline constexpr int kMenuAbout = 32777;
+inline constexpr int kMenuVerifyAfterWrite = 32809;  // "写后校验", checkable
 }  // namespace main_ids
 
 class MainWindow : public QMainWindow {
@@ -86,6 +89,9 @@ public:
     MonitorWindow* monitorWindow() const { return monitorWindow_; }
     QString statusText(int part) const;
     engine::Session& session() { return session_; }
+    // "写后校验": read every write back and compare (off by default, remembered per user).
+    engine::WriteVerifier& writeVerifier() { return *verifier_; }
+    void setVerifyAfterWrite(bool on);
 
     // Ends the program (exit button, close box, "退  出(&X)", Cancel after a failed open).
     std::function<void(int code)> exitRequested;
@@ -125,6 +131,8 @@ private:
     std::string activeKey_;
     std::unique_ptr<monitor::CMonitorDlg> monitor_;
     MonitorWindow* monitorWindow_ = nullptr;
+    std::unique_ptr<engine::WriteVerifier> verifier_;
+    QAction* verifyAction_ = nullptr;
 };
 
 }  // namespace rb::gui

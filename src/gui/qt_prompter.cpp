@@ -100,6 +100,7 @@ std::optional<std::string> QtPrompter::chooseFile(const engine::FileChoice& choi
     d.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setNameFilter(qtFileFilter(choice.filter));
     d.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
+    d.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
     if (!choice.defaultName.empty()) d.selectFile(QString::fromStdString(choice.defaultName));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     return engine::withDefaultExtension(d.selectedFiles().front().toStdString(),

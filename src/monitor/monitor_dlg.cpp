@@ -1,5 +1,6 @@
 #include "monitor/monitor_dlg.h"
 
+#include "engine/user_settings.h"
 #include "monitor/hex_input.h"
 #include "monitor/monitor_ids.h"
 
@@ -7,10 +8,18 @@ namespace rb::monitor {
 
 using namespace monitor_ids;
 
+namespace {
+constexpr const char* kRecordDefaultName = "收发记录";
+constexpr const char* kRecordFilter = "记录文件(*.log)|*.log|所有文件(*.*)|*.*||";
+constexpr const char* kRecordOpenFailed = "记录文件无法打开:";
+constexpr const char* kRecordWriteFailed = "记录文件写入失败,已停止保存记录:";
+}  // namespace
+
 void CMonitorDlg::declareForm(engine::FormModel& f) {
     namespace l = engine::layout;
     f.addButton(kClearTrace, "清空显示");
     f.addButton(kStopTrace, "停止显示");
+    f.addCheck(kSaveRecord, "保存记录");
     f.addButton(kCloseWindow, "关闭窗口");
     f.addMultiEdit(kSendBox);
     f.addButton(kClearSend, "清空");
@@ -21,7 +30,8 @@ void CMonitorDlg::declareForm(engine::FormModel& f) {
     f.addButton(kRun, "运行");
     // The trace box (2084) sits above this form; the window places it.
     f.setLayout(l::column({
-        l::row({l::ctl(kClearTrace), l::ctl(kStopTrace), l::stretch(), l::ctl(kCloseWindow)}),
+        l::row({l::ctl(kClearTrace), l::ctl(kStopTrace), l::ctl(kSaveRecord), l::stretch(),
+                l::ctl(kCloseWindow)}),
         l::row({l::label("示例(十六进制):7e 00 80 80"), l::stretch(), l::ctl(kClearSend)}),
         l::ctl(kSendBox),
         l::ctl(kHistory),
@@ -34,6 +44,7 @@ CMonitorDlg::CMonitorDlg(engine::Session& session)
     declareForm(form_);
     form_.onClick(kClearTrace, [this] { OnClearTrace(); });
     form_.onClick(kStopTrace, [this] { OnStopTrace(); });
+    form_.onClick(kSaveRecord, [this] { OnSaveRecord(); });
     form_.onClick(kCloseWindow, [this] {
         if (hideRequested) hideRequested();
     });
@@ -60,6 +71,10 @@ std::string CMonitorDlg::caption() const {
 }
 
 void CMonitorDlg::AppendTrace(std::uint8_t code, const std::string& text) {
+    if (record_.isOpen() && !record_.append(text)) {
+        form_.setChecked(kSaveRecord, false);
+        session_.prompter.info(std::string(kRecordWriteFailed) + record_.error(), "提示", this);
+    }
     auto update = trace_.append(text);
     if (!update) return;  // stopped: the text is lost
     if (traceChanged) traceChanged(*update);
@@ -74,6 +89,28 @@ void CMonitorDlg::OnClearTrace() {
 void CMonitorDlg::OnStopTrace() {
     trace_.setStopped(!trace_.stopped());
     form_.setText(kStopTrace, trace_.stopped() ? "继续显示" : "停止显示");
+}
+
+void CMonitorDlg::OnSaveRecord() {
+    if (!form_.checked(kSaveRecord)) {
+        record_.close();
+        return;
+    }
+    std::string last = engine::readOption(session_.paths, engine::kTraceFileKey);
+    // The record is appended to: an existing file is no reason to ask.
+    auto path = session_.prompter.chooseFile(engine::FileChoice{
+        true, last.empty() ? kRecordDefaultName : last, "log", kRecordFilter, false});
+    if (!path) {
+        form_.setChecked(kSaveRecord, false);
+        return;
+    }
+    if (!record_.open(*path)) {
+        form_.setChecked(kSaveRecord, false);
+        session_.prompter.info(std::string(kRecordOpenFailed) + record_.error(), "提示", this);
+        return;
+    }
+    // Only a convenience for the next time: a settings file that cannot be written is no loss.
+    engine::saveOption(session_.paths, engine::kTraceFileKey, *path);
 }
 
 void CMonitorDlg::OnSend() {

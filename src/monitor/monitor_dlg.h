@@ -16,6 +16,7 @@
 #include "monitor/auto_reply.h"
 #include "monitor/monitor_history.h"
 #include "monitor/show_set.h"
+#include "monitor/trace_file.h"
 #include "monitor/trace_log.h"
 
 namespace rb::monitor {
@@ -34,6 +35,7 @@ public:
     AutoReplyState& autoReply() { return autoReply_; }
     const MonitorHistory& history() const { return history_; }
     const ReplyRunner& runner() const { return runner_; }
+    const TraceFile& record() const { return record_; }
 
     // Every trace line of the program arrives here.
     void AppendTrace(std::uint8_t code, const std::string& text);
@@ -53,6 +55,10 @@ public:
     // --- the buttons ------------------------------------------------------------------------
     void OnClearTrace();  // "清空显示"
     void OnStopTrace();   // "停止显示" / "继续显示"
+    // "保存记录" on: asks for the file (the last one offered first) and appends every trace line
+    // to it, also while the display is stopped; off: closes it. A file that cannot be opened or
+    // written shows why and turns the box off.
+    void OnSaveRecord();
     void OnSend();        // "发送"
     void OnSave();        // "保存"
     void OnConfigure();   // "配置"
@@ -70,6 +76,7 @@ private:
     MonitorHistory history_;
     ReplyRunner runner_;
     std::string portLabel_ = "1";
+    TraceFile record_;
 };
 
 }  // namespace rb::monitor

@@ -7,6 +7,7 @@ namespace monitor_ids {
 inline constexpr int kTraceBox = 2084;     // trace box (multi-line, the window shows it itself)
 inline constexpr int kClearTrace = 2079;   // "清空显示"
 inline constexpr int kStopTrace = 2080;    // "停止显示" / "继续显示"
+inline constexpr int kSaveRecord = 2087;   // "保存记录": every trace line into a file as well
 inline constexpr int kCloseWindow = 3085;  // "关闭窗口"
 inline constexpr int kSendBox = 2082;      // frame to send, as hexadecimal text
 inline constexpr int kClearSend = 2083;    // "清空"

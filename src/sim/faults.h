@@ -61,6 +61,10 @@ struct Faults {
     // answer bytes has been delivered (0 = never). The in-process link acts on it; the line
     // itself knows nothing of devices.
     int vanishAfter = 0;
+    // The terminal acknowledges every request with this command code as usual but keeps what
+    // it held before (a write it silently ignores); 0 = none. The terminal must be able to
+    // clone itself (Terminal::clone); one that cannot stores the write as usual.
+    std::uint8_t keepOldFor = 0;
 };
 
 }  // namespace rb::sim

@@ -36,6 +36,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,6 +63,9 @@ public:
     std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
     int baud() const override { return kBaud; }
     std::string family() const override { return kFamily; }
+    std::unique_ptr<Terminal> clone() const override {
+        return std::make_unique<Lm52rTerminal>(*this);
+    }
 
     // Forgets everything written and restores the factory contents.
     void factoryReset();

@@ -37,6 +37,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,6 +68,9 @@ public:
     std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
     int baud() const override { return kBaud; }
     std::string family() const override { return kFamily; }
+    std::unique_ptr<Terminal> clone() const override {
+        return std::make_unique<ProtestTerminal>(*this);
+    }
 
     void factoryReset();
 

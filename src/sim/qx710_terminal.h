@@ -31,6 +31,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "sim/terminal.h"
@@ -49,6 +50,9 @@ public:
     std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
     int baud() const override { return kBaud; }
     std::string family() const override { return kFamily; }
+    std::unique_ptr<Terminal> clone() const override {
+        return std::make_unique<Qx710Terminal>(*this);
+    }
 
     void factoryReset();
     // The query the station sends on its own: EA 01 00 96 10 + checksum.

@@ -122,7 +122,12 @@ void SimulatedLine::hear(const wire::FrameSlot& slot, Micros at, std::vector<Tim
     if (checksummed && slot[n - 1] != wire::expectedChecksum(frame)) return;
 
     const Micros earliest = at + faults_.delay;
-    for (wire::Bytes& answer : terminal_->answer(wire::FrameView(frame))) {
+    // A write the terminal ignores: a copy answers it and is thrown away with what it stored.
+    std::unique_ptr<Terminal> scratch;
+    if (faults_.keepOldFor != 0 && n > 3 && frame[3] == faults_.keepOldFor)
+        scratch = terminal_->clone();
+    Terminal& answering = scratch ? *scratch : *terminal_;
+    for (wire::Bytes& answer : answering.answer(wire::FrameView(frame))) {
         ++answerCount_;
         const bool drawn = drawDrop();  // drawn for every answer, so a seed repeats exactly
         if (drawn || answerCount_ == faults_.dropNth || answer.empty()) continue;

@@ -28,6 +28,9 @@ public:
     // A frame the terminal sends on its own now and then (the QX-7100's query), whole; empty
     // for a terminal that never speaks first. The line sends it when told to (Faults).
     virtual wire::Bytes ownFrame() const { return {}; }
+    // A copy with the same contents, so that a request can be answered without touching this
+    // terminal (Faults::keepOldFor); null from a terminal that cannot copy itself.
+    virtual std::unique_ptr<Terminal> clone() const { return nullptr; }
 };
 
 // A terminal of the named family with its factory contents, or null for an unknown family.

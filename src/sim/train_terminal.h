@@ -29,6 +29,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
     std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
     int baud() const override { return kBaud; }
     std::string family() const override { return kFamily; }
+    std::unique_ptr<Terminal> clone() const override {
+        return std::make_unique<TrainTerminal>(*this);
+    }
 
     void factoryReset();
 

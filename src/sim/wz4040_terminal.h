@@ -27,6 +27,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "sim/terminal.h"
@@ -45,6 +46,9 @@ public:
     std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
     int baud() const override { return kBaud; }
     std::string family() const override { return relay_ ? kRelay : kTrunking; }
+    std::unique_ptr<Terminal> clone() const override {
+        return std::make_unique<Wz4040Terminal>(*this);
+    }
 
     void factoryReset();
 

@@ -69,8 +69,13 @@ TEST(CliPiecesTest, SimFaultList) {
     EXPECT_FALSE(f.garbage.empty());
     EXPECT_EQ(f.unsolicited.size(), 7u);
     EXPECT_EQ(f.vanishAfter, 2);
-    for (const char* bad : {"loud", "drop", "drop=0", "drop=x", "delay=-1", "silent=1",
-                            "split=0", "garbage=3", "lose"}) {
+    ASSERT_TRUE(parseSimFaults("ignore=0x14", f, error)) << error;
+    EXPECT_EQ(f.keepOldFor, 0x14);
+    ASSERT_TRUE(parseSimFaults("ignore=3C", f, error)) << error;
+    EXPECT_EQ(f.keepOldFor, 0x3C);
+    for (const char* bad :
+         {"loud", "drop", "drop=0", "drop=x", "delay=-1", "silent=1", "split=0", "garbage=3",
+          "lose", "ignore", "ignore=0x", "ignore=0", "ignore=123", "ignore=0xg1"}) {
         sim::Faults g;
         EXPECT_FALSE(parseSimFaults(bad, g, error)) << bad;
     }

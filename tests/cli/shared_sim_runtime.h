@@ -26,6 +26,7 @@ public:
     }
     int baud() const override { return t_.baud(); }
     std::string family() const override { return t_.family(); }
+    std::unique_ptr<sim::Terminal> clone() const override { return t_.clone(); }
 
 private:
     sim::Terminal& t_;

@@ -178,5 +178,21 @@ TEST(SimulatedLine, UnsolicitedFrameComesThroughPollAndWaitsForTheWire) {
     EXPECT_FALSE(line.deadline());  // once only
 }
 
+// A write of the ignored command code is acknowledged as usual, but the terminal keeps what it
+// held; other writes are stored. The read answers show it.
+TEST(SimulatedLine, AnIgnoredWriteIsAcknowledgedAndNotStored) {
+    const Bytes voxWrite400 = frame96(0x3C, {0x00, 0x01, 0x90, 0x01});  // VOX 400
+    auto voxAfterWrite = [&](std::uint8_t ignored) {
+        SimulatedLine line = lm52rLine(Faults{.delay = 0ms, .keepOldFor = ignored});
+        const Chunks ack = line.write(voxWrite400, 0ms);
+        EXPECT_EQ(ack.size(), 1u);
+        EXPECT_EQ(ack.empty() ? 0 : ack[0].bytes[3], 0x3D);
+        const Chunks read = line.write(kVoxRead, 100ms);
+        return read.empty() ? Bytes{} : read[0].bytes;
+    };
+    EXPECT_EQ(voxAfterWrite(0x3C), kVoxAnswer);                               // still 300
+    EXPECT_EQ(voxAfterWrite(0x14), frame96(0x3F, {0x00, 0x01, 0x90, 0x01}));  // stored
+}
+
 }  // namespace
 }  // namespace rb::sim

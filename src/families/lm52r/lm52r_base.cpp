@@ -380,4 +380,9 @@ void CLM52RBase::openChannelDialog(int channel) {
     if (dlg.result() == CChannelParamDlg::Result::Ok) applyChannelParams(channel, dlg.params());
 }
 
+std::set<int> CLM52RBase::verifyIgnores() const {
+    // The column switches only tick or clear a column of flags; the flags are compared.
+    return {kColumnSwitches.begin(), kColumnSwitches.end()};
+}
+
 }  // namespace rb::families::lm52r

@@ -28,6 +28,8 @@ public:
     void OnFrame(const wire::FrameView& frame) override;
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // Not compared after a write (see engine::Page).
+    std::set<int> verifyIgnores() const override;
 
     bool takesPartInFile() const override { return true; }
     void storeFile(ini::IniFile& file) override;

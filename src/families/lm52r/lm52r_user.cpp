@@ -445,4 +445,10 @@ void CLM52RUser::loadFile(const ini::IniFile& file) {
     }
 }
 
+std::set<int> CLM52RUser::verifyIgnores() const {
+    // The encryption group has its own "设置" button: the write chain leaves it as the
+    // terminal holds it, and the read shows that. "选择全部守候组" only ticks the others.
+    return {kSchemeEdit, kKeyParamEdit, kKeyWordEdit, kSelectAllCheck};
+}
+
 }  // namespace rb::families::lm52r

@@ -65,6 +65,8 @@ public:
 
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // Not compared after a write (see engine::Page).
+    std::set<int> verifyIgnores() const override;
 
     hopmap::HopMapGroup& hopMap() { return hopMap_; }
     bool hopTransferRunning() const { return sender_.running(); }

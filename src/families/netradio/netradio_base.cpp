@@ -299,4 +299,9 @@ int CNetRadioBase::stepFromSpacing() const {
     return form().radio(kSpacing12_5) == 0 ? wire::kStep12_5 : wire::kStep25;
 }
 
+std::set<int> CNetRadioBase::verifyIgnores() const {
+    // The VOX level travels only in the file; the terminal never holds it.
+    return {kVoxEdit};
+}
+
 }  // namespace rb::families::netradio

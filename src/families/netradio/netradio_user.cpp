@@ -424,4 +424,10 @@ void CNetRadioUser::loadFile(const ini::IniFile& file) {
     texts_.set(kKeyWordEdit, file.getText(kSection, "DefineKey"));
 }
 
+std::set<int> CNetRadioUser::verifyIgnores() const {
+    // The encryption group has its own "设置" button: the write chain leaves it as the
+    // terminal holds it, and the read shows that.
+    return {kSchemeEdit, kKeyParamEdit, kKeyWordEdit};
+}
+
 }  // namespace rb::families::netradio

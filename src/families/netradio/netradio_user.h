@@ -56,6 +56,8 @@ public:
 
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // Not compared after a write (see engine::Page).
+    std::set<int> verifyIgnores() const override;
     // The write button's action: the three checks, then the confirmation and the chain.
     std::vector<Chain> fileWriteChains() override {
         return {[this] { OnWriteClicked(); }};

@@ -83,6 +83,11 @@ public:
     // The three button pairs, in tab order, are what the command line runs for the file.
     std::vector<Chain> fileReadChains() override;
     std::vector<Chain> fileWriteChains() override;
+    // The write buttons of the three pairs, in the order of the chains above.
+    std::vector<int> writeButtons() const override {
+        return {key_ids::kWriteIdentityButton, key_ids::kWriteTrainButton,
+                key_ids::kWriteKeysButton};
+    }
 
     // The buttons.
     void OnReadIdentity();   // 2090

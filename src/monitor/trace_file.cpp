@@ -1,0 +1,143 @@
+#include "monitor/trace_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+#include "monitor/trace_log.h"
+
+namespace rb::monitor {
+
+namespace {
+
+constexpr const char* kSentHeading = "发送信息(";
+constexpr const char* kReceivedHeading = "接收信息(";
+
+std::string timestamp(std::chrono::system_clock::time_point at) {
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(at.time_since_epoch()).count();
+    std::time_t seconds = std::time_t(ms / 1000);
+    int millis = int(ms % 1000);
+    if (millis < 0) {
+        millis += 1000;
+        --seconds;
+    }
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d.%03d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  millis);
+    return buf;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (!line.empty()) lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+}  // namespace
+
+TraceFile::TraceFile(Clock clock, std::uintmax_t limit, int kept)
+    : clock_(clock ? std::move(clock) : Clock([] { return std::chrono::system_clock::now(); })),
+      limit_(limit),
+      kept_(kept < 0 ? 0 : kept) {}
+
+TraceFile::~TraceFile() { close(); }
+
+std::string TraceFile::lineOf(std::chrono::system_clock::time_point at, const std::string& text) {
+    std::vector<std::string> lines = linesOf(text);
+    std::string direction = "提示";
+    if (!lines.empty() &&
+        (startsWith(lines.front(), kSentHeading) || startsWith(lines.front(), kReceivedHeading))) {
+        direction = startsWith(lines.front(), kSentHeading) ? "发送" : "接收";
+        lines.erase(lines.begin());  // its seconds-only time: the line has its own
+    }
+    std::string line = timestamp(at) + " " + direction;
+    for (const auto& l : lines) line += " " + l;
+    return asciiUpper(std::move(line));  // hex digits as the monitor shows them
+}
+
+bool TraceFile::open(const std::string& path) {
+    close();
+    path_ = path;
+    error_.clear();
+    return openFd(false);
+}
+
+bool TraceFile::openFd(bool truncate) {
+    const int flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | (truncate ? O_TRUNC : 0);
+    fd_ = ::open(path_.c_str(), flags, 0644);
+    if (fd_ < 0) {
+        error_ = path_ + ": " + std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    size_ = ::fstat(fd_, &st) == 0 ? std::uintmax_t(st.st_size) : 0;
+    return true;
+}
+
+void TraceFile::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+void TraceFile::fail(const std::string& what) {
+    error_ = path_ + ": " + what;
+    close();
+}
+
+bool TraceFile::append(const std::string& text) {
+    if (fd_ < 0) return false;
+    const std::string line = lineOf(clock_(), text) + "\n";
+    if (size_ > 0 && size_ + line.size() > limit_ && !rotate()) return false;
+    std::size_t done = 0;
+    while (done < line.size()) {
+        const ssize_t n = ::write(fd_, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            fail(n < 0 ? std::strerror(errno) : "nothing written");
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    size_ += line.size();
+    return true;
+}
+
+bool TraceFile::rotate() {
+    close();
+    auto numbered = [this](int k) { return k == 0 ? path_ : path_ + "." + std::to_string(k); };
+    if (kept_ == 0) {
+        if (!openFd(true)) return false;
+        size_ = 0;
+        return true;
+    }
+    std::remove(numbered(kept_).c_str());
+    for (int k = kept_ - 1; k >= 0; --k) {
+        if (::rename(numbered(k).c_str(), numbered(k + 1).c_str()) != 0 && errno != ENOENT) {
+            fail(std::string("cannot rotate: ") + std::strerror(errno));
+            return false;
+        }
+    }
+    return openFd(true);
+}
+
+}  // namespace rb::monitor

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the .deb from a built tree with CPack (into a scratch folder) and lists its files:
+# the three programs, the menu entry, the icons and the notes must be in it, and it must depend
+# on Debian's own Qt, serial-port and ICU packages. Nothing is installed.
+#   package_test.sh CPACK BUILD_DIR
+set -euo pipefail
+cpack="$1"
+build="$2"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+if ! "$cpack" --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1; then
+    cat "$out/cpack.log"
+    exit 1
+fi
+deb=("$out"/radiobench_*.deb)
+[ -f "${deb[0]}" ] || { echo "no .deb in $out"; ls -la "$out"; exit 1; }
+
+echo "== ${deb[0]##*/}"
+dpkg-deb -c "${deb[0]}" | awk '{print $6}' | tee "$out/files"
+echo "== control"
+dpkg-deb -f "${deb[0]}" Package Version Depends Recommends
+
+missing=0
+for f in ./usr/bin/radiobench ./usr/bin/radiobench-cli ./usr/bin/radiosim \
+         ./usr/share/applications/radiobench.desktop \
+         ./usr/share/icons/hicolor/scalable/apps/radiobench.svg \
+         ./usr/share/icons/hicolor/48x48/apps/radiobench.png \
+         ./usr/share/doc/radiobench/README.md ./usr/share/doc/radiobench/README.Debian; do
+    grep -qxF "$f" "$out/files" || { echo "missing: $f"; missing=1; }
+done
+depends="$(dpkg-deb -f "${deb[0]}" Depends)"
+for p in libqt6widgets6 libqt6serialport6 libqt6core6 libqt6gui6 libicu72; do
+    [[ ", $depends," == *", $p"[\ ,]* ]] || { echo "not a dependency: $p"; missing=1; }
+done
+dpkg-deb -f "${deb[0]}" Description | grep -q dialout || { echo "no dialout note"; missing=1; }
+exit "$missing"
