@@ -193,6 +193,8 @@ void CQX710Base::setIdentity() {
     send(wire::frameEA(kSetIdentityCode, p), SendOptions{false, false, false});
 }
 
+std::set<int> CQX710Base::verifyIgnores() const { return {kSystemCategory}; }
+
 void CQX710Base::requestBasic() { request(wire::frameEA(kReadBasicCode)); }
 
 void CQX710Base::requestTable() {

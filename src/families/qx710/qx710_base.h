@@ -11,6 +11,8 @@
 // 0x25 arms no response timer; 0x26 ends either chain.
 #pragma once
 
+#include <set>
+
 #include <map>
 #include <string>
 
@@ -31,6 +33,8 @@ public:
     void OnFrame(const wire::FrameView& frame) override;
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // 系统类别 goes out only with "设置" (0x10), never with the write chain.
+    std::set<int> verifyIgnores() const override;
 
     bool takesPartInFile() const override { return true; }
     void storeFile(ini::IniFile& file) override;  // qx710_base_file.cpp
