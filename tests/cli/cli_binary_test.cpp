@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -159,6 +160,55 @@ TEST(CliBinaryTest, EveryFamilyOverAPseudoTerminal) {
         ::kill(pid, SIGTERM);
         ::waitpid(pid, nullptr, 0);
         ::close(fds[0]);
+    }
+}
+
+// The fault matrix's row over the real serial code: every family with a file, radiosim on a pty
+// misbehaving in one way, a read through the program: the exit status, "操作失败" for a
+// time-out, and no file left by a failed read. (Recovery after the fault is checked by the
+// in-process matrix, fault_matrix_test.cpp.)
+TEST(CliBinaryTest, FaultsOverAPseudoTerminalForEveryFamily) {
+    struct Fault {
+        std::vector<const char*> options;
+        int status;
+    };
+    const Fault faults[] = {
+        {{"--silent"}, 1},
+        {{"--drop-nth", "2"}, 1},
+        {{"--corrupt-nth", "1"}, 1},
+        {{"--garbage", "00 55 13", "--split", "3", "--split-gap", "2"}, 0},
+    };
+    for (const char* family : {"lm52r", "netradio", "train", "qx710", "protest"}) {
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(family) + " " + fault.options[0]);
+            int fds[2];
+            ASSERT_EQ(::pipe(fds), 0);
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                ::dup2(fds[1], 1);
+                std::vector<char*> argv{const_cast<char*>(RB_RADIOSIM_BINARY),
+                                        const_cast<char*>(family)};
+                for (const char* o : fault.options) argv.push_back(const_cast<char*>(o));
+                argv.push_back(nullptr);
+                ::execv(RB_RADIOSIM_BINARY, argv.data());
+                ::_exit(127);
+            }
+            ::close(fds[1]);
+            std::string device;
+            for (char c; ::read(fds[0], &c, 1) == 1 && c != '\n';) device += c;
+            ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+            const std::string out = tempFile(std::string("rb_pty_fault_") + family + "_");
+            fs::remove(out);
+            const CliRun r = runCli(std::string("read ") + family + " --port " + device +
+                                    " --out " + out);
+            EXPECT_EQ(r.status, fault.status) << r.output;
+            EXPECT_EQ(fs::exists(out), fault.status == 0) << r.output;
+            if (fault.status == 1) EXPECT_NE(r.output.find("操作失败"), std::string::npos);
+            fs::remove(out);
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, nullptr, 0);
+            ::close(fds[0]);
+        }
     }
 }
 #endif
