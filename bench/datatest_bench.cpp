@@ -18,6 +18,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/counting_link.h"
 #include "bench/radiosim_process.h"
 #include "cli/chain_runner.h"
 #include "cli/cli_prompter.h"
@@ -34,28 +35,7 @@ using namespace rb;
 namespace sr = families::protest::ids::sr;
 constexpr int kBaud = 9600;
 
-class CountingLink : public engine::Link {
-public:
-    explicit CountingLink(std::unique_ptr<engine::Link> inner) : inner_(std::move(inner)) {
-        inner_->setHandlers(
-            [this](wire::ByteSpan b) {
-                received += b.size();
-                deliver(b);
-            },
-            [this](const std::string& reason) { lost(reason); });
-    }
-    bool isOpen() const override { return inner_->isOpen(); }
-    void write(wire::ByteSpan bytes) override {
-        sent += bytes.size();
-        inner_->write(bytes);
-    }
-    void close() override { inner_->close(); }
-    std::size_t sent = 0;
-    std::size_t received = 0;
-
-private:
-    std::unique_ptr<engine::Link> inner_;
-};
+using bench::CountingLink;
 
 bool runOnce(const std::string& transport, const std::string& device,
              const engine::LinkOpener& baseOpener, link::QtTimers& timers,
