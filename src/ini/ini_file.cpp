@@ -1,6 +1,9 @@
 #include "ini/ini_file.h"
 
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "ini/file_io.h"
 #include "ini/profile_lines.h"
@@ -50,38 +53,89 @@ void setError(std::string* error, std::string text) {
 struct IniFile::Impl {
     std::vector<ProfileLine> lines;
 
+    // Where names are, so that a lookup does not walk the whole file: a hop map writes a
+    // thousand keys into one section, and a walk per key made that quadratic. Built on the
+    // first lookup after the lines were replaced; kept up to date by set(). Names are folded
+    // (foldName), so a lookup matches exactly what sameName would.
+    struct Index {
+        std::unordered_map<std::string, std::size_t> entries;   // section '\n' key -> first entry
+        std::unordered_map<std::string, std::size_t> sections;  // section -> first header
+        // The insertion point of the section whose header is at `header`, as last computed.
+        std::size_t header = SIZE_MAX;
+        std::size_t insertAt = 0;
+    };
+    mutable std::optional<Index> index;
+
+    void replaceLines(std::vector<ProfileLine> newLines) {
+        lines = std::move(newLines);
+        index.reset();
+    }
+
+    static std::string entryKey(const std::string& foldedSection, const std::string& key) {
+        return foldedSection + '\n' + detail::foldName(key);
+    }
+
+    const Index& indexed() const {
+        if (!index) {
+            Index built;
+            std::string section;  // folded name of the section the walk is in
+            bool inSection = false;
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const auto& line = lines[i];
+                if (line.kind == Kind::kSection) {
+                    section = detail::foldName(line.name);
+                    inSection = true;
+                    built.sections.emplace(section, i);  // the first one stays
+                } else if (inSection && line.kind == Kind::kEntry) {
+                    built.entries.emplace(entryKey(section, line.name), i);
+                }
+            }
+            index = std::move(built);
+        }
+        return *index;
+    }
+
     // The entry that a read of section/key sees: the first one in file order inside any
     // section of that name. Names are file bytes.
     std::optional<std::size_t> findEntry(const std::string& section, const std::string& key) const {
-        bool inSection = false;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto& line = lines[i];
-            if (line.kind == Kind::kSection) {
-                inSection = detail::sameName(line.name, section);
-            } else if (inSection && line.kind == Kind::kEntry && detail::sameName(line.name, key)) {
-                return i;
-            }
-        }
-        return std::nullopt;
+        const auto& entries = indexed().entries;
+        const auto it = entries.find(entryKey(detail::foldName(section), key));
+        if (it == entries.end()) return std::nullopt;
+        return it->second;
     }
 
     std::optional<std::size_t> findSection(const std::string& section) const {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].kind == Kind::kSection && detail::sameName(lines[i].name, section)) {
-                return i;
-            }
-        }
-        return std::nullopt;
+        const auto& sections = indexed().sections;
+        const auto it = sections.find(detail::foldName(section));
+        if (it == sections.end()) return std::nullopt;
+        return it->second;
     }
 
     // Where a new key of the section starting at `header` goes: after the section's last
     // entry, so blank lines and comments that lead into the next section stay in front of it.
     std::size_t insertionPoint(std::size_t header) const {
+        if (index && index->header == header) return index->insertAt;
         std::size_t at = header + 1;
         for (std::size_t i = header + 1; i < lines.size() && lines[i].kind != Kind::kSection; ++i) {
             if (lines[i].kind == Kind::kEntry) at = i + 1;
         }
         return at;
+    }
+
+    // Inserts an entry line at `at` and moves every index entry behind it by one line.
+    void insertEntry(std::size_t at, const std::string& foldedSection, std::size_t header,
+                     const std::string& key, const std::string& value) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
+                     detail::makeEntryLine(key, value));
+        Index& ix = *index;
+        if (at + 1 != lines.size()) {
+            for (auto& [name, line] : ix.entries) line += line >= at ? 1 : 0;
+            for (auto& [name, line] : ix.sections) line += line >= at ? 1 : 0;
+        }
+        ix.entries.emplace(entryKey(foldedSection, key), at);
+        // The new line is now the section's last entry: the next key goes right behind it.
+        ix.header = header;
+        ix.insertAt = at + 1;
     }
 
     void set(const std::string& section, const std::string& key, const std::string& value) {
@@ -90,17 +144,17 @@ struct IniFile::Impl {
             lines[*entry] = detail::makeEntryLine(lines[*entry].name, value);
             return;
         }
+        const std::string folded = detail::foldName(section);
         if (const auto header = findSection(section)) {
-            const auto at = insertionPoint(*header);
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                         detail::makeEntryLine(key, value));
+            insertEntry(insertionPoint(*header), folded, *header, key, value);
             return;
         }
         if (!lines.empty() && !detail::trimBlanks(lines.back().text).empty()) {
             lines.push_back(detail::classifyLine(""));  // a blank line between sections
         }
         lines.push_back(detail::makeSectionLine(section));
-        lines.push_back(detail::makeEntryLine(key, value));
+        index->sections.emplace(folded, lines.size() - 1);
+        insertEntry(lines.size(), folded, lines.size() - 1, key, value);
     }
 };
 
@@ -126,7 +180,7 @@ bool IniFile::read(const std::string& path, bool missingIsEmpty, std::string* er
             return true;
         case detail::ReadResult::kMissing:
             if (missingIsEmpty) {
-                impl_->lines.clear();
+                impl_->replaceLines({});
                 return true;
             }
             reason = "file not found '" + path + "'";
@@ -138,7 +192,7 @@ bool IniFile::read(const std::string& path, bool missingIsEmpty, std::string* er
     return false;
 }
 
-void IniFile::parse(const std::string& bytes) { impl_->lines = detail::splitLines(bytes); }
+void IniFile::parse(const std::string& bytes) { impl_->replaceLines(detail::splitLines(bytes)); }
 
 bool IniFile::save(const std::string& path, std::string* error) const {
     std::string reason;
@@ -186,11 +240,10 @@ void IniFile::setInt(const std::string& section, const std::string& key, long lo
 
 std::vector<std::string> IniFile::sections() const {
     std::vector<std::string> names;  // file bytes
+    std::unordered_set<std::string> seen;  // folded
     for (const auto& line : impl_->lines) {
         if (line.kind != Kind::kSection) continue;
-        bool seen = false;
-        for (const auto& name : names) seen = seen || detail::sameName(name, line.name);
-        if (!seen) names.push_back(line.name);
+        if (seen.insert(detail::foldName(line.name)).second) names.push_back(line.name);
     }
     for (auto& name : names) name = nameFromFile(name);
     return names;
@@ -199,14 +252,13 @@ std::vector<std::string> IniFile::sections() const {
 std::vector<std::string> IniFile::keys(const std::string& section) const {
     const std::string fileSection = nameToFile(section);
     std::vector<std::string> names;  // file bytes
+    std::unordered_set<std::string> seen;  // folded
     bool inSection = false;
     for (const auto& line : impl_->lines) {
         if (line.kind == Kind::kSection) {
             inSection = detail::sameName(line.name, fileSection);
         } else if (inSection && line.kind == Kind::kEntry) {
-            bool seen = false;
-            for (const auto& name : names) seen = seen || detail::sameName(name, line.name);
-            if (!seen) names.push_back(line.name);
+            if (seen.insert(detail::foldName(line.name)).second) names.push_back(line.name);
         }
     }
     for (auto& name : names) name = nameFromFile(name);

@@ -36,6 +36,19 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string foldName(std::string_view name) {
+    std::string folded(name);
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const auto c = static_cast<unsigned char>(folded[i]);
+        if (isGbkLeadByte(c) && i + 1 < folded.size()) {
+            ++i;  // the trail byte stays as it is
+            continue;
+        }
+        folded[i] = static_cast<char>(foldAscii(c));
+    }
+    return folded;
+}
+
 ProfileLine classifyLine(std::string text) {
     ProfileLine line;
     const std::string_view body = trimBlanks(text);

@@ -28,6 +28,9 @@ std::string_view trimBlanks(std::string_view s);
 // GBK-aware: the second byte of a double-byte character (0x40..0xFE, which includes ASCII
 // letters) is never folded, so two different Chinese characters never match.
 bool sameName(std::string_view a, std::string_view b);
+// The name as sameName sees it: two names are the same exactly when their folded forms are equal
+// (ASCII letters of single-byte characters lowered, double-byte characters kept). For lookups.
+std::string foldName(std::string_view name);
 
 ProfileLine classifyLine(std::string text);
 ProfileLine makeSectionLine(const std::string& name);
