@@ -95,7 +95,7 @@ void Page::send(const wire::Bytes& frame, SendOptions options) {
     if (frame.size() < 4) return;
     if (options.expectAnswer) startTimer(kResponseTimer, kResponseTimeout);
     if (options.clearStatus) session_.statusBar.SetText(2, "");
-    session_.AppendTrace(frame[3], session_.tool.FormatSendTrace(frame));
+    if (session_.tracing()) session_.AppendTrace(frame[3], session_.tool.FormatSendTrace(frame));
     if (options.background) {
         session_.theComm.Write(frame);
         return;

@@ -75,6 +75,9 @@ public:
     using TraceSink = std::function<void(std::uint8_t code, const std::string& text)>;
     void attachMonitor(TraceSink sink) { monitor_ = std::move(sink); }
     bool hasMonitor() const { return bool(monitor_); }
+    // Whether a trace line reaches anyone: senders skip formatting a frame nobody will read (a
+    // data test sends a kilobyte every few milliseconds).
+    bool tracing() const { return bool(monitor_) || !taps_.empty(); }
     // Extra listeners that see every trace line (the command line's --trace), monitor or not.
     void addTraceTap(TraceSink tap) { taps_.push_back(std::move(tap)); }
 

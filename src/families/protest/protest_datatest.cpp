@@ -37,7 +37,9 @@ void CProTest::SendTestData(int mode, const wire::Bytes& data, bool background) 
     payload.insert(payload.end(), data.begin(), data.begin() + std::ptrdiff_t(length));
     const wire::Bytes frame = wire::frame96(kDataTestCode, payload);
     // Traced, then written; timer 1 and the status bar are not touched.
-    session().AppendTrace(kDataTestCode, session().tool.FormatSendTrace(frame));
+    if (session().tracing()) {
+        session().AppendTrace(kDataTestCode, session().tool.FormatSendTrace(frame));
+    }
     auto& a = session().activity;
     if (!background) {
         a.awaitingAnswer = true;

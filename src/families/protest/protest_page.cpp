@@ -123,7 +123,7 @@ void CProTest::sendUntimed(const wire::Bytes& frame) {
     a.lastSentCode = frame[3];
     a.lastSentAt = session().timers.now();
     session().theComm.Write(frame);
-    session().AppendTrace(frame[3], session().tool.FormatSendTrace(frame));
+    if (session().tracing()) session().AppendTrace(frame[3], session().tool.FormatSendTrace(frame));
 }
 
 // ---- calibration values -------------------------------------------------------------------------
