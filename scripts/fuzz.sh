@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and runs
 # each for SECONDS (default 60), one after the other, starting from seeds made of the simulated
-# terminals' real answers. Prints one line per harness: executions, and findings (crashes,
-# leaks, time-outs, sanitizer reports), which are kept in build-fuzz/findings/<harness>/.
+# terminals' real answers. Each harness runs on every core (libFuzzer's fork mode, FUZZ_JOBS
+# workers, default the number of cores). Prints one line per harness: executions (all workers),
+# and findings (crashes, leaks, time-outs, sanitizer reports), which are kept in
+# build-fuzz/findings/<harness>/.
 #
 #   scripts/fuzz.sh [SECONDS]
 # Exit status: 0 when no harness found anything.
@@ -10,6 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${FUZZ_BUILD_DIR:-build-fuzz}
+jobs=${FUZZ_JOBS:-$(nproc)}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DRB_WITH_QT=OFF -DRB_BUILD_TESTS=OFF -DRB_BUILD_BENCH=OFF -DRB_FUZZ=ON >/dev/null
@@ -34,13 +37,18 @@ for harness in frame_reader_fuzz container_fuzz ini_fuzz monitor_input_fuzz scri
   [ "$harness" = container_fuzz ] && extra=(-detect_leaks=0 -max_len=1200)
   log="$findings/run.log"
   set +e
-  ASAN_OPTIONS=detect_leaks=1 "$build/fuzz/$harness" -max_total_time="$seconds" -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" \
+  ASAN_OPTIONS=detect_leaks=1 "$build/fuzz/$harness" -fork="$jobs" -max_total_time="$seconds" \
+    -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$findings/" "${extra[@]}" \
     "$corpus" >"$log" 2>&1
   rc=$?
   set -e
-  runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | awk '{print $2}' | tail -1)
+  # The fork-mode status line: "#RUNS: cov: .. exec/s N oom/timeout/crash: O/T/C time: ..".
+  last=$(grep -E '^#[0-9]+: cov:' "$log" | tail -1)
+  runs=$(sed -E 's/^#([0-9]+):.*/\1/' <<<"$last")
+  reported=$(sed -nE 's/.*oom\/timeout\/crash: ([0-9]+)\/([0-9]+)\/([0-9]+).*/\1 \2 \3/p' <<<"$last" |
+             awk '{print $1 + $2 + $3}')
   found=$(find "$findings" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
+  if [ "${reported:-0}" -gt "$found" ]; then found=$reported; fi
   if [ "$rc" -ne 0 ] && [ "$found" -eq 0 ]; then found=1; fi
   printf '%-20s %14s %9s\n' "$harness" "${runs:-?}" "$found"
   if [ "$found" -ne 0 ]; then
@@ -48,4 +56,6 @@ for harness in frame_reader_fuzz container_fuzz ini_fuzz monitor_input_fuzz scri
     grep -m3 -E 'ERROR|SUMMARY' "$log" | sed 's/^/    /' || true
   fi
 done
+# The container harness's pages keep their files in a folder of their own in /dev/shm.
+rm -rf /dev/shm/rb_fuzz_* 2>/dev/null || true
 exit $status
