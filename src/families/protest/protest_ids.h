@@ -31,6 +31,7 @@ inline constexpr int kReadAllButton = 1671;     // "全部读取"
 inline constexpr int kWriteAllButton = 1672;    // "全部改写"
 inline constexpr int kOpenFile = 2088;          // "打开文件"
 inline constexpr int kStoreFile = 2089;         // "存储文件"
+inline constexpr int kUnitRecordsButton = 2087;  // "单元记录": the current unit's history
 
 // --- band table and frequency switching ----------------------------------------------------
 inline constexpr int kSpacing12_5 = 1167;  // "12.5KHz" (first of the spacing group)
