@@ -34,10 +34,10 @@ private:
 // Where per-user files live. Each can be overridden by an environment variable (for tests):
 // RADIOBENCH_CONFIG_DIR moves all of them.
 struct UserPaths {
-    std::string configDir;    // per-user settings folder
-    std::string historyFile;  // monitor history (section "Main")
-    std::string hopMapFile;   // "HFMap.ini"
-    std::string serialStore;  // serial-number store (section "ProTestSerial")
+    std::string configDir;     // per-user settings folder
+    std::string historyFile;   // monitor history (section "Main")
+    std::string hopMapFile;    // "HFMap.ini"
+    std::string serialStore;   // serial-number store (section "ProTestSerial")
     std::string unitDatabase;  // unit records, beside the serial store (RADIOBENCH_UNIT_DB)
     std::string settingsFile;  // the program's own per-user options (section "Options")
     static UserPaths fromEnvironment();

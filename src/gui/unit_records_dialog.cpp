@@ -17,9 +17,8 @@ UnitRecordsDialog::UnitRecordsDialog(QWidget* parent) : QDialog(parent) {
     note_ = new QLabel;
     box->addWidget(note_);
     table_ = new QTableWidget(0, 4);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("时间"), QStringLiteral("项目"), QStringLiteral("数值"),
-         QStringLiteral("结果")});
+    table_->setHorizontalHeaderLabels({QStringLiteral("时间"), QStringLiteral("项目"),
+                                       QStringLiteral("数值"), QStringLiteral("结果")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);

@@ -107,11 +107,11 @@ std::optional<std::int64_t> parseLocalTime(const std::string& text) {
 
 std::string kindName(const std::string& kind) {
     static const std::map<std::string, std::string> names = {
-        {"machine_code", "机器码"},    {"calibration", "基本参数"},
-        {"band_table", "频段"},        {"monitor", "监测参数"},
-        {"transmitter", "电台发射"},   {"model", "机型选择"},
+        {"machine_code", "机器码"},     {"calibration", "基本参数"},
+        {"band_table", "频段"},         {"monitor", "监测参数"},
+        {"transmitter", "电台发射"},    {"model", "机型选择"},
         {"field_strength", "场强档位"}, {"standing_wave", "驻波基准"},
-        {"data_test", "数传测试"},     {"failure", "失败"},
+        {"data_test", "数传测试"},      {"failure", "失败"},
     };
     const auto it = names.find(kind);
     return it == names.end() ? kind : it->second;
@@ -216,8 +216,8 @@ void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Form
             for (const auto& u : units) {
                 out << csvField(u.machineCode) << ',' << csvField(u.machineType) << ','
                     << csvField(localTimeText(u.firstMs)) << ','
-                    << csvField(localTimeText(u.lastMs)) << ',' << u.records << ','
-                    << u.failures << ',' << csvField(u.lastOutcome) << "\r\n";
+                    << csvField(localTimeText(u.lastMs)) << ',' << u.records << ',' << u.failures
+                    << ',' << csvField(u.lastOutcome) << "\r\n";
             }
             break;
         case Format::Json:

@@ -50,7 +50,8 @@ bool Recorder::ensureOpen() {
     std::string error;
     if (path_.empty()) error = "no database path";
     // Retries after a failure do not wait for another program's lock.
-    else if (store_.openForWriting(path_, &error, failing_ ? 0 : kBusyTimeoutMs)) return true;
+    else if (store_.openForWriting(path_, &error, failing_ ? 0 : kBusyTimeoutMs))
+        return true;
     fail(error);
     return false;
 }

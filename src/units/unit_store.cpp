@@ -30,8 +30,7 @@ void setError(std::string* error, const std::string& text) {
 
 }  // namespace
 
-bool UnitStore::openForWriting(const std::string& path, std::string* error,
-                               int busyTimeoutMs) {
+bool UnitStore::openForWriting(const std::string& path, std::string* error, int busyTimeoutMs) {
     if (!db_.open(path, Database::Mode::ReadWrite, error)) return false;
     db_.setBusyTimeout(busyTimeoutMs);
     // WAL: a reader (the records window, the command line) never blocks the bench's writes.

@@ -56,8 +56,8 @@ public:
     // One INSERT (its own transaction). `session` marks the records of one run of the bench.
     bool insert(UnitRecord& record, const std::string& session, std::string* error);
     // The "unknown" records of `session` become records of `code` (one UPDATE).
-    bool attachUnknown(const std::string& session, const std::string& code,
-                       const std::string& type, std::string* error);
+    bool attachUnknown(const std::string& session, const std::string& code, const std::string& type,
+                       std::string* error);
 
     std::optional<std::vector<UnitRecord>> records(const RecordFilter& filter, std::string* error);
 

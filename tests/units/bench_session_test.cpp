@@ -98,15 +98,13 @@ TEST(BenchSessionTest, LeavesEveryStepUnderTheNewMachineCodeInOrder) {
     expected.push_back({"machine_code",
                         R"({"action":"written","machine_code":"0810001","type_code":33,)"
                         R"("type":"LM30T数字手持机UHF403~470MHz（列调型）"})"});
-    expected.push_back(
-        {"monitor", R"({"voltage":258,"supply":772,"quality":231,"grade":"理想"})"});
+    expected.push_back({"monitor", R"({"voltage":258,"supply":772,"quality":231,"grade":"理想"})"});
     expected.push_back(
         {"data_test", R"({"mode":3,"quality":255,"length":5,"rate":0,"average":0})"});
     expected.push_back(
         {"data_test", R"({"mode":3,"echo":false,"rate":1,"average":0.5})", "failed"});
-    expected.push_back({"data_test",
-                        R"({"mode":3,"quality":255,"length":5,"rate":0,)"
-                        R"("average":0.3333333333333333})"});
+    expected.push_back({"data_test", R"({"mode":3,"quality":255,"length":5,"rate":0,)"
+                                     R"("average":0.3333333333333333})"});
 
     const auto records = storedRecords(b.database());
     ASSERT_EQ(records.size(), expected.size());
@@ -147,7 +145,9 @@ TEST(BenchSessionTest, ExportsMatchTheGoldenFiles) {
 
 TEST(BenchSessionTest, ATimeOutAndARefusalAreFailuresWithTheirMessage) {
     UnitBench b;
-    b.simLink->line().setFaults(sim::Faults{.silent = true});
+    sim::Faults silent;
+    silent.silent = true;
+    b.simLink->line().setFaults(silent);
     b.form().click(ids::kReadMonitorButton);
     b.advance(2100);
     b.simLink->line().setFaults({});

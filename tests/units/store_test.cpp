@@ -138,9 +138,9 @@ TEST(RecorderTest, OnlyThisRunsUnknownRecordsAreAttachedToTheCode) {
     const auto records = storedRecords(path);
     std::vector<std::string> codes;
     for (const auto& r : records) codes.push_back(r.machineCode + "/" + r.kind);
-    EXPECT_EQ(codes, (std::vector<std::string>{"unknown/monitor", "0810001/band_table",
-                                               "0810001/failure", "0810001/machine_code",
-                                               "0810002/monitor"}));
+    EXPECT_EQ(codes,
+              (std::vector<std::string>{"unknown/monitor", "0810001/band_table", "0810001/failure",
+                                        "0810001/machine_code", "0810002/monitor"}));
     EXPECT_EQ(records[1].machineType, "LM30T");
 }
 

@@ -1,9 +1,10 @@
 // `radiobench-cli units` through its function: the formats, --code, --since, --summary, the
 // database from RADIOBENCH_UNIT_DB, and exit 2 for a missing or unreadable database.
+#include "cli/units_command.h"
+
 #include <sstream>
 
 #include "cli/exit_status.h"
-#include "cli/units_command.h"
 #include "units/recorder.h"
 #include "units_fixture.h"
 
@@ -106,11 +107,12 @@ TEST_F(UnitsCommandTest, SummaryIsOneLineAUnit) {
     o.summary = true;
     o.format = "csv";
     ASSERT_EQ(run(o), cli::kExitDone);
-    EXPECT_EQ(lines(), (std::vector<std::string>{
-                           "machine_code,machine_type,first,last,records,failures,last_outcome\r",
-                           "0810001,LM30T,2026-12-09 08:00:00.000,2026-12-09 08:00:01.000,2,0,ok\r",
-                           "0810002,LM520D,2026-12-10 08:00:01.000,2026-12-10 08:00:01.000,2,1,ok\r",
-                       }));
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{
+                  "machine_code,machine_type,first,last,records,failures,last_outcome\r",
+                  "0810001,LM30T,2026-12-09 08:00:00.000,2026-12-09 08:00:01.000,2,0,ok\r",
+                  "0810002,LM520D,2026-12-10 08:00:01.000,2026-12-10 08:00:01.000,2,1,ok\r",
+              }));
 }
 
 TEST_F(UnitsCommandTest, TheBenchsDatabaseIsFoundThroughTheEnvironment) {

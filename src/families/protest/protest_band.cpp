@@ -57,7 +57,7 @@ void CProTest::onBandAnswer(const wire::FrameView& f) {
     BandPairs pairs{};
     for (std::size_t k = 0; k < pairs.size(); ++k) {
         pairs[k] = {long(f.u16be(6 + 4 * k)) * channelStep_,
-                   long(f.u16be(8 + 4 * k)) * channelStep_};
+                    long(f.u16be(8 + 4 * k)) * channelStep_};
     }
     recordBand("read", pairs);
     for (const FrequencyRow& row : bandRows()) {

@@ -31,7 +31,9 @@ inline constexpr int kReadAllButton = 1671;     // "全部读取"
 inline constexpr int kWriteAllButton = 1672;    // "全部改写"
 inline constexpr int kOpenFile = 2088;          // "打开文件"
 inline constexpr int kStoreFile = 2089;         // "存储文件"
-inline constexpr int kUnitRecordsButton = 2087;  // "单元记录": the current unit's history
+
+// "单元记录", beside the file buttons: the records of the unit on the bench.
+inline constexpr int kUnitRecordsButton = 2087;
 
 // --- band table and frequency switching ----------------------------------------------------
 inline constexpr int kSpacing12_5 = 1167;  // "12.5KHz" (first of the spacing group)

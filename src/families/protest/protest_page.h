@@ -165,7 +165,7 @@ private:
     void recordFieldStrength();
     void recordDataTest(int mode, int q, std::size_t length, std::optional<double> rate);
     void recordFailure(const std::string& message);
-    void forgetSent();  // a time-out: no answer will come for what was sent
+    void forgetSent();     // a time-out: no answer will come for what was sent
     void onUnitRecords();  // "单元记录"
     std::string typeText(std::uint8_t typeCode) const;
 
@@ -188,10 +188,10 @@ private:
     CProSRTest* dataTest_ = nullptr;
     int lastDataTestMode_ = 0;
 
-    std::deque<SentSet> sentSets_;             // basic writes waiting for 0x92
-    std::optional<BandPairs> sentBand_;        // band write waiting for 0x9C
-    std::deque<std::string> sentTransmit_;     // "transmitter" / "model" waiting for 0x98
-    std::optional<std::uint8_t> sentField_;    // field-strength point waiting for 0xA1
+    std::deque<SentSet> sentSets_;           // basic writes waiting for 0x92
+    std::optional<BandPairs> sentBand_;      // band write waiting for 0x9C
+    std::deque<std::string> sentTransmit_;   // "transmitter" / "model" waiting for 0x98
+    std::optional<std::uint8_t> sentField_;  // field-strength point waiting for 0xA1
     struct SentMachine {
         int typeIndex;
         std::string code;

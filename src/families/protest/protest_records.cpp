@@ -34,13 +34,12 @@ std::string CProTest::typeText(std::uint8_t typeCode) const {
 
 void CProTest::recordCalibration(const char* action, const SentSet& set) {
     session().unitRecords.record(
-        "calibration",
-        units::JsonObject()
-            .add("action", action)
-            .add("row", set.row)
-            .add("power", powerName(set.power))
-            .add("values", std::vector<int>(set.values.begin(), set.values.end()))
-            .str());
+        "calibration", units::JsonObject()
+                           .add("action", action)
+                           .add("row", set.row)
+                           .add("power", powerName(set.power))
+                           .add("values", std::vector<int>(set.values.begin(), set.values.end()))
+                           .str());
 }
 
 void CProTest::recordBand(const char* action, const BandPairs& pairs) {
@@ -77,11 +76,11 @@ void CProTest::recordTransmit() {
     }
     const int model = form().radio(kModelDigital1);
     static constexpr const char* kModels[] = {"数字电台1", "数字电台2", "模拟电台"};
-    session().unitRecords.record(
-        kind, units::JsonObject()
-                  .add("transmit", transmitReportFlag_ ? "on" : "off")
-                  .add("model", model >= 0 && model < 3 ? kModels[model] : "")
-                  .str());
+    session().unitRecords.record(kind,
+                                 units::JsonObject()
+                                     .add("transmit", transmitReportFlag_ ? "on" : "off")
+                                     .add("model", model >= 0 && model < 3 ? kModels[model] : "")
+                                     .str());
 }
 
 void CProTest::recordFieldStrength() {
