@@ -10,6 +10,7 @@
 #include "cli/ports_command.h"
 #include "cli/run_command.h"
 #include "cli/send_command.h"
+#include "cli/units_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"RadioBench command line"};
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     rb::cli::addWriteCommand(app);
     rb::cli::addSendCommand(app);
     rb::cli::addRunCommand(app);
+    rb::cli::addUnitsCommand(app);
 
     try {
         app.parse(argc, argv);

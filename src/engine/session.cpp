@@ -24,6 +24,7 @@ UserPaths UserPaths::inDirectory(const std::string& dir) {
     p.hopMapFile = base + "HFMap.ini";
     p.serialStore = base + "ProTestSerial.ini";
     p.settingsFile = base + "radiobench.ini";
+    p.unitDatabase = base + "units.sqlite";
     return p;
 }
 
@@ -45,11 +46,22 @@ UserPaths UserPaths::fromEnvironment() {
     if (const char* f = std::getenv("RADIOBENCH_HISTORY"); f && *f) p.historyFile = f;
     if (const char* f = std::getenv("RADIOBENCH_SERIAL_STORE"); f && *f) p.serialStore = f;
     if (const char* f = std::getenv("RADIOBENCH_SETTINGS"); f && *f) p.settingsFile = f;
+    // Beside the serial store, wherever that was moved.
+    const auto storeDir = std::filesystem::path(p.serialStore).parent_path();
+    p.unitDatabase = (storeDir.empty() ? std::filesystem::path(dir) : storeDir) / "units.sqlite";
+    if (const char* f = std::getenv("RADIOBENCH_UNIT_DB"); f && *f) p.unitDatabase = f;
     return p;
 }
 
 Session::Session(Timers& t, Prompter& p, UserPaths up)
-    : timers(t), prompter(p), theComm(t), paths(std::move(up)) {}
+    : timers(t), prompter(p), theComm(t), paths(std::move(up)), unitRecords(paths.unitDatabase) {
+    // Once a run: the bench goes on, the records wait in memory for the database.
+    unitRecords.failed = [this](const std::string& reason) {
+        prompter.message(MessageBox{std::string(kUnitDatabaseFailed) + reason + "\n" +
+                                        paths.unitDatabase + "\n" + kUnitDatabaseGoesOn,
+                                    "提示", Icon::Warning, Buttons::Ok, nullptr});
+    };
+}
 
 void Session::AppendTrace(std::uint8_t code, const std::string& text) {
     for (auto& tap : taps_) tap(code, text);

@@ -12,6 +12,7 @@
 #include "engine/cn_comm.h"
 #include "engine/prompter.h"
 #include "engine/timers.h"
+#include "units/recorder.h"
 #include "wire/comm_tool.h"
 
 namespace rb::engine {
@@ -33,14 +34,19 @@ private:
 // Where per-user files live. Each can be overridden by an environment variable (for tests):
 // RADIOBENCH_CONFIG_DIR moves all of them.
 struct UserPaths {
-    std::string configDir;    // per-user settings folder
-    std::string historyFile;  // monitor history (section "Main")
-    std::string hopMapFile;   // "HFMap.ini"
-    std::string serialStore;  // serial-number store (section "ProTestSerial")
+    std::string configDir;     // per-user settings folder
+    std::string historyFile;   // monitor history (section "Main")
+    std::string hopMapFile;    // "HFMap.ini"
+    std::string serialStore;   // serial-number store (section "ProTestSerial")
+    std::string unitDatabase;  // unit records, beside the serial store (RADIOBENCH_UNIT_DB)
     std::string settingsFile;  // the program's own per-user options (section "Options")
     static UserPaths fromEnvironment();
     static UserPaths inDirectory(const std::string& dir);
 };
+
+// The box shown once when the unit-record database cannot be opened or written.
+inline constexpr const char* kUnitDatabaseFailed = "单元记录数据库无法写入: ";
+inline constexpr const char* kUnitDatabaseGoesOn = "测试照常进行, 记录暂存, 数据库可写时补存。";
 
 // What a chain is doing, for front ends that wait for it (the command line, benchmarks).
 struct Activity {
@@ -80,6 +86,11 @@ public:
     bool tracing() const { return bool(monitor_) || !taps_.empty(); }
     // Extra listeners that see every trace line (the command line's --trace), monitor or not.
     void addTraceTap(TraceSink tap) { taps_.push_back(std::move(tap)); }
+
+    // What the bench did to each terminal (the production-test pages record into it).
+    units::Recorder unitRecords;
+    // Opens the read-only records window of one unit (the GUI sets it; null elsewhere).
+    std::function<void(const std::string& machineCode)> showUnitRecords;
 
     // Every click on a page's form, before (`done` false) and after its handler ran: the
     // verification after a write follows the write buttons through it. Null: nobody listens.

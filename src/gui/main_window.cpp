@@ -21,6 +21,7 @@
 #include "gui/container_widget.h"
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
+#include "gui/unit_records_dialog.h"
 #include "sim/terminal.h"
 
 namespace rb::gui {
@@ -59,6 +60,7 @@ MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* 
     portDialog_->portStateChanged = [this] { OnPortState(); };
 
     session_.theComm.onStateChanged = [this] { OnPortState(); };
+    session_.showUnitRecords = [this](const std::string& code) { showUnitRecords(code); };
     session_.theComm.onLost = [this](const std::string& reason) {
         session_.statusBar.SetText(0, connectionText(false, settings_));
         session_.prompter.info(reason, "提示", this);
@@ -68,6 +70,7 @@ MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* 
 MainWindow::~MainWindow() {
     session_.theComm.onStateChanged = nullptr;
     session_.theComm.onLost = nullptr;
+    session_.showUnitRecords = nullptr;
     session_.statusBar.changed = nullptr;
     session_.theComm.SetWnd(nullptr);
     // Windows go before the forms they show.
@@ -79,6 +82,13 @@ MainWindow::~MainWindow() {
         shown.widget = nullptr;
     }
     shown_.clear();
+}
+
+void MainWindow::showUnitRecords(const std::string& machineCode) {
+    if (!unitRecords_) unitRecords_ = new UnitRecordsDialog(this);
+    unitRecords_->fill(session_.unitRecords.path(), machineCode);
+    unitRecords_->show();
+    unitRecords_->raise();
 }
 
 // ---- building ------------------------------------------------------------------------------

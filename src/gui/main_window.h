@@ -48,6 +48,8 @@ inline constexpr int kMenuAbout = 32777;
 inline constexpr int kMenuVerifyAfterWrite = 32809;  // "写后校验", checkable
 }  // namespace main_ids
 
+class UnitRecordsDialog;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -87,6 +89,9 @@ public:
     engine::Container* activeContainer() const { return activeContainer_; }
     ContainerWidget* containerWidget(const std::string& key) const;
     MonitorWindow* monitorWindow() const { return monitorWindow_; }
+    // "单元记录" of the production-test page: the read-only records of one unit, modeless.
+    void showUnitRecords(const std::string& machineCode);
+    UnitRecordsDialog* unitRecordsDialog() const { return unitRecords_; }
     QString statusText(int part) const;
     engine::Session& session() { return session_; }
     // "写后校验": read every write back and compare (off by default, remembered per user).
@@ -131,6 +136,7 @@ private:
     std::string activeKey_;
     std::unique_ptr<monitor::CMonitorDlg> monitor_;
     MonitorWindow* monitorWindow_ = nullptr;
+    UnitRecordsDialog* unitRecords_ = nullptr;
     std::unique_ptr<engine::WriteVerifier> verifier_;
     QAction* verifyAction_ = nullptr;
 };

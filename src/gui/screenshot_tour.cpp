@@ -20,6 +20,7 @@
 #include "gui/main_window.h"
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
+#include "gui/unit_records_dialog.h"
 #include "monitor/show_set.h"
 
 namespace rb::gui {
@@ -137,8 +138,14 @@ void tourProductionTest(MainWindow& window, const QString& directory, int readWa
     engine::FormModel* form = &c->page(0).form();
     QTimer::singleShot(readWaitMs / 2, &window,
                        [form] { form->click(families::protest::ids::kReadMonitorButton); });
-    QTimer::singleShot(readWaitMs, &window, [&window, directory, readWaitMs, then] {
+    QTimer::singleShot(readWaitMs, &window, [&window, form, directory, readWaitMs, then] {
         save(window, directory, "protest_tab1");
+        // "单元记录": what the sweep and the monitor reading left for this unit.
+        form->click(families::protest::ids::kUnitRecordsButton);
+        if (UnitRecordsDialog* d = window.unitRecordsDialog()) {
+            save(*d, directory, "unit_records");
+            d->hide();
+        }
         tourDataTest(window, directory, readWaitMs, then);
     });
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "families/protest/data_quality.h"
+#include "units/json_text.h"
 #include "wire/codecs.h"
 
 namespace rb::families::protest {
@@ -197,6 +198,7 @@ void CProSRTest::ShowErrorRate(int q, std::optional<double> rate) {
     }
     rateSum_ += *rate;
     rateSamples_ += 1;
+    lastAverage_ = rateSum_ / rateSamples_;
     form().setText(kRate, rateText(*rate));
     if (rateSamples_ >= 10) {
         form().setText(kAverage, rateText(rateSum_ / rateSamples_));
@@ -214,7 +216,17 @@ void CProSRTest::onAnswerWaitOver() {
     form().setText(kRate, "100.000%");
     rateSum_ += 1.0;
     rateSamples_ += 1;
-    form().setText(kAverage, rateText(rateSum_ / rateSamples_));
+    lastAverage_ = rateSum_ / rateSamples_;
+    form().setText(kAverage, rateText(lastAverage_));
+    // No echo within 1000 ms: a failed answer of the terminal on the bench.
+    session().unitRecords.record("data_test",
+                                 units::JsonObject()
+                                     .add("mode", mode_)
+                                     .add("echo", false)
+                                     .add("rate", 1.0)
+                                     .add("average", lastAverage_)
+                                     .str(),
+                                 "failed");
     if (fileSending_) sendNextChunk();  // a lost echo does not stop the file
 }
 

@@ -75,6 +75,9 @@ public:
     bool fileSending() const { return fileSending_; }
     // Mode 3 answer waits that ran out (each shown as a 100% error).
     int lostEchoes() const { return lostEchoes_; }
+    // The average of the rates counted since the last ten-answer average, the latest included
+    // (what box 1454 shows at the tenth).
+    double runningAverage() const { return lastAverage_; }
     // Where the receive file named in box 1168 is written: the per-user data-test folder and
     // the file-name part of the box only; empty when nothing may be written.
     std::string receiveFilePath() const;
@@ -126,6 +129,7 @@ private:
     int rateSamples_ = 0;
     bool hexWarningOpen_ = false;
     int lostEchoes_ = 0;
+    double lastAverage_ = 0.0;
     bool receiveFileFailed_ = false;
 };
 

@@ -39,15 +39,27 @@ void CProTest::ReadBand() {
 void CProTest::WriteBand() {
     // Sent as typed: a value that is no multiple of the step goes out rounded down.
     wire::Bytes payload = {0x00, 0x01};
+    BandPairs sent{};
+    std::size_t k = 0;
     for (const FrequencyRow& row : bandRows()) {
-        wire::putU16be(payload, wire::frequencyCode(form().text(row.tx), channelStep_));
-        wire::putU16be(payload, wire::frequencyCode(form().text(row.rx), channelStep_));
+        const auto tx = wire::frequencyCode(form().text(row.tx), channelStep_);
+        const auto rx = wire::frequencyCode(form().text(row.rx), channelStep_);
+        wire::putU16be(payload, tx);
+        wire::putU16be(payload, rx);
+        sent[k++] = {long(tx) * channelStep_, long(rx) * channelStep_};
     }
     send(wire::frame96(kWriteBandCode, payload));
+    sentBand_ = sent;
 }
 
 void CProTest::onBandAnswer(const wire::FrameView& f) {
     std::size_t at = 6;
+    BandPairs pairs{};
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+        pairs[k] = {long(f.u16be(6 + 4 * k)) * channelStep_,
+                    long(f.u16be(8 + 4 * k)) * channelStep_};
+    }
+    recordBand("read", pairs);
     for (const FrequencyRow& row : bandRows()) {
         // This page shows the code 0xFFFF as 65535 x step, cut to 7 characters.
         form().setText(row.tx, wire::frequencyText(f.u16be(at), channelStep_, false));

@@ -1,6 +1,7 @@
 // Device checks: monitor readings with their quality grade, the transmitter, the model variant
 // and the field-strength reference points.
 #include "families/protest/protest_page.h"
+#include "units/json_text.h"
 #include "wire/codecs.h"
 
 namespace rb::families::protest {
@@ -47,6 +48,7 @@ void CProTest::onTransmit(bool on) {
     transmitterState_ = on ? 1 : 0;
     send(wire::frame96(kTransmitCode,
                        {0x00, 0x01, modelByte(), on ? kTransmitOnByte : kTransmitOffByte}));
+    sentTransmit_.push_back("transmitter");
 }
 
 void CProTest::onModelRadio() {
@@ -55,17 +57,26 @@ void CProTest::onModelRadio() {
     sendUntimed(wire::frame96(
         kTransmitCode,
         {0x00, 0x01, modelByte(), transmitterState_ ? kTransmitOnByte : kTransmitOffByte}));
+    sentTransmit_.push_back("model");
 }
 
 void CProTest::onFieldStrength(std::uint8_t point, const char* question) {
     if (!session().prompter.confirm(question, engine::kInfoCaption, this)) return;
     send(wire::frame96(kFieldCode, {0x00, 0x01, point}));
+    sentField_ = point;
 }
 
 void CProTest::onMonitorAnswer(const wire::FrameView& f) {
     form().setInt(kVoltage, f.u16be(6));
     form().setInt(kSupply, f.u16be(8));
     form().setText(kQuality, qualityText(f[10]));
+    const std::string grade = qualityText(f[10]);
+    session().unitRecords.record("monitor", units::JsonObject()
+                                                .add("voltage", int(f.u16be(6)))
+                                                .add("supply", int(f.u16be(8)))
+                                                .add("quality", int(f[10]))
+                                                .add("grade", grade.substr(0, grade.find("--")))
+                                                .str());
     reportSuccess(f, "监测参数读取成功");
 }
 

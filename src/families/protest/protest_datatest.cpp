@@ -91,13 +91,17 @@ void CProTest::onDataTestAnswer(const wire::FrameView& f) {
     if (dataTest_) {
         dataTest_->ShowReceived(data);
         const int mode = form().radio(kFixtureTest);
+        std::optional<double> rate;
         if (mode == 0) {
             const wire::ByteSpan pattern(reinterpret_cast<const std::uint8_t*>(kTestPattern),
                                          kTestPatternLength);
-            dataTest_->ShowErrorRate(q, errorRate(pattern, data));
+            rate = errorRate(pattern, data);
+            dataTest_->ShowErrorRate(q, rate);
         } else if (mode == 2) {
-            dataTest_->ShowErrorRate(q, errorRate(dataTest_->sendBuffer(), data));
+            rate = errorRate(dataTest_->sendBuffer(), data);
+            dataTest_->ShowErrorRate(q, rate);
         }
+        recordDataTest(mode + 1, q, data.size(), rate);
     }
     session().AppendTrace(f.code(), "\r\n数传测试返回!");
     if (dataTest_) dataTest_->answerHandled();

@@ -32,6 +32,9 @@ inline constexpr int kWriteAllButton = 1672;    // "全部改写"
 inline constexpr int kOpenFile = 2088;          // "打开文件"
 inline constexpr int kStoreFile = 2089;         // "存储文件"
 
+// "单元记录", beside the file buttons: the records of the unit on the bench.
+inline constexpr int kUnitRecordsButton = 2087;
+
 // --- band table and frequency switching ----------------------------------------------------
 inline constexpr int kSpacing12_5 = 1167;  // "12.5KHz" (first of the spacing group)
 inline constexpr int kSpacing25 = 1168;    // "25KHz"

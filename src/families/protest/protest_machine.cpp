@@ -158,6 +158,7 @@ void CProTest::InitType() {
     wire::Bytes payload = {0x00, 0x01, kMachineTypes[std::size_t(type)].code};
     wire::putU24be(payload, m);
     send(wire::frame96(kInitTypeCode, payload));
+    sentMachine_ = SentMachine{type, code};
 
     // The number is used now, answer or not.
     f.setText(kMachineCode, code);
@@ -198,6 +199,9 @@ void CProTest::onTypeVersionAnswer(const wire::FrameView& f) {
         form().setText(kSerial, code.substr(3, 4));
     }
     session().statusBar.SetText(1, wire::versionText(f));
+    // The terminal on the bench says who it is; a code of 0 is a terminal without one.
+    if (f.u24be(7) != 0) session().unitRecords.setUnit(code, typeText(f[6]));
+    recordMachine("read", f[6], code, wire::versionText(f));
     reportSuccess(f, "读取机型和版本信息成功");
     ReadBand();
 }

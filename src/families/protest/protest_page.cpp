@@ -56,6 +56,7 @@ void CProTest::bindControls() {
     f.onClick(kWriteAllButton, [this] { OnWriteAll(); });
     f.onClick(kOpenFile, [this] { OnOpenFileButton(); });
     f.onClick(kStoreFile, [this] { OnStoreFileButton(); });
+    f.onClick(kUnitRecordsButton, [this] { onUnitRecords(); });
 
     f.onClick(kSpacing12_5, [this] { onSpacing(); });
     f.onClick(kSpacing25, [this] { onSpacing(); });
@@ -110,6 +111,7 @@ void CProTest::zeroCalibrationFields() {
 bool CProTest::stopWith(const std::string& text, engine::Icon icon) {
     ++session().activity.messages;
     session().activity.lastFailure = text;
+    recordFailure(text);
     session().prompter.message(
         engine::MessageBox{text, engine::kInfoCaption, icon, engine::Buttons::Ok, this});
     return false;
@@ -144,10 +146,16 @@ void CProTest::ReadBasic() {
 void CProTest::WriteBasic() {
     wire::Bytes payload = {0x00, 0x01};
     // A text that is no number goes out as its leading digits (0 without any), modulo 256.
-    for (const auto& c : kCalibration) payload.push_back(std::uint8_t(form().intValue(c.edit)));
+    SentSet sent{rowOfByte(rowByte()), power(), {}};
+    for (int i = 0; i < kCalibrationCount; ++i) {
+        const auto value = std::uint8_t(form().intValue(kCalibration[std::size_t(i)].edit));
+        payload.push_back(value);
+        sent.values[std::size_t(i)] = value;
+    }
     payload.push_back(powerByte());
     payload.push_back(rowByte());
     send(wire::frame96(kWriteBasicCode, payload));
+    sentSets_.push_back(sent);
 }
 
 void CProTest::onPowerRadio() {
@@ -171,6 +179,9 @@ void CProTest::onBasicAnswer(const wire::FrameView& f) {
         for (int i = 0; i < kCalibrationCount; ++i) set[std::size_t(i)] = f[6 + std::size_t(i)];
     }
     setCurrentRow(row);
+    SentSet read{row, f[14] == kLowPowerByte ? Power::Low : Power::High, {}};
+    for (int i = 0; i < kCalibrationCount; ++i) read.values[std::size_t(i)] = f[6 + std::size_t(i)];
+    recordCalibration("read", read);
     reportSuccess(f, "基本参数读取成功");
     if (!sweepFlag_) return;
     if (row >= 1 && row < kRowCount) {
@@ -187,6 +198,10 @@ void CProTest::onBasicAnswer(const wire::FrameView& f) {
 }
 
 void CProTest::onBasicWritten(const wire::FrameView& f) {
+    if (!sentSets_.empty()) {
+        recordCalibration("written", sentSets_.front());
+        sentSets_.pop_front();
+    }
     reportSuccess(f, "基本参数设置成功");
     RepaintRows();
     if (!sweepFlag_) return;
@@ -214,6 +229,8 @@ void CProTest::failSweep() {
     a.awaitingAnswer = false;
     a.lastFailure = engine::kFailedStatus;
     ++a.failures;
+    recordFailure(engine::kFailedStatus);
+    forgetSent();
     session().statusBar.SetText(2, engine::kFailedStatus);
     session().prompter.info(engine::kFailedBox, engine::kInfoCaption, this);
 }
@@ -247,6 +264,8 @@ void CProTest::OnResponseTimeout() {
     // A silent terminal ends a sweep; "切换" talks to the terminal again afterwards.
     sweepFlag_ = 0;
     form().setChecked(kFileMark, false);
+    recordFailure(engine::kFailedStatus);
+    forgetSent();
     Page::OnResponseTimeout();
 }
 
@@ -262,6 +281,8 @@ void CProTest::OnFrame(const wire::FrameView& f) {
             onBandAnswer(f);
             break;
         case kBandWritten:
+            if (sentBand_) recordBand("written", *sentBand_);
+            sentBand_.reset();
             reportSuccess(f, "更改频段成功");
             if (sweepFlag_) {
                 SwitchRow(1);
@@ -278,15 +299,25 @@ void CProTest::OnFrame(const wire::FrameView& f) {
             onMonitorAnswer(f);
             break;
         case kTransmitAnswer:
+            recordTransmit();
             reportSuccess(f, transmitReportFlag_ ? "电台发射打开完成" : "电台发射关闭完成");
             break;
         case kFieldAnswer:
+            recordFieldStrength();
             reportSuccess(f, "场强档位设置成功");
             break;
         case kStandingWaveAnswer:
+            session().unitRecords.record("standing_wave", "{}");
             reportSuccess(f, "驻波基准设置成功");
             break;
         case kTypeWritten:
+            // The code is the terminal's now: what was done before it belongs to it.
+            if (sentMachine_) {
+                const std::uint8_t code = kMachineTypes[std::size_t(sentMachine_->typeIndex)].code;
+                session().unitRecords.setUnit(sentMachine_->code, typeText(code));
+                recordMachine("written", code, sentMachine_->code, "");
+                sentMachine_.reset();
+            }
             reportSuccess(f, "初始化机型成功");
             break;
         case kTypeVersionAnswer:

@@ -19,7 +19,10 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/page.h"
 #include "families/protest/prosr_test.h"
@@ -146,6 +149,26 @@ private:
 
     void onDataTestAnswer(const wire::FrameView& f);
 
+    // Unit records (protest_records.cpp): each is made where the terminal's answer is taken
+    // (a record means "done"); what a write carried is remembered when it is sent.
+    struct SentSet {
+        int row = 0;
+        Power power = Power::Low;
+        CalibrationSet values{};
+    };
+    using BandPairs = std::array<std::pair<long, long>, ids::kRowCount + 1>;  // 100 Hz units
+    void recordCalibration(const char* action, const SentSet& set);
+    void recordBand(const char* action, const BandPairs& pairs);
+    void recordMachine(const char* source, std::uint8_t typeCode, const std::string& code,
+                       const std::string& version);
+    void recordTransmit();
+    void recordFieldStrength();
+    void recordDataTest(int mode, int q, std::size_t length, std::optional<double> rate);
+    void recordFailure(const std::string& message);
+    void forgetSent();     // a time-out: no answer will come for what was sent
+    void onUnitRecords();  // "单元记录"
+    std::string typeText(std::uint8_t typeCode) const;
+
     // The page's own file buttons (protest_file.cpp).
     void OnStoreFileButton();
     void OnOpenFileButton();
@@ -164,6 +187,16 @@ private:
     CalibrationSets sets_{};
     CProSRTest* dataTest_ = nullptr;
     int lastDataTestMode_ = 0;
+
+    std::deque<SentSet> sentSets_;           // basic writes waiting for 0x92
+    std::optional<BandPairs> sentBand_;      // band write waiting for 0x9C
+    std::deque<std::string> sentTransmit_;   // "transmitter" / "model" waiting for 0x98
+    std::optional<std::uint8_t> sentField_;  // field-strength point waiting for 0xA1
+    struct SentMachine {
+        int typeIndex;
+        std::string code;
+    };
+    std::optional<SentMachine> sentMachine_;  // InitType waiting for 0x90
 };
 
 }  // namespace rb::families::protest

@@ -1,0 +1,48 @@
+// The records as text: an aligned table for people, CSV (RFC 4180, the values JSON in one
+// quoted field) and one JSON array for programs, and the one-line-per-unit summary.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "units/unit_store.h"
+
+namespace rb::units {
+
+enum class Format { Table, Csv, Json };
+
+// "2026-12-09 18:43:25.120", local time.
+std::string localTimeText(std::int64_t ms);
+// "YYYY-MM-DD" (local midnight) or "YYYY-MM-DDTHH:MM:SS" (local time) as ms since the epoch.
+std::optional<std::int64_t> parseLocalTime(const std::string& text);
+
+// What a technician reads for a kind word ("calibration" -> "基本参数"); the word itself when
+// it has no name.
+std::string kindName(const std::string& kind);
+
+// Columns as a terminal shows them: a Chinese character takes two.
+std::size_t displayWidth(const std::string& text);
+
+void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, Format format);
+
+struct UnitSummary {
+    std::string machineCode;
+    std::string machineType;  // the latest type recorded for it
+    std::int64_t firstMs = 0;
+    std::int64_t lastMs = 0;
+    int records = 0;
+    int failures = 0;  // records whose outcome is not "ok"
+    std::string lastOutcome;
+};
+
+// One summary a unit, in the order each unit was first seen.
+std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records);
+void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Format format);
+
+// One CSV field: quoted when it holds a comma, a quote or a line break (or always).
+std::string csvField(const std::string& text, bool quote = false);
+
+}  // namespace rb::units
