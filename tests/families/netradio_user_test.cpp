@@ -61,6 +61,13 @@ TEST(NetRadioUser, IdentityGroupAndNumberFollowEachOther) {
     f.type(kIdentityEdit, "123456");
     EXPECT_EQ(f.text(kIdentityEdit), "1234");
     EXPECT_FALSE(f.type(kGroupCodeEdits[0], "9"));
+
+    // A group of nine digits: the identity saturates instead of overflowing (found by the
+    // container fuzzer), and the group and number follow it.
+    f.type(kGroupEdit, "991561934");
+    EXPECT_EQ(f.text(kIdentityEdit), "2147483647");
+    EXPECT_EQ(f.text(kGroupEdit), "134217727");
+    EXPECT_EQ(f.text(kNumberEdit), "15");
 }
 
 TEST(NetRadioUser, WriteRefusesABadIdentityBeforeTheConfirmation) {

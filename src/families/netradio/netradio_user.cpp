@@ -1,5 +1,8 @@
 #include "families/netradio/netradio_user.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "families/common96/common_params.h"
 #include "families/common96/encryption_group.h"
 #include "families/hopmap/hop_frames.h"
@@ -101,7 +104,11 @@ void CNetRadioUser::onNumberChanged() { recomputeIdentity(); }
 
 void CNetRadioUser::recomputeIdentity() {
     if (identityGuard_) return;
-    const int identity = atoi(form().text(kGroupEdit)) * 16 + atoi(form().text(kNumberEdit));
+    // A group typed with many digits must not overflow: the identity saturates like the
+    // numbers read from the edits, and the checks before a write refuse it.
+    const long long wide =
+        (long long)atoi(form().text(kGroupEdit)) * 16 + atoi(form().text(kNumberEdit));
+    const int identity = int(std::clamp<long long>(wide, INT_MIN, INT_MAX));
     const std::string text = std::to_string(identity);
     if (form().text(kIdentityEdit) == text) return;
     form().setText(kIdentityEdit, text);
