@@ -65,6 +65,9 @@ struct IniFile::Impl {
         std::size_t insertAt = 0;
     };
     mutable std::optional<Index> index;
+    // A short file is walked: building the index would cost more than the walks it saves.
+    static constexpr std::size_t kWalkedLines = 32;
+    bool walked() const { return !index && lines.size() <= kWalkedLines; }
 
     void replaceLines(std::vector<ProfileLine> newLines) {
         lines = std::move(newLines);
@@ -98,6 +101,19 @@ struct IniFile::Impl {
     // The entry that a read of section/key sees: the first one in file order inside any
     // section of that name. Names are file bytes.
     std::optional<std::size_t> findEntry(const std::string& section, const std::string& key) const {
+        if (walked()) {
+            bool inSection = false;
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const auto& line = lines[i];
+                if (line.kind == Kind::kSection) {
+                    inSection = detail::sameName(line.name, section);
+                } else if (inSection && line.kind == Kind::kEntry &&
+                           detail::sameName(line.name, key)) {
+                    return i;
+                }
+            }
+            return std::nullopt;
+        }
         const auto& entries = indexed().entries;
         const auto it = entries.find(entryKey(detail::foldName(section), key));
         if (it == entries.end()) return std::nullopt;
@@ -105,6 +121,14 @@ struct IniFile::Impl {
     }
 
     std::optional<std::size_t> findSection(const std::string& section) const {
+        if (walked()) {
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                if (lines[i].kind == Kind::kSection && detail::sameName(lines[i].name, section)) {
+                    return i;
+                }
+            }
+            return std::nullopt;
+        }
         const auto& sections = indexed().sections;
         const auto it = sections.find(detail::foldName(section));
         if (it == sections.end()) return std::nullopt;
@@ -127,6 +151,7 @@ struct IniFile::Impl {
                      const std::string& key, const std::string& value) {
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
                      detail::makeEntryLine(key, value));
+        if (!index) return;  // a short file: nothing to keep up to date
         Index& ix = *index;
         if (at + 1 != lines.size()) {
             for (auto& [name, line] : ix.entries) line += line >= at ? 1 : 0;
@@ -153,7 +178,7 @@ struct IniFile::Impl {
             lines.push_back(detail::classifyLine(""));  // a blank line between sections
         }
         lines.push_back(detail::makeSectionLine(section));
-        index->sections.emplace(folded, lines.size() - 1);
+        if (index) index->sections.emplace(folded, lines.size() - 1);
         insertEntry(lines.size(), folded, lines.size() - 1, key, value);
     }
 };
