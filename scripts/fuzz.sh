@@ -6,11 +6,14 @@
 # and findings (crashes, leaks, time-outs, sanitizer reports), which are kept in
 # build-fuzz/findings/<harness>/.
 #
-#   scripts/fuzz.sh [SECONDS]
+#   scripts/fuzz.sh [SECONDS [HARNESS...]]     (default: every harness)
 # Exit status: 0 when no harness found anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift $(( $# > 0 ? 1 : 0 ))
+harnesses=("$@")
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(frame_reader_fuzz container_fuzz ini_fuzz monitor_input_fuzz script_words_fuzz)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 jobs=${FUZZ_JOBS:-$(nproc)}
 
@@ -24,7 +27,7 @@ rm -rf "$seeds"
 
 status=0
 printf '%-20s %14s %9s\n' harness executions findings
-for harness in frame_reader_fuzz container_fuzz ini_fuzz monitor_input_fuzz script_words_fuzz; do
+for harness in "${harnesses[@]}"; do
   corpus="$build/corpus/$harness"
   findings="$build/findings/$harness"
   mkdir -p "$corpus" "$findings"
