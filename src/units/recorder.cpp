@@ -91,7 +91,7 @@ bool Recorder::record(const std::string& kind, const std::string& valuesJson,
     r.kind = kind;
     r.values = valuesJson.empty() ? "{}" : valuesJson;
     r.outcome = outcome;
-    if (waiting_.size() >= kMostWaiting) waiting_.erase(waiting_.begin());
+    if (waiting_.size() >= kMostWaiting) waiting_.pop_front();
     waiting_.push_back(std::move(r));
     return ensureOpen() && flush();
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -65,7 +66,7 @@ private:
     std::string code_ = kUnknownCode;
     std::string type_;
     UnitStore store_;
-    std::vector<UnitRecord> waiting_;
+    std::deque<UnitRecord> waiting_;  // dropped from the front when full
     // A code became known while the database could not take the attachment.
     std::optional<std::pair<std::string, std::string>> pendingAttach_;
     std::string lastError_;
