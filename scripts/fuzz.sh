@@ -34,11 +34,15 @@ for harness in "${harnesses[@]}"; do
   mkdir -p "$corpus" "$findings"
   [ -d "$seeds/$harness" ] && cp -n "$seeds/$harness"/* "$corpus"/ 2>/dev/null || true
   extra=()
+  rss=2048
   # The container harness keeps its pages between inputs (building every form per input would
   # be slow), so memory grows legitimately from one input to the next: leaks are looked for
-  # once, when the run ends, instead of after every input.
+  # once, when the run ends, instead of after every input, and it may grow to 4 GiB.
   # Its inputs are sequences of clicks, typing, time and line bytes: a kilobyte holds plenty.
-  [ "$harness" = container_fuzz ] && extra=(-detect_leaks=0 -max_len=1200)
+  if [ "$harness" = container_fuzz ]; then
+    extra=(-detect_leaks=0 -max_len=1200)
+    rss=4096
+  fi
   log="$findings/run.log"
   rm -f "$findings"/fuzz-*.log
   # Parallel workers, each fuzzing for the whole time and sharing the corpus folder (libFuzzer
@@ -46,7 +50,7 @@ for harness in "${harnesses[@]}"; do
   # short jobs each replay part of the corpus first. Each worker writes fuzz-N.log.
   set +e
   (cd "$findings" && ASAN_OPTIONS=detect_leaks=1 "$top/$build/fuzz/$harness" -jobs="$jobs" \
-     -workers="$jobs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+     -workers="$jobs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb="$rss" \
      -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" "$corpus") >"$log" 2>&1
   rc=$?
   set -e
