@@ -19,28 +19,40 @@ void ManualTimers::stopAll(const void* owner) {
     }
 }
 
-bool ManualTimers::fireNext() {
-    if (timers_.empty()) return false;
+ManualTimers::Timer ManualTimers::earliest() {
     auto next = timers_.begin();
     for (auto it = timers_.begin(); it != timers_.end(); ++it) {
         if (it->second.due < next->second.due) next = it;
     }
-    if (next->second.due > now_) now_ = next->second.due;
-    next->second.due = now_ + next->second.period;
-    TimerCallback callback = next->second.callback;  // the callback may stop or restart itself
+    return next;
+}
+
+void ManualTimers::fire(Timer timer) {
+    if (timer->second.due > now_) now_ = timer->second.due;
+    timer->second.due = now_ + timer->second.period;
+    TimerCallback callback = timer->second.callback;  // the callback may stop or restart itself
     callback();
+}
+
+bool ManualTimers::fireNext() {
+    if (timers_.empty()) return false;
+    fire(earliest());
     return true;
 }
 
-void ManualTimers::advance(Millis delta) {
+void ManualTimers::advance(Millis delta, int maxFiringsEach) {
     const Millis target = now_ + delta;
-    for (;;) {
-        const Entry* earliest = nullptr;
-        for (const auto& [key, entry] : timers_) {
-            if (!earliest || entry.due < earliest->due) earliest = &entry;
+    std::map<Key, int> firings;
+    while (!timers_.empty()) {
+        const Timer next = earliest();
+        Entry& entry = next->second;
+        if (entry.due > target) break;
+        if (maxFiringsEach > 0 && ++firings[next->first] > maxFiringsEach) {
+            // Dropped ticks: the timer keeps its phase and next falls due after the target.
+            entry.due += entry.period * ((target - entry.due) / entry.period + 1);
+            continue;
         }
-        if (!earliest || earliest->due > target) break;
-        fireNext();
+        fire(next);
     }
     now_ = target;
 }

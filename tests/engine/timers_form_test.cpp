@@ -42,6 +42,28 @@ TEST(ManualTimers, FiresInTimeOrderAcrossOwners) {
     EXPECT_EQ(order, "yx");
 }
 
+TEST(ManualTimers, DropsTicksBeyondTheLimitOfOneAdvance) {
+    ManualTimers t;
+    int fast = 0, slow = 0, once = 0;
+    int owner;
+    t.start(&owner, 1, 10ms, [&] { ++fast; });
+    t.start(&owner, 2, 1000ms, [&] { ++slow; });
+    t.start(&owner, 3, 2000ms, [&] { ++once; t.stop(&owner, 3); });
+    t.advance(2500ms, 3);
+    // The 10 ms timer fired three times, the others all their ticks (a time-out still fires).
+    EXPECT_EQ(fast, 3);
+    EXPECT_EQ(slow, 2);
+    EXPECT_EQ(once, 1);
+    EXPECT_EQ(t.now(), 2500ms);
+    // The dropped timer keeps its phase: next at 2510 ms, then every 10 ms with no limit.
+    t.advance(9ms);
+    EXPECT_EQ(fast, 3);
+    t.advance(1ms);
+    EXPECT_EQ(fast, 4);
+    t.advance(100ms);
+    EXPECT_EQ(fast, 14);
+}
+
 TEST(FormModel, RadiosChecksAndDisabledControls) {
     FormModel f;
     f.addRadio(1167, "12.5KHz", 1167);
