@@ -1,5 +1,7 @@
 #include "ini/profile_lines.h"
 
+#include <algorithm>
+
 namespace rb::ini::detail {
 
 namespace {
@@ -94,6 +96,8 @@ ProfileLine makeEntryLine(const std::string& key, const std::string& value) {
 
 std::vector<ProfileLine> splitLines(const std::string& bytes) {
     std::vector<ProfileLine> lines;
+    // One growth for the whole file: a hop map has some 4000 lines.
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         auto end = bytes.find('\n', start);
