@@ -1,13 +1,15 @@
 // Writes seed inputs for the harnesses from the simulated terminals' real answers: every read
 // chain of every built container runs against its family's simulated terminal, and what the
 // terminal sent back becomes a container_fuzz input ("type byte, then 0 LEN BYTES" per answer)
-// and a frame_reader_fuzz input. Run by scripts/fuzz.sh.
+// and a frame_reader_fuzz input; the configuration file the container then stores, cut into
+// pieces of a few lines, gives the ini_fuzz inputs. Run by scripts/fuzz.sh.
 //
 //   fuzz_seeds OUTDIR
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +65,42 @@ void writeFile(const std::string& path, const wire::Bytes& bytes) {
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+// A stored file is cut at line ends into pieces of at most kIniPiece bytes (the harness takes
+// 512, and small seeds let the fuzzer start from short inputs); a piece that starts inside a
+// section starts with that section's header again. Returns the pieces written.
+constexpr std::size_t kIniPiece = 256;
+
+int writeIniPieces(const std::string& stem, const std::string& file) {
+    int written = 0;
+    std::string piece;
+    std::string header;  // the current section's header line
+    auto flush = [&] {
+        writeFile(stem + "_" + std::to_string(written++), wire::Bytes(piece.begin(), piece.end()));
+        piece.clear();
+    };
+    std::size_t start = 0;
+    while (start < file.size()) {
+        auto end = file.find('\n', start);
+        end = end == std::string::npos ? file.size() : end + 1;
+        const std::string line = file.substr(start, end - start);
+        start = end;
+        const bool isHeader = line.front() == '[';
+        if (piece.size() + line.size() > kIniPiece && piece.size() > header.size()) {
+            flush();
+            if (!isHeader) piece = header;
+        }
+        if (isHeader) header = line;
+        piece += line;
+    }
+    if (!piece.empty()) flush();
+    return written;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,13 +109,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string out = argv[1];
-    for (const char* sub : {"", "/container_fuzz", "/frame_reader_fuzz"}) {
+    for (const char* sub : {"", "/container_fuzz", "/frame_reader_fuzz", "/ini_fuzz"}) {
         ::mkdir((out + sub).c_str(), 0755);
     }
     // The order container_fuzz numbers the types in.
     const std::vector<std::string> keys = {"lm52r", "netradio", "train", "qx710",
                                            "wz4040", "lm520w",   "protest"};
     int seeds = 0;
+    int iniSeeds = 0;
     for (std::size_t k = 0; k < keys.size(); ++k) {
         engine::ManualTimers timers;
         engine::ScriptedPrompter prompter;
@@ -116,7 +155,15 @@ int main(int argc, char** argv) {
             ++seeds;
         }
         if (!all.empty()) writeFile(out + "/frame_reader_fuzz/" + keys[k], all);
+        // What was read, as the container stores it.
+        const std::string stored = out + "/" + keys[k] + ".ini";
+        if (container->config().fileButtons && container->storeFile(stored, false)) {
+            iniSeeds += writeIniPieces(out + "/ini_fuzz/" + keys[k], readFile(stored));
+        } else {
+            std::printf("%s: has no configuration file\n", keys[k].c_str());
+        }
+        std::remove(stored.c_str());
     }
-    std::printf("%d seeds\n", seeds);
+    std::printf("%d frame seeds, %d INI seeds\n", seeds, iniSeeds);
     return 0;
 }

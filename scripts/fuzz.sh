@@ -43,6 +43,10 @@ for harness in "${harnesses[@]}"; do
     extra=(-detect_leaks=0 -max_len=1200)
     rss=4096
   fi
+  # INI inputs: the reader has nothing that depends on a line's length, and 512 bytes hold a
+  # hundred short lines (past the 32 from which names are indexed) or one long one. The fuzzer
+  # tries inputs up to this length; at 4 KB it ran at half the speed.
+  if [ "$harness" = ini_fuzz ]; then extra=(-max_len=512); fi
   log="$findings/run.log"
   rm -f "$findings"/fuzz-*.log
   # Parallel workers, each fuzzing for the whole time and sharing the corpus folder (libFuzzer
