@@ -142,6 +142,15 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
             return kExitFileError;
         }
         terminal.note("文件打开成功!");
+        // The whole write is checked before the first page sends its first frame: a refusal
+        // on the last page must not leave the first pages written.
+        for (std::size_t index : pages) {
+            if (!container->page(index).precheckFileWrite()) {
+                terminal.note(name + ": " + container->caption(index) + ": stopped by \"" +
+                              terminal.session().activity.lastFailure + "\", nothing sent");
+                return kExitStopped;
+            }
+        }
     }
 
     if (int rc = terminal.openPort(name, options.port, type->key, type->baud); rc != kExitDone)

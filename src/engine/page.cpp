@@ -1,5 +1,7 @@
 #include "engine/page.h"
 
+#include "wire/codecs.h"
+
 namespace rb::engine {
 
 Page::Page(Session& session, int index) : session_(session), index_(index) {
@@ -42,6 +44,7 @@ void Page::OnRead() {
 
 void Page::OnWrite() {
     if (!session_.prompter.confirm(kConfirmWrite, kAskCaption, this)) return;
+    if (!precheckWrite()) return;
     beginRequest();
     lockButtons(periods_.write);
     modeFlag() = 1;
@@ -80,6 +83,7 @@ void Page::timerFired(int id) {
 
 void Page::OnResponseTimeout() {
     stopTimer(kResponseTimer);
+    pending_.reset();  // an answer after the time-out is late, not the chain's
     session_.activity.awaitingAnswer = false;
     session_.activity.lastFailure = kFailedStatus;
     ++session_.activity.failures;
@@ -100,6 +104,7 @@ void Page::send(const wire::Bytes& frame, SendOptions options) {
         session_.theComm.Write(frame);
         return;
     }
+    pending_ = frame[3];
     auto& a = session_.activity;
     a.awaitingAnswer = true;
     ++a.requests;
@@ -120,6 +125,43 @@ bool Page::showMessage(const std::string& text, const std::string& caption, Icon
     session_.activity.lastFailure = text;
     session_.prompter.message(MessageBox{text, caption, icon, Buttons::Ok, this});
     return false;
+}
+
+}  // namespace rb::engine
+
+namespace rb::engine {
+
+bool Page::takeAnswer(std::uint8_t requestCode) {
+    if (!awaits(requestCode)) return false;
+    pending_.reset();
+    return true;
+}
+
+std::optional<long long> Page::checkedNumber(int id, long long min, long long max,
+                                             const std::string& message) {
+    const Control& c = form_.control(id);
+    const std::string& text =
+        c.kind == ControlKind::Spin && c.buddy && form_.has(c.buddy) ? form_.text(c.buddy)
+        : c.kind == ControlKind::Spin                                ? std::to_string(c.value)
+                                                                     : c.text;
+    const auto value = wire::parseWhole(text);
+    if (value && *value >= min && *value <= max) return value;
+    showMessage(message);
+    return std::nullopt;
+}
+
+std::string Page::textTooLongMessage(const std::string& field, std::size_t maxBytes) {
+    return field + "超出长度,最多" + std::to_string(maxBytes) + "个字节(一个汉字占2个字节)!";
+}
+
+std::string Page::textNotGbkMessage(const std::string& field) {
+    return field + "含有无法发送的字符,请重新输入!";
+}
+
+bool Page::checkText(const std::string& text, std::size_t maxBytes, const std::string& field) {
+    if (!wire::gbkEncodable(text)) return showMessage(textNotGbkMessage(field));
+    if (wire::gbkLength(text) > maxBytes) return showMessage(textTooLongMessage(field, maxBytes));
+    return true;
 }
 
 }  // namespace rb::engine

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -70,6 +71,15 @@ public:
     // idle look at it besides the response timer.
     virtual bool transferInProgress() const { return false; }
 
+    // Every check that any step of the write chain makes on the values it sends, run before
+    // the chain's first frame (a read-modify-write's read included). Shows the first refusal
+    // with its usual message and returns false; nothing is sent then. Checks that need an
+    // answer from the terminal stay in their step. The write button runs it after the
+    // confirmation; `write` runs it for every page before the first page's first frame.
+    virtual bool precheckWrite() { return true; }
+    // The checks of every chain fileWriteChains() lists (by default precheckWrite()).
+    virtual bool precheckFileWrite() { return precheckWrite(); }
+
     // Verification after a write ("写后校验"): write chain k (fileWriteChains()) is started by
     // writeButtons()[k] and read back by fileReadChains()[k]. By default the write button.
     virtual std::vector<int> writeButtons() const;
@@ -111,6 +121,30 @@ protected:
         bool background = false;   // not a request a front end waits on
     };
     void send(const wire::Bytes& frame, SendOptions options);
+    // Whether a frame answers the request this page sent last, whose answer has not come yet.
+    // A chain acts only on its own answers: takeAnswer(code) says whether the page's last
+    // request was `code` and marks it answered. Anything else is a stray (a late answer after a
+    // time-out, a second acknowledgement, another program's traffic): it is traced by the
+    // container and must not move the chain, stop its time-out or turn a read into a write.
+    bool awaits(std::uint8_t requestCode) const { return pending_ && *pending_ == requestCode; }
+    bool takeAnswer(std::uint8_t requestCode);
+    // Forgets the request waited for (a chain that ends or is stopped by the page).
+    void clearPending() { pending_.reset(); }
+
+    // Checks of typed values before they are sent. The number in control `id` (a spin's buddy
+    // edit) when it is a whole decimal number from `min` to `max`; otherwise `message` is shown
+    // ("PTT时限设置不正确,请设为0-255!") and nothing is returned. Never wrapped or cut.
+    std::optional<long long> checkedNumber(int id, long long min, long long max,
+                                           const std::string& message);
+    bool checkNumber(int id, long long min, long long max, const std::string& message) {
+        return checkedNumber(id, min, max, message).has_value();
+    }
+    // A text for a GBK field of `maxBytes` bytes: refused, with a message naming `field` and its
+    // limit, when it is longer or holds a character GBK cannot encode.
+    bool checkText(const std::string& text, std::size_t maxBytes, const std::string& field);
+    static std::string textTooLongMessage(const std::string& field, std::size_t maxBytes);
+    static std::string textNotGbkMessage(const std::string& field);
+
     // Reports an answer: trace "\r\n" + text + "!", timer 1 killed, status part 2 = text.
     void reportSuccess(const wire::FrameView& answer, const std::string& text);
     // Shows a validation or state message (caption "提示", information icon unless the page's
@@ -139,6 +173,7 @@ private:
     Periods periods_;
     int readId_ = 0;
     int writeId_ = 0;
+    std::optional<std::uint8_t> pending_;  // the command code of the request waiting for its answer
 };
 
 }  // namespace rb::engine

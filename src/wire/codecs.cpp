@@ -38,6 +38,22 @@ int parseInt(const std::string& text) { return int(parseSaturating(text, INT_MIN
 
 long long parseLong(const std::string& text) { return parseSaturating(text, LLONG_MIN, LLONG_MAX); }
 
+std::optional<long long> parseWhole(const std::string& text) {
+    std::size_t i = 0;
+    std::size_t end = text.size();
+    while (i < end && isBlank(text[i])) ++i;
+    while (end > i && isBlank(text[end - 1])) --end;
+    const bool negative = i < end && text[i] == '-';
+    if (negative) ++i;
+    if (i == end || end - i > 18) return std::nullopt;  // 18 digits never overflow
+    long long v = 0;
+    for (; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        v = v * 10 + (text[i] - '0');
+    }
+    return negative ? -v : v;
+}
+
 std::uint32_t frequencyCode(const std::string& text, int step) {
     if (step <= 0) return 0;
     const long long v = parseLong(text);

@@ -17,6 +17,10 @@ namespace rb::wire {
 // non-digit, 0 when there are none. Saturates at the int range instead of overflowing.
 int parseInt(const std::string& text);
 long long parseLong(const std::string& text);
+// The strict parse a write checks a typed number with: optional blanks around an optional '-'
+// and ASCII digits, nothing else. Empty text, other characters ("12abc", full-width digits)
+// and a number beyond the long long range give nothing.
+std::optional<long long> parseWhole(const std::string& text);
 
 // --- frequencies ---------------------------------------------------------------------------
 // A frequency is typed as a decimal integer in units of 100 Hz (at most 7 characters). On the
@@ -62,6 +66,9 @@ std::string utf8ToGbk(const std::string& utf8);
 std::string gbkToUtf8(const std::string& gbk);
 // Length in GBK bytes of a UTF-8 text.
 std::size_t gbkLength(const std::string& utf8);
+// Whether every character of a UTF-8 text has a GBK code (an emoji, U+1E9E or a character of
+// the supplementary planes has none and would go out as '?'). Invalid UTF-8 has none either.
+bool gbkEncodable(const std::string& utf8);
 // Appends the text as GBK in a field of exactly `width` bytes, zero-filled; a text too long is
 // cut at the width without splitting a two-byte character.
 void putGbkField(Bytes& out, const std::string& utf8, std::size_t width);

@@ -89,13 +89,24 @@ std::optional<std::string> CCommTool::CheckFrequency(const std::string& text, in
 
 bool CCommTool::IsFrequencyValid(const std::string& text, int step) {
     if (step <= 0) return false;  // no step to be a multiple of
-    long long v = parseLong(text);
+    // An empty field stands for 0 (an unused channel), as a file without the key does; any
+    // other text must be a whole number ("12abc" is not 12).
+    long long v = 0;
+    if (text.find_first_not_of(" \t") != std::string::npos) {
+        const auto whole = parseWhole(text);
+        if (!whole) return false;
+        v = *whole;
+    }
     if (v < 0) return false;
     if (step == kStep6_25) {  // 6.25 kHz: the value is counted in tenths of the step
         if (v > std::numeric_limits<long long>::max() / 10) return false;
         v *= 10;
+        // 24 bits on the wire; all ones reads back as 0, so it is no frequency either.
+        return v % step == 0 && v / step < 0xFFFFFF;
     }
-    return v % step == 0;
+    // 16 bits on the wire: a larger code would wrap (8192000 at 12.5 kHz is code 0), and
+    // 0xFFFF reads back as 0.
+    return v % step == 0 && v / step < 0xFFFF;
 }
 
 std::string CCommTool::ProgramDirectory() {

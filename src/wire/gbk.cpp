@@ -87,6 +87,12 @@ std::string gbkToUtf8(const std::string& gbk) {
 
 std::size_t gbkLength(const std::string& utf8) { return utf8ToGbk(utf8).size(); }
 
+bool gbkEncodable(const std::string& utf8) {
+    // A character without a code comes back from the round trip as '?' (or as the character a
+    // fallback mapping chose): only an exact round trip is sent as typed.
+    return gbkToUtf8(utf8ToGbk(utf8)) == utf8;
+}
+
 void putGbkField(Bytes& out, const std::string& utf8, std::size_t width) {
     const std::string gbk = utf8ToGbk(utf8);
     std::size_t used = 0;
