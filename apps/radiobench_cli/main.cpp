@@ -4,6 +4,7 @@
 // arguments is 2.
 #include <CLI/CLI.hpp>
 
+#include "cli/access_command.h"
 #include "cli/chain_command.h"
 #include "cli/exit_status.h"
 #include "cli/frame_command.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     rb::cli::addSendCommand(app);
     rb::cli::addRunCommand(app);
     rb::cli::addUnitsCommand(app);
+    rb::cli::addAccessCommand(app);
 
     try {
         app.parse(argc, argv);

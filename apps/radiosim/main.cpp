@@ -81,6 +81,11 @@ int main(int argc, char** argv) {
         ->check(CLI::NonNegativeNumber);
     app.add_flag("--pace", faults.pace, "pace bytes at the line rate (10 bits a byte)");
     app.add_option("--baud", faults.paceBaud, "line rate for --pace (default: the family's)");
+    std::string strayHex;
+    app.add_option("--stray-after", faults.strayAfter,
+                   "after answer number N also send the --stray frame (with --drop-nth N: "
+                   "in its place)");
+    app.add_option("--stray", strayHex, "hex frame sent after answer --stray-after, as given");
     app.add_flag("--log", log, "traffic on stderr in hexadecimal");
     app.add_option("--bit-errors", bitErrors,
                    "protest: flip each data bit of a data-test answer with this probability")
@@ -94,6 +99,9 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
         faults.garbage = hexOption(garbageHex, "--garbage");
         faults.unsolicited = hexOption(unsolicitedHex, "--unsolicited");
+        faults.stray = hexOption(strayHex, "--stray");
+        if ((faults.strayAfter > 0) != !faults.stray.empty())
+            throw CLI::ValidationError("--stray-after", "goes with --stray HEX");
         if (!keepOldHex.empty()) {
             if (keepOldHex.rfind("0x", 0) == 0 || keepOldHex.rfind("0X", 0) == 0)
                 keepOldHex.erase(0, 2);

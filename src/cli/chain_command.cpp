@@ -15,6 +15,7 @@
 #include "cli/terminal_choice.h"
 #include "engine/write_verify.h"
 #include "families/catalog/catalog.h"
+#include "ini/file_io.h"
 #include "ini/ini_file.h"
 
 namespace rb::cli {
@@ -41,14 +42,7 @@ int exitStatusOf(const ChainResult& result) {
 
 // Why the file to store into cannot be written, found before any terminal is asked anything.
 std::optional<std::string> outputProblem(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (path.empty()) return "no file named";
-    if (fs::is_directory(path, ec)) return "is a directory";
-    fs::path dir = fs::path(path).parent_path();
-    if (dir.empty()) dir = ".";
-    if (!fs::is_directory(dir, ec)) return "folder " + dir.string() + " does not exist";
-    if (::access(dir.c_str(), W_OK) != 0) return "folder " + dir.string() + " is not writable";
+    if (auto problem = ini::detail::whyNotWritable(path)) return problem;
     // Storing keeps every other line of an existing file, so it must be readable.
     ini::IniFile existing;
     std::string error;
@@ -104,6 +98,12 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
         return kExitUsage;
     }
     const std::string name = command + " " + type->key;
+    if (type->key == kProductionTestKey) {
+        if (auto problem = productionAccessProblem(options.accessCode)) {
+            err << name << ": " << *problem << '\n';
+            return kExitUsage;
+        }
+    }
     if (const auto* t = families::findTerminalType(type->key); t && !t->hasFile) {
         // The trunking pages store and load nothing: their values are read and written by `run`.
         err << name << ": no configuration file for this type; use run\n";
@@ -138,8 +138,18 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
 
     if (direction == Direction::Write) {
         if (!container->loadFile(options.file, false)) {
-            terminal.note(name + ": cannot read " + options.file);
+            terminal.note(name + ": " + options.file + ": not a " + type->key +
+                          " configuration file, nothing sent: " +
+                          container->lastFileVerdict().problem);
             return kExitFileError;
+        }
+        if (const auto& missing = container->lastFileVerdict().missingKeys; !missing.empty()) {
+            std::string list;
+            for (const auto& key : missing) list += (list.empty() ? "" : ", ") + key;
+            terminal.note(name + ": warning: " + options.file + " lacks " +
+                          std::to_string(missing.size()) +
+                          (missing.size() == 1 ? " key" : " keys") +
+                          ", written as the defaults: " + list);
         }
         terminal.note("文件打开成功!");
         // The whole write is checked before the first page sends its first frame: a refusal
@@ -196,6 +206,34 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
     return kExitDone;
 }
 
+// The types that keep a configuration file: the only ones `read` and `write` take.
+std::string fileTypeList() {
+    std::string out;
+    for (const auto& t : cliTerminalTypes()) {
+        const auto* known = families::findTerminalType(t.key);
+        if (known && !known->hasFile) continue;
+        out += (out.empty() ? "" : ", ") + t.key;
+        if (t.key == "lm52r") out += " (or lm520)";
+    }
+    return out;
+}
+
+std::string exitStatusTable(Direction direction) {
+    std::string s =
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  the terminal did not answer a step (\"操作失败\")\n"
+        "  2  bad arguments, an unknown type, a missing or wrong --access-code, or the write "
+        "was not confirmed\n"
+        "  3  the port cannot be opened, or went away\n"
+        "  4  a page's check refused a value (nothing of that write was sent)\n";
+    s += direction == Direction::Read
+             ? "  5  the file cannot be written (checked before anything is sent)\n"
+             : "  5  the file cannot be read or is not this type's configuration (nothing sent)\n"
+               "  6  --verify: a field read back differs from what was written\n";
+    return s;
+}
+
 void addChainCommand(CLI::App& app, Direction direction) {
     const bool read = direction == Direction::Read;
     auto opts = std::make_shared<ChainOptions>();
@@ -203,12 +241,14 @@ void addChainCommand(CLI::App& app, Direction direction) {
         read ? "read" : "write",
         read ? "Read every page of TYPE that takes part in its file, then store the file"
              : "Load the file, then write every page of TYPE that takes part in it");
-    cmd->add_option("TYPE", opts->type, "terminal type: " + cliTerminalTypeList())->required();
+    cmd->add_option("TYPE", opts->type, "terminal type: " + fileTypeList())->required();
     cmd->add_option("-p,--port", opts->port.port, "device path, COMn or sim")->required();
     cmd->add_option("-b,--baud", opts->port.baud,
-                    "line speed (default: the type's own, 19200 for qx710, wz4040, lm520w, "
-                    "else 9600)")
+                    "line speed (default: the type's own, 19200 for qx710, else 9600)")
         ->check(CLI::PositiveNumber);
+    cmd->add_option("--access-code", opts->accessCode,
+                    "the production-test code (needed for protest)");
+    cmd->footer(exitStatusTable(direction));
     if (read) {
         cmd->add_option("-o,--out", opts->file, "configuration file to store (.ini)")->required();
     } else {

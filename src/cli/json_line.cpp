@@ -2,9 +2,13 @@
 
 #include <cstdio>
 
+#include "wire/utf8.h"
+
 namespace rb::cli {
 
-std::string JsonLine::quote(const std::string& value) {
+std::string JsonLine::quote(const std::string& raw) {
+    // A line is always valid JSON: bytes that are no UTF-8 become U+FFFD.
+    const std::string value = wire::validUtf8(raw);
     std::string out = "\"";
     for (const char ch : value) {
         const auto c = static_cast<unsigned char>(ch);

@@ -16,8 +16,6 @@ namespace rb::cli {
 
 namespace {
 
-constexpr const char* kProductionTestType = "protest";
-
 // Status part 0 as the main window writes it after opening ("连接信息:内置模拟终端,9600,N,8,1").
 std::string connectionText(const engine::PortRequest& request) {
     std::string port = request.device;
@@ -32,9 +30,11 @@ int runRunCommand(const RunOptions& options, Runtime& runtime, std::istream& std
                   std::ostream& out, std::ostream& err) {
     std::string lower = options.type;
     for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-    if (lower == kProductionTestType && !engine::accessCodeAccepted(false, options.accessCode)) {
-        err << "run " << lower << ": " << engine::kWrongCodeText << '\n';
-        return kExitUsage;
+    if (lower == kProductionTestKey) {
+        if (auto problem = productionAccessProblem(options.accessCode)) {
+            err << "run " << lower << ": " << *problem << '\n';
+            return kExitUsage;
+        }
     }
     std::string error;
     const auto type = chooseTerminalType(options.type, error);
@@ -64,6 +64,7 @@ int runRunCommand(const RunOptions& options, Runtime& runtime, std::istream& std
     terminal.session().statusBar.SetText(0, connectionText(comm.lastRequest));
 
     ScriptRunner runner(terminal, out);
+    runner.setAccessCode(options.accessCode);
     if (!runner.showType(type->key, error)) {
         terminal.note(name + ": " + error);
         return kExitUsage;
@@ -87,7 +88,7 @@ void addRunCommand(CLI::App& app) {
                   "print every frame sent and received on standard error, as the monitor does");
     addTraceFileOption(*cmd, opts->port);
     cmd->add_option("--access-code", opts->accessCode,
-                    "the production-test code (needed for protest)");
+                    "the production-test code (needed for protest, also for `type protest` in a script)");
     cmd->add_option("SCRIPT", opts->script, "script file, or - (the default) for standard input");
     cmd->add_option("--sim-faults", opts->port.simFaults,
                     std::string("make the built-in simulator misbehave: ") + kSimFaultWords)

@@ -1,7 +1,8 @@
 // `radiobench-cli run TYPE --port P [--baud B] [--trace] [--access-code CODE] [SCRIPT | -]`:
 // a technician's script over the headless forms of TYPE, as the window would show them
-// (script_runner.h has the commands). `protest` needs the production-test code; a wrong or
-// missing code ends with "密码不正确!" and exit 2 before any port is opened.
+// (script_runner.h has the commands). `protest` needs the production-test code, before any port
+// is opened, and so does a script's `type protest`: a missing code ends with "--access-code is
+// needed for protest", a wrong one with "密码不正确!", exit 2.
 #pragma once
 
 #include <iosfwd>

@@ -9,10 +9,15 @@
 #include "cli/terminal_choice.h"
 #include "families/catalog/catalog.h"
 #include "sim/terminal.h"
+#include "wire/codecs.h"
+#include "wire/utf8.h"
 
 namespace rb::cli {
 
 namespace {
+
+// The most characters of a script line a JSON line echoes back.
+constexpr std::size_t kEchoChars = 200;
 
 using engine::ControlKind;
 
@@ -101,6 +106,13 @@ ScriptRunner::~ScriptRunner() {
 bool ScriptRunner::showType(const std::string& key, std::string& error) {
     const auto type = chooseTerminalType(key, error);
     if (!type) return false;
+    if (type->key == kProductionTestKey && !accessGranted_) {
+        if (auto problem = productionAccessProblem(accessCode_)) {
+            error = *problem;
+            return false;
+        }
+        accessGranted_ = true;
+    }
     auto& session = terminal_.session();
     if (const int mode = families::lm520wModeOf(type->key); mode >= 0) session.lm520wMode = mode;
     const std::string containerKey = families::containerKeyOf(type->key);
@@ -162,7 +174,7 @@ int ScriptRunner::run(std::istream& script) {
         ++number;
         const ScriptWords split = splitScriptLine(line);
         if (!split.ok()) {
-            print(JsonLine().str("cmd", "").str("error", split.error).num("line", number).text());
+            print(JsonLine().str("cmd", "").str("error", wire::clipUtf8(split.error, kEchoChars)).num("line", number).text());
             return 2;
         }
         if (split.words.empty()) continue;
@@ -170,7 +182,11 @@ int ScriptRunner::run(std::istream& script) {
             execute(split.words);
             followCurrentTab();
         } catch (const ScriptError& e) {
-            print(JsonLine().str("cmd", split.words[0]).str("error", e.text).num("line", number)
+            // A script line is echoed at most 200 characters long, however long it was.
+            print(JsonLine()
+                      .str("cmd", wire::clipUtf8(split.words[0], kEchoChars))
+                      .str("error", wire::clipUtf8(e.text, kEchoChars))
+                      .num("line", number)
                       .text());
             return 2;
         }
@@ -202,7 +218,7 @@ void ScriptRunner::execute(const std::vector<std::string>& w) {
     if (cmd == "load") return cmdFile(w, false);
     if (cmd == "type") return cmdType(w);
     if (cmd == "status") return cmdStatus(w);
-    fail("unknown command \"" + cmd + "\"");
+    fail("unknown command \"" + wire::clipUtf8(cmd, kEchoChars) + "\"");
 }
 
 // ---- what is addressed ---------------------------------------------------------------------
@@ -315,6 +331,17 @@ void ScriptRunner::cmdSet(const std::vector<std::string>& w) {
         case ControlKind::Edit:
         case ControlKind::MultiEdit:
             if (t.control->readOnly) fail("control " + w[1] + " is read-only");
+            // Typing stops at the limit; a script's text is refused whole instead of cut.
+            if (!form.fits(id, v)) {
+                fail("the text is longer than control " + w[1] + " takes (" +
+                     std::to_string(t.control->maxLength) +
+                     (t.control->maxLengthInGbkBytes ? " GBK bytes, a Chinese character is two)"
+                                                     : " characters)"));
+            }
+            if (t.control->maxLengthInGbkBytes && !wire::gbkEncodable(v)) {
+                fail("control " + w[1] + " holds GBK text: the text has a character GBK cannot "
+                     "encode");
+            }
             step = act([&] { form.type(id, v); });
             break;
         case ControlKind::CheckBox: {

@@ -31,6 +31,8 @@ public:
     // Shows a terminal type's container as the terminal list does (created on first use).
     // False with the reason when the type is unknown or not built.
     bool showType(const std::string& key, std::string& error);
+    // The production-test code the script was started with: `type protest` needs it.
+    void setAccessCode(std::string code) { accessCode_ = std::move(code); }
     // Shows a container the caller built, under `key` (a test's own container).
     void adopt(const std::string& key, std::unique_ptr<engine::Container> container);
 
@@ -98,6 +100,8 @@ private:
     TerminalSession& terminal_;
     std::ostream& out_;
     std::map<std::string, Shown> shown_;  // by container key
+    std::string accessCode_;
+    bool accessGranted_ = false;  // the code was checked once (a site's hash takes a while)
     std::string current_;                 // the container key that shows
     bool timedOut_ = false;
     bool lost_ = false;

@@ -72,6 +72,12 @@ int runSendCommand(const SendOptions& options, Runtime& runtime, std::ostream& o
         return kExitUsage;
     }
 
+    // Technicians test terminals with bad frames too: a wrong checksum is sent as typed, with a
+    // warning.
+    if (const auto check = wire::checkFrame(bytes); !check.ok) {
+        err << "send: warning: " << check.message << "; sent as given\n";
+    }
+
     TerminalSession terminal(runtime, err, options.port.trace);
     engine::Session& session = terminal.session();
     if (int rc = terminal.openPort("send", options.port, type->key, type->baud); rc != kExitDone)
@@ -92,6 +98,10 @@ int runSendCommand(const SendOptions& options, Runtime& runtime, std::ostream& o
     runtime.waiter().waitUntil([&] { return !listening; });
     timers.stop(&printer, kListenTimer);
     session.theComm.SetWnd(nullptr);
+    if (printer.frames == 0) {
+        terminal.note("send: no answer within " + std::to_string(options.listen.count()) + " ms");
+        return kExitTerminalFailed;
+    }
     return kExitDone;
 }
 

@@ -29,6 +29,19 @@ bool commandCode(std::string text, std::uint8_t& out) {
     return true;
 }
 
+// "N:HEX": after answer N the frame HEX (as given, not sealed).
+bool strayFrame(const std::string& value, sim::Faults& out) {
+    const auto colon = value.find(':');
+    long long n = 0;
+    if (colon == std::string::npos || !number(value.substr(0, colon), n) || n < 1) return false;
+    wire::Bytes frame;
+    std::string error;
+    if (!wire::parseHex(value.substr(colon + 1), frame, error) || frame.empty()) return false;
+    out.strayAfter = int(n);
+    out.stray = std::move(frame);
+    return true;
+}
+
 }  // namespace
 
 bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& error) {
@@ -67,6 +80,8 @@ bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& erro
             out.vanishAfter = int(n);
         } else if (name == "ignore" && commandCode(value, out.keepOldFor)) {
             // acknowledged, never stored
+        } else if (name == "stray" && strayFrame(value, out)) {
+            // a stray frame after answer N
         } else {
             error = "--sim-faults: cannot use '" + word + "' (" + kSimFaultWords + ")";
             return false;

@@ -22,7 +22,8 @@ namespace rb::cli {
 
 inline constexpr const char* kSimFaultWords =
     "silent, drop=N, delay=MS, corrupt, pace[=BAUD], split=N, garbage, unsolicited, lose=N, "
-    "ignore=0xCC";
+    "ignore=0xCC, stray=N:HEX (after answer N also send the frame HEX, e.g. stray=1:960580210001"
+    "33)";
 
 // False with a reason on a word it does not know or a bad number.
 bool parseSimFaults(const std::string& text, sim::Faults& out, std::string& error);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/access_codes.h"
 #include "families/catalog/catalog.h"
 
 namespace rb::cli {
@@ -37,7 +38,9 @@ std::string cliTerminalTypeList() {
 }
 
 std::optional<CliTerminalType> chooseTerminalType(const std::string& key, std::string& error) {
-    const std::string wanted = lower(key);
+    std::string wanted = lower(key);
+    // The terminal list shows "LM52R/LM520": both names choose that type.
+    if (wanted == "lm520") wanted = "lm52r";
     for (const auto& t : cliTerminalTypes()) {
         if (t.key != wanted) continue;
         if (!t.built) {
@@ -53,6 +56,12 @@ std::optional<CliTerminalType> chooseTerminalType(const std::string& key, std::s
         return t;
     }
     error = "unknown terminal type '" + key + "'; one of: " + cliTerminalTypeList();
+    return std::nullopt;
+}
+
+std::optional<std::string> productionAccessProblem(const std::string& code) {
+    if (code.empty()) return std::string(kAccessCodeNeeded);
+    if (!engine::accessCodeAccepted(false, code)) return std::string(engine::kWrongCodeText);
     return std::nullopt;
 }
 

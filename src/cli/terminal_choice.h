@@ -1,6 +1,6 @@
 // What the command line is asked to talk to: a terminal type (TYPE) and a port (P).
 //
-// TYPE is one of lm52r, netradio, train, qx710, wz4040, lm520w, protest; types whose pages do not
+// TYPE is one of lm52r (also lm520), netradio, train, qx710, wz4040, lm520w, protest; types whose pages do not
 // exist yet are known but refused with "not built yet". P is a device path ("/dev/ttyUSB0", a
 // pty), "COMn" (mapped to the platform's device by the link layer) or "sim" (the built-in
 // simulated terminal of TYPE).
@@ -28,6 +28,13 @@ std::string cliTerminalTypeList();
 
 // Looks a TYPE up (case-insensitive). On failure `error` says why: unknown, or not built yet.
 std::optional<CliTerminalType> chooseTerminalType(const std::string& key, std::string& error);
+
+// The production-test page opens only with its code, on every path (`run protest`, `type
+// protest` in any script, `read` and `write protest`): nothing when `code` opens it, else the
+// message to end with (exit 2).
+inline constexpr const char* kAccessCodeNeeded = "--access-code is needed for protest";
+inline constexpr const char* kProductionTestKey = "protest";
+std::optional<std::string> productionAccessProblem(const std::string& code);
 
 // Turns P into a port request at `baud` for the simulator family `family`; false with a reason
 // when P is empty or a COM number is out of 1..1024.

@@ -1,6 +1,9 @@
 #include "engine/container.h"
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
+#include <set>
 
 namespace rb::engine {
 
@@ -95,12 +98,65 @@ bool Container::storeFile(const std::string& path, bool showResult) {
 bool Container::loadFile(const std::string& path, bool showResult) {
     ini::IniFile file;
     std::string error;
-    const bool ok = file.load(path, &error);
-    if (ok) {
-        for (Page* p : filePages()) p->loadFile(file);
+    if (!file.load(path, &error)) {
+        lastVerdict_ = FileVerdict{error, {}};
+        if (showResult) session_.prompter.info("文件打开失败!", kInfoCaption);
+        return false;
     }
-    if (showResult) session_.prompter.info(ok ? "文件打开成功!" : "文件打开失败!", kInfoCaption);
-    return ok;
+    lastVerdict_ = examineFile(file);
+    if (!lastVerdict_.ok()) {
+        if (showResult) session_.prompter.info(kNotThisTypesFile, kInfoCaption);
+        return false;
+    }
+    for (Page* p : filePages()) p->loadFile(file);
+    if (showResult) session_.prompter.info("文件打开成功!", kInfoCaption);
+    return true;
+}
+
+Container::FileVerdict Container::examineFile(const ini::IniFile& file) const {
+    if (!file.looksLikeText()) return {"not a text file", {}};
+    if (file.sections().empty()) return {"the file is empty", {}};
+    if (!factory_) return {};
+
+    ManualTimers timers;
+    ScriptedPrompter quiet;
+    Session scratch(timers, quiet, session_.paths);
+    std::vector<ini::IniFile::Lookup> asked;
+    {
+        const std::unique_ptr<Container> twin = factory_(scratch);
+        if (!twin) return {};
+        file.recordLookups(&asked);
+        for (Page* p : twin->filePages()) p->loadFile(file);
+        file.recordLookups(nullptr);
+    }
+    if (asked.empty()) return {};
+
+    const auto fold = [](std::string s) {
+        for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::set<std::string> present;
+    for (const std::string& name : file.sections()) present.insert(fold(name));
+    std::vector<std::string> sectionsAsked;
+    bool anySection = false;
+    bool anyKey = false;
+    std::set<std::string> seen;
+    FileVerdict verdict;
+    for (const auto& l : asked) {
+        if (std::find(sectionsAsked.begin(), sectionsAsked.end(), l.section) == sectionsAsked.end())
+            sectionsAsked.push_back(l.section);
+        anySection = anySection || present.count(fold(l.section)) != 0;
+        anyKey = anyKey || l.found;
+        const std::string name = l.section + "/" + l.key;
+        if (!l.found && seen.insert(fold(name)).second) verdict.missingKeys.push_back(name);
+    }
+    if (!anySection) {
+        std::string names;
+        for (const auto& n : sectionsAsked) names += (names.empty() ? "[" : ", [") + n + "]";
+        return {"no " + names + " section", {}};
+    }
+    if (!anyKey) return {"none of the keys this type's write sends", {}};
+    return verdict;
 }
 
 }  // namespace rb::engine

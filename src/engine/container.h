@@ -4,6 +4,7 @@
 // and a store or load handed from page to page, ending in one result box.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,23 @@ public:
     // Pages that take part in the file, in the order the file passes through them.
     std::vector<Page*> filePages();
 
+    // What a file holds for this type, found before anything of it reaches the forms.
+    struct FileVerdict {
+        std::string problem;                   // why it is no configuration of this type
+        std::vector<std::string> missingKeys;  // "TelSet/PTT Hold": read as their defaults
+        bool ok() const { return problem.empty(); }
+    };
+    // A file is refused when it is not text, is empty, lacks every section the pages read or
+    // holds none of the keys they read. The pages' own reading is what decides: a twin of this
+    // container (made by the factory, on a session of its own) loads the file, and what its
+    // pages asked for is compared with what the file has. Without a factory only the first two
+    // are checked.
+    FileVerdict examineFile(const ini::IniFile& file) const;
+    // The verdict of the latest loadFile (a file that could not be read: its reason).
+    const FileVerdict& lastFileVerdict() const { return lastVerdict_; }
+    using Factory = std::function<std::unique_ptr<Container>(Session&)>;
+    void setFactory(Factory factory) { factory_ = std::move(factory); }
+
 private:
     void dispatch(const wire::FrameView& frame);
 
@@ -88,6 +106,11 @@ private:
     FormModel form_;
     std::vector<Tab> pages_;
     std::size_t current_ = 0;
+    Factory factory_;
+    FileVerdict lastVerdict_;
 };
+
+// The box "打开文件" shows for a file that holds nothing of this type; the form stays as it was.
+inline constexpr const char* kNotThisTypesFile = "文件中没有此类终端的参数!";
 
 }  // namespace rb::engine

@@ -321,24 +321,31 @@ bool FormModel::click(int id) {
     return true;
 }
 
+std::size_t FormModel::fittingPrefix(const Control& c, const std::string& t) {
+    if (c.maxLength <= 0) return t.size();
+    // Cut on a whole character, never inside a UTF-8 sequence. The limit counts characters, or
+    // GBK bytes (an ASCII character is one, any other two) where the field is in bytes.
+    int used = 0;
+    std::size_t i = 0;
+    for (; i < t.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(t[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        const int cost = c.maxLengthInGbkBytes && byte >= 0x80 ? 2 : 1;
+        if (used + cost > c.maxLength) break;
+        used += cost;
+    }
+    return i;
+}
+
+bool FormModel::fits(int id, const std::string& text) const {
+    return fittingPrefix(control(id), text) == text.size();
+}
+
 bool FormModel::type(int id, const std::string& text) {
     Control& c = get(id);
     if (!c.enabled || !c.visible || c.readOnly) return false;
     std::string t = text;
-    if (c.maxLength > 0) {
-        // Cut on a whole character, never inside a UTF-8 sequence. The limit counts characters,
-        // or GBK bytes (an ASCII character is one, any other two) where the field is in bytes.
-        int used = 0;
-        std::size_t i = 0;
-        for (; i < t.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(t[i]);
-            if ((byte & 0xC0) == 0x80) continue;
-            const int cost = c.maxLengthInGbkBytes && byte >= 0x80 ? 2 : 1;
-            if (used + cost > c.maxLength) break;
-            used += cost;
-        }
-        t.resize(i);
-    }
+    t.resize(fittingPrefix(c, t));
     if (c.text != t) {
         c.text = t;
         changed(id);

@@ -127,6 +127,8 @@ public:
     // Each returns false and does nothing when the control is disabled or hidden.
     bool click(int id);                             // buttons, check boxes (toggle), radios
     bool type(int id, const std::string& text);     // edits: replace the text (cut to max length)
+    // Whether `type` would take the whole text (it is within the edit's length limit).
+    bool fits(int id, const std::string& text) const;
     bool select(int id, int index);                 // combos and lists
     bool spin(int spinId, int delta);               // spin arrows: change the buddy edit's number
     bool slide(int id, int position);               // track bars: move to a position (clamped)
@@ -141,6 +143,8 @@ public:
 
 private:
     Control& add(int id, ControlKind kind);
+    // How many bytes of `t` an edit's length limit lets in (on a character boundary).
+    static std::size_t fittingPrefix(const Control& c, const std::string& t);
     Control& get(int id);
     void changed(int id);
     void fire(const std::map<int, Handler>& table, int id);

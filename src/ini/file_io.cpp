@@ -1,8 +1,13 @@
 #include "ini/file_io.h"
 
+#include "ini/ini_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <dirent.h>
+#include <signal.h>
 
 #include <atomic>
 #include <cerrno>
@@ -68,6 +73,41 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// A file marked read-only is not replaced, not even by root (who may write any file): the mark
+// is the user's wish. Others follow the permissions the system applies to them.
+bool readOnly(const std::string& path, const struct stat& st) {
+    if (::geteuid() == 0) return (st.st_mode & 0222) == 0;
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
+std::string baseName(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Removes "NAME.tmp-PID-N" files beside the target that a killed process left behind (its PID
+// is gone); a running process's temporary file stays.
+void removeLeftovers(const std::string& target) {
+    const std::string dir = directoryOf(target);
+    const std::string prefix = baseName(target) + ".tmp-";
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.rfind(prefix, 0) != 0) continue;
+        const std::string rest = name.substr(prefix.size());
+        const auto dash = rest.find('-');
+        if (dash == 0 || dash == std::string::npos ||
+            rest.find_first_not_of("0123456789-") != std::string::npos)
+            continue;
+        const long pid = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
+        if (pid <= 0 || pid == long(::getpid())) continue;
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;  // still running
+        ::unlink((dir + "/" + name).c_str());
+    }
+    ::closedir(d);
+}
+
 // Opens a new, unique file next to the target. Created with mode 0666 so the process umask
 // applies as it would to any new file.
 int createTemporary(const std::string& target, std::string& tempPath) {
@@ -109,6 +149,10 @@ ReadResult readWholeFile(const std::string& path, std::string& out, std::string&
         error = reason("cannot read", path, EISDIR);
         return ReadResult::kFailed;
     }
+    if (st.st_size > kMaxFileBytes) {
+        error = "not a configuration file: " + std::to_string(st.st_size) + " bytes";
+        return ReadResult::kFailed;
+    }
     std::string bytes;
     char buffer[16384];
     for (;;) {
@@ -120,6 +164,11 @@ ReadResult readWholeFile(const std::string& path, std::string& out, std::string&
             return ReadResult::kFailed;
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (static_cast<long long>(bytes.size()) > kMaxFileBytes) {  // a device or a growing file
+            error = "not a configuration file: more than " + std::to_string(kMaxFileBytes) +
+                    " bytes";
+            return ReadResult::kFailed;
+        }
     }
     out = std::move(bytes);
     return ReadResult::kRead;
@@ -142,6 +191,11 @@ bool replaceFileAtomically(const std::string& path, const std::string& bytes, st
         error = "cannot write '" + target + "': not a regular file";
         return false;
     }
+    if (exists && readOnly(target, old)) {
+        error = "cannot write '" + target + "': the file is read-only";
+        return false;
+    }
+    removeLeftovers(target);
 
     std::string tempPath;
     FileDescriptor fd(createTemporary(target, tempPath));
@@ -174,6 +228,29 @@ bool replaceFileAtomically(const std::string& path, const std::string& bytes, st
     }
     syncDirectory(directoryOf(target));
     return true;
+}
+
+std::optional<std::string> whyNotWritable(const std::string& path) {
+    if (path.empty()) return "no file named";
+    const std::string target = resolveLink(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return "is a directory";
+        if (!S_ISREG(st.st_mode)) return "is not a regular file";
+        if (readOnly(target, st)) return "the file is read-only";
+    }
+    const std::string dir = directoryOf(target);
+    struct stat ds {};
+    if (::stat(dir.c_str(), &ds) != 0 || !S_ISDIR(ds.st_mode))
+        return "folder " + dir + " does not exist";
+    // The file goes in through a temporary file beside it: the folder must take one (a
+    // read-only folder, /proc or a full file system does not).
+    std::string probe;
+    const int fd = createTemporary(target, probe);
+    if (fd < 0) return "folder " + dir + " cannot take the file: " + std::strerror(errno);
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return std::nullopt;
 }
 
 }  // namespace rb::ini::detail

@@ -1,5 +1,6 @@
 #include "ini/ini_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -52,6 +53,12 @@ void setError(std::string* error, std::string text) {
 
 struct IniFile::Impl {
     std::vector<ProfileLine> lines;
+    bool text = true;  // the bytes parsed last held no control character but tab, CR, LF, FF
+    mutable std::vector<Lookup>* lookups = nullptr;
+
+    void noteLookup(const std::string& section, const std::string& key, bool found) const {
+        if (lookups) lookups->push_back(Lookup{section, key, found});
+    }
 
     // Where names are, so that a lookup does not walk the whole file: a hop map writes a
     // thousand keys into one section, and a walk per key made that quadratic. Built on the
@@ -217,7 +224,17 @@ bool IniFile::read(const std::string& path, bool missingIsEmpty, std::string* er
     return false;
 }
 
-void IniFile::parse(const std::string& bytes) { impl_->replaceLines(detail::splitLines(bytes)); }
+void IniFile::parse(const std::string& bytes) {
+    impl_->text = std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 && b != '\t' && b != '\r' && b != '\n' && b != '\f';
+    });
+    impl_->replaceLines(detail::splitLines(bytes));
+}
+
+bool IniFile::looksLikeText() const { return impl_->text; }
+
+void IniFile::recordLookups(std::vector<Lookup>* sink) const { impl_->lookups = sink; }
 
 bool IniFile::save(const std::string& path, std::string* error) const {
     std::string reason;
@@ -230,6 +247,7 @@ std::string IniFile::serialize() const { return detail::joinLines(impl_->lines);
 
 std::string IniFile::getRaw(const std::string& section, const std::string& key) const {
     const auto entry = impl_->findEntry(nameToFile(section), nameToFile(key));
+    impl_->noteLookup(section, key, entry.has_value());
     return entry ? impl_->lines[*entry].value : std::string();
 }
 
@@ -242,7 +260,9 @@ void IniFile::setRaw(const std::string& section, const std::string& key, const s
 }
 
 bool IniFile::has(const std::string& section, const std::string& key) const {
-    return impl_->findEntry(nameToFile(section), nameToFile(key)).has_value();
+    const bool found = impl_->findEntry(nameToFile(section), nameToFile(key)).has_value();
+    impl_->noteLookup(section, key, found);
+    return found;
 }
 
 std::string IniFile::getText(const std::string& section, const std::string& key) const {
@@ -256,6 +276,7 @@ void IniFile::setText(const std::string& section, const std::string& key, const 
 
 int IniFile::getInt(const std::string& section, const std::string& key, int def) const {
     const auto entry = impl_->findEntry(nameToFile(section), nameToFile(key));
+    impl_->noteLookup(section, key, entry.has_value());
     return entry ? wire::parseInt(impl_->lines[*entry].value) : def;
 }
 

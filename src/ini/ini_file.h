@@ -21,6 +21,10 @@
 
 namespace rb::ini {
 
+// No configuration, hop map or store of ours comes near this size; a larger file is refused
+// before it is read ("not a configuration file: N bytes") instead of being held in memory.
+inline constexpr long long kMaxFileBytes = 4LL * 1024 * 1024;
+
 class IniFile {
 public:
     IniFile();
@@ -57,6 +61,21 @@ public:
     // number parse (leading blanks, sign, leading digits; 0 when there are none).
     int getInt(const std::string& section, const std::string& key, int def = 0) const;
     void setInt(const std::string& section, const std::string& key, long long value);
+
+    // Whether the bytes last loaded or parsed look like text: no NUL byte and no other control
+    // character than tab, line ends and form feed. A file of random bytes, an image or an
+    // archive is no configuration file.
+    bool looksLikeText() const;
+
+    // Every lookup from now on (getRaw, getText, getInt, has) is noted in `sink`, with whether
+    // the key was there; null stops it. What a page asks of a file tells whether the file was
+    // meant for it.
+    struct Lookup {
+        std::string section;  // UTF-8, as asked
+        std::string key;
+        bool found = false;
+    };
+    void recordLookups(std::vector<Lookup>* sink) const;
 
     // Names in file order, each once (the first spelling), as UTF-8.
     std::vector<std::string> sections() const;

@@ -79,7 +79,51 @@ bool TraceFile::open(const std::string& path) {
     close();
     path_ = path;
     error_.clear();
-    return openFd(false);
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        error_ = path_ + ": is a directory";
+        return false;
+    }
+    // A file marked read-only is not written into, not even by root.
+    if (exists && S_ISREG(st.st_mode) && ((st.st_mode & 0222) == 0 ||
+                                          (::geteuid() != 0 && ::access(path.c_str(), W_OK) != 0))) {
+        error_ = path_ + ": the file is read-only";
+        return false;
+    }
+    if (!openFd(false)) return false;
+    // A session starts on a line of its own, whatever the last one left behind.
+    if (size_ > 0 && !endsWithLineBreak() && !writeLine("\n")) return false;
+    return true;
+}
+
+bool TraceFile::endsWithLineBreak() const {
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return true;
+    char last = '\n';
+    const bool read = ::pread(fd, &last, 1, off_t(size_ - 1)) == 1;
+    ::close(fd);
+    return !read || last == '\n';
+}
+
+bool TraceFile::writeLine(const std::string& line) {
+    std::size_t done = 0;
+    while (done < line.size()) {
+        const ssize_t n = ::write(fd_, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            // A line is all or nothing: a part written before the disk filled is taken back,
+            // so no line (and no character) is left cut.
+            if (done > 0 && ::ftruncate(fd_, off_t(size_)) != 0) {
+                // Nothing more to do: the file is closed below and the reason reported.
+            }
+            fail(n < 0 ? std::strerror(errno) : "nothing written");
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    size_ += line.size();
+    return true;
 }
 
 bool TraceFile::openFd(bool truncate) {
@@ -108,18 +152,7 @@ bool TraceFile::append(const std::string& text) {
     if (fd_ < 0) return false;
     const std::string line = lineOf(clock_(), text) + "\n";
     if (size_ > 0 && size_ + line.size() > limit_ && !rotate()) return false;
-    std::size_t done = 0;
-    while (done < line.size()) {
-        const ssize_t n = ::write(fd_, line.data() + done, line.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            fail(n < 0 ? std::strerror(errno) : "nothing written");
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    size_ += line.size();
-    return true;
+    return writeLine(line);
 }
 
 bool TraceFile::rotate() {

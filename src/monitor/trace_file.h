@@ -48,6 +48,8 @@ public:
 
 private:
     bool rotate();
+    bool writeLine(const std::string& line);
+    bool endsWithLineBreak() const;
     bool openFd(bool truncate);
     void fail(const std::string& what);
 

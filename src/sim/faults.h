@@ -65,6 +65,11 @@ struct Faults {
     // it held before (a write it silently ignores); 0 = none. The terminal must be able to
     // clone itself (Terminal::clone); one that cannot stores the write as usual.
     std::uint8_t keepOldFor = 0;
+    // Right after answer number n (1 = the first; 0 = never) the terminal also sends `stray`,
+    // as given: a second acknowledgement, another program's traffic. With dropNth = n the
+    // stray comes in place of the lost answer.
+    int strayAfter = 0;
+    wire::Bytes stray;
 };
 
 }  // namespace rb::sim

@@ -130,11 +130,14 @@ void SimulatedLine::hear(const wire::FrameSlot& slot, Micros at, std::vector<Tim
     for (wire::Bytes& answer : answering.answer(wire::FrameView(frame))) {
         ++answerCount_;
         const bool drawn = drawDrop();  // drawn for every answer, so a seed repeats exactly
-        if (drawn || answerCount_ == faults_.dropNth || answer.empty()) continue;
-        if (faults_.corruptChecksum || answerCount_ == faults_.corruptNth) answer.back() ^= 0xFF;
-        wire::Bytes sent = faults_.garbage;
-        sent.insert(sent.end(), answer.begin(), answer.end());
-        transmit(sent, earliest, out);
+        if (!drawn && answerCount_ != faults_.dropNth && !answer.empty()) {
+            if (faults_.corruptChecksum || answerCount_ == faults_.corruptNth)
+                answer.back() ^= 0xFF;
+            wire::Bytes sent = faults_.garbage;
+            sent.insert(sent.end(), answer.begin(), answer.end());
+            transmit(sent, earliest, out);
+        }
+        if (answerCount_ == faults_.strayAfter) transmit(faults_.stray, earliest, out);
     }
 }
 

@@ -44,7 +44,9 @@ int lm520wModeOf(const std::string& typeKey) {
     return -1;
 }
 
-std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
+namespace {
+
+std::unique_ptr<engine::Container> makeBare(const std::string& key, engine::Session& session) {
     if (key == "lm52r") return std::make_unique<lm52r::CLM52R>(session);
     if (key == "netradio") return std::make_unique<netradio::CNetRadio>(session);
     if (key == "train") return std::make_unique<train::CTrainDlg>(session);
@@ -53,6 +55,15 @@ std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine:
     // "lm520w" shows the trunking container too (in its relay variant).
     if (key == "wz4040" || key == "lm520w") return std::make_unique<wz4040::CWZ4040>(session);
     return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session) {
+    auto container = makeBare(key, session);
+    // A file is looked at through a twin of the same type before it reaches the forms.
+    if (container) container->setFactory([key](engine::Session& s) { return makeBare(key, s); });
+    return container;
 }
 
 }  // namespace rb::families
