@@ -35,7 +35,7 @@ struct ChainOptions {
     std::string file;  // --out for read, --in for write
     ConfirmOptions confirm;
     bool verify = false;  // write: read every page back and compare
-    std::string accessCode;  // protest: the production-test code
+    std::string accessCode{};  // protest: the production-test code
 };
 
 int runReadCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err);

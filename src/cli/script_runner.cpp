@@ -342,7 +342,16 @@ void ScriptRunner::cmdSet(const std::vector<std::string>& w) {
                 fail("control " + w[1] + " holds GBK text: the text has a character GBK cannot "
                      "encode");
             }
-            step = act([&] { form.type(id, v); });
+            {
+                const std::string before = form.text(id);
+                step = act([&] { form.type(id, v); });
+                // A page that turns a text away puts the previous one back (the owner name
+                // over its 19 bytes): the script hears of it instead of going on.
+                if (form.text(id) == before && before != v) {
+                    fail("control " + w[1] + " did not take the text; it keeps \"" +
+                         wire::clipUtf8(before, kEchoChars) + "\"");
+                }
+            }
             break;
         case ControlKind::CheckBox: {
             if (v != "0" && v != "1") fail("a check box is set to 0 or 1");

@@ -40,6 +40,7 @@ protected:
     int run(bool read, const std::string& file, std::string faults = {}, std::string port = "sim",
             ConfirmOptions confirm = {true, nullptr, false}, std::string type = "lm52r") {
         ChainOptions o{std::move(type), {}, path(file), confirm};
+        o.accessCode = "4lotus";  // the production page needs its code
         o.port.port = std::move(port);
         o.port.simFaults = std::move(faults);
         err_.str("");

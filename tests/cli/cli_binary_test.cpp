@@ -200,7 +200,7 @@ TEST(CliBinaryTest, FaultsOverAPseudoTerminalForEveryFamily) {
             const std::string out = tempFile(std::string("rb_pty_fault_") + family + "_");
             fs::remove(out);
             const CliRun r = runCli(std::string("read ") + family + " --port " + device +
-                                    " --out " + out);
+                                    " --out " + out + " --access-code 4lotus");
             EXPECT_EQ(r.status, fault.status) << r.output;
             EXPECT_EQ(fs::exists(out), fault.status == 0) << r.output;
             if (fault.status == 1) EXPECT_NE(r.output.find("操作失败"), std::string::npos);

@@ -62,6 +62,7 @@ protected:
     int run(bool read, const std::string& type, const std::string& file,
             const std::string& faults) {
         ChainOptions o{type, {}, (dir_ / file).string(), {true, nullptr, false}};
+        o.accessCode = "4lotus";  // the production page needs its code
         o.port.port = "sim";
         o.port.simFaults = faults;
         err_.str("");

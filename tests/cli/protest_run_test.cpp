@@ -80,6 +80,7 @@ protected:
     }
     int chain(bool read, const std::string& file) {
         ChainOptions o{"protest", {}, path(file), {true, nullptr, false}};
+        o.accessCode = "4lotus";  // the production page needs its code
         o.port.port = "sim";
         err_.str("");
         return read ? runReadCommand(o, runtime_, err_) : runWriteCommand(o, runtime_, err_);

@@ -210,8 +210,9 @@ TEST_F(RunCommandTest, AHopMapClickEndsWithTheWholeTransfer) {
 
 TEST_F(RunCommandTest, TheProductionTestNeedsItsCodeBeforeAnyPortOpens) {
     EXPECT_EQ(run("status\n", {}, "protest"), kExitUsage);
-    EXPECT_NE(err_.str().find("密码不正确!"), std::string::npos);
+    EXPECT_NE(err_.str().find("--access-code is needed for protest"), std::string::npos);
     EXPECT_EQ(run("status\n", {}, "protest", "lotus4"), kExitUsage);  // the monitor's code
+    EXPECT_NE(err_.str().find("密码不正确!"), std::string::npos);
     EXPECT_EQ(runtime_.opens, 0);
     EXPECT_TRUE(output.empty());
 }

@@ -44,6 +44,7 @@ protected:
             bool verify = false, const std::string& faults = {},
             const std::string& traceFile = {}) {
         ChainOptions o{type, {}, path(file), ConfirmOptions{true, nullptr, false}, verify};
+        o.accessCode = "4lotus";  // the production page needs its code
         o.port.port = "sim";
         o.port.simFaults = faults;
         o.port.traceFile = traceFile;

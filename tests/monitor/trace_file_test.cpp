@@ -3,7 +3,11 @@
 #include "monitor/trace_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #include <ctime>
@@ -116,6 +120,44 @@ TEST_F(TraceFileTest, RotationKeepsTheOrderOfTheLines) {
         for (const auto& l : linesIn(dir / name)) all.push_back(l.substr(l.rfind(' ') + 1));
     }
     EXPECT_EQ(all, (std::vector<std::string>{"0!", "1!", "2!", "3!", "4!", "5!"}));
+}
+
+
+TEST_F(TraceFileTest, ASessionStartsOnANewLineAndALineIsNeverCut) {
+    const fs::path p = dir / "cut.log";
+    { std::ofstream(p, std::ios::binary) << "2008-08-11 09:30:05.042 提示 half"; }
+    {
+        TraceFile file([] { return kAt; });
+        ASSERT_TRUE(file.open(p.string())) << file.error();
+        ASSERT_TRUE(file.append("\r\n一!"));
+    }
+    EXPECT_EQ(linesIn(p), (std::vector<std::string>{"2008-08-11 09:30:05.042 提示 half",
+                                                   "2008-08-11 09:30:05.042 提示 一!"}));
+
+    // The disk fills in the middle of a line: the part written is taken back.
+    const auto before = fs::file_size(p);
+    TraceFile file([] { return kAt; });
+    ASSERT_TRUE(file.open(p.string()));
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = before + 30;  // inside the next line's Chinese text
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = file.append("\r\n" + std::string("一二三四五六七八九十一二三四五") + "!");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(file.error().empty());
+    EXPECT_EQ(fs::file_size(p), before);
+
+    // A file marked read-only is not traced into.
+    const fs::path ro = dir / "ro.log";
+    { std::ofstream(ro) << "kept\n"; }
+    ::chmod(ro.c_str(), 0444);
+    TraceFile refused;
+    EXPECT_FALSE(refused.open(ro.string()));
+    EXPECT_NE(refused.error().find("read-only"), std::string::npos) << refused.error();
 }
 
 }  // namespace

@@ -196,3 +196,24 @@ TEST(SimulatedLine, AnIgnoredWriteIsAcknowledgedAndNotStored) {
 
 }  // namespace
 }  // namespace rb::sim
+
+namespace rb::sim {
+namespace {
+
+TEST(SimulatedLine, AStrayFrameFollowsTheNthAnswerOrTakesItsPlace) {
+    const Bytes stray = {0x96, 0x05, 0x80, 0x21, 0x00, 0x01, 0x33};
+    const std::vector<std::pair<Faults, Chunks>> cases = {
+        // After the second answer only; the first answer goes alone.
+        {Faults{.strayAfter = 2, .stray = stray}, Chunks{{5ms, kVoxAnswer}}},
+        {Faults{.strayAfter = 1, .stray = stray}, Chunks{{5ms, kVoxAnswer}, {5ms, stray}}},
+        // The answer is lost and the stray comes instead.
+        {Faults{.dropNth = 1, .strayAfter = 1, .stray = stray}, Chunks{{5ms, stray}}},
+    };
+    for (const auto& [faults, expected] : cases) {
+        SimulatedLine line = lm52rLine(faults);
+        EXPECT_EQ(line.write(kVoxRead, 0ms), expected) << faults.strayAfter;
+    }
+}
+
+}  // namespace
+}  // namespace rb::sim
