@@ -45,7 +45,7 @@ struct ChainSpec {
 
 // A terminal type and the chains measured for it. A family adds its row here.
 struct BenchType {
-    const char* key;     // catalog type and radiosim family
+    const char* key;  // catalog type and radiosim family
     int baud;
     std::vector<ChainSpec> chains;
 };
@@ -54,7 +54,9 @@ const std::vector<BenchType>& benchTypes() {
     static const std::vector<BenchType> types = {
         {"lm52r",
          9600,
-         {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
+         {{"base read", 0, false},
+          {"base write", 0, true},
+          {"user read", 1, false},
           {"user write", 1, true}}},
         {"train",
          9600,
@@ -68,7 +70,9 @@ const std::vector<BenchType>& benchTypes() {
           {"keys write", 1, true, 2}}},
         {"netradio",
          9600,
-         {{"base read", 0, false}, {"base write", 0, true}, {"user read", 1, false},
+         {{"base read", 0, false},
+          {"base write", 0, true},
+          {"user read", 1, false},
           {"user write", 1, true}}},
         {"protest", 9600, {{"全部读取", 0, false}, {"全部改写", 0, true}}},
         {"qx710", 19200, {{"base read", 0, false}, {"base write", 0, true}}},

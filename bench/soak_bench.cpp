@@ -69,11 +69,11 @@ int main(int argc, char** argv) {
     link::QtTimers timers;
     // One answer in 500 lost (each costs a 2000 ms time-out), noise before every answer, answers
     // in pieces of 7 bytes, an unknown frame every 700 ms.
-    bench::RadiosimProcess sim(radiosim, "lm52r",
-                               {"--delay", "1", "--drop-fraction", "0.002", "--seed", "7",
-                                "--garbage", "00 55 13", "--split", "7", "--split-gap", "1",
-                                "--unsolicited", "96 05 80 F5 00 01 E7", "--unsolicited-every",
-                                "700"});
+    bench::RadiosimProcess sim(
+        radiosim, "lm52r",
+        {"--delay", "1", "--drop-fraction", "0.002", "--seed", "7", "--garbage", "00 55 13",
+         "--split", "7", "--split-gap", "1", "--unsolicited", "96 05 80 F5 00 01 E7",
+         "--unsolicited-every", "700"});
     std::ostringstream boxes;  // time-out boxes are counted, not printed
     cli::CliPrompter prompter(boxes, nullptr, /*assumeYes=*/true, false);
     engine::Session session(timers, prompter, engine::UserPaths::inDirectory("/tmp"));
@@ -109,15 +109,16 @@ int main(int argc, char** argv) {
     const long endKiB = residentKiB();
     const double growth = warmKiB > 0 ? double(endKiB) / double(warmKiB) : 0.0;
     if (tsv) {
-        std::printf("soak\t%d exchanges, %d chains, %d failed\t%.1f MiB at end\t%.1f MiB after "
-                    "warm-up\t%.3f\n",
-                    session.activity.requests, chains, failed, endKiB / 1024.0, warmKiB / 1024.0,
-                    growth);
+        std::printf(
+            "soak\t%d exchanges, %d chains, %d failed\t%.1f MiB at end\t%.1f MiB after "
+            "warm-up\t%.3f\n",
+            session.activity.requests, chains, failed, endKiB / 1024.0, warmKiB / 1024.0, growth);
     } else {
-        std::printf("exchanges %d, chains %d (%d ended by a fault), resident memory %.1f MiB after "
-                    "%d exchanges, %.1f MiB at the end (ratio %.3f)\n",
-                    session.activity.requests, chains, failed, warmKiB / 1024.0, warmUp,
-                    endKiB / 1024.0, growth);
+        std::printf(
+            "exchanges %d, chains %d (%d ended by a fault), resident memory %.1f MiB after "
+            "%d exchanges, %.1f MiB at the end (ratio %.3f)\n",
+            session.activity.requests, chains, failed, warmKiB / 1024.0, warmUp, endKiB / 1024.0,
+            growth);
     }
     session.theComm.Close();
     return 0;

@@ -30,7 +30,7 @@ namespace {
 using namespace rb;
 
 // The types, in the order the seeds (fuzz_seeds.cpp) number them.
-constexpr const char* kKeys[] = {"lm52r",  "netradio", "train", "qx710",
+constexpr const char* kKeys[] = {"lm52r",  "netradio", "train",  "qx710",
                                  "wz4040", "lm520w",   "protest"};
 constexpr std::size_t kTypes = sizeof kKeys / sizeof kKeys[0];
 // Firings of one timer in one clock move. A time-out fires once; the data test's automatic send

@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         ::mkdir((out + sub).c_str(), 0755);
     }
     // The order container_fuzz numbers the types in.
-    const std::vector<std::string> keys = {"lm52r", "netradio", "train", "qx710",
+    const std::vector<std::string> keys = {"lm52r",  "netradio", "train",  "qx710",
                                            "wz4040", "lm520w",   "protest"};
     int seeds = 0;
     int iniSeeds = 0;
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
             seed.push_back(0);
             seed.push_back(std::uint8_t(std::min<std::size_t>(a.size(), 255)));
             seed.insert(seed.end(), a.begin(), a.end());
-            writeFile(out + "/container_fuzz/" + keys[k] + "_" + std::to_string(seeds) , seed);
+            writeFile(out + "/container_fuzz/" + keys[k] + "_" + std::to_string(seeds), seed);
             all.insert(all.end(), a.begin(), a.end());
             ++seeds;
         }

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/exit_status.h"
 #include "cli/cli_prompter.h"
+#include "cli/exit_status.h"
 #include "engine/access_codes.h"
 
 namespace rb::cli {
@@ -61,8 +61,7 @@ void addAccessCommand(CLI::App& app) {
         ->required()
         ->check(CLI::IsMember({"protest", "monitor"}));
     set->callback([purpose] {
-        const int rc =
-            runAccessSet(*purpose, std::cin, stdinIsInteractive(), std::cout, std::cerr);
+        const int rc = runAccessSet(*purpose, std::cin, stdinIsInteractive(), std::cout, std::cerr);
         if (rc != kExitDone) throw CLI::RuntimeError(rc);
     });
 }

@@ -58,9 +58,9 @@ std::vector<std::size_t> chainPages(engine::Container& container, Direction dire
         engine::Page& page = container.page(i);
         bool inFile = false;
         for (engine::Page* p : filePages) inFile = inFile || p == &page;
-        const bool hasChain = !(direction == Direction::Read ? page.fileReadChains()
-                                                             : page.fileWriteChains())
-                                   .empty();
+        const bool hasChain =
+            !(direction == Direction::Read ? page.fileReadChains() : page.fileWriteChains())
+                 .empty();
         if (inFile && hasChain) out.push_back(i);
     }
     return out;
@@ -138,18 +138,17 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
 
     if (direction == Direction::Write) {
         if (!container->loadFile(options.file, false)) {
-            terminal.note(name + ": " + options.file + ": not a " + type->key +
-                          " configuration file, nothing sent: " +
-                          container->lastFileVerdict().problem);
+            terminal.note(
+                name + ": " + options.file + ": not a " + type->key +
+                " configuration file, nothing sent: " + container->lastFileVerdict().problem);
             return kExitFileError;
         }
         if (const auto& missing = container->lastFileVerdict().missingKeys; !missing.empty()) {
             std::string list;
             for (const auto& key : missing) list += (list.empty() ? "" : ", ") + key;
-            terminal.note(name + ": warning: " + options.file + " lacks " +
-                          std::to_string(missing.size()) +
-                          (missing.size() == 1 ? " key" : " keys") +
-                          ", written as the defaults: " + list);
+            terminal.note(
+                name + ": warning: " + options.file + " lacks " + std::to_string(missing.size()) +
+                (missing.size() == 1 ? " key" : " keys") + ", written as the defaults: " + list);
         }
         terminal.note("文件打开成功!");
         // The whole write is checked before the first page sends its first frame: a refusal

@@ -34,7 +34,7 @@ struct ChainOptions {
     PortOptions port;
     std::string file;  // --out for read, --in for write
     ConfirmOptions confirm;
-    bool verify = false;  // write: read every page back and compare
+    bool verify = false;       // write: read every page back and compare
     std::string accessCode{};  // protest: the production-test code
 };
 

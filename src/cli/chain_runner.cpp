@@ -7,9 +7,9 @@
 namespace rb::cli {
 
 namespace {
-constexpr int kGuardTimer = 1;   // timers of the runner itself
+constexpr int kGuardTimer = 1;  // timers of the runner itself
 constexpr int kSettleTimer = 2;
-}
+}  // namespace
 
 ChainRunner::ChainRunner(engine::Session& session, engine::Container& container,
                          CliPrompter& prompter, EventWaiter& waiter)

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "cli/exit_status.h"
-#include "cli/sim_fault_option.h"
 #include "cli/script_runner.h"
+#include "cli/sim_fault_option.h"
 #include "cli/terminal_choice.h"
 #include "engine/access_codes.h"
 
@@ -87,8 +87,9 @@ void addRunCommand(CLI::App& app) {
     cmd->add_flag("--trace", opts->port.trace,
                   "print every frame sent and received on standard error, as the monitor does");
     addTraceFileOption(*cmd, opts->port);
-    cmd->add_option("--access-code", opts->accessCode,
-                    "the production-test code (needed for protest, also for `type protest` in a script)");
+    cmd->add_option(
+        "--access-code", opts->accessCode,
+        "the production-test code (needed for protest, also for `type protest` in a script)");
     cmd->add_option("SCRIPT", opts->script, "script file, or - (the default) for standard input");
     cmd->add_option("--sim-faults", opts->port.simFaults,
                     std::string("make the built-in simulator misbehave: ") + kSimFaultWords)

@@ -50,28 +50,43 @@ std::optional<long long> strictNumber(const std::string& text) {
 
 const char* kindName(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Button: return "button";
-        case ControlKind::CheckBox: return "check";
-        case ControlKind::Radio: return "radio";
-        case ControlKind::Edit: return "edit";
-        case ControlKind::Spin: return "spin";
-        case ControlKind::Combo: return "combo";
-        case ControlKind::ListBox: return "list";
-        case ControlKind::Static: return "static";
-        case ControlKind::MultiEdit: return "multiline";
-        case ControlKind::Progress: return "progress";
-        case ControlKind::Slider: return "trackbar";
+        case ControlKind::Button:
+            return "button";
+        case ControlKind::CheckBox:
+            return "check";
+        case ControlKind::Radio:
+            return "radio";
+        case ControlKind::Edit:
+            return "edit";
+        case ControlKind::Spin:
+            return "spin";
+        case ControlKind::Combo:
+            return "combo";
+        case ControlKind::ListBox:
+            return "list";
+        case ControlKind::Static:
+            return "static";
+        case ControlKind::MultiEdit:
+            return "multiline";
+        case ControlKind::Progress:
+            return "progress";
+        case ControlKind::Slider:
+            return "trackbar";
     }
     return "static";
 }
 
 const char* iconName(engine::Icon icon) {
     switch (icon) {
-        case engine::Icon::Information: return "information";
-        case engine::Icon::Question: return "question";
+        case engine::Icon::Information:
+            return "information";
+        case engine::Icon::Question:
+            return "question";
         case engine::Icon::Warning:
-        case engine::Icon::Error: return "warning";
-        case engine::Icon::None: return "none";
+        case engine::Icon::Error:
+            return "warning";
+        case engine::Icon::None:
+            return "none";
     }
     return "none";
 }
@@ -174,7 +189,11 @@ int ScriptRunner::run(std::istream& script) {
         ++number;
         const ScriptWords split = splitScriptLine(line);
         if (!split.ok()) {
-            print(JsonLine().str("cmd", "").str("error", wire::clipUtf8(split.error, kEchoChars)).num("line", number).text());
+            print(JsonLine()
+                      .str("cmd", "")
+                      .str("error", wire::clipUtf8(split.error, kEchoChars))
+                      .num("line", number)
+                      .text());
             return 2;
         }
         if (split.words.empty()) continue;
@@ -249,8 +268,7 @@ void ScriptRunner::requireUsable(const Target& t, bool waitForLock) {
     auto& timers = terminal_.session().timers;
     const void* owner = &p;
     if (waitForLock && t.form == &p.form() && timers.running(owner, engine::kButtonTimer)) {
-        waitWhile([&] { return timers.running(owner, engine::kButtonTimer); },
-                  kLongestButtonLock);
+        waitWhile([&] { return timers.running(owner, engine::kButtonTimer); }, kLongestButtonLock);
         if (t.form->control(id).enabled) return;
     }
     fail("control " + std::to_string(id) + " is disabled");
@@ -339,7 +357,8 @@ void ScriptRunner::cmdSet(const std::vector<std::string>& w) {
                                                      : " characters)"));
             }
             if (t.control->maxLengthInGbkBytes && !wire::gbkEncodable(v)) {
-                fail("control " + w[1] + " holds GBK text: the text has a character GBK cannot "
+                fail("control " + w[1] +
+                     " holds GBK text: the text has a character GBK cannot "
                      "encode");
             }
             {
@@ -426,7 +445,8 @@ void ScriptRunner::cmdClick(const std::vector<std::string>& w) {
     expectWords(w, 2, "click ID");
     const Target t = find(w[1]);
     const ControlKind kind = t.control->kind;
-    if (kind != ControlKind::Button && kind != ControlKind::CheckBox && kind != ControlKind::Radio) {
+    if (kind != ControlKind::Button && kind != ControlKind::CheckBox &&
+        kind != ControlKind::Radio) {
         fail("control " + w[1] + " (" + kindName(kind) + ") cannot be clicked");
     }
     requireUsable(t, true);
@@ -523,9 +543,9 @@ void ScriptRunner::cmdStatus(const std::vector<std::string>& w) {
     const auto& bar = terminal_.session().statusBar;
     print(JsonLine()
               .str("cmd", "status")
-              .raw("parts", JsonLine::array({JsonLine::quote(bar.text(0)),
-                                             JsonLine::quote(bar.text(1)),
-                                             JsonLine::quote(bar.text(2))}))
+              .raw("parts",
+                   JsonLine::array({JsonLine::quote(bar.text(0)), JsonLine::quote(bar.text(1)),
+                                    JsonLine::quote(bar.text(2))}))
               .text());
 }
 
@@ -572,11 +592,16 @@ std::string ScriptRunner::boxesJson(std::size_t from) const {
 
 std::string ScriptRunner::resultWord(ChainOutcome outcome) {
     switch (outcome) {
-        case ChainOutcome::Done: return "done";
-        case ChainOutcome::TimedOut: return "timeout";
-        case ChainOutcome::Stopped: return "stopped";
-        case ChainOutcome::Declined: return "declined";
-        case ChainOutcome::PortLost: return "lost";
+        case ChainOutcome::Done:
+            return "done";
+        case ChainOutcome::TimedOut:
+            return "timeout";
+        case ChainOutcome::Stopped:
+            return "stopped";
+        case ChainOutcome::Declined:
+            return "declined";
+        case ChainOutcome::PortLost:
+            return "lost";
     }
     return "done";
 }

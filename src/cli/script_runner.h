@@ -102,7 +102,7 @@ private:
     std::map<std::string, Shown> shown_;  // by container key
     std::string accessCode_;
     bool accessGranted_ = false;  // the code was checked once (a site's hash takes a while)
-    std::string current_;                 // the container key that shows
+    std::string current_;         // the container key that shows
     bool timedOut_ = false;
     bool lost_ = false;
 };

@@ -22,7 +22,8 @@ std::vector<CliTerminalType> cliTerminalTypes() {
     // The main window's terminal types, then the production test, which the command line also
     // names (it has no entry in the terminal list).
     std::vector<CliTerminalType> out;
-    for (const auto& t : families::terminalTypes()) out.push_back({t.key, t.label, t.baud, t.built});
+    for (const auto& t : families::terminalTypes())
+        out.push_back({t.key, t.label, t.baud, t.built});
     const auto& p = families::productionTestType();
     out.push_back({p.key, p.label, p.baud, p.built});
     return out;

@@ -1,9 +1,9 @@
 // What the command line is asked to talk to: a terminal type (TYPE) and a port (P).
 //
-// TYPE is one of lm52r (also lm520), netradio, train, qx710, wz4040, lm520w, protest; types whose pages do not
-// exist yet are known but refused with "not built yet". P is a device path ("/dev/ttyUSB0", a
-// pty), "COMn" (mapped to the platform's device by the link layer) or "sim" (the built-in
-// simulated terminal of TYPE).
+// TYPE is one of lm52r (also lm520), netradio, train, qx710, wz4040, lm520w, protest; types whose
+// pages do not exist yet are known but refused with "not built yet". P is a device path
+// ("/dev/ttyUSB0", a pty), "COMn" (mapped to the platform's device by the link layer) or "sim" (the
+// built-in simulated terminal of TYPE).
 #pragma once
 
 #include <optional>

@@ -20,11 +20,11 @@ namespace rb::cli {
 
 // Options every command that opens a port shares.
 struct PortOptions {
-    std::string port;       // P: a device path, COMn or sim
-    int baud = 0;           // 0: the terminal type's own speed
-    bool trace = false;     // print every frame on standard error, as the monitor shows it
-    std::string simFaults;  // hidden: misbehaviour of the built-in simulator (sim_fault_option.h)
-    std::string traceFile;  // every trace line into this file as well (monitor/trace_file.h)
+    std::string port;         // P: a device path, COMn or sim
+    int baud = 0;             // 0: the terminal type's own speed
+    bool trace = false;       // print every frame on standard error, as the monitor shows it
+    std::string simFaults{};  // hidden: misbehaviour of the built-in simulator (sim_fault_option.h)
+    std::string traceFile{};  // every trace line into this file as well (monitor/trace_file.h)
 };
 
 // --trace-file FILE on a command that opens a port.

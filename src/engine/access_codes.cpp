@@ -40,10 +40,14 @@ std::optional<std::vector<unsigned char>> fromHex(const std::string& hex) {
         unsigned v = 0;
         for (char c : hex.substr(i, 2)) {
             v <<= 4;
-            if (c >= '0' && c <= '9') v |= unsigned(c - '0');
-            else if (c >= 'a' && c <= 'f') v |= unsigned(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F') v |= unsigned(c - 'A' + 10);
-            else return std::nullopt;
+            if (c >= '0' && c <= '9')
+                v |= unsigned(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                v |= unsigned(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                v |= unsigned(c - 'A' + 10);
+            else
+                return std::nullopt;
         }
         out.push_back(static_cast<unsigned char>(v));
     }
@@ -54,8 +58,8 @@ std::optional<std::vector<unsigned char>> derive(const std::string& code,
                                                  const std::vector<unsigned char>& salt,
                                                  int iterations, std::size_t length) {
     std::vector<unsigned char> out(length);
-    if (PKCS5_PBKDF2_HMAC(code.data(), int(code.size()), salt.data(), int(salt.size()),
-                          iterations, EVP_sha256(), int(out.size()), out.data()) != 1)
+    if (PKCS5_PBKDF2_HMAC(code.data(), int(code.size()), salt.data(), int(salt.size()), iterations,
+                          EVP_sha256(), int(out.size()), out.data()) != 1)
         return std::nullopt;
     return out;
 }

@@ -5,7 +5,7 @@ namespace rb::engine {
 namespace {
 constexpr int kReaderTimer = 1;  // the frame reader's deadline, a timer of the port object
 constexpr int kRetireTimer = 2;  // releases a link that went away
-}
+}  // namespace
 
 std::string PortRequest::label() const {
     if (!device.empty()) return device;

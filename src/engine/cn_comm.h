@@ -41,7 +41,7 @@ public:
     void SetWnd(FrameReceiver* receiver) { hNotifyWnd = receiver; }
     FrameReceiver* receiver() const { return hNotifyWnd; }
 
-    unsigned portNumber = 0;   // of the last numbered open
+    unsigned portNumber = 0;  // of the last numbered open
     int baudRate = 9600;
     PortRequest lastRequest;
     const std::string& lastError() const { return lastError_; }

@@ -57,7 +57,8 @@ LayoutItem empty() { return label(""); }
 // ---- declaring ------------------------------------------------------------------------------
 
 Control& FormModel::add(int id, ControlKind kind) {
-    if (controls_.count(id)) throw std::logic_error("control id declared twice: " + std::to_string(id));
+    if (controls_.count(id))
+        throw std::logic_error("control id declared twice: " + std::to_string(id));
     Control& c = controls_[id];
     c.id = id;
     c.kind = kind;
@@ -233,8 +234,10 @@ void FormModel::removeItem(int id, int index) {
     Control& c = get(id);
     if (index < 0 || index >= int(c.items.size())) return;
     c.items.erase(c.items.begin() + index);
-    if (c.value == index) c.value = -1;
-    else if (c.value > index) --c.value;
+    if (c.value == index)
+        c.value = -1;
+    else if (c.value > index)
+        --c.value;
     changed(id);
 }
 

@@ -32,14 +32,14 @@ struct Control {
     ControlKind kind = ControlKind::Static;
     std::string text;                // caption or content (UTF-8)
     std::vector<std::string> items;  // combo / list items
-    int value = 0;        // check state 0/1, radio 0/1, selection index, spin value, progress pos
-    int min = 0;          // spin / progress range
+    int value = 0;  // check state 0/1, radio 0/1, selection index, spin value, progress pos
+    int min = 0;    // spin / progress range
     int max = 100;
-    bool wrap = false;    // spin wraps around at the ends
-    int maxLength = 0;    // edits: most characters a user can type (0 = no limit)
+    bool wrap = false;                 // spin wraps around at the ends
+    int maxLength = 0;                 // edits: most characters a user can type (0 = no limit)
     bool maxLengthInGbkBytes = false;  // the limit counts GBK bytes (a Chinese character is two)
-    int buddy = 0;        // spin: the edit it drives
-    int group = 0;        // radio: id of the group's first radio
+    int buddy = 0;                     // spin: the edit it drives
+    int group = 0;                     // radio: id of the group's first radio
     bool readOnly = false;
     bool enabled = true;
     bool visible = true;
@@ -50,9 +50,9 @@ struct Control {
 struct LayoutItem {
     enum class Type { Control, Label, Row, Column, Grid, Group, Stretch };
     Type type = Type::Column;
-    int id = 0;             // Control
-    std::string text;       // Label text, Group title
-    int columns = 1;        // Grid: children fill rows of this many cells
+    int id = 0;        // Control
+    std::string text;  // Label text, Group title
+    int columns = 1;   // Grid: children fill rows of this many cells
     std::vector<LayoutItem> children;
 };
 
@@ -125,13 +125,13 @@ public:
 
     // --- what the user (GUI renderer or a test) does ----------------------------------------
     // Each returns false and does nothing when the control is disabled or hidden.
-    bool click(int id);                             // buttons, check boxes (toggle), radios
-    bool type(int id, const std::string& text);     // edits: replace the text (cut to max length)
+    bool click(int id);                          // buttons, check boxes (toggle), radios
+    bool type(int id, const std::string& text);  // edits: replace the text (cut to max length)
     // Whether `type` would take the whole text (it is within the edit's length limit).
     bool fits(int id, const std::string& text) const;
-    bool select(int id, int index);                 // combos and lists
-    bool spin(int spinId, int delta);               // spin arrows: change the buddy edit's number
-    bool slide(int id, int position);               // track bars: move to a position (clamped)
+    bool select(int id, int index);    // combos and lists
+    bool spin(int spinId, int delta);  // spin arrows: change the buddy edit's number
+    bool slide(int id, int position);  // track bars: move to a position (clamped)
 
     // --- observers (the renderer updates a widget when its control changes) -----------------
     int addListener(Listener l);

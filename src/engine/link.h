@@ -42,10 +42,10 @@ private:
 
 // What is asked to be opened: a port number (COMn), a device path, or the built-in simulator.
 struct PortRequest {
-    unsigned number = 0;    // 1..1024 when a numbered port is asked for
-    std::string device;     // a device path ("/dev/ttyUSB0") or "sim"
+    unsigned number = 0;  // 1..1024 when a numbered port is asked for
+    std::string device;   // a device path ("/dev/ttyUSB0") or "sim"
     int baud = 9600;
-    std::string family;     // terminal family showing, for the built-in simulator
+    std::string family;  // terminal family showing, for the built-in simulator
 
     bool isSimulator() const { return device == "sim"; }
     // "COM3", "/dev/ttyUSB0" or "sim": how the port is named to the user.

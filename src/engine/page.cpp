@@ -67,17 +67,17 @@ bool Page::timerRunning(int id) const { return session_.timers.running(this, id)
 
 void Page::timerFired(int id) {
     switch (id) {
-    case kResponseTimer:
-        OnResponseTimeout();
-        break;
-    case kButtonTimer:
-        if (readId_ && form_.has(readId_)) form_.enable(readId_, true);
-        if (writeId_ && form_.has(writeId_)) form_.enable(writeId_, true);
-        stopTimer(kButtonTimer);
-        break;
-    default:
-        OnTimer(id);
-        break;
+        case kResponseTimer:
+            OnResponseTimeout();
+            break;
+        case kButtonTimer:
+            if (readId_ && form_.has(readId_)) form_.enable(readId_, true);
+            if (writeId_ && form_.has(writeId_)) form_.enable(writeId_, true);
+            stopTimer(kButtonTimer);
+            break;
+        default:
+            OnTimer(id);
+            break;
     }
 }
 
@@ -140,10 +140,10 @@ bool Page::takeAnswer(std::uint8_t requestCode) {
 std::optional<long long> Page::checkedNumber(int id, long long min, long long max,
                                              const std::string& message) {
     const Control& c = form_.control(id);
-    const std::string& text =
-        c.kind == ControlKind::Spin && c.buddy && form_.has(c.buddy) ? form_.text(c.buddy)
-        : c.kind == ControlKind::Spin                                ? std::to_string(c.value)
-                                                                     : c.text;
+    const std::string& text = c.kind == ControlKind::Spin && c.buddy && form_.has(c.buddy)
+                                  ? form_.text(c.buddy)
+                              : c.kind == ControlKind::Spin ? std::to_string(c.value)
+                                                            : c.text;
     const auto value = wire::parseWhole(text);
     if (value && *value >= min && *value <= max) return value;
     showMessage(message);

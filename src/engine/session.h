@@ -1,4 +1,4 @@
-// Session: the one context object of the program. It holds what the documents keep in
+// Session: the one context object of the program. It holds what would otherwise be
 // process-wide globals — the port object `theComm`, `requestPage`, the status bar, the monitor's
 // `AppendTrace`, the access flags — together with the services every page uses (timers,
 // prompter, per-user paths). Whoever needs one of them is handed the session.
@@ -54,10 +54,10 @@ struct Activity {
     int requests = 0;             // requests sent so far
     std::uint8_t lastSentCode = 0;
     Millis lastSentAt{0};
-    std::string lastSuccess;      // the latest success text
-    std::string lastFailure;      // "操作失败" after a time-out, or the latest validation message
-    int failures = 0;             // time-outs since the counter was cleared
-    int messages = 0;             // message boxes shown by pages since the counter was cleared
+    std::string lastSuccess;  // the latest success text
+    std::string lastFailure;  // "操作失败" after a time-out, or the latest validation message
+    int failures = 0;         // time-outs since the counter was cleared
+    int messages = 0;         // message boxes shown by pages since the counter was cleared
 };
 
 class Session {
@@ -67,13 +67,13 @@ public:
     Timers& timers;
     Prompter& prompter;
     CnComm theComm;
-    int requestPage = 0;     // index of the page that sent the latest request
+    int requestPage = 0;  // index of the page that sent the latest request
     StatusBar statusBar;
     UserPaths paths;
     wire::CCommTool tool;
     Activity activity;
 
-    int lm520wMode = 0;           // the trunking container shows its LM520W relay layout
+    int lm520wMode = 0;  // the trunking container shows its LM520W relay layout
     bool monitorAccessFlag = false;
 
     // Every trace line goes through here; nothing happens while no monitor is attached.

@@ -1,19 +1,18 @@
 #include "ini/file_io.h"
 
-#include "ini/ini_file.h"
-
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <dirent.h>
-#include <signal.h>
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+
+#include "ini/ini_file.h"
 
 namespace rb::ini::detail {
 
@@ -165,8 +164,8 @@ ReadResult readWholeFile(const std::string& path, std::string& out, std::string&
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (static_cast<long long>(bytes.size()) > kMaxFileBytes) {  // a device or a growing file
-            error = "not a configuration file: more than " + std::to_string(kMaxFileBytes) +
-                    " bytes";
+            error =
+                "not a configuration file: more than " + std::to_string(kMaxFileBytes) + " bytes";
             return ReadResult::kFailed;
         }
     }

@@ -195,9 +195,7 @@ IniFile::~IniFile() = default;
 IniFile::IniFile(IniFile&&) noexcept = default;
 IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 
-bool IniFile::load(const std::string& path, std::string* error) {
-    return read(path, false, error);
-}
+bool IniFile::load(const std::string& path, std::string* error) { return read(path, false, error); }
 
 bool IniFile::loadIfExists(const std::string& path, std::string* error) {
     return read(path, true, error);
@@ -285,7 +283,7 @@ void IniFile::setInt(const std::string& section, const std::string& key, long lo
 }
 
 std::vector<std::string> IniFile::sections() const {
-    std::vector<std::string> names;  // file bytes
+    std::vector<std::string> names;        // file bytes
     std::unordered_set<std::string> seen;  // folded
     for (const auto& line : impl_->lines) {
         if (line.kind != Kind::kSection) continue;
@@ -297,7 +295,7 @@ std::vector<std::string> IniFile::sections() const {
 
 std::vector<std::string> IniFile::keys(const std::string& section) const {
     const std::string fileSection = nameToFile(section);
-    std::vector<std::string> names;  // file bytes
+    std::vector<std::string> names;        // file bytes
     std::unordered_set<std::string> seen;  // folded
     bool inSection = false;
     for (const auto& line : impl_->lines) {

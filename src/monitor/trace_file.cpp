@@ -86,8 +86,8 @@ bool TraceFile::open(const std::string& path) {
         return false;
     }
     // A file marked read-only is not written into, not even by root.
-    if (exists && S_ISREG(st.st_mode) && ((st.st_mode & 0222) == 0 ||
-                                          (::geteuid() != 0 && ::access(path.c_str(), W_OK) != 0))) {
+    if (exists && S_ISREG(st.st_mode) &&
+        ((st.st_mode & 0222) == 0 || (::geteuid() != 0 && ::access(path.c_str(), W_OK) != 0))) {
         error_ = path_ + ": the file is read-only";
         return false;
     }

@@ -35,9 +35,9 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>

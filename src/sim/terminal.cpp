@@ -5,9 +5,9 @@
 
 #include "sim/lm52r_terminal.h"
 #include "sim/netradio_terminal.h"
-#include "sim/train_terminal.h"
 #include "sim/protest_terminal.h"
 #include "sim/qx710_terminal.h"
+#include "sim/train_terminal.h"
 #include "sim/wz4040_terminal.h"
 
 namespace rb::sim {
@@ -36,7 +36,7 @@ std::unique_ptr<Terminal> makeTerminal(const std::string& family) {
 
 std::vector<std::string> terminalFamilies() {
     return {Lm52rTerminal::kFamily, NetRadioTerminal::kFamily, TrainTerminal::kFamily,
-            Qx710Terminal::kFamily, ProtestTerminal::kFamily, Wz4040Terminal::kTrunking,
+            Qx710Terminal::kFamily, ProtestTerminal::kFamily,  Wz4040Terminal::kTrunking,
             Wz4040Terminal::kRelay};
 }
 

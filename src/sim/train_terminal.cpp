@@ -135,8 +135,10 @@ std::vector<wire::Bytes> TrainTerminal::answerFrequencyRead(const wire::FrameVie
     for (int k = 0; k < kChannels; ++k) {
         for (std::uint32_t value : {group.tx[std::size_t(k)], group.rx[std::size_t(k)]}) {
             const std::uint32_t code = value / units;
-            if (units == 625) wire::putU24be(payload, code);
-            else wire::putU16be(payload, code);
+            if (units == 625)
+                wire::putU24be(payload, code);
+            else
+                wire::putU16be(payload, code);
         }
     }
     return {answerFrame(kFrequencyRead, payload)};

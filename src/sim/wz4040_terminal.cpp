@@ -62,7 +62,8 @@ void Wz4040Terminal::factoryReset() {
     // 鉴权, 浙江海监系统, 业务调度台, 自动搜索 + 信标, base station 3, channel 5.
     basic_.insert(basic_.end(), {0x01, 0x01, 0xAA, 0x05, 0x02, 0x04});
     frequencies_ = {0x00};  // 25 kHz
-    for (std::uint16_t code : {16000, 16400, 16010, 16410, 16020}) wire::putU16be(frequencies_, code);
+    for (std::uint16_t code : {16000, 16400, 16010, 16410, 16020})
+        wire::putU16be(frequencies_, code);
     tableVersion_ = 0x12;
     for (int page = 0; page < kTablePages; ++page) {
         for (int r = 0; r < 16; ++r) {
@@ -192,14 +193,14 @@ bool Wz4040Terminal::storeWrite(std::uint8_t code, const wire::Bytes& p) {
 }
 
 wire::Bytes Wz4040Terminal::basicAnswer() const {
-    wire::Bytes p = field(basic_, 0, 5);           // [0..4] identity, auth, category
-    p.push_back(basic_[5]);                        // [5] station type
-    p.push_back(basic_[6]);                        // [6] switches
-    p.push_back(basic_[7]);                        // [7] base station - 1
-    p.push_back(basic_[8]);                        // [8] channel - 1
-    p.push_back(kHardware);                        // [9]
-    p.push_back(kSoftware);                        // [10]
-    p.push_back(tableVersion_);                    // [11]
+    wire::Bytes p = field(basic_, 0, 5);                          // [0..4] identity, auth, category
+    p.push_back(basic_[5]);                                       // [5] station type
+    p.push_back(basic_[6]);                                       // [6] switches
+    p.push_back(basic_[7]);                                       // [7] base station - 1
+    p.push_back(basic_[8]);                                       // [8] channel - 1
+    p.push_back(kHardware);                                       // [9]
+    p.push_back(kSoftware);                                       // [10]
+    p.push_back(tableVersion_);                                   // [11]
     p.insert(p.end(), frequencies_.begin(), frequencies_.end());  // [12] spacing, [13..22]
     p.insert(p.end(), timing_.begin(), timing_.end());            // [23..26]
     // [27] alarm type, [28] count, [29..38] identity or packed digits.

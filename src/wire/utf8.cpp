@@ -14,10 +14,14 @@ std::size_t utf8CharLength(const std::string& s, std::size_t at) {
     const unsigned char c = b(0);
     if (c < 0x80) return 1;
     std::size_t n = 0;
-    if (c >= 0xC2 && c <= 0xDF) n = 2;
-    else if (c >= 0xE0 && c <= 0xEF) n = 3;
-    else if (c >= 0xF0 && c <= 0xF4) n = 4;
-    else return 0;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+        n = 3;
+    else if (c >= 0xF0 && c <= 0xF4)
+        n = 4;
+    else
+        return 0;
     if (at + n > s.size()) return 0;
     for (std::size_t k = 1; k < n; ++k)
         if (!continuation(b(k))) return 0;

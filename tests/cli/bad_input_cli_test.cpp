@@ -47,10 +47,10 @@ protected:
     // standard input.
     CliRun run(const std::string& args, const std::string& input = {}) const {
         put("stdin.txt", input);
-        const std::string cmd = "cd " + dir_.string() + " && RADIOBENCH_CONFIG_DIR=" +
-                                dir_.string() + "/cfg RADIOBENCH_ACCESS_FILE=" + dir_.string() +
-                                "/access.conf " + RB_CLI_BINARY + " " + args + " <" +
-                                path("stdin.txt") + " 2>&1";
+        const std::string cmd = "cd " + dir_.string() +
+                                " && RADIOBENCH_CONFIG_DIR=" + dir_.string() +
+                                "/cfg RADIOBENCH_ACCESS_FILE=" + dir_.string() + "/access.conf " +
+                                RB_CLI_BINARY + " " + args + " <" + path("stdin.txt") + " 2>&1";
         CliRun r;
         FILE* pipe = ::popen(cmd.c_str(), "r");
         char buffer[4096];
@@ -191,8 +191,7 @@ TEST_F(BadInputCliTest, RunAnswersInValidJsonWithEchoesCutShort) {
         << r.output;
     r = run("run lm52r --port sim", "tab 1\nset 1056 一二三四五六七八九十\n");
     EXPECT_EQ(r.status, 2) << r.output;
-    EXPECT_NE(r.output.find("control 1056 did not take the text"), std::string::npos)
-        << r.output;
+    EXPECT_NE(r.output.find("control 1056 did not take the text"), std::string::npos) << r.output;
 }
 
 TEST_F(BadInputCliTest, SendWarnsOfAWrongChecksumAndReportsSilence) {

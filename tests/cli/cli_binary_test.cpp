@@ -118,8 +118,8 @@ TEST(CliBinaryTest, ReadWriteReadOverAPseudoTerminal) {
 // Every family's terminal served by radiosim on a pty: read -> write -> read gives the same
 // file through the real serial code, and a script reads the first frequency back.
 TEST(CliBinaryTest, EveryFamilyOverAPseudoTerminal) {
-    const std::pair<const char*, const char*> families[] = {
-        {"netradio", "1456"}, {"train", "1187"}};
+    const std::pair<const char*, const char*> families[] = {{"netradio", "1456"},
+                                                            {"train", "1187"}};
     for (const auto& [family, firstFrequency] : families) {
         SCOPED_TRACE(family);
         int fds[2];
@@ -203,7 +203,9 @@ TEST(CliBinaryTest, FaultsOverAPseudoTerminalForEveryFamily) {
                                     " --out " + out + " --access-code 4lotus");
             EXPECT_EQ(r.status, fault.status) << r.output;
             EXPECT_EQ(fs::exists(out), fault.status == 0) << r.output;
-            if (fault.status == 1) EXPECT_NE(r.output.find("操作失败"), std::string::npos);
+            if (fault.status == 1) {
+                EXPECT_NE(r.output.find("操作失败"), std::string::npos);
+            }
             fs::remove(out);
             ::kill(pid, SIGTERM);
             ::waitpid(pid, nullptr, 0);

@@ -74,13 +74,16 @@ TEST_F(RunCommandTest, ReadsEditsWritesAndReadsBackTheChannelFrequency) {
               kExitDone)
         << err_.str();
     ASSERT_EQ(output.size(), 6u) << out_.str();
-    EXPECT_EQ(output[0],
-              R"({"cmd":"click","id":2090,"result":"done","status":"读取声控电平成功","boxes":[]})");
-    EXPECT_EQ(output[1],
-              R"({"cmd":"get","id":1187,"kind":"edit","value":"4000000","enabled":true,"visible":true})");
+    EXPECT_EQ(
+        output[0],
+        R"({"cmd":"click","id":2090,"result":"done","status":"读取声控电平成功","boxes":[]})");
+    EXPECT_EQ(
+        output[1],
+        R"({"cmd":"get","id":1187,"kind":"edit","value":"4000000","enabled":true,"visible":true})");
     EXPECT_EQ(output[2], R"({"cmd":"set","id":1187,"value":"4000250"})");
-    EXPECT_EQ(output[3], R"({"cmd":"click","id":2091,"result":"done","status":"声控电平设置成功",)"
-                         R"("boxes":[{"text":"确认写录数据?","caption":"提问","icon":"question"}]})");
+    EXPECT_EQ(output[3],
+              R"({"cmd":"click","id":2091,"result":"done","status":"声控电平设置成功",)"
+              R"("boxes":[{"text":"确认写录数据?","caption":"提问","icon":"question"}]})");
     EXPECT_NE(output[5].find(R"("value":"4000250")"), std::string::npos) << output[5];
     // Progress goes to standard error, one line per answer.
     EXPECT_NE(err_.str().find("信道频率读取成功\n"), std::string::npos);
@@ -162,8 +165,7 @@ TEST_F(RunCommandTest, ScriptErrorsStopAtTheirLine) {
         EXPECT_EQ(run(c.script), kExitUsage);
         ASSERT_FALSE(output.empty());
         const std::string& last = output.back();
-        EXPECT_EQ(last.rfind(std::string(R"({"cmd":")") + c.cmd + R"(","error":")", 0), 0u)
-            << last;
+        EXPECT_EQ(last.rfind(std::string(R"({"cmd":")") + c.cmd + R"(","error":")", 0), 0u) << last;
         EXPECT_NE(last.find(c.error), std::string::npos) << last;
         EXPECT_NE(last.find(R"("line":)" + std::to_string(c.line) + "}"), std::string::npos)
             << last;
@@ -174,18 +176,25 @@ TEST_F(RunCommandTest, StoreAndLoadGoThroughTheFileButtons) {
     const std::string file = path("a");  // the chooser adds ".ini"
     ASSERT_EQ(run("tab 1\n"
                   "set 1056 \"张 \\\"三\\\"\"\n"
-                  "store " + file + "\n"
+                  "store " +
+                  file +
+                  "\n"
                   "set 1056 李四\n"
-                  "load " + file + ".ini\n"
+                  "load " +
+                  file +
+                  ".ini\n"
                   "get 1056\n"
-                  "load " + path("missing.ini") + "\n"),
+                  "load " +
+                  path("missing.ini") + "\n"),
               kExitDone)
         << err_.str();
     ASSERT_EQ(output.size(), 7u) << out_.str();
-    EXPECT_EQ(output[2],
-              R"({"cmd":"store","boxes":[{"text":"文件保存成功!","caption":"提示","icon":"information"}]})");
-    EXPECT_EQ(output[4],
-              R"({"cmd":"load","boxes":[{"text":"文件打开成功!","caption":"提示","icon":"information"}]})");
+    EXPECT_EQ(
+        output[2],
+        R"({"cmd":"store","boxes":[{"text":"文件保存成功!","caption":"提示","icon":"information"}]})");
+    EXPECT_EQ(
+        output[4],
+        R"({"cmd":"load","boxes":[{"text":"文件打开成功!","caption":"提示","icon":"information"}]})");
     EXPECT_NE(output[5].find(R"("value":"张 \"三\"")"), std::string::npos) << output[5];
     EXPECT_NE(output[6].find("文件打开失败!"), std::string::npos) << output[6];
     ini::IniFile stored;

@@ -11,8 +11,8 @@
 #include "link/link_opener.h"
 #include "link/sim_link.h"
 #include "sim/lm52r_terminal.h"
-#include "sim/terminal.h"
 #include "sim/qx710_terminal.h"
+#include "sim/terminal.h"
 #include "sim/wz4040_terminal.h"
 
 namespace rb::testing {
@@ -43,8 +43,7 @@ public:
             ++opens;
             engine::OpenResult result;
             result.link = std::make_unique<link::SimLink>(
-                std::make_unique<BorrowedTerminal>(terminalFor(request.family)), timers(),
-                faults);
+                std::make_unique<BorrowedTerminal>(terminalFor(request.family)), timers(), faults);
             return result;
         };
     }

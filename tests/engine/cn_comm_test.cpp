@@ -1,7 +1,8 @@
 // The port object: port numbers, frame cutting over the reader's deadline, a vanished device.
+#include "engine/cn_comm.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/cn_comm.h"
 #include "support/fake_link.h"
 
 using namespace std::chrono_literals;

@@ -10,7 +10,7 @@ using namespace rb::engine;
 TEST(ManualTimers, RepeatsRestartsAndStopsFromItsOwnCallback) {
     ManualTimers t;
     int a = 0, b = 0;
-    int owner;
+    int owner = 0;
     t.start(&owner, 1, 100ms, [&] { ++a; });
     t.start(&owner, 2, 250ms, [&] {
         ++b;
@@ -36,8 +36,14 @@ TEST(ManualTimers, FiresInTimeOrderAcrossOwners) {
     ManualTimers t;
     std::string order;
     int x, y;
-    t.start(&x, 1, 30ms, [&] { order += 'x'; t.stop(&x, 1); });
-    t.start(&y, 1, 10ms, [&] { order += 'y'; t.stop(&y, 1); });
+    t.start(&x, 1, 30ms, [&] {
+        order += 'x';
+        t.stop(&x, 1);
+    });
+    t.start(&y, 1, 10ms, [&] {
+        order += 'y';
+        t.stop(&y, 1);
+    });
     t.advance(1s);
     EXPECT_EQ(order, "yx");
 }
@@ -45,10 +51,13 @@ TEST(ManualTimers, FiresInTimeOrderAcrossOwners) {
 TEST(ManualTimers, DropsTicksBeyondTheLimitOfOneAdvance) {
     ManualTimers t;
     int fast = 0, slow = 0, once = 0;
-    int owner;
+    int owner = 0;
     t.start(&owner, 1, 10ms, [&] { ++fast; });
     t.start(&owner, 2, 1000ms, [&] { ++slow; });
-    t.start(&owner, 3, 2000ms, [&] { ++once; t.stop(&owner, 3); });
+    t.start(&owner, 3, 2000ms, [&] {
+        ++once;
+        t.stop(&owner, 3);
+    });
     t.advance(2500ms, 3);
     // The 10 ms timer fired three times, the others all their ticks (a time-out still fires).
     EXPECT_EQ(fast, 3);

@@ -37,9 +37,15 @@ struct GuardBench {
 
 TEST(WriteGuardTest, TypedNumbersOutsideTheirRangeAreRefusedWithTheMessage) {
     const std::pair<const char*, std::optional<long long>> cases[] = {
-        {"0", 0}, {"255", 255}, {"256", std::nullopt}, {"-1", std::nullopt},
-        {"999", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt},
-        {"12abc", std::nullopt}, {"\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x93", std::nullopt},
+        {"0", 0},
+        {"255", 255},
+        {"256", std::nullopt},
+        {"-1", std::nullopt},
+        {"999", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"12abc", std::nullopt},
+        {"\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x93", std::nullopt},
     };
     for (const auto& [text, expected] : cases) {
         GuardBench b;
@@ -50,7 +56,9 @@ TEST(WriteGuardTest, TypedNumbersOutsideTheirRangeAreRefusedWithTheMessage) {
         // A spin is read through its buddy edit, by the same rule.
         EXPECT_EQ(b.page.checkedNumber(12, 0, 255, msg), expected) << text;
         EXPECT_EQ(b.prompter.boxes.size(), expected ? 0u : 2u) << text;
-        if (!expected) EXPECT_EQ(b.prompter.lastText(), msg);
+        if (!expected) {
+            EXPECT_EQ(b.prompter.lastText(), msg);
+        }
     }
 }
 

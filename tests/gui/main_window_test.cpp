@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
 TEST_F(MainWindowTest, ProductionTestToggleReturnsToTheListedType) {
     make();
     ASSERT_TRUE(window->start());
-    window->showTerminalType(0);  // "QX-7100"
+    window->showTerminalType(0);               // "QX-7100"
     QWidget* listed = window->activeWidget();  // the listed type the toggle returns to
 
     codes = {"lotus4"};  // the monitor's code is refused here

@@ -37,10 +37,10 @@ TEST(IniIndexTest, LookupsAfterRandomWritesMatchAWalkOverTheLines) {
         "k3=b3\r\n";
     // Sections and keys (file bytes) in both cases; "\xb0\x61" and "\xb0\x41" are two
     // different GBK characters whose trail bytes are 'a' and 'A'. The class takes UTF-8 names.
-    const std::vector<std::string> sections = {"A", "a", "B", "b", "C", "D", "\xb0\x61",
-                                               "\xb0\x41"};
-    const std::vector<std::string> keys = {"k1", "K1", "k2", "k3", "k4", "x", "\xb0\x61",
-                                           "\xb0\x41"};
+    const std::vector<std::string> sections = {"A", "a", "B",        "b",
+                                               "C", "D", "\xb0\x61", "\xb0\x41"};
+    const std::vector<std::string> keys = {"k1", "K1", "k2",       "k3",
+                                           "k4", "x",  "\xb0\x61", "\xb0\x41"};
     for (unsigned seed = 1; seed <= 5; ++seed) {
         std::mt19937 random(seed);
         IniFile file;
@@ -76,7 +76,8 @@ TEST(IniIndexTest, ANewKeyOfAMiddleSectionGoesBehindItsLastEntryAndLaterKeysStil
     file.parse("[A]\r\nk=1\r\n; lead-in of B\r\n[B]\r\nk=2\r\n");
     for (int i = 0; i < 3; ++i) file.setInt("a", "n" + std::to_string(i), i);
     file.setInt("B", "k", 5);
-    EXPECT_EQ(file.serialize(), "[A]\r\nk=1\r\nn0=0\r\nn1=1\r\nn2=2\r\n; lead-in of B\r\n[B]\r\nk=5\r\n");
+    EXPECT_EQ(file.serialize(),
+              "[A]\r\nk=1\r\nn0=0\r\nn1=1\r\nn2=2\r\n; lead-in of B\r\n[B]\r\nk=5\r\n");
     file.parse("[X]\r\n");  // the index is rebuilt for the new lines
     EXPECT_FALSE(file.has("A", "k"));
     file.setInt("X", "k", 1);

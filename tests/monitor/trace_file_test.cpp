@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <csignal>
-
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -122,7 +121,6 @@ TEST_F(TraceFileTest, RotationKeepsTheOrderOfTheLines) {
     EXPECT_EQ(all, (std::vector<std::string>{"0!", "1!", "2!", "3!", "4!", "5!"}));
 }
 
-
 TEST_F(TraceFileTest, ASessionStartsOnANewLineAndALineIsNeverCut) {
     const fs::path p = dir / "cut.log";
     { std::ofstream(p, std::ios::binary) << "2008-08-11 09:30:05.042 提示 half"; }
@@ -132,7 +130,7 @@ TEST_F(TraceFileTest, ASessionStartsOnANewLineAndALineIsNeverCut) {
         ASSERT_TRUE(file.append("\r\n一!"));
     }
     EXPECT_EQ(linesIn(p), (std::vector<std::string>{"2008-08-11 09:30:05.042 提示 half",
-                                                   "2008-08-11 09:30:05.042 提示 一!"}));
+                                                    "2008-08-11 09:30:05.042 提示 一!"}));
 
     // The disk fills in the middle of a line: the part written is taken back.
     const auto before = fs::file_size(p);

@@ -108,7 +108,9 @@ TEST(ProtestTerminal, DataFramesByMode) {
         ProtestTerminal t;
         const auto answers = ask(t, c.request);
         ASSERT_EQ(answers.size(), c.answers);
-        if (c.answers) EXPECT_EQ(answers[0], c.first);
+        if (c.answers) {
+            EXPECT_EQ(answers[0], c.first);
+        }
         EXPECT_EQ(t.dataRequests().back().mode, c.request[6]);
     }
 }
@@ -121,7 +123,7 @@ TEST(ProtestTerminal, BitErrorsFlipBitsAndLowerTheQuality) {
     t.setBitErrors(0.05, 3);
     Bytes data(110, 'Q');
     Bytes request = {0, 1, 3};
-    request.insert(request.end(), data.begin(), data.end());
+    for (std::uint8_t b : data) request.push_back(b);
     const Bytes a = single(t, frame96(0xA2, request));
     ASSERT_EQ(a.size(), 118u);
     int wrongBits = 0;

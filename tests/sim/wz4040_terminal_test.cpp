@@ -1,8 +1,9 @@
 // The simulated WZ-4040 on its own: both variants by name, what it answers and what it refuses.
+#include "sim/wz4040_terminal.h"
+
 #include <gtest/gtest.h>
 
 #include "sim/terminal.h"
-#include "sim/wz4040_terminal.h"
 #include "wire/codecs.h"
 
 using namespace rb;
@@ -45,8 +46,7 @@ TEST(Wz4040Terminal, AnswersAndRefusals) {
         {"0x11 write", wire::frameEA(0x11, {0, 0, 1, 0, 0, 0, 0, 0, 0}), "EA 01 00 80 11"},
         {"power read", wire::frameEA(0x29, {0, 0}), "EA 01 00 2A 11"},
         {"power write", wire::frameEA(0x29, {1, 0}), "EA 01 00 80 29"},
-        {"telephone alarm", wire::frameEA(0x13, {0x00, 0x04, 0x1A, 0x50, 0, 0}),
-         "EA 01 00 80 13"},
+        {"telephone alarm", wire::frameEA(0x13, {0x00, 0x04, 0x1A, 0x50, 0, 0}), "EA 01 00 80 13"},
         {"alarm count that does not match", wire::frameEA(0x13, {0x00, 0x06, 0x1A, 0x50, 0, 0}),
          ""},
         {"group codes 1 static", wire::frameEA(0x17, {0x01, 0x10, 0x01}), "EA 01 00 80 17"},

@@ -14,9 +14,7 @@ namespace rb::testing {
 class FakeLink : public engine::Link {
 public:
     bool isOpen() const override { return open_; }
-    void write(wire::ByteSpan bytes) override {
-        writes.emplace_back(bytes.begin(), bytes.end());
-    }
+    void write(wire::ByteSpan bytes) override { writes.emplace_back(bytes.begin(), bytes.end()); }
     void close() override { open_ = false; }
 
     // Bytes arriving from the terminal.

@@ -40,7 +40,8 @@ void initType(UnitBench& b) {
     b.advance(100);
 }
 
-// The session of the issue; returns the boxes it showed.
+// A bench session as a technician runs it: a sweep read, a band write, "初始化机型", a monitor
+// read and a data test with one missing echo.
 void runSession(UnitBench& b) {
     sweepRead(b);
     b.form().setText(ids::kRows[0].tx, "4505250");

@@ -57,9 +57,13 @@ TEST(CodecsTest, FrequencyCodesAndTexts) {
 
 TEST(CodecsTest, PackedTelephoneDigits) {
     const std::pair<std::string, std::string> cases[] = {
-        {"1050", "1A 5A"}, {"105", "1A 50"}, {"", ""}, {"0", "A0"},
+        {"1050", "1A 5A"},
+        {"105", "1A 50"},
+        {"", ""},
+        {"0", "A0"},
         // A typed character that is no digit packs as 0 and keeps the count of nibbles.
-        {"13-9", "13 A9"}, {"1#5", "1A 50"},
+        {"13-9", "13 A9"},
+        {"1#5", "1A 50"},
         {"12345678901234", "12 34 56 78 9A 12 34"},
     };
     for (const auto& [digits, packed] : cases)

@@ -12,10 +12,17 @@ TEST(GpsCodec, CoordinatesBothWays) {
         std::optional<std::int32_t> raw;
     };
     const Case cases[] = {
-        {"122.729031", 1227290310},    {"23.123456", 231234560}, {"-122.729031", -1227290310},
-        {"0", 0},                      {"", 0},                  {"abc", 0},
-        {"214.7483647", 2147483647},   {"-214.7483648", -2147483647 - 1},
-        {"214.7483648", std::nullopt}, {"-215", std::nullopt},   {"1e300", std::nullopt},
+        {"122.729031", 1227290310},
+        {"23.123456", 231234560},
+        {"-122.729031", -1227290310},
+        {"0", 0},
+        {"", 0},
+        {"abc", 0},
+        {"214.7483647", 2147483647},
+        {"-214.7483648", -2147483647 - 1},
+        {"214.7483648", std::nullopt},
+        {"-215", std::nullopt},
+        {"1e300", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(gpsCoordinate(c.text), c.raw) << c.text;
     EXPECT_EQ(gpsDegreesText(std::int32_t(0xB6D9093A)), "-122.729031");

@@ -13,10 +13,18 @@ namespace {
 
 TEST(TextChecksTest, WholeNumbersOnly) {
     const std::pair<const char*, std::optional<long long>> cases[] = {
-        {"0", 0},           {"255", 255},         {" 42 ", 42},   {"-5", -5},
-        {"", std::nullopt}, {"  ", std::nullopt}, {"-", std::nullopt},
-        {"abc", std::nullopt}, {"12abc", std::nullopt}, {"a-9", std::nullopt},
-        {"1 2", std::nullopt}, {"+7", std::nullopt},
+        {"0", 0},
+        {"255", 255},
+        {" 42 ", 42},
+        {"-5", -5},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"-", std::nullopt},
+        {"abc", std::nullopt},
+        {"12abc", std::nullopt},
+        {"a-9", std::nullopt},
+        {"1 2", std::nullopt},
+        {"+7", std::nullopt},
         {"\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x93", std::nullopt},  // full-width "１２３"
         {"999999999999999999", 999999999999999999LL},
         {"9999999999999999999", std::nullopt},  // beyond the range: never saturated
@@ -29,11 +37,11 @@ TEST(TextChecksTest, OnlyTextsGbkHoldsAreEncodable) {
         {"", true},
         {"abc 123", true},
         {"王小明", true},
-        {"机主姓名?", true},  // a question mark of its own is a character like any other
-        {"\xF0\x9F\x98\x80", false},      // 😀
-        {"\xE1\xBA\x9E", false},          // ẞ
-        {"\xF0\xA0\x80\x80", false},      // 𠀀, a supplementary-plane character
-        {"ab\xFF", false},                // no UTF-8
+        {"机主姓名?", true},          // a question mark of its own is a character like any other
+        {"\xF0\x9F\x98\x80", false},  // 😀
+        {"\xE1\xBA\x9E", false},      // ẞ
+        {"\xF0\xA0\x80\x80", false},  // 𠀀, a supplementary-plane character
+        {"ab\xFF", false},            // no UTF-8
     };
     for (const auto& [text, ok] : cases) EXPECT_EQ(gbkEncodable(text), ok) << text;
 }
@@ -43,8 +51,8 @@ TEST(TextChecksTest, FrequenciesMustFitTheirCode) {
         {"4000000", kStep12_5, true},
         {"", kStep12_5, true},  // an empty field is channel 0, as a file without the key
         {"0", kStep25, true},
-        {"8192000", kStep12_5, false},   // code 65536 would go out as 00 00
-        {"8191875", kStep12_5, false},   // code 65535 reads back as 0
+        {"8192000", kStep12_5, false},  // code 65536 would go out as 00 00
+        {"8191875", kStep12_5, false},  // code 65535 reads back as 0
         {"8191750", kStep12_5, true},
         {"16384000", kStep25, false},
         {"16383500", kStep25, true},
@@ -63,10 +71,13 @@ TEST(TextChecksTest, Utf8ForJsonLines) {
     const std::pair<std::string, std::string> valid[] = {
         {"abc", "abc"},
         {"王", "王"},
-        {"a\xFF" "b", "a\xEF\xBF\xBD" "b"},
-        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},     // overlong '/'
+        {"a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b"},
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong '/'
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
-        {"\xE7\x8E", "\xEF\xBF\xBD\xEF\xBF\xBD"},     // a cut character
+        {"\xE7\x8E", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // a cut character
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
     for (const auto& [in, out] : valid) EXPECT_EQ(validUtf8(in), out);
