@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/chain_command.h"
@@ -19,6 +20,11 @@ namespace rb::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 struct Fault {
     const char* name;
@@ -105,6 +111,38 @@ TEST_F(FaultMatrix, EveryFamilyEveryFaultBothDirections) {
         }
     }
     EXPECT_GE(cells, 2 * int(std::size(kFaults)));  // at least one family took part
+}
+
+
+// A stray write acknowledgement (or one in place of a lost answer) at each of the first steps of
+// every family's read: the read never turns into a write. What the terminal holds afterwards is
+// what it held before (a second clean read gives the first file byte for byte), and a lost answer
+// ends in "操作失败" within the time-out, never in a hang.
+TEST_F(FaultMatrix, AStrayAcknowledgementNeverTurnsAReadIntoAWrite) {
+    const std::pair<const char*, const char*> strays[] = {
+        {"lm52r", "960580210001" "33"},   {"netradio", "960580210001" "33"},
+        {"train", "960580210001" "33"},   {"qx710", "EA01008011" "92"},
+        {"protest", "960580920001" "80"},
+    };
+    for (const auto& [type, stray] : strays) {
+        ASSERT_EQ(run(true, type, std::string(type) + ".ini", ""), kExitDone) << err_.str();
+        const std::string before = slurp(dir_ / (std::string(type) + ".ini"));
+        for (int n = 1; n <= 4; ++n) {
+            const std::string words = "stray=" + std::to_string(n) + ":" + stray;
+            SCOPED_TRACE(std::string(type) + " " + words);
+            const std::string out = std::string(type) + "_stray.ini";
+            EXPECT_EQ(run(true, type, out, words), kExitDone) << err_.str();
+            EXPECT_EQ(slurp(dir_ / out), before);
+            EXPECT_EQ(err_.str().find("设置成功"), std::string::npos) << err_.str();
+
+            const int rc = run(true, type, out, "drop=" + std::to_string(n) + "," + words);
+            EXPECT_EQ(rc, kExitTerminalFailed) << err_.str();
+            EXPECT_NE(err_.str().find("操作失败"), std::string::npos) << err_.str();
+
+            ASSERT_EQ(run(true, type, out, ""), kExitDone) << err_.str();
+            EXPECT_EQ(slurp(dir_ / out), before) << "the terminal was written";
+        }
+    }
 }
 
 }  // namespace

@@ -84,7 +84,9 @@ TEST(ProtestDataTest, HandOverAndBack) {
         EXPECT_EQ(b.tf().text(sr::kText), c.text);
         EXPECT_FALSE(b.form().enabled(ids::kPlainTest));
         ASSERT_EQ(b.writes().size(), c.frames);
-        if (c.frames) EXPECT_EQ(b.lastWrite(), hex("96 07 80 A2 00 01 01 00 B3"));
+        if (c.frames) {
+            EXPECT_EQ(b.lastWrite(), hex("96 07 80 A2 00 01 01 00 B3"));
+        }
         EXPECT_FALSE(b.responseTimerRunning());  // no 0xA2 frame arms the response timer
 
         b.container->OnShow();  // back to the production page through the main window
