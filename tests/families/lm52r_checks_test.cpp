@@ -69,6 +69,11 @@ TEST(Lm52rChecks, ABadValueAnywhereInAWriteSendsNothing) {
          "密钥参数设置错误,请设为0-65535!"},
         {1, {{uid::kKeyWordEdit, "𠀀"}}, false, uid::kEncryptSetButton,
          "定义密钥含有无法发送的字符,请重新输入!"},
+        // Hop map "设置": every value before the first chunk.
+        {1, {{rb::families::hopmap::kDataEdit, "1,200,3,"}}, false, rb::families::hopmap::kSetButton,
+         "跳频图第2个数据设置不正确,请设为-127-127!"},
+        {1, {{rb::families::hopmap::kDataEdit, "1,2,abc,"}}, false, rb::families::hopmap::kSetButton,
+         "跳频图第3个数据设置不正确,请设为-127-127!"},
         // Train page: a nibble each, no confirmation.
         {2, {{tid::kDispatchEdit, "abc"}}, false, tid::kWriteButton, "调号设置不正确,请设为0-15!"},
         {2, {{tid::kStaffEdit, ""}}, false, tid::kWriteButton, "人员编号设置不正确,请设为0-15!"},
@@ -85,6 +90,47 @@ TEST(Lm52rChecks, ABadValueAnywhereInAWriteSendsNothing) {
         b.answerCommon(rb::testing::kCommon25);
         b.answer(0x21);
         EXPECT_TRUE(b.writes().empty());
+    }
+}
+
+TEST(Lm52rChecks, PerChannelParametersFromAFileAreNotCutToAByte) {
+    struct Case {
+        int channel;
+        int key;
+        int hop;
+        const char* message;  // nullptr: 0x1C carries them
+    };
+    const std::vector<Case> cases = {
+        {5, 300, 0, "5信道密钥方案设置不正确,请设为0-255!"},
+        {16, 0, -1, "16信道跳频系数设置不正确,请设为0-255!"},
+        {1, 255, 255, nullptr},  // what a terminal reported goes back as it came
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.channel);
+        Lm52rBench b;
+        const std::string path = b.dir.file("channel.ini");
+        {
+            ini::IniFile file;
+            const std::string n = (c.channel < 10 ? "0" : "") + std::to_string(c.channel);
+            file.setInt("TelSet", "ChannelGroup", 1);
+            file.setInt("TelSet", "EncryType" + n, c.key);
+            file.setInt("TelSet", "HFType" + n, c.hop);
+            ASSERT_TRUE(file.save(path));
+        }
+        ASSERT_TRUE(b.container->loadFile(path));
+        b.form(0).click(2091);
+        if (c.message) {
+            EXPECT_EQ(b.prompter.lastText(), c.message);
+            EXPECT_TRUE(b.writes().empty());
+            continue;
+        }
+        b.answerCommon(rb::testing::kCommon25);
+        b.answer(0x21);
+        b.answer(0x15);
+        ASSERT_EQ(b.writes().size(), 4u);
+        EXPECT_EQ(b.lastWrite()[3], 0x1C);
+        EXPECT_EQ(b.lastWrite()[7], 255);
+        EXPECT_EQ(b.lastWrite()[8], 255);
     }
 }
 

@@ -60,6 +60,9 @@ TEST(NetRadioChecks, ABadValueAnywhereInAWriteSendsNothing) {
          "所属组呼码16设置错误,请设为1-63!"},
         {1, {{uid::kGroupCodeEdits[4], "abc"}}, false, false, 2091,
          "所属组呼码5设置错误,请设为1-63!"},
+        // Hop map "设置": every value before the first chunk.
+        {1, {{rb::families::hopmap::kDataEdit, "-128,"}}, false, false,
+         rb::families::hopmap::kSetButton, "跳频图第1个数据设置不正确,请设为-127-127!"},
         // Encryption "设置".
         {1, {{uid::kSchemeEdit, "16"}}, false, false, uid::kEncryptSetButton,
          "加密方案设置错误,请设为0-15!"},

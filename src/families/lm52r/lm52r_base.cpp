@@ -182,7 +182,7 @@ bool CLM52RBase::precheckWrite() {
     // or not at all.
     int group = 0;
     return checkCommonValues() && checkGroup(group) && checkFrequencyValues(stepFromSpacing()) &&
-           checkVoxValue();
+           checkChannelParams() && checkVoxValue();
 }
 
 bool CLM52RBase::requestFrequencies() {
@@ -214,14 +214,31 @@ bool CLM52RBase::requestFunctions() {
     return true;
 }
 
+bool CLM52RBase::checkChannelParams() {
+    // One byte each in 0x1C. The channel dialog keeps them to 0-15 and 0-3; a value the terminal
+    // reported goes back as it came, but one a file holds beyond a byte is not cut.
+    for (int k = 1; k <= kChannels; ++k) {
+        const int key = state_.chanEncryType[k - 1];
+        if (key < 0 || key > kByteMax) {
+            return showMessage(std::to_string(k) + "信道密钥方案设置不正确,请设为0-255!");
+        }
+        const int hop = state_.chanHFType[k - 1];
+        if (hop < 0 || hop > kByteMax) {
+            return showMessage(std::to_string(k) + "信道跳频系数设置不正确,请设为0-255!");
+        }
+    }
+    return true;
+}
+
 bool CLM52RBase::writeFunctions() {
     int group = 0;
     if (!checkGroup(group)) return false;
+    if (!checkChannelParams()) return false;
     wire::Bytes payload = {0x00, std::uint8_t(group)};
     for (int k = 1; k <= kChannels; ++k) {
         payload.push_back(channelFlagsByte(k));
-        payload.push_back(state_.chanEncryType[k - 1]);
-        payload.push_back(state_.chanHFType[k - 1]);
+        payload.push_back(std::uint8_t(state_.chanEncryType[k - 1]));
+        payload.push_back(std::uint8_t(state_.chanHFType[k - 1]));
     }
     send(wire::frame96(kWriteFunctions, payload));
     return true;
@@ -401,8 +418,8 @@ void CLM52RBase::applyChannelParams(int channel, const ChannelParams& p) {
     form().setText(row.tx, p.tx);
     form().setText(row.rx, p.rx);
     for (int j = 0; j < kFlagCount; ++j) form().setChecked(row.flags[j], p.flags[j]);
-    state_.chanEncryType[channel - 1] = std::uint8_t(p.encryType);
-    state_.chanHFType[channel - 1] = std::uint8_t(p.hfType);
+    state_.chanEncryType[channel - 1] = p.encryType;
+    state_.chanHFType[channel - 1] = p.hfType;
 }
 
 void CLM52RBase::openChannelDialog(int channel) {

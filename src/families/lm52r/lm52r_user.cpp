@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "families/hopmap/hop_frames.h"
+#include "families/hopmap/hop_map.h"
 #include "families/lm52r/lm52r_codes.h"
 #include "wire/version_text.h"
 #include "families/common96/encryption_group.h"
@@ -290,6 +291,12 @@ void CLM52RUser::OnHopRead() {
 
 void CLM52RUser::OnHopSet() {
     beginRequest();
+    // Every value is checked before the first chunk: a map the terminal holds only in part, or
+    // with values wrapped, is worse than none.
+    if (const std::size_t bad = hopmap::firstUnsendableItem(hopMap_.text())) {
+        showMessage(hopmap::unsendableItemMessage(bad));
+        return;
+    }
     if (hopMap_.text().empty() || !sender_.start()) {
         showMessage("请加载或生成跳频图数据!");
         return;

@@ -295,6 +295,12 @@ void CNetRadioUser::OnHopRead() {
 
 void CNetRadioUser::OnHopSet() {
     beginRequest();
+    // Every value is checked before the first chunk: a map the terminal holds only in part, or
+    // with values wrapped, is worse than none.
+    if (const std::size_t bad = hopmap::firstUnsendableItem(hopMap_.text())) {
+        showMessage(hopmap::unsendableItemMessage(bad));
+        return;
+    }
     // A text without items sends nothing and shows nothing.
     if (!sender_.start()) return;
     // A button timer still running from a read would unlock the buttons in the middle of the
