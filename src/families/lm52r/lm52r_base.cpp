@@ -153,7 +153,8 @@ void CLM52RBase::writeCommon() {
 }
 
 bool CLM52RBase::checkGroup(int& group) {
-    const auto value = checkedNumber(kGroupEdit, kGroupMin, kGroupMax, "信道组号设置错误,请设为1-10!");
+    const auto value =
+        checkedNumber(kGroupEdit, kGroupMin, kGroupMax, "信道组号设置错误,请设为1-10!");
     if (!value) return false;
     group = int(*value);
     return true;

@@ -70,10 +70,10 @@ private:
     void writeVox();            // 0x3C, no timer
     bool checkGroup(int& group);
     // The checks of the write steps (each shows its message and returns false on a refusal).
-    bool checkCommonValues();         // 0x20: PTT limit, standby delay
+    bool checkCommonValues();             // 0x20: PTT limit, standby delay
     bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
-    bool checkChannelParams();        // 0x1C: the per-channel parameters, a byte each
-    bool checkVoxValue();             // 0x3C
+    bool checkChannelParams();            // 0x1C: the per-channel parameters, a byte each
+    bool checkVoxValue();                 // 0x3C
 
     // Answers.
     void onVersion(const wire::FrameView& f);      // 0x9A

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
+#include "families/common96/encryption_group.h"
+#include "families/common96/number_checks.h"
 #include "families/hopmap/hop_frames.h"
 #include "families/hopmap/hop_map.h"
 #include "families/lm52r/lm52r_codes.h"
-#include "wire/version_text.h"
-#include "families/common96/encryption_group.h"
-#include "families/common96/number_checks.h"
 #include "wire/codecs.h"
+#include "wire/version_text.h"
 
 namespace rb::families::lm52r {
 

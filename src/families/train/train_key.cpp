@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "families/train/train_codes.h"
 #include "families/common96/number_checks.h"
+#include "families/train/train_codes.h"
 #include "wire/codecs.h"
 #include "wire/version_text.h"
 
