@@ -282,3 +282,34 @@ TEST(Lm52rChecks, HopMapAcknowledgementsAreMatchedToTheChunkInFlight) {
     b.answer(0x39, {0x00, 0x01, 0x00, 0x01});
     EXPECT_EQ(b.writes().size(), 3u);
 }
+
+TEST(Lm52rChecks, AHopMapReadTakesItsChunksInOrderOnly) {
+    namespace hop = rb::families::hopmap;
+    Lm52rBench b;
+    auto& f = b.form(1);
+    auto chunk = [&](std::uint8_t c, std::uint8_t value) {
+        b.answer(0x3B, {0x00, 0x01, 0x00, c, 0x00, 0x20, value});
+    };
+    chunk(0, 9);  // nothing asked yet
+    EXPECT_EQ(f.text(hop::kDataEdit), "");
+    f.click(hop::kReadButton);
+    chunk(1, 7);  // not the first
+    chunk(0, 1);
+    chunk(0, 2);  // chunk 0 again
+    chunk(2, 3);  // one missed
+    chunk(1, 4);
+    EXPECT_EQ(f.text(hop::kDataEdit), "1,4,");
+    EXPECT_EQ(b.writes().size(), 1u);
+}
+
+TEST(Lm52rChecks, EncryptionSetTakesOnlyItsAcknowledgement) {
+    Lm52rBench b;
+    b.form(1).click(uid::kEncryptSetButton);
+    ASSERT_EQ(b.writes().size(), 1u);
+    for (std::uint8_t code : {0x37, 0x21, 0x39, 0x3B}) b.answer(code);
+    b.advance(2000);
+    EXPECT_EQ(b.session.statusBar.text(2), "操作失败");
+    b.answer(0x35);  // late
+    EXPECT_EQ(b.session.statusBar.text(2), "操作失败");
+    EXPECT_EQ(b.writes().size(), 1u);
+}

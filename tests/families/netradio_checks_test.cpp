@@ -206,3 +206,21 @@ TEST(NetRadioChecks, AVoxFrameNobodyAskedForStillShowsItsLevel) {
     b.answer(0x9A);
     EXPECT_EQ(b.lastWrite(), wire::frame96(0x22));
 }
+
+TEST(NetRadioChecks, AHopMapReadTakesItsChunksInOrderOnly) {
+    namespace hop = rb::families::hopmap;
+    Bench b;
+    auto& f = b.form(1);
+    auto chunk = [&](std::uint8_t c, std::uint8_t value) {
+        b.answer(0x3B, {0x00, 0x01, 0x00, c, 0x00, 0x20, value});
+    };
+    chunk(0, 9);  // nothing asked yet
+    EXPECT_EQ(f.text(hop::kDataEdit), "");
+    f.click(hop::kReadButton);
+    chunk(1, 7);  // not the first
+    chunk(0, 1);
+    chunk(0, 2);  // chunk 0 again
+    chunk(1, 0x84);
+    EXPECT_EQ(f.text(hop::kDataEdit), "1,-4,");
+    EXPECT_EQ(b.writes().size(), 1u);
+}
