@@ -27,6 +27,10 @@ TEST(ChannelParamDlg, ChecksOnOk) {
         {"0", "0", "16", "4", "密钥方案设置不正确,请设为0-15!"},  // key scheme first
         {"0", "0", "-1", "0", "密钥方案设置不正确,请设为0-15!"},
         {"0", "0", "0", "4", "跳频系数设置不正确,请设为0-3!"},
+        // Whole numbers only: no scheme 0 from "abc", no scheme 2 from "2x".
+        {"0", "0", "abc", "0", "密钥方案设置不正确,请设为0-15!"},
+        {"0", "0", "", "0", "密钥方案设置不正确,请设为0-15!"},
+        {"0", "0", "0", "2x", "跳频系数设置不正确,请设为0-3!"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.tx) + " / " + c.rx + " / " + c.key + " / " + c.hop);

@@ -142,7 +142,12 @@ TEST(NetRadioUser, ReadChainAsksWithoutPausingAndShowsEveryAnswer) {
     b.advance(5000);
     EXPECT_TRUE(b.prompter.boxes.empty());
 
-    // A code above 63 is empty, the ones after it still show.
+    // A code above 63 is empty, the ones after it still show (a second read: only an answer the
+    // page asked for is taken).
+    f.click(engine::kReadButton);
+    b.answer(0x9A, {0x00, 0x01, 0, 0, 0, 0, 'V', '1'});
+    b.answerCommon({0, 0, 0x20, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0xAA});
+    b.answer(0x53, concat({{0x00, 0x00, 0x00, 0x00, 0x25}, gbk("张三", 19), gbk("二中队", 63)}));
     numbers = {0x00, 0x01, 0x00, 0x00, 0x25, 0x00, 2, 5, 2, 64, 0, 63};
     numbers.resize(24, 0xFF);
     b.answer(0x47, numbers);

@@ -1,5 +1,6 @@
 #include "families/common96/encryption_group.h"
 
+#include "families/common96/number_checks.h"
 #include "wire/codecs.h"
 
 namespace rb::families::common96 {
@@ -10,10 +11,11 @@ constexpr long long kMaxKeyParam = 65535;
 }  // namespace
 
 std::optional<std::string> encryptionRefusal(const engine::FormModel& form) {
-    const long long scheme = wire::parseLong(form.text(kSchemeEdit));
-    if (scheme < 0 || scheme > kMaxScheme) return "加密方案设置错误,请设为0-15!";
-    const long long key = wire::parseLong(form.text(kKeyParamEdit));
-    if (key < 0 || key > kMaxKeyParam) return "密钥参数设置错误,请设为0-65535!";
+    // Whole numbers only: "abc" is no scheme 0, and 70000 would not fit its two bytes.
+    if (!numberIn(form.text(kSchemeEdit), 0, kMaxScheme)) return "加密方案设置错误,请设为0-15!";
+    if (!numberIn(form.text(kKeyParamEdit), 0, kMaxKeyParam)) {
+        return "密钥参数设置错误,请设为0-65535!";
+    }
     if (wire::gbkLength(form.text(kKeyWordEdit)) > kKeyWordBytes) {
         return "密钥字设置错误,请设为0-12位!";
     }

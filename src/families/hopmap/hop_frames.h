@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -32,5 +33,27 @@ struct HopAnswer {
 // Decodes a 0x3B answer. Its value count is byte 1 - 9, taken as 0 when byte 1 is smaller, and
 // never reaches past the frame's checksum.
 HopAnswer decodeHopAnswer(const wire::FrameView& frame);
+
+// Which 0x3B frames belong to the read a page started: a terminal answers one 0x3A with one
+// frame per chunk (byte 7 = 0, 1, ...). Chunk 0 is the answer to the request (the page takes it
+// with takeAnswer); each further chunk must follow the one taken before. Anything else is a
+// stray: a repeated chunk, one from an earlier read, one that arrives without a request.
+class HopReadAnswers {
+public:
+    bool take(const wire::FrameView& frame, const std::function<bool()>& takeRequestAnswer) {
+        const int chunk = frame[7];
+        if (chunk == 0) {
+            if (!takeRequestAnswer()) return false;
+            next_ = 1;
+            return true;
+        }
+        if (chunk != next_) return false;
+        ++next_;
+        return true;
+    }
+
+private:
+    int next_ = -1;  // the chunk that may come next, -1 before the first
+};
 
 }  // namespace rb::families::hopmap

@@ -49,6 +49,22 @@ std::vector<int> splitItems(const std::string& text) {
     return values;
 }
 
+std::size_t firstUnsendableItem(const std::string& text) {
+    std::size_t start = 0;
+    std::size_t item = 1;
+    for (std::size_t comma = text.find(','); comma != std::string::npos;
+         comma = text.find(',', start), ++item) {
+        const auto v = wire::parseWhole(text.substr(start, comma - start));
+        if (!v || *v < -127 || *v > 127) return item;
+        start = comma + 1;
+    }
+    return 0;
+}
+
+std::string unsendableItemMessage(std::size_t item) {
+    return "跳频图第" + std::to_string(item) + "个数据设置不正确,请设为-127-127!";
+}
+
 std::string sectionName(int scheme) { return "HFType" + std::to_string(scheme); }
 
 }  // namespace rb::families::hopmap

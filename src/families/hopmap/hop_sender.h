@@ -39,6 +39,13 @@ public:
     // transfer — the page then reports it — and the next chunk has gone out or the transfer
     // has ended; false for an acknowledgement after the transfer ended.
     bool chunkAccepted();
+    // Whether a 0x39 acknowledges the chunk in flight: the terminal echoes the chunk number in
+    // byte 7. A second acknowledgement of a chunk, one of an earlier transfer or one after the
+    // transfer ended is a stray and moves nothing.
+    bool acknowledges(const wire::FrameView& ack) const {
+        const std::size_t sent = transfer_.chunksSent();
+        return transfer_.running() && sent > 0 && ack[7] == sent - 1;
+    }
     // Timer 3 fired (the page has stopped it). True when it ended a running transfer as
     // failed; the page then reports the failure.
     bool chunkTimedOut();

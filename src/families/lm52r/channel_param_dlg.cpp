@@ -1,5 +1,6 @@
 #include "families/lm52r/channel_param_dlg.h"
 
+#include "families/common96/number_checks.h"
 #include "wire/codecs.h"
 
 namespace rb::families::lm52r {
@@ -88,10 +89,13 @@ bool CChannelParamDlg::check() {
     };
     if (!frequencyTextAccepted(form_.text(ids::kTxEdit))) return refuse("发射频率设置不正确!");
     if (!frequencyTextAccepted(form_.text(ids::kRxEdit))) return refuse("接收频率设置不正确!");
-    const int key = form_.intValue(ids::kKeySchemeEdit);
-    if (key < 0 || key > kKeySchemeMax) return refuse("密钥方案设置不正确,请设为0-15!");
-    const int hop = form_.intValue(ids::kHopSchemeEdit);
-    if (hop < 0 || hop > kHopSchemeMax) return refuse("跳频系数设置不正确,请设为0-3!");
+    // Whole numbers: "abc" is no scheme 0 and "2x" no scheme 2.
+    if (!common96::numberIn(form_.text(ids::kKeySchemeEdit), 0, kKeySchemeMax)) {
+        return refuse("密钥方案设置不正确,请设为0-15!");
+    }
+    if (!common96::numberIn(form_.text(ids::kHopSchemeEdit), 0, kHopSchemeMax)) {
+        return refuse("跳频系数设置不正确,请设为0-3!");
+    }
     return true;
 }
 

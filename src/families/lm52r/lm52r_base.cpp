@@ -55,6 +55,8 @@ constexpr std::size_t kFunctionStride = 3;
 
 constexpr int kGroupMin = 1;
 constexpr int kGroupMax = 10;
+constexpr long long kByteMax = 255;
+constexpr long long kVoxMax = 65535;  // two bytes on the wire
 
 }  // namespace
 
@@ -124,7 +126,14 @@ void CLM52RBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01
 
 void CLM52RBase::requestCommon() { send(wire::frame96(kReadCommon)); }
 
+bool CLM52RBase::checkCommonValues() {
+    // One byte each on the wire: a value outside is refused, never wrapped.
+    return checkNumber(kPttEdit, 0, kByteMax, "PTT时限设置不正确,请设为0-255!") &&
+           checkNumber(kStandbyEdit, 0, kByteMax, "转待机时长设置不正确,请设为0-255!");
+}
+
 void CLM52RBase::writeCommon() {
+    if (!checkCommonValues()) return;
     const auto& f = form();
     const wire::Bytes payload = {
         0x00,
@@ -144,9 +153,37 @@ void CLM52RBase::writeCommon() {
 }
 
 bool CLM52RBase::checkGroup(int& group) {
-    group = form().intValue(kGroupEdit);
-    if (group >= kGroupMin && group <= kGroupMax) return true;
-    return showMessage("信道组号设置错误,请设为1-10!");
+    const auto value =
+        checkedNumber(kGroupEdit, kGroupMin, kGroupMax, "信道组号设置错误,请设为1-10!");
+    if (!value) return false;
+    group = int(*value);
+    return true;
+}
+
+bool CLM52RBase::checkFrequencyValues(int step) {
+    // Every transmit frequency first, then every receive frequency; the first failure names its
+    // channel. A frequency must be a whole multiple of the step whose code fits 16 bits.
+    for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
+        for (int k = 1; k <= kChannels; ++k) {
+            const std::string& text = form().text(kRows[k - 1].*column);
+            if (auto msg = wire::CCommTool::CheckFrequency(text, step, k)) {
+                return showMessage(*msg, engine::kAppTitle);
+            }
+        }
+    }
+    return true;
+}
+
+bool CLM52RBase::checkVoxValue() {
+    return checkNumber(kVoxEdit, 0, kVoxMax, "声控电平设置不正确,请设为0-65535!");
+}
+
+bool CLM52RBase::precheckWrite() {
+    // Every step's check before the chain's first frame (0x22): a write either goes out whole
+    // or not at all.
+    int group = 0;
+    return checkCommonValues() && checkGroup(group) && checkFrequencyValues(stepFromSpacing()) &&
+           checkChannelParams() && checkVoxValue();
 }
 
 bool CLM52RBase::requestFrequencies() {
@@ -161,16 +198,7 @@ bool CLM52RBase::writeFrequencies() {
     if (!checkGroup(group)) return false;
     state_.freqStep = stepFromSpacing();
     const int step = state_.freqStep;
-    // Every transmit frequency first, then every receive frequency; the first failure names its
-    // channel.
-    for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
-        for (int k = 1; k <= kChannels; ++k) {
-            const std::string& text = form().text(kRows[k - 1].*column);
-            if (auto msg = wire::CCommTool::CheckFrequency(text, step, k)) {
-                return showMessage(*msg, engine::kAppTitle);
-            }
-        }
-    }
+    if (!checkFrequencyValues(step)) return false;
     wire::Bytes payload = {0x00, std::uint8_t(group)};
     for (const ChannelRow& row : kRows) {
         wire::putU16be(payload, wire::frequencyCode(form().text(row.tx), step));
@@ -187,14 +215,31 @@ bool CLM52RBase::requestFunctions() {
     return true;
 }
 
+bool CLM52RBase::checkChannelParams() {
+    // One byte each in 0x1C. The channel dialog keeps them to 0-15 and 0-3; a value the terminal
+    // reported goes back as it came, but one a file holds beyond a byte is not cut.
+    for (int k = 1; k <= kChannels; ++k) {
+        const int key = state_.chanEncryType[k - 1];
+        if (key < 0 || key > kByteMax) {
+            return showMessage(std::to_string(k) + "信道密钥方案设置不正确,请设为0-255!");
+        }
+        const int hop = state_.chanHFType[k - 1];
+        if (hop < 0 || hop > kByteMax) {
+            return showMessage(std::to_string(k) + "信道跳频系数设置不正确,请设为0-255!");
+        }
+    }
+    return true;
+}
+
 bool CLM52RBase::writeFunctions() {
     int group = 0;
     if (!checkGroup(group)) return false;
+    if (!checkChannelParams()) return false;
     wire::Bytes payload = {0x00, std::uint8_t(group)};
     for (int k = 1; k <= kChannels; ++k) {
         payload.push_back(channelFlagsByte(k));
-        payload.push_back(state_.chanEncryType[k - 1]);
-        payload.push_back(state_.chanHFType[k - 1]);
+        payload.push_back(std::uint8_t(state_.chanEncryType[k - 1]));
+        payload.push_back(std::uint8_t(state_.chanHFType[k - 1]));
     }
     send(wire::frame96(kWriteFunctions, payload));
     return true;
@@ -203,6 +248,7 @@ bool CLM52RBase::writeFunctions() {
 void CLM52RBase::requestVox() { send(wire::frame96(kReadVox, {0x00, 0x01}), false); }
 
 void CLM52RBase::writeVox() {
+    if (!checkVoxValue()) return;
     wire::Bytes payload = {0x00, 0x01};
     wire::putU16le(payload, std::uint32_t(form().intValue(kVoxEdit)));
     send(wire::frame96(kWriteVox, payload), false);
@@ -211,6 +257,10 @@ void CLM52RBase::writeVox() {
 // ---- answers ----------------------------------------------------------------------------------
 
 void CLM52RBase::OnFrame(const wire::FrameView& f) {
+    // Only the answer to the request sent last (its code + 1) moves the chain: a stray write
+    // acknowledgement during a read, a read answer during a write, a second or late answer is
+    // left alone (the container traced it) and timer 1 keeps running.
+    if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
             onVersion(f);
@@ -369,8 +419,8 @@ void CLM52RBase::applyChannelParams(int channel, const ChannelParams& p) {
     form().setText(row.tx, p.tx);
     form().setText(row.rx, p.rx);
     for (int j = 0; j < kFlagCount; ++j) form().setChecked(row.flags[j], p.flags[j]);
-    state_.chanEncryType[channel - 1] = std::uint8_t(p.encryType);
-    state_.chanHFType[channel - 1] = std::uint8_t(p.hfType);
+    state_.chanEncryType[channel - 1] = p.encryType;
+    state_.chanHFType[channel - 1] = p.hfType;
 }
 
 void CLM52RBase::openChannelDialog(int channel) {

@@ -31,6 +31,9 @@ public:
     // Not compared after a write (see engine::Page).
     std::set<int> verifyIgnores() const override;
 
+    // The checks of every step of the write chain, before its first frame.
+    bool precheckWrite() override;
+
     bool takesPartInFile() const override { return true; }
     void storeFile(ini::IniFile& file) override;
     void loadFile(const ini::IniFile& file) override;
@@ -66,6 +69,11 @@ private:
     void requestVox();          // 0x3E, no timer
     void writeVox();            // 0x3C, no timer
     bool checkGroup(int& group);
+    // The checks of the write steps (each shows its message and returns false on a refusal).
+    bool checkCommonValues();             // 0x20: PTT limit, standby delay
+    bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
+    bool checkChannelParams();            // 0x1C: the per-channel parameters, a byte each
+    bool checkVoxValue();                 // 0x3C
 
     // Answers.
     void onVersion(const wire::FrameView& f);      // 0x9A

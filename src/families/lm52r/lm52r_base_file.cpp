@@ -99,8 +99,8 @@ void CLM52RBase::loadFile(const ini::IniFile& file) {
             f.setChecked(row.flags[j], file.getInt(s, channelKey(kFlagKeys[j], k)) != 0);
         }
         // One byte each, as the terminal keeps them.
-        state_.chanEncryType[k - 1] = std::uint8_t(file.getInt(s, channelKey("EncryType", k)));
-        state_.chanHFType[k - 1] = std::uint8_t(file.getInt(s, channelKey("HFType", k)));
+        state_.chanEncryType[k - 1] = file.getInt(s, channelKey("EncryType", k));
+        state_.chanHFType[k - 1] = file.getInt(s, channelKey("HFType", k));
     }
 }
 

@@ -14,8 +14,10 @@ struct Lm52rState {
     int freqStep = 250;              // 125 at 12.5 kHz, 250 at 25 kHz (100 Hz units)
     int lm52rWriteMode = 0;          // mode flag of the base page: 0 read, 1 write
     std::uint8_t lm52rKeptBits = 0;  // bits 4, 5, 7 of the flags byte, kept for the next write
-    std::array<std::uint8_t, kChannels> chanEncryType{};  // channel k at index k-1
-    std::array<std::uint8_t, kChannels> chanHFType{};
+    // Channel k at index k-1; one byte each on the wire. A value a file holds is kept as it is
+    // (not cut to a byte), so that the write can refuse it.
+    std::array<int, kChannels> chanEncryType{};
+    std::array<int, kChannels> chanHFType{};
 };
 
 }  // namespace rb::families::lm52r

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/common96/number_checks.h"
 #include "wire/codecs.h"
 
 namespace rb::families::lm52r {
@@ -56,7 +57,20 @@ void CLM52RTrain::clampNibble(int editId) {
     if (v > 15) form().setInt(editId, 15);
 }
 
+bool CLM52RTrain::precheckWrite() {
+    // Each number owns one nibble of byte 6: a value outside 0-15 is refused, never cut.
+    if (!common96::numberIn(form().text(kDispatchEdit), 0, 15)) {
+        return showMessage("调号设置不正确,请设为0-15!");
+    }
+    if (!common96::numberIn(form().text(kStaffEdit), 0, 15)) {
+        return showMessage("人员编号设置不正确,请设为0-15!");
+    }
+    return true;
+}
+
 void CLM52RTrain::onWriteParams() {
+    // No confirmation, so the button runs the checks itself.
+    if (!precheckWrite()) return;
     beginRequest();
     lockButtons(kButtonLock);
     modeFlag() = 1;
@@ -66,10 +80,10 @@ void CLM52RTrain::onWriteParams() {
 void CLM52RTrain::sendFirstRead() { send(wire::frame96(kTrainRead, {0x00, 0x01})); }
 
 void CLM52RTrain::sendFirstWrite() {
+    if (!precheckWrite()) return;
     const auto& f = form();
-    // Each number owns one nibble; a value typed outside 0-15 never reaches the other.
-    const int dispatch = std::clamp(f.intValue(kDispatchEdit), 0, 15);
-    const int staff = std::clamp(f.intValue(kStaffEdit), 0, 15);
+    const int dispatch = f.intValue(kDispatchEdit);
+    const int staff = f.intValue(kStaffEdit);
     const std::uint8_t type = f.radio(kHandheldRadio) == 1 ? kYes : 0x00;
     const std::uint8_t resend = f.checked(kNoResendCheck) ? kYes : 0x00;
     send(wire::frame96(kTrainWrite,
@@ -77,6 +91,9 @@ void CLM52RTrain::sendFirstWrite() {
 }
 
 void CLM52RTrain::OnFrame(const wire::FrameView& f) {
+    // Only the answer to the request sent last (its code + 1) is taken; a stray leaves the
+    // fields and timer 1 alone.
+    if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kTrainAnswer:
             form().setInt(kDispatchEdit, f[6] % 16);

@@ -30,6 +30,8 @@ public:
     void OnFrame(const wire::FrameView& frame) override;
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // 调号 and 人员编号 are whole numbers 0-15 (one nibble each of byte 6).
+    bool precheckWrite() override;
 
     // The write button: sends at once, without "确认写录数据?".
     void onWriteParams();

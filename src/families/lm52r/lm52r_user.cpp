@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
-#include "families/hopmap/hop_frames.h"
-#include "families/lm52r/lm52r_codes.h"
-#include "wire/version_text.h"
 #include "families/common96/encryption_group.h"
+#include "families/common96/number_checks.h"
+#include "families/hopmap/hop_frames.h"
+#include "families/hopmap/hop_map.h"
+#include "families/lm52r/lm52r_codes.h"
 #include "wire/codecs.h"
+#include "wire/version_text.h"
 
 namespace rb::families::lm52r {
 
@@ -154,16 +156,59 @@ void CLM52RUser::sendCommonWrite() {
 
 void CLM52RUser::sendIdentityRead() { send(wire::frame96(kIdentityRead)); }
 
+bool CLM52RUser::checkText(int editId, std::size_t maxBytes, const std::string& field,
+                           const std::string& tooLong) {
+    // A character GBK has no code for would go out as '?'.
+    const std::string& text = form().text(editId);
+    if (!wire::gbkEncodable(text)) return refuse(textNotGbkMessage(field));
+    if (wire::gbkLength(text) > maxBytes) return refuse(tooLong);
+    return true;
+}
+
+bool CLM52RUser::checkIdentityValues() {
+    if (!common96::numberIn(form().text(kIdentityEdit), 0, kMaxCode)) {
+        return refuse("身份码设置错误,请设为0-65535!");
+    }
+    return checkText(kOwnerNameEdit, kNameBytes, "机主姓名", "机主姓名设置错误,请设为0-19位!") &&
+           checkText(kOwnerTextEdit, kOwnerTextBytes, "机主身份信息",
+                     "机主身份信息设置错误,请设为0-63位!");
+}
+
+bool CLM52RUser::checkBindingValues() {
+    for (int k = 1; k <= 16; ++k) {
+        // An empty code goes out as 0.
+        if (!common96::numberIn(form().text(kBindingEdits[k - 1]), 0, kMaxCode, 0)) {
+            return refuse(twoDigits(k) + "信道绑定号码设置错误,请设为0-65535!");
+        }
+    }
+    return true;
+}
+
+bool CLM52RUser::checkStandbyValues() {
+    if (!common96::numberIn(form().text(kCategoryEdit), 1, 4)) {
+        return refuse("系统类别设置错误,请设为1-4!");
+    }
+    for (int g = 1; g <= 16; ++g) {
+        // An empty code goes out as 0, as it always has.
+        if (!common96::numberIn(form().text(kStandbyEdits[g - 1]), 0, kMaxCode, 0)) {
+            return refuse(twoDigits(g) + "信道守候组设置错误,请设为0-65535!");
+        }
+    }
+    return true;
+}
+
+bool CLM52RUser::precheckWrite() {
+    // The write chain sends the identity (0x50), the bindings (0x28) and the standby groups
+    // (0x2C) after the common parameters: all of them are checked before its first frame.
+    return checkIdentityValues() && checkBindingValues() && checkStandbyValues();
+}
+
 bool CLM52RUser::sendIdentityWrite() {
+    if (!checkIdentityValues()) return false;
     const auto& f = form();
     const long long identity = wire::parseLong(f.text(kIdentityEdit));
-    if (identity < 0 || identity > kMaxCode) return refuse("身份码设置错误,请设为0-65535!");
     const std::string& name = f.text(kOwnerNameEdit);
-    if (wire::gbkLength(name) > kNameBytes) return refuse("机主姓名设置错误,请设为0-19位!");
     const std::string& text = f.text(kOwnerTextEdit);
-    if (wire::gbkLength(text) > kOwnerTextBytes) {
-        return refuse("机主身份信息设置错误,请设为0-63位!");
-    }
     wire::Bytes payload{0x00, 0x00};
     wire::putU24be(payload, std::uint32_t(identity));
     wire::putGbkField(payload, name, kNameBytes);
@@ -175,15 +220,11 @@ bool CLM52RUser::sendIdentityWrite() {
 void CLM52RUser::sendBindingRead() { send(wire::frame96(kBindingRead)); }
 
 bool CLM52RUser::sendBindingWrite() {
+    if (!checkBindingValues()) return false;
     wire::Bytes payload{0x00, 0x01};
     for (int k = 1; k <= 16; ++k) {
-        // An empty code goes out as 0.
-        const std::string& text = form().text(kBindingEdits[k - 1]);
-        const long long code = wire::parseLong(text);
-        if (!text.empty() && (code < 0 || code > kMaxCode)) {
-            return refuse(twoDigits(k) + "信道绑定号码设置错误,请设为0-65535!");
-        }
-        wire::putU16be(payload, std::uint32_t(text.empty() ? 0 : code));
+        const auto code = common96::numberIn(form().text(kBindingEdits[k - 1]), 0, kMaxCode, 0);
+        wire::putU16be(payload, std::uint32_t(*code));
     }
     send(wire::frame96(kBindingWrite, payload));
     return true;
@@ -192,16 +233,12 @@ bool CLM52RUser::sendBindingWrite() {
 void CLM52RUser::sendStandbyRead() { send(wire::frame96(kStandbyRead)); }
 
 bool CLM52RUser::sendStandbyWrite() {
+    if (!checkStandbyValues()) return false;
     const auto& f = form();
     const long long category = wire::parseLong(f.text(kCategoryEdit));
-    if (category < 1 || category > 4) return refuse("系统类别设置错误,请设为1-4!");
     wire::Bytes codes;
     for (int g = 1; g <= 16; ++g) {
-        const long long code = wire::parseLong(f.text(kStandbyEdits[g - 1]));
-        if (code < 0 || code > kMaxCode) {
-            return refuse(twoDigits(g) + "信道守候组设置错误,请设为0-65535!");
-        }
-        wire::putU16be(codes, std::uint32_t(code));
+        wire::putU16be(codes, std::uint32_t(wire::parseLong(f.text(kStandbyEdits[g - 1]))));
     }
     // Selection: high byte bit 7 = group 16 ... bit 0 = group 9; low byte bit 7 = group 8 ...
     // bit 0 = group 1.
@@ -231,6 +268,10 @@ void CLM52RUser::OnEncryptSet() {
         refuse(*refusal);
         return;
     }
+    if (!wire::gbkEncodable(form().text(kKeyWordEdit))) {
+        refuse(textNotGbkMessage("定义密钥"));
+        return;
+    }
     send(common96::encryptionWriteRequest(form()));
 }
 
@@ -250,6 +291,12 @@ void CLM52RUser::OnHopRead() {
 
 void CLM52RUser::OnHopSet() {
     beginRequest();
+    // Every value is checked before the first chunk: a map the terminal holds only in part, or
+    // with values wrapped, is worse than none.
+    if (const std::size_t bad = hopmap::firstUnsendableItem(hopMap_.text())) {
+        showMessage(hopmap::unsendableItemMessage(bad));
+        return;
+    }
     if (hopMap_.text().empty() || !sender_.start()) {
         showMessage("请加载或生成跳频图数据!");
         return;
@@ -267,6 +314,10 @@ void CLM52RUser::sendHopChunk(const wire::Bytes& frame) {
 void CLM52RUser::onHopAck(const wire::FrameView& f) {
     // An acknowledgement after the transfer ended (it timed out) must not report success.
     if (!sender_.running()) return;
+    // Nor a second acknowledgement of a chunk: only the one of the chunk in flight moves it on.
+    // (It is matched by its chunk number: a read's time-out may have come in between.)
+    if (!sender_.acknowledges(f)) return;
+    takeAnswer(hopmap::kHopWrite);
     stopTimer(hopmap::kChunkTimer);
     reportOnly(f, "跳频图设置成功");
     sender_.chunkAccepted();
@@ -294,6 +345,14 @@ void CLM52RUser::reportOnly(const wire::FrameView& answer, const std::string& te
 }
 
 void CLM52RUser::OnFrame(const wire::FrameView& f) {
+    // Only the answer to the request sent last (its code + 1) moves a chain or reports; a stray
+    // (a write acknowledgement during a read, a late or second answer) is left alone and
+    // timer 1 keeps running. The hop-map acknowledgement is matched by the sender.
+    // A hop map read back comes in several chunks: the sender and hopReads_ match those.
+    if (f.code() != hopmap::kHopWriteAck && f.code() != hopmap::kHopReadAnswer &&
+        !takeAnswer(std::uint8_t(f.code() - 1))) {
+        return;
+    }
     switch (f.code()) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));
@@ -343,6 +402,7 @@ void CLM52RUser::OnFrame(const wire::FrameView& f) {
             onHopAck(f);
             break;
         case hopmap::kHopReadAnswer:
+            if (!hopReads_.take(f, [this] { return takeAnswer(hopmap::kHopRead); })) break;
             hopMap_.append(hopmap::decodeHopAnswer(f).items);
             reportSuccess(f, "跳频图读取成功");
             break;

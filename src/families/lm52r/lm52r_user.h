@@ -17,6 +17,7 @@
 #include "engine/page.h"
 #include "families/common96/encryption_group.h"
 #include "families/common96/edit_guards.h"
+#include "families/hopmap/hop_frames.h"
 #include "families/hopmap/hop_map_group.h"
 #include "families/hopmap/hop_sender.h"
 #include "families/lm52r/lm52r_state.h"
@@ -65,6 +66,8 @@ public:
 
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // The checks of every step of the write chain, before its first frame.
+    bool precheckWrite() override;
     // Not compared after a write (see engine::Page).
     std::set<int> verifyIgnores() const override;
 
@@ -115,6 +118,14 @@ private:
     void onEncryption(const wire::FrameView& f);
     void onHopAck(const wire::FrameView& f);
 
+    // The checks of the write steps 0x50, 0x28 and 0x2C; each shows its message on a refusal.
+    bool checkIdentityValues();
+    bool checkBindingValues();
+    bool checkStandbyValues();
+    // A text for a GBK field: refused when GBK cannot encode it or it is longer than the field.
+    bool checkText(int editId, std::size_t maxBytes, const std::string& field,
+                   const std::string& tooLong);
+
     // A check that failed while building a request: the message (caption "提示", OK only).
     bool refuse(const std::string& text);
     // Trace "\r\n" + text + "!" and status part 2, without touching timer 1.
@@ -123,6 +134,7 @@ private:
     [[maybe_unused]] Lm52rState& state_;  // the family state; this page keeps none of it yet
     hopmap::HopMapGroup hopMap_;
     hopmap::HopSender sender_;
+    hopmap::HopReadAnswers hopReads_;
     wire::Bytes savedCommon_;                   // the last 0x23 received, up to 512 bytes
     common96::ByteLimitedTexts texts_;  // owner name, owner text, key word
 };

@@ -129,7 +129,32 @@ void CNetRadioBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0
 
 void CNetRadioBase::requestCommon() { send(wire::frame96(kReadCommon)); }
 
+bool CNetRadioBase::checkCommonValues() {
+    // One byte each on the wire: a value outside is refused, never wrapped.
+    return checkNumber(kPttEdit, 0, 255, "PTT时限设置不正确,请设为0-255!") &&
+           checkNumber(kStandbyEdit, 0, 255, "转待机时长设置不正确,请设为0-255!");
+}
+
+bool CNetRadioBase::checkFrequencyValues(int step) {
+    if (ownFrequencyNumber() == 0) return showMessage("请设置本机频率!");
+    // Rows 01-15, then the off-net frequency; the first that is not a whole multiple of the
+    // step (or whose code does not fit 16 bits) names its row. A negative value is refused too:
+    // it has no channel code.
+    for (int row = 1; row <= 16; ++row) {
+        if (!wire::CCommTool::IsFrequencyValid(form().text(frequencyEdit(row)), step)) {
+            return showMessage(rowMessage(row));
+        }
+    }
+    return true;
+}
+
+bool CNetRadioBase::precheckWrite() {
+    // Every step's check before the chain's first frame (0x22).
+    return checkCommonValues() && checkFrequencyValues(stepFromSpacing());
+}
+
 void CNetRadioBase::writeCommon() {
+    if (!checkCommonValues()) return;
     const auto& f = form();
     const wire::Bytes payload = {
         0x00,
@@ -152,15 +177,8 @@ void CNetRadioBase::requestFrequencies() { send(wire::frame96(kReadFrequencies, 
 
 bool CNetRadioBase::writeFrequencies() {
     freqStep_ = stepFromSpacing();
+    if (!checkFrequencyValues(freqStep_)) return false;
     const int own = ownFrequencyNumber();
-    if (own == 0) return showMessage("请设置本机频率!");
-    // Rows 01-15, then the off-net frequency; the first that is not a whole multiple of the
-    // step names its row. A negative value is refused too: it has no channel code.
-    for (int row = 1; row <= 16; ++row) {
-        if (!wire::CCommTool::IsFrequencyValid(form().text(frequencyEdit(row)), freqStep_)) {
-            return showMessage(rowMessage(row));
-        }
-    }
     wire::Bytes payload = {0x00, std::uint8_t(own)};
     for (int row = 1; row <= 16; ++row) {
         wire::putU16be(payload, wire::frequencyCode(form().text(frequencyEdit(row)), freqStep_));
@@ -185,6 +203,17 @@ void CNetRadioBase::writeFunctions() {
 // ---- answers ----------------------------------------------------------------------------------
 
 void CNetRadioBase::OnFrame(const wire::FrameView& f) {
+    // The page never asks for the VOX level: a terminal's 0x3D or 0x3F is taken whenever it
+    // comes, but it is nobody's answer, so it neither ends the wait nor moves a chain.
+    if (f.code() == kVoxWritten || f.code() == kVoxAnswer) {
+        if (f.code() == kVoxAnswer) form().setInt(kVoxEdit, f[6] + 256 * f[7]);
+        reportUnasked(f, f.code() == kVoxAnswer ? "读取声控电平成功" : "声控电平设置成功");
+        return;
+    }
+    // Otherwise only the answer to the request sent last (its code + 1) moves the chain: a
+    // stray write acknowledgement during a read, a read answer during a write, a second or late
+    // answer is left alone and timer 1 keeps running.
+    if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));
@@ -214,16 +243,15 @@ void CNetRadioBase::OnFrame(const wire::FrameView& f) {
         case kFunctionsWritten:
             reportSuccess(f, "信道功能设置成功");
             break;
-        case kVoxWritten:
-            reportSuccess(f, "声控电平设置成功");
-            break;
-        case kVoxAnswer:
-            form().setInt(kVoxEdit, f[6] + 256 * f[7]);
-            reportSuccess(f, "读取声控电平成功");
-            break;
         default:
             break;  // not ours
     }
+}
+
+void CNetRadioBase::reportUnasked(const wire::FrameView& f, const std::string& text) {
+    session().AppendTrace(f.code(), "\r\n" + text + "!");
+    session().statusBar.SetText(2, text);
+    session().activity.lastSuccess = text;
 }
 
 void CNetRadioBase::onCommon(const wire::FrameView& f) {

@@ -27,6 +27,8 @@ public:
     bool hasWriteChain() const override { return true; }
     // Not compared after a write (see engine::Page).
     std::set<int> verifyIgnores() const override;
+    // The checks of every step of the write chain, before its first frame.
+    bool precheckWrite() override;
 
     bool takesPartInFile() const override { return true; }
     void storeFile(ini::IniFile& file) override;  // netradio_base_file.cpp
@@ -59,7 +61,13 @@ private:
     void requestFunctions();    // 0x1E
     void writeFunctions();      // 0x18
 
+    // The checks of the write steps; each shows its message on a refusal.
+    bool checkCommonValues();             // 0x20: PTT limit, standby delay
+    bool checkFrequencyValues(int step);  // 0x14: own frequency, the 16 frequencies
+
     // Answers.
+    // A frame nothing asked for (0x3D, 0x3F): trace and status text, timer 1 left running.
+    void reportUnasked(const wire::FrameView& f, const std::string& text);
     void onCommon(const wire::FrameView& f);  // 0x23
     void showCommon(const wire::FrameView& f);
     void onFrequencies(const wire::FrameView& f);  // 0x17

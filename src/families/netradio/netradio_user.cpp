@@ -5,6 +5,7 @@
 
 #include "families/common96/common_params.h"
 #include "families/common96/encryption_group.h"
+#include "families/common96/number_checks.h"
 #include "families/hopmap/hop_frames.h"
 #include "families/hopmap/hop_map.h"
 #include "wire/codecs.h"
@@ -148,24 +149,63 @@ void CNetRadioUser::sendFirstRead() {
 
 void CNetRadioUser::sendFirstWrite() { sendCommonRead(); }
 
+bool CNetRadioUser::checkButtonValues() {
+    // The write button's own checks, before the confirmation.
+    const auto& f = form();
+    if (!numberIn(f.text(kIdentityEdit), 17, 1023)) {
+        return showMessage("身份码设置不正确,请设置为17-1023!");
+    }
+    if (!numberIn(f.text(kGroupEdit), 1, kMaxGroup)) {
+        return showMessage("本机组呼码设置错误,请设为1-63!");
+    }
+    if (!numberIn(f.text(kNumberEdit), 1, kMaxNumber)) {
+        return showMessage("组内编号设置不正确,请设置为1-15!");
+    }
+    return true;
+}
+
+bool CNetRadioUser::checkText(int editId, std::size_t maxBytes, const std::string& field,
+                              const std::string& tooLong) {
+    // A character GBK has no code for would go out as '?'.
+    const std::string& text = form().text(editId);
+    if (!wire::gbkEncodable(text)) return refuse(textNotGbkMessage(field));
+    if (wire::gbkLength(text) > maxBytes) return refuse(tooLong);
+    return true;
+}
+
+bool CNetRadioUser::checkIdentityValues() {
+    if (!numberIn(form().text(kIdentityEdit), 0, 1024)) {
+        return refuse("身份码设置错误,请设为0-1024!");
+    }
+    return checkText(kOwnerNameEdit, kNameBytes, "机主姓名", "机主姓名设置错误,请设为0-19位!") &&
+           checkText(kOwnerTextEdit, kOwnerTextBytes, "机主身份信息",
+                     "机主身份信息设置错误,请设为0-63位!");
+}
+
+bool CNetRadioUser::checkNumbersValues() {
+    const auto& f = form();
+    if (!numberIn(f.text(kGroupEdit), 1, kMaxGroup)) {
+        return refuse("本机组呼码设置错误,请设为1-63!");
+    }
+    if (!numberIn(f.text(kNumberEdit), 1, 63)) return refuse("组内编号设置错误,请设为1-63!");
+    for (int k = 2; k <= 16; ++k) {
+        // An empty code (or 0) is no code; a negative one has no byte either.
+        if (!numberIn(f.text(kGroupCodeEdits[k - 1]), 0, kMaxGroup, 0)) {
+            return refuse("所属组呼码" + std::to_string(k) + "设置错误,请设为1-63!");
+        }
+    }
+    return true;
+}
+
+bool CNetRadioUser::precheckWrite() {
+    // The button's checks, then those of the identity (0x50) and numbers (0x44) steps that
+    // follow the common parameters: all before the chain's first frame.
+    return checkButtonValues() && checkIdentityValues() && checkNumbersValues();
+}
+
 void CNetRadioUser::OnWriteClicked() {
     beginRequest();
-    const auto& f = form();
-    const int identity = atoi(f.text(kIdentityEdit));
-    if (identity < 17 || identity > 1023) {
-        showMessage("身份码设置不正确,请设置为17-1023!");
-        return;
-    }
-    const int group = atoi(f.text(kGroupEdit));
-    if (group < 1 || group > kMaxGroup) {
-        showMessage("本机组呼码设置错误,请设为1-63!");
-        return;
-    }
-    const int number = atoi(f.text(kNumberEdit));
-    if (number < 1 || number > kMaxNumber) {
-        showMessage("组内编号设置不正确,请设置为1-15!");
-        return;
-    }
+    if (!checkButtonValues()) return;
     OnWrite();
 }
 
@@ -184,15 +224,11 @@ void CNetRadioUser::sendCommonWrite() {
 }
 
 bool CNetRadioUser::sendIdentityWrite() {
+    if (!checkIdentityValues()) return false;
     const auto& f = form();
     const long long identity = wire::parseLong(f.text(kIdentityEdit));
-    if (identity < 0 || identity > 1024) return refuse("身份码设置错误,请设为0-1024!");
     const std::string& name = f.text(kOwnerNameEdit);
-    if (wire::gbkLength(name) > kNameBytes) return refuse("机主姓名设置错误,请设为0-19位!");
     const std::string& text = f.text(kOwnerTextEdit);
-    if (wire::gbkLength(text) > kOwnerTextBytes) {
-        return refuse("机主身份信息设置错误,请设为0-63位!");
-    }
     wire::Bytes payload{0x00, 0x00};
     wire::putU24be(payload, std::uint32_t(identity));
     wire::putGbkField(payload, name, kNameBytes);
@@ -202,18 +238,13 @@ bool CNetRadioUser::sendIdentityWrite() {
 }
 
 bool CNetRadioUser::sendNumbersWrite() {
+    if (!checkNumbersValues()) return false;
     const auto& f = form();
     const int group = atoi(f.text(kGroupEdit));
-    if (group < 1 || group > kMaxGroup) return refuse("本机组呼码设置错误,请设为1-63!");
     const int number = atoi(f.text(kNumberEdit));
-    if (number < 1 || number > 63) return refuse("组内编号设置错误,请设为1-63!");
     wire::Bytes codes;
     for (int k = 2; k <= 16; ++k) {
-        // A negative code has no byte either: refused like one above 63.
         const int code = atoi(f.text(kGroupCodeEdits[k - 1]));
-        if (code >= 64 || code < 0) {
-            return refuse("所属组呼码" + std::to_string(k) + "设置错误,请设为1-63!");
-        }
         codes.push_back(code == 0 ? kNoCode : std::uint8_t(code));
     }
     const int identity = atoi(f.text(kIdentityEdit));
@@ -241,6 +272,10 @@ void CNetRadioUser::OnEncryptSet() {
         refuse(*refusal);
         return;
     }
+    if (!wire::gbkEncodable(form().text(kKeyWordEdit))) {
+        refuse(textNotGbkMessage("定义密钥"));
+        return;
+    }
     send(common96::encryptionWriteRequest(form()));
 }
 
@@ -260,6 +295,12 @@ void CNetRadioUser::OnHopRead() {
 
 void CNetRadioUser::OnHopSet() {
     beginRequest();
+    // Every value is checked before the first chunk: a map the terminal holds only in part, or
+    // with values wrapped, is worse than none.
+    if (const std::size_t bad = hopmap::firstUnsendableItem(hopMap_.text())) {
+        showMessage(hopmap::unsendableItemMessage(bad));
+        return;
+    }
     // A text without items sends nothing and shows nothing.
     if (!sender_.start()) return;
     // A button timer still running from a read would unlock the buttons in the middle of the
@@ -275,6 +316,10 @@ void CNetRadioUser::sendHopChunk(const wire::Bytes& frame) {
 void CNetRadioUser::onHopAck(const wire::FrameView& f) {
     // An acknowledgement after the transfer ended (it timed out) reports no success.
     if (!sender_.running()) return;
+    // Nor a second acknowledgement of a chunk: only the one of the chunk in flight moves it on.
+    // (It is matched by its chunk number: a read's time-out may have come in between.)
+    if (!sender_.acknowledges(f)) return;
+    takeAnswer(hopmap::kHopWrite);
     stopTimer(hopmap::kChunkTimer);
     reportOnly(f, "跳频图设置成功");
     sender_.chunkAccepted();
@@ -314,6 +359,13 @@ void CNetRadioUser::reportOnly(const wire::FrameView& answer, const std::string&
 }
 
 void CNetRadioUser::OnFrame(const wire::FrameView& f) {
+    // Only the answer to the request sent last (its code + 1) moves a chain or reports; a stray
+    // (a write acknowledgement during a read, a late or second answer) is left alone and
+    // timer 1 keeps running. The sender and hopReads_ match the hop-map chunks.
+    if (f.code() != hopmap::kHopWriteAck && f.code() != hopmap::kHopReadAnswer &&
+        !takeAnswer(std::uint8_t(f.code() - 1))) {
+        return;
+    }
     switch (f.code()) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));
@@ -354,6 +406,7 @@ void CNetRadioUser::OnFrame(const wire::FrameView& f) {
             onHopAck(f);
             break;
         case hopmap::kHopReadAnswer:
+            if (!hopReads_.take(f, [this] { return takeAnswer(hopmap::kHopRead); })) break;
             onHopMap(f);
             reportSuccess(f, "跳频图读取成功");
             break;

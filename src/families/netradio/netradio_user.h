@@ -17,6 +17,7 @@
 #include "engine/page.h"
 #include "families/common96/encryption_group.h"
 #include "families/common96/edit_guards.h"
+#include "families/hopmap/hop_frames.h"
 #include "families/hopmap/hop_map_group.h"
 #include "families/hopmap/hop_sender.h"
 
@@ -58,6 +59,8 @@ public:
     bool hasWriteChain() const override { return true; }
     // Not compared after a write (see engine::Page).
     std::set<int> verifyIgnores() const override;
+    // The checks of the write button and of every step of its chain, before its first frame.
+    bool precheckWrite() override;
     // The write button's action: the three checks, then the confirmation and the chain.
     std::vector<Chain> fileWriteChains() override {
         return {[this] { OnWriteClicked(); }};
@@ -111,6 +114,14 @@ private:
     void onHopMap(const wire::FrameView& f);
     void onHopAck(const wire::FrameView& f);
 
+    // Checks; each shows its message on a refusal.
+    bool checkButtonValues();    // the write button: identity, group, number
+    bool checkIdentityValues();  // 0x50: identity, owner name and text
+    bool checkNumbersValues();   // 0x44: group, number, group-call codes 2-16
+    // A text for a GBK field: refused when GBK cannot encode it or it is longer than the field.
+    bool checkText(int editId, std::size_t maxBytes, const std::string& field,
+                   const std::string& tooLong);
+
     // A check that failed while building a request: the message (caption "提示", OK only).
     bool refuse(const std::string& text);
     // Trace "\r\n" + text + "!" and status part 2, without touching timer 1.
@@ -118,6 +129,7 @@ private:
 
     hopmap::HopMapGroup hopMap_;
     hopmap::HopSender sender_;
+    hopmap::HopReadAnswers hopReads_;
     common96::ByteLimitedTexts texts_;  // owner name, owner text, key word
     wire::Bytes savedCommon_;           // the last 0x23 received, up to 512 bytes
     bool identityGuard_ = false;        // set while group and number follow the identity

@@ -125,7 +125,43 @@ void CTrainBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01
 
 void CTrainBase::requestCommon() { send(wire::frame96(kReadCommon)); }
 
+bool CTrainBase::checkCommonValues() {
+    // One byte each on the wire: a value outside is refused, never wrapped.
+    return checkNumber(kPttEdit, 0, 255, "PTT时限设置不正确,请设为0-255!") &&
+           checkNumber(kStandbyEdit, 0, 255, "转待机时长设置不正确,请设为0-255!");
+}
+
+bool CTrainBase::checkFrequencyValues(int step) {
+    // Every transmit text first, then every receive text; the first failure names its row. A
+    // frequency must be a whole multiple of the step whose code fits its width (24 bits at
+    // 6.25 kHz, 16 bits otherwise).
+    for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
+        for (int k = 1; k <= kChannels; ++k) {
+            if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].*column),
+                                                           step, k)) {
+                return showMessage(*msg, engine::kAppTitle);
+            }
+        }
+    }
+    return true;
+}
+
+bool CTrainBase::checkCustomPower() {
+    // The track bar holds 0-255; a position outside (a stored form) is not cut to fit.
+    const int level = form().value(kCustomLevel);
+    if (level >= 0 && level <= kLevelMax) return true;
+    return showMessage("人工功率设置不正确,请设为0-255!");
+}
+
+bool CTrainBase::precheckWrite() {
+    // Every step's check before the chain's first frame (0x22).
+    int group = 0;
+    return checkCommonValues() && checkGroup(group) && checkFrequencyValues(stepFromSpacing()) &&
+           checkCustomPower();
+}
+
 void CTrainBase::writeCommon() {
+    if (!checkCommonValues()) return;
     const auto& f = form();
     const wire::Bytes payload = {
         0x00,
@@ -145,8 +181,10 @@ void CTrainBase::writeCommon() {
 }
 
 bool CTrainBase::checkGroup(int& group) {
-    group = form().intValue(kGroupEdit);
-    if (group >= kGroupMin && group <= kGroupMax) return true;
+    // A whole number: "abc" is no group 0 to be refused silently, "3abc" no group 3.
+    const auto value = wire::parseWhole(form().text(kGroupEdit));
+    group = value && *value >= kGroupMin && *value <= kGroupMax ? int(*value) : 0;
+    if (group != 0) return true;
     ++session().activity.messages;
     session().activity.lastFailure = "信道组号设置错误,请设为1-8!";
     // No owner window.
@@ -166,15 +204,7 @@ bool CTrainBase::writeFrequencies() {
     if (!checkGroup(group)) return false;
     state_.trainStep = stepFromSpacing();
     const int step = state_.trainStep;
-    // Every transmit text first, then every receive text; the first failure names its row.
-    for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
-        for (int k = 1; k <= kChannels; ++k) {
-            if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].*column),
-                                                           step, k)) {
-                return showMessage(*msg, engine::kAppTitle);
-            }
-        }
-    }
+    if (!checkFrequencyValues(step)) return false;
     wire::Bytes payload = {0x00, std::uint8_t(group)};
     for (const ChannelRow& row : kRows) {
         for (int id : {row.tx, row.rx}) {
@@ -212,7 +242,8 @@ bool CTrainBase::writeFunctions() {
 void CTrainBase::requestCustomPower() { send(wire::frame96(kReadCustomPower, {0x00, 0x00})); }
 
 void CTrainBase::writeCustomPower() {
-    const int level = std::clamp(form().value(kCustomLevel), 0, kLevelMax);
+    if (!checkCustomPower()) return;
+    const int level = form().value(kCustomLevel);
     send(wire::frame96(kWriteCustomPower, {0x00, 0x00, std::uint8_t(kLevelMax - level)}));
 }
 
@@ -227,6 +258,10 @@ void CTrainBase::report(const wire::FrameView& f, const std::string& trace,
 }
 
 void CTrainBase::OnFrame(const wire::FrameView& f) {
+    // Only the answer to the request sent last (its code + 1) moves the chain: a stray write
+    // acknowledgement during a read, a read answer during a write, a second or late answer is
+    // left alone and timer 1 keeps running.
+    if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));

@@ -30,6 +30,8 @@ public:
     void loadFile(const ini::IniFile& file) override;  // train_base_file.cpp
 
     TrainState& state() { return state_; }
+    // The checks of every step of the write chain, before its first frame.
+    bool precheckWrite() override;
 
 protected:
     void resetFields() override;
@@ -51,6 +53,10 @@ private:
     void requestCustomPower();  // 0x7A
     void writeCustomPower();    // 0x78
     bool checkGroup(int& group);
+    // The checks of the write steps; each shows its message on a refusal.
+    bool checkCommonValues();             // 0x20: PTT limit, standby delay
+    bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
+    bool checkCustomPower();              // 0x78: track bar 0-255
 
     void showCommon(const wire::FrameView& f);
     void onFrequencies(const wire::FrameView& f);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/common96/number_checks.h"
 #include "families/train/train_codes.h"
 #include "wire/codecs.h"
 #include "wire/version_text.h"
@@ -157,6 +158,9 @@ void CTrainKey::OnReadIdentity() {
 
 void CTrainKey::OnWriteIdentity() {
     beginRequest();
+    // The identity frame (0x50) goes out third, after the common parameters: its checks come
+    // before the first frame.
+    if (!checkIdentityValues()) return;
     writeMode_ = 1;
     send(wire::frame96(kReadCommon));
 }
@@ -170,19 +174,42 @@ void CTrainKey::sendCommonWrite() {
     send(wire::frame96(kWriteCommon, payload));
 }
 
-bool CTrainKey::sendIdentityWrite() {
-    const auto& f = form();
-    const std::string& name = f.text(kOwnerNameEdit);
-    if (wire::gbkLength(name) > kNameBytes) return refuse("机主姓名设置错误,请设为0-19位!");
-    const std::string& text = f.text(kOwnerTextEdit);
-    if (wire::gbkLength(text) > kOwnerTextBytes)
-        return refuse("机主身份信息设置错误,请设为0-63位!");
+long long CTrainKey::identityToSend() const {
     // The identity shows (调号 << 8) | 编号; "读取数据" blanks it, and a blank must not go out as
     // identity 0, so an empty field sends what it stands for.
+    const auto& f = form();
     const std::string& shown = f.text(kIdentityEdit);
-    const long long identity =
-        shown.empty() ? (long long)f.intValue(kDispatchEdit) << 8 | f.intValue(kStaffEdit)
-                      : wire::parseLong(shown);
+    return shown.empty() ? (long long)f.intValue(kDispatchEdit) << 8 | f.intValue(kStaffEdit)
+                         : wire::parseLong(shown);
+}
+
+bool CTrainKey::checkText(int editId, std::size_t maxBytes, const std::string& field,
+                          const std::string& tooLong) {
+    // A character GBK has no code for would go out as '?'.
+    const std::string& text = form().text(editId);
+    if (!wire::gbkEncodable(text)) return refuse(textNotGbkMessage(field));
+    if (wire::gbkLength(text) > maxBytes) return refuse(tooLong);
+    return true;
+}
+
+bool CTrainKey::checkIdentityValues() {
+    if (!checkText(kOwnerNameEdit, kNameBytes, "机主姓名", "机主姓名设置错误,请设为0-19位!") ||
+        !checkText(kOwnerTextEdit, kOwnerTextBytes, "机主身份信息",
+                   "机主身份信息设置错误,请设为0-63位!")) {
+        return false;
+    }
+    // Three bytes on the wire.
+    const long long identity = identityToSend();
+    if (identity < 0 || identity > 0xFFFFFF) return refuse("身份码设置错误,请设为0-16777215!");
+    return true;
+}
+
+bool CTrainKey::sendIdentityWrite() {
+    if (!checkIdentityValues()) return false;
+    const auto& f = form();
+    const std::string& name = f.text(kOwnerNameEdit);
+    const std::string& text = f.text(kOwnerTextEdit);
+    const long long identity = identityToSend();
     wire::Bytes payload{0x00, 0x00};
     wire::putU24be(payload, std::uint32_t(identity));
     wire::putGbkField(payload, name, kNameBytes);
@@ -194,10 +221,35 @@ bool CTrainKey::sendIdentityWrite() {
 // ---- 列调参数 ------------------------------------------------------------------------------------
 
 bool CTrainKey::checkChannel() {
-    const int channel = form().intValue(kChannelEdit);
     const int bound = channelBound(form().radio(kHandheldRadio));
-    if (channel >= 1 && channel <= bound) return true;
+    if (common96::numberIn(form().text(kChannelEdit), 1, bound)) return true;
     return showMessage("信道号设置不正确,请设置为1-" + std::to_string(bound) + "!");
+}
+
+bool CTrainKey::checkTrainValues() {
+    if (!checkChannel()) return false;
+    if (!common96::numberIn(form().text(kDispatchEdit), 1, 255)) {
+        return showMessage("调号设置不正确,请设置为1-255!");
+    }
+    if (!common96::numberIn(form().text(kStaffEdit), 1, 15)) {
+        return showMessage("人员编号设置不正确,请设置为1-15!");
+    }
+    return true;
+}
+
+bool CTrainKey::checkKeyValues() {
+    for (const Limit& l : kTimeLimits) {
+        if (!common96::numberIn(form().text(l.edit), l.min, l.max)) return showMessage(l.message);
+    }
+    return true;
+}
+
+bool CTrainKey::precheckWrite() { return checkIdentityValues(); }
+
+bool CTrainKey::precheckFileWrite() {
+    // `write` runs all three chains (identity, train parameters, keys): every one is checked
+    // before the first frame.
+    return checkIdentityValues() && checkTrainValues() && checkKeyValues();
 }
 
 void CTrainKey::OnReadTrain() {
@@ -213,18 +265,10 @@ void CTrainKey::OnReadTrain() {
 
 void CTrainKey::OnWriteTrain() {
     beginRequest();
-    if (!checkChannel()) return;
+    if (!checkTrainValues()) return;
     const auto& f = form();
     const int dispatch = f.intValue(kDispatchEdit);
-    if (dispatch < 1 || dispatch > 255) {
-        showMessage("调号设置不正确,请设置为1-255!");
-        return;
-    }
     const int staff = f.intValue(kStaffEdit);
-    if (staff < 1 || staff > 15) {
-        showMessage("人员编号设置不正确,请设置为1-15!");
-        return;
-    }
     const int type = std::max(0, f.radio(kHandheldRadio));
     send(wire::frame96(kTrainWrite, {0x00, 0x01, std::uint8_t(dispatch), std::uint8_t(staff),
                                      std::uint8_t(type),
@@ -245,14 +289,10 @@ void CTrainKey::OnReadKeys() {
 
 void CTrainKey::OnWriteKeys() {
     beginRequest();
+    if (!checkKeyValues()) return;
     wire::Bytes payload{0x00, 0x01};
     for (const Limit& l : kTimeLimits) {
-        const int v = form().intValue(l.edit);
-        if (v < l.min || v > l.max) {
-            showMessage(l.message);
-            return;
-        }
-        wire::putU16be(payload, std::uint32_t(v));
+        wire::putU16be(payload, std::uint32_t(form().intValue(l.edit)));
     }
     for (const KeyRow& row : kKeys) {
         std::uint8_t b = 0;
@@ -266,6 +306,10 @@ void CTrainKey::OnWriteKeys() {
 // ---- answers -----------------------------------------------------------------------------------
 
 void CTrainKey::OnFrame(const wire::FrameView& f) {
+    // Only the answer to the request sent last (its code + 1) moves a chain or reports: a stray
+    // write acknowledgement during a read, a read answer during a write, a second or late answer
+    // is left alone and timer 1 keeps running.
+    if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));

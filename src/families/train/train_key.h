@@ -83,6 +83,9 @@ public:
     // The three button pairs, in tab order, are what the command line runs for the file.
     std::vector<Chain> fileReadChains() override;
     std::vector<Chain> fileWriteChains() override;
+    // The checks of the identity chain (the write button 2091), and of all three chains.
+    bool precheckWrite() override;
+    bool precheckFileWrite() override;
     // The write buttons of the three pairs, in the order of the chains above.
     std::vector<int> writeButtons() const override {
         return {key_ids::kWriteIdentityButton, key_ids::kWriteTrainButton,
@@ -112,6 +115,13 @@ private:
     void setGuardedText(int editId, const std::string& text);
 
     bool checkChannel();
+    // The checks of the three write chains; each shows its message on a refusal.
+    bool checkIdentityValues();  // 0x50: owner name and text, identity
+    bool checkTrainValues();     // 0x70: channel, 调号, 编号
+    bool checkKeyValues();       // 0x74: the three key timings
+    bool checkText(int editId, std::size_t maxBytes, const std::string& field,
+                   const std::string& tooLong);
+    long long identityToSend() const;
     bool sendIdentityWrite();
     void sendCommonWrite();
 
