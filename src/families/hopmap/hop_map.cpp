@@ -54,7 +54,11 @@ std::size_t firstUnsendableItem(const std::string& text) {
     std::size_t item = 1;
     for (std::size_t comma = text.find(','); comma != std::string::npos;
          comma = text.find(',', start), ++item) {
-        const auto v = wire::parseWhole(text.substr(start, comma - start));
+        const std::string piece = text.substr(start, comma - start);
+        // An empty piece stands for 0, as splitItems reads it (files of other installations).
+        const auto v = piece.find_first_not_of(" \t") == std::string::npos
+                           ? std::optional<long long>(0)
+                           : wire::parseWhole(piece);
         if (!v || *v < -127 || *v > 127) return item;
         start = comma + 1;
     }
