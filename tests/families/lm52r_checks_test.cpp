@@ -233,7 +233,9 @@ TEST(Lm52rChecks, StrayAnswersMoveNoChainAndTheWaitStillEnds) {
         const bool wroteBefore = anyWrite(b.writes(), 0);
         for (std::uint8_t code : c.strays) b.answer(code);
         EXPECT_EQ(b.writes().size(), sent);
-        if (!wroteBefore) EXPECT_FALSE(anyWrite(b.writes(), 0));
+        if (!wroteBefore) {
+            EXPECT_FALSE(anyWrite(b.writes(), 0));
+        }
         // The lost answer still ends in "操作失败" within 2000 ms of its request.
         b.advance(2000);
         EXPECT_EQ(b.session.statusBar.text(2), "操作失败");

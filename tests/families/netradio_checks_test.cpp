@@ -185,7 +185,9 @@ TEST(NetRadioChecks, StrayAnswersMoveNoChainAndTheWaitStillEnds) {
         const bool wroteBefore = anyWrite(b.writes());
         for (std::uint8_t code : c.strays) b.answer(code);
         EXPECT_EQ(b.writes().size(), sent);
-        if (!wroteBefore) EXPECT_FALSE(anyWrite(b.writes()));
+        if (!wroteBefore) {
+            EXPECT_FALSE(anyWrite(b.writes()));
+        }
         b.advance(2000);
         EXPECT_EQ(b.session.statusBar.text(2), "操作失败");
         EXPECT_EQ(b.prompter.lastText(), engine::kFailedBox);
