@@ -97,6 +97,11 @@ private:
     void sendShipCall();
     void repeatTick();
 
+    // Checks shared by the commands (and the repeated data) that send these fields.
+    bool checkTarget();  // 目标身份码: not empty, 0-262143
+    bool checkData();    // 透明数据: not empty, every character GBK
+    bool checkGroup();   // 组呼码: not empty, 0-999999
+
     // Frames built from the controls.
     std::uint8_t dataCommand() const;  // 0x97 when 0x97协议 is ticked, else 0x96
     wire::Bytes dataFrame(std::uint8_t type) const;
