@@ -45,28 +45,48 @@ constexpr ShipControl kShipControls[] = {
     {"通话不足二分钟", 0x82}, {"通话不足一分钟", 0x81}, {"正常允许", 0xAA},
 };
 
-// The station acknowledges a command with 0x80 and an echo of its own numbering; `request` is
-// the command that echo answers (0 for 注销登录, which the station reports on its own, and two
-// commands for the data echo, which answers 0x96 and 0x97 alike).
 struct Echo {
     std::uint8_t echo;
     const char* text;
-    std::uint8_t request;
-    std::uint8_t otherRequest = 0;
 };
 constexpr Echo kEchoes[] = {
-    {0x51, "GPS写入成功", kGpsCode},
-    {0x52, "信道切换成功", kSwitchCode},
-    {0x53, "呼叫发起成功", kCallCode},
-    {0x54, "呼叫分配成功", kAllocateCode},
-    {0x55, "透明传输成功", kData96, kData97},
-    {0x56, "透明传输模式设置成功", kData97},
-    {0x57, "动态重组成功", kRegroupCode},
-    {0x58, "动态重组取消成功", kUngroupCode},
-    {0x59, "强拆信道成功", kTeardownCode},
-    {0x5A, "指定船台呼叫成功", kShipCallCode},
-    {0x5E, "注销登录成功", 0},
+    {0x51, "GPS写入成功"},      {0x52, "信道切换成功"},     {0x53, "呼叫发起成功"},
+    {0x54, "呼叫分配成功"},     {0x55, "透明传输成功"},     {0x56, "透明传输模式设置成功"},
+    {0x57, "动态重组成功"},     {0x58, "动态重组取消成功"}, {0x59, "强拆信道成功"},
+    {0x5A, "指定船台呼叫成功"}, {0x5E, "注销登录成功"},
 };
+// 注销登录 is the station's own report, no answer to a command of this page.
+constexpr std::uint8_t kLogoutEcho = 0x5E;
+
+// The echo the station acknowledges a command with: its own numbering for the commands of the
+// table above (the 0x97 mode request, three payload bytes, has its own), the command itself
+// for the rest (CDMA/WZ选择).
+std::uint8_t echoOf(const wire::Bytes& frame) {
+    switch (frame[3]) {
+        case kGpsCode:
+            return 0x51;
+        case kSwitchCode:
+            return 0x52;
+        case kCallCode:
+            return 0x53;
+        case kAllocateCode:
+            return 0x54;
+        case kData96:
+            return 0x55;
+        case kData97:
+            return frame.size() == 8 ? 0x56 : 0x55;
+        case kRegroupCode:
+            return 0x57;
+        case kUngroupCode:
+            return 0x58;
+        case kTeardownCode:
+            return 0x59;
+        case kShipCallCode:
+            return 0x5A;
+        default:
+            return frame[3];
+    }
+}
 
 // Identities of this page: 0-262143 (18 bits of the three bytes they travel in).
 constexpr long long kMaxIdentity = 0x3FFFF;
@@ -265,6 +285,8 @@ void CQX710Ctrl::bindControls() {
 
 void CQX710Ctrl::command(const wire::Bytes& frame) {
     beginRequest();
+    awaitedEcho_ = echoOf(frame);
+    awaitedCode_ = frame[3];
     send(frame);
 }
 
@@ -403,7 +425,10 @@ void CQX710Ctrl::sendData() {
 void CQX710Ctrl::sendPrompt() {
     if (!checkTarget()) return;
     beginRequest();
-    send(promptFrame(), SendOptions{false, false, false});  // no timer, no status text
+    const wire::Bytes frame = promptFrame();
+    awaitedEcho_ = echoOf(frame);
+    awaitedCode_ = frame[3];
+    send(frame, SendOptions{false, false, false});  // no timer, no status text
 }
 
 void CQX710Ctrl::sendRegroup() {
@@ -515,18 +540,17 @@ void CQX710Ctrl::OnFrame(const wire::FrameView& f) {
             // reports; an echo of another command (another page's write, a second or late
             // acknowledgement) is left to the container's trace.
             const wire::EaPayload p(f);
-            for (const Echo& e : kEchoes) {
-                if (e.echo != p[0]) continue;
-                if (e.request == 0) {
-                    report(f.code(), e.text);  // the station's own report, no request of ours
-                } else if (takeAnswer(e.request) || (e.otherRequest && takeAnswer(e.otherRequest))) {
-                    stopResponseTimer();
-                    report(f.code(), e.text);
-                }
-                return;
+            const Echo* echo = nullptr;
+            for (const Echo& e : kEchoes)
+                if (e.echo == p[0]) echo = &e;
+            if (p[0] == kLogoutEcho) {
+                report(f.code(), echo->text);
+                break;
             }
-            // An echo of the command itself (CDMA/WZ选择 has no text of its own) ends the wait.
-            if (takeAnswer(p[0])) stopResponseTimer();
+            // Only the echo of the command sent last, still waited for, stops timer 1 and reports.
+            if (p[0] != awaitedEcho_ || !takeAnswer(awaitedCode_)) break;
+            stopResponseTimer();
+            if (echo) report(f.code(), echo->text);  // CDMA/WZ选择 has no text of its own
             break;
         }
         case 0x5B:

@@ -108,7 +108,10 @@ private:
     wire::Bytes promptFrame() const;
     void command(const wire::Bytes& frame);  // timer 1, status part 2 cleared
 
+    // The echo the command sent last is acknowledged with, and that command's code.
     Qx710State& state_;
+    std::uint8_t awaitedEcho_ = 0;
+    std::uint8_t awaitedCode_ = 0;
 };
 
 }  // namespace rb::families::qx710
