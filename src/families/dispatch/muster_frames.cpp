@@ -37,6 +37,19 @@ std::array<std::uint32_t, N> identitiesOf(const engine::FormModel& form,
 }
 
 template <std::size_t N>
+std::optional<std::string> slotsRefusal(const engine::FormModel& form,
+                                        const std::array<int, N>& ids, const char* list) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::string& text = form.text(ids[i]);
+        if (text.empty()) continue;
+        const auto v = wire::parseWhole(text);
+        if (!v || *v < 0 || *v > kMaxSlotIdentity)
+            return std::string(list) + twoDigits(i + 1) + "身份码设置错误,请设为0-262143!";
+    }
+    return std::nullopt;
+}
+
+template <std::size_t N>
 engine::LayoutItem slotGrid(const std::array<int, N>& ids, int columns) {
     namespace L = engine::layout;
     std::vector<engine::LayoutItem> cells;
@@ -85,6 +98,14 @@ std::array<std::uint32_t, kMusterSlots> musterIdentities(const engine::FormModel
 
 std::array<std::uint32_t, kRollCallSlots> rollCallIdentities(const engine::FormModel& form) {
     return identitiesOf(form, kRollCallSlotIds);
+}
+
+std::optional<std::string> musterRefusal(const engine::FormModel& form) {
+    return slotsRefusal(form, kMusterSlotIds, "召集船");
+}
+
+std::optional<std::string> rollCallRefusal(const engine::FormModel& form) {
+    return slotsRefusal(form, kRollCallSlotIds, "点名船");
 }
 
 engine::LayoutItem musterSlotGrid(int columns) { return slotGrid(kMusterSlotIds, columns); }

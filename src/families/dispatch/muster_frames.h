@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,12 @@ extern const std::array<int, kRollCallSlots> kRollCallSlotIds;
 
 // The 24-bit identity a slot text stands for (atoi, low 24 bits on the wire).
 std::uint32_t slotIdentity(const std::string& text);
+
+// Slot identities are 0-262143 (an empty slot stands for 0). The refusal of the first slot whose
+// text is no such number ("召集船01身份码设置错误,请设为0-262143!"), nothing when all are.
+inline constexpr long long kMaxSlotIdentity = 0x3FFFF;
+std::optional<std::string> musterRefusal(const engine::FormModel& form);
+std::optional<std::string> rollCallRefusal(const engine::FormModel& form);
 
 // Entry count, then every identity, most significant byte first.
 wire::Bytes musterFrame(const std::array<std::uint32_t, kMusterSlots>& identities);

@@ -182,12 +182,17 @@ void CQX710Base::request(const wire::Bytes& frame, bool expectAnswer) {
 }
 
 void CQX710Base::setIdentity() {
-    // At once from the fields: no confirmation, no range check, no response timer, and status
-    // part 2 is left as it is.
-    beginRequest();
+    // At once from the fields: no confirmation, no response timer, and status part 2 is left as
+    // it is. An identity outside 1-262143 (or no number) would go out cut to 24 bits: refused.
     const auto& f = form();
+    const auto identity = wire::parseWhole(f.text(kIdentity));
+    if (auto msg = wire::CCommTool::CheckIdentity(identity.value_or(-1))) {
+        titledBox(*msg);
+        return;
+    }
+    beginRequest();
     wire::Bytes p;
-    wire::putU24be(p, std::uint32_t(wire::parseLong(f.text(kIdentity))));
+    wire::putU24be(p, std::uint32_t(*identity));
     p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
     p.push_back(std::uint8_t(std::max(0, f.selection(kSystemCategory))));
     send(wire::frameEA(kSetIdentityCode, p), SendOptions{false, false, false});
@@ -210,34 +215,30 @@ void CQX710Base::requestPower(bool write) {
 
 void CQX710Base::requestStatus() { request(wire::frameEA(kReadStatusCode), false); }
 
-bool CQX710Base::writeBasic() {
+// ---- write checks -------------------------------------------------------------------------
+
+bool CQX710Base::precheckWrite() {
+    return checkBasic() && checkSpacing() && checkAlarm() && checkEncryption() && checkTiming() &&
+           checkTable();
+}
+
+bool CQX710Base::checkBasic() {
     const auto& f = form();
-    const long long base = wire::parseLong(f.text(kBaseNumber));
-    if (base < 0 || base > 63) return plainBox("基站编号设置错误,请设为0-63!");
-    const long long identity = wire::parseLong(f.text(kIdentity));
-    if (auto msg = wire::CCommTool::CheckIdentity(identity)) return titledBox(*msg);
+    if (!whole(f.text(kBaseNumber), 0, 63)) return plainBox("基站编号设置错误,请设为0-63!");
+    const auto identity = wire::parseWhole(f.text(kIdentity));
+    if (auto msg = wire::CCommTool::CheckIdentity(identity.value_or(-1))) return titledBox(*msg);
     if (wire::gbkLength(f.text(kOwnerName)) > kOwnerNameBytes)
         return plainBox("机主姓名设置错误,请设为0-19位!");
+    if (!checkText(f.text(kOwnerName), kOwnerNameBytes, "机主姓名")) return false;
     if (wire::gbkLength(f.text(kOwnerText)) > kOwnerTextBytes)
         return plainBox("机主身份信息设置错误,请设为0-63位!");
-    const long long a = wire::parseLong(f.text(kVersionA));
-    const long long b = wire::parseLong(f.text(kVersionB));
-    if (a < 0 || a > 15 || b < 0 || b > 15) return plainBox("基站频率表版本号错误,版本范围:15.15!");
-
-    wire::Bytes p;
-    wire::putU24be(p, std::uint32_t(identity));
-    p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
-    p.push_back(std::uint8_t(a * 16 + b));
-    const int type = f.radio(kControlDesk);
-    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
-    p.push_back(std::uint8_t(base));
-    wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
-    wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);
-    request(wire::frameEA(kWriteBasicCode, p));
+    if (!checkText(f.text(kOwnerText), kOwnerTextBytes, "机主身份信息")) return false;
+    if (!whole(f.text(kVersionA), 0, 15) || !whole(f.text(kVersionB), 0, 15))
+        return plainBox("基站频率表版本号错误,版本范围:15.15!");
     return true;
 }
 
-bool CQX710Base::writeSpacing() {
+bool CQX710Base::checkSpacing() {
     const auto& f = form();
     const int step = state_.freqStep;
     if (!wire::CCommTool::IsFrequencyValid(f.text(kOffNet), step))
@@ -246,12 +247,81 @@ bool CQX710Base::writeSpacing() {
         return plainBox("默认信道发射频率设置不正确!");
     if (!wire::CCommTool::IsFrequencyValid(f.text(kDefaultRx), step))
         return plainBox("默认信道接收频率设置不正确!");
+    // One byte on the wire, 0-254 in the form: 256 from a file must not go out as 0.
+    if (!whole(f.text(kDefaultNumber), 0, 254)) return plainBox("默认频率编号设置错误,请设为0-254!");
+    return true;
+}
+
+bool CQX710Base::checkAlarm() {
+    const auto& f = form();
+    const std::string& number = f.text(kAlarmNumber);
+    if (number.empty()) return true;  // written as identity 0
+    if (charCount(number) > kAlarmChars) return plainBox("报警电话号码长度设置错误,请设为0-14!");
+    if (f.radio(kAlarmByIdentity) == 0 && !whole(number, 0, kMaxIdentity))
+        return plainBox("身份码范围为:0-262143,请重新输入!");
+    return true;
+}
+
+bool CQX710Base::checkEncryption() {
+    const auto& f = form();
+    if (!whole(f.text(kKeyParameter), 0, 65535)) return plainBox("密钥参数设置错误,请设为0-65535!");
+    if (wire::gbkLength(f.text(kKeyWord)) > kKeyWordBytes)
+        return plainBox("密钥字设置错误,请设为0-12位!");
+    return checkText(f.text(kKeyWord), kKeyWordBytes, "密钥字");
+}
+
+bool CQX710Base::checkTiming() {
+    const auto& f = form();
+    if (!whole(f.text(kChannelHold), 0, 255)) return plainBox("信道保持时间设置错误,请设为0-255!");
+    if (!whole(f.text(kRollCallTimeout), 0, 255))
+        return plainBox("点名超时周期设置错误,请设为0-255!");
+    if (!whole(f.text(kPttHold), 0, 255)) return plainBox("PTT保持时间设置错误,请设为0-255!");
+    if (!whole(f.text(kOffNetTimeout), 0, 255)) return plainBox("脱网超时周期设置错误,请设为0-255!");
+    return true;
+}
+
+bool CQX710Base::checkTable() {
+    const auto& f = form();
+    if (!whole(f.text(kTablePage), 0, 63)) return plainBox("基站编号设置错误,请设为0-63!");
+    const int step = state_.freqStep;
+    for (const auto& column : {kRowTx, kRowRx}) {
+        for (int r = 0; r < 4; ++r) {
+            if (auto msg = wire::CCommTool::CheckFrequency(f.text(column[std::size_t(r)]), step, r))
+                return titledBox(*msg);
+        }
+    }
+    return true;
+}
+
+// ---- write steps --------------------------------------------------------------------------
+
+bool CQX710Base::writeBasic() {
+    if (!checkBasic()) return false;
+    const auto& f = form();
+    wire::Bytes p;
+    wire::putU24be(p, std::uint32_t(*wire::parseWhole(f.text(kIdentity))));
+    p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
+    p.push_back(std::uint8_t(*wire::parseWhole(f.text(kVersionA)) * 16 +
+                             *wire::parseWhole(f.text(kVersionB))));
+    const int type = f.radio(kControlDesk);
+    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    p.push_back(std::uint8_t(*wire::parseWhole(f.text(kBaseNumber))));
+    wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
+    wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);
+    request(wire::frameEA(kWriteBasicCode, p));
+    return true;
+}
+
+bool CQX710Base::writeSpacing() {
+    if (!checkSpacing()) return false;
+    const auto& f = form();
+    const int step = state_.freqStep;
     wire::Bytes p;
     p.push_back(f.radio(kSpacing25) == 0 ? kSpacing25Code : kSpacing12_5Code);
     wire::putU16be(p, wire::frequencyCode(f.text(kOffNet), step));
     wire::putU16be(p, wire::frequencyCode(f.text(kDefaultTx), step));
     wire::putU16be(p, wire::frequencyCode(f.text(kDefaultRx), step));
-    p.push_back(std::uint8_t(wire::parseLong(f.text(kDefaultNumber))));
+    p.push_back(std::uint8_t(*wire::parseWhole(f.text(kDefaultNumber))));
     request(wire::frameEA(kWriteSpacingCode, p));
     return true;
 }
@@ -263,15 +333,12 @@ bool CQX710Base::writeAlarm() {
         f.setRadio(kAlarmByIdentity, 0);
         accepted_[kAlarmNumber] = "0";
     }
+    if (!checkAlarm()) return false;
     const std::string number = f.text(kAlarmNumber);
-    if (charCount(number) > kAlarmChars) return plainBox("报警电话号码长度设置错误,请设为0-14!");
     wire::Bytes p;
     if (f.radio(kAlarmByIdentity) == 0) {
-        const long long identity = wire::parseLong(number);
-        if (identity < 0 || identity > kMaxIdentity)
-            return plainBox("身份码范围为:0-262143,请重新输入!");
         p = {kAlarmIdentityCode, kAlarmIdentityCount};
-        wire::putU24be(p, std::uint32_t(identity));
+        wire::putU24be(p, std::uint32_t(*wire::parseWhole(number)));
     } else {
         const std::string digits = perCharacter(number);
         p = {kAlarmPhoneCode, std::uint8_t(digits.size())};
@@ -283,46 +350,30 @@ bool CQX710Base::writeAlarm() {
 }
 
 bool CQX710Base::writeEncryption() {
+    if (!checkEncryption()) return false;
     const auto& f = form();
-    const long long key = wire::parseLong(f.text(kKeyParameter));
-    if (key < 0 || key > 65535) return plainBox("密钥参数设置错误,请设为0-65535!");
-    if (wire::gbkLength(f.text(kKeyWord)) > kKeyWordBytes)
-        return plainBox("密钥字设置错误,请设为0-12位!");
     wire::Bytes p;
     p.push_back(f.radio(kEncryptOn) == 0 ? kEncryptOnCode : kEncryptOffCode);
-    wire::putU16be(p, std::uint32_t(key));
+    wire::putU16be(p, std::uint32_t(*wire::parseWhole(f.text(kKeyParameter))));
     wire::putGbkField(p, f.text(kKeyWord), kKeyWordBytes);
     request(wire::frameEA(kWriteEncryptionCode, p));
     return true;
 }
 
 bool CQX710Base::writeTiming() {
+    if (!checkTiming()) return false;
     const auto& f = form();
-    auto value = [&](int id) { return wire::parseLong(f.text(id)); };
-    auto bad = [](long long v) { return v < 0 || v > 255; };
-    if (bad(value(kChannelHold))) return plainBox("信道保持时间设置错误,请设为0-255!");
-    if (bad(value(kRollCallTimeout))) return plainBox("点名超时周期设置错误,请设为0-255!");
-    if (bad(value(kPttHold))) return plainBox("PTT保持时间设置错误,请设为0-255!");
-    if (bad(value(kOffNetTimeout))) return plainBox("脱网超时周期设置错误,请设为0-255!");
-    request(
-        wire::frameEA(kWriteTimingCode,
-                      {std::uint8_t(value(kRollCallTimeout)), std::uint8_t(value(kOffNetTimeout)),
-                       std::uint8_t(value(kChannelHold)), std::uint8_t(value(kPttHold))}));
+    auto value = [&](int id) { return std::uint8_t(*wire::parseWhole(f.text(id))); };
+    request(wire::frameEA(kWriteTimingCode, {value(kRollCallTimeout), value(kOffNetTimeout),
+                                             value(kChannelHold), value(kPttHold)}));
     return true;
 }
 
 bool CQX710Base::writeTable() {
+    if (!checkTable()) return false;
     const auto& f = form();
-    const long long page = wire::parseLong(f.text(kTablePage));
-    if (page < 0 || page > 63) return plainBox("基站编号设置错误,请设为0-63!");
     const int step = state_.freqStep;
-    for (const auto& column : {kRowTx, kRowRx}) {
-        for (int r = 0; r < 4; ++r) {
-            if (auto msg = wire::CCommTool::CheckFrequency(f.text(column[std::size_t(r)]), step, r))
-                return titledBox(*msg);
-        }
-    }
-    wire::Bytes p{std::uint8_t(page)};
+    wire::Bytes p{std::uint8_t(*wire::parseWhole(f.text(kTablePage)))};
     for (std::size_t r = 0; r < 4; ++r) {
         wire::putU16be(p, wire::frequencyCode(f.text(kRowTx[r]), step));
         wire::putU16be(p, wire::frequencyCode(f.text(kRowRx[r]), step));
@@ -338,7 +389,9 @@ void CQX710Base::answerQuery(const wire::FrameView& f) {
     if (f.code() == kQuery)
         send(reply, SendOptions{false, false, true});  // no timer, status part 2 untouched
     else
-        send(reply, SendOptions{true, true, false});  // the 0x55 reply waits for an answer
+        // The 0x55 reply arms timer 1 but is no step of a chain: a read or write running
+        // meanwhile keeps waiting for its own answer.
+        send(reply, SendOptions{true, true, true});
 }
 
 // ---- answers ------------------------------------------------------------------------------
@@ -372,7 +425,12 @@ void CQX710Base::OnFrame(const wire::FrameView& f) {
     }
 }
 
+// Each answer acts only when it answers the request the page is waiting for: a late answer
+// after a time-out, a second one, or a read answer during a write is traced by the container
+// and changes nothing here (timer 1 keeps running for the answer still missing).
+
 void CQX710Base::onBasic(const wire::FrameView& frame) {
+    if (!takeAnswer(kReadBasicCode)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setInt(kIdentity, p.u24be(0));
@@ -421,6 +479,7 @@ void CQX710Base::onBasic(const wire::FrameView& frame) {
 }
 
 void CQX710Base::onTable(const wire::FrameView& frame) {
+    if (!takeAnswer(kReadTableCode)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     int page = int(wire::parseLong(f.text(kTablePage)));
@@ -440,6 +499,7 @@ void CQX710Base::onTable(const wire::FrameView& frame) {
 
 void CQX710Base::onStatus(const wire::FrameView& frame) {
     // Ends either chain; arms nothing and leaves timer 1 alone.
+    if (!takeAnswer(kReadStatusCode)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setInt(kStatusBase, p[0]);
@@ -460,6 +520,7 @@ void CQX710Base::onStatus(const wire::FrameView& frame) {
 
 void CQX710Base::onVersion(const wire::FrameView& frame) {
     // The text from payload[4] up to its zero byte, or up to the payload's end when none comes.
+    if (!takeAnswer(kReadVersionCode)) return;
     const wire::EaPayload p(frame);
     const wire::Bytes raw = p.bytes(4, p.size());
     std::size_t len = 0;
@@ -474,6 +535,7 @@ void CQX710Base::onVersion(const wire::FrameView& frame) {
 }
 
 void CQX710Base::onPower(const wire::FrameView& frame) {
+    if (!takeAnswer(kPowerCode)) return;
     const wire::EaPayload p(frame);
     form().setRadio(kPower5W, p[0] == kPower5WCode ? 0 : 1);
     stopResponseTimer();
@@ -482,8 +544,9 @@ void CQX710Base::onPower(const wire::FrameView& frame) {
 }
 
 void CQX710Base::onAck(const wire::FrameView& frame) {
-    // Any acknowledgement stops timer 1, also one that echoes another page's command.
-    stopResponseTimer();
+    // An acknowledgement counts only when it echoes the command the page wrote last and is still
+    // waiting for; one that echoes another command (another page's, a step already taken, the
+    // write of another program) leaves the chain and timer 1 as they are.
     const wire::EaPayload p(frame);
     struct Step {
         std::uint8_t echo;
@@ -501,6 +564,8 @@ void CQX710Base::onAck(const wire::FrameView& frame) {
     };
     for (const Step& s : kSteps) {
         if (s.echo != p[0]) continue;
+        if (!takeAnswer(s.echo)) return;
+        stopResponseTimer();
         report(frame.code(), s.text);
         if (s.next) (this->*s.next)();
         if (s.echo == kWriteTableCode) requestPower(true);

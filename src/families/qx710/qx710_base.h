@@ -33,6 +33,8 @@ public:
     void OnFrame(const wire::FrameView& frame) override;
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // The checks of all six write steps (0x11, 0x15, 0x13, 0x16, 0x14, 0x12) in chain order.
+    bool precheckWrite() override;
     // 系统类别 goes out only with "设置" (0x10), never with the write chain.
     std::set<int> verifyIgnores() const override;
 
@@ -58,6 +60,15 @@ private:
     // timer as it is: timer 3 and timer 1 share their 2000 ms period, and re-arming timer 1 at
     // every periodic read would keep a silent terminal's time-out from ever coming.
     void request(const wire::Bytes& frame, bool expectAnswer = true);
+
+    // The checks of each write step: the first refusal shows its message and gives false.
+    // precheckWrite() runs them all before the first frame; each step runs its own again.
+    bool checkBasic();
+    bool checkSpacing();
+    bool checkAlarm();
+    bool checkEncryption();
+    bool checkTiming();
+    bool checkTable();
 
     // Requests; those that take values from the controls check them first and return false,
     // after the message, when one is out of range (the chain then stops).

@@ -55,9 +55,54 @@ constexpr Echo kEchoes[] = {
     {0x57, "动态重组成功"},     {0x58, "动态重组取消成功"}, {0x59, "强拆信道成功"},
     {0x5A, "指定船台呼叫成功"}, {0x5E, "注销登录成功"},
 };
+// 注销登录 is the station's own report, no answer to a command of this page.
+constexpr std::uint8_t kLogoutEcho = 0x5E;
 
+// The echo the station acknowledges a command with: its own numbering for the commands of the
+// table above (the 0x97 mode request, three payload bytes, has its own), the command itself
+// for the rest (CDMA/WZ选择).
+std::uint8_t echoOf(const wire::Bytes& frame) {
+    switch (frame[3]) {
+        case kGpsCode:
+            return 0x51;
+        case kSwitchCode:
+            return 0x52;
+        case kCallCode:
+            return 0x53;
+        case kAllocateCode:
+            return 0x54;
+        case kData96:
+            return 0x55;
+        case kData97:
+            return frame.size() == 8 ? 0x56 : 0x55;
+        case kRegroupCode:
+            return 0x57;
+        case kUngroupCode:
+            return 0x58;
+        case kTeardownCode:
+            return 0x59;
+        case kShipCallCode:
+            return 0x5A;
+        default:
+            return frame[3];
+    }
+}
+
+// Identities of this page: 0-262143 (18 bits of the three bytes they travel in).
+constexpr long long kMaxIdentity = 0x3FFFF;
+constexpr std::size_t kCallNumberChars = 14;
+constexpr long long kMaxGroupCode = 999999;  // six digits
+
+// An identity already checked (or the empty text of a prompt frame's target, sent as 0).
 std::uint32_t identityOf(const std::string& text) {
-    return std::uint32_t(wire::parseLong(text)) & 0xFFFFFF;
+    return std::uint32_t(wire::parseWhole(text).value_or(0)) & 0xFFFFFF;
+}
+
+std::size_t charCount(const std::string& utf8) {
+    std::size_t n = 0;
+    for (unsigned char c : utf8)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
 }
 
 int hexValue(char c) {
@@ -240,6 +285,8 @@ void CQX710Ctrl::bindControls() {
 
 void CQX710Ctrl::command(const wire::Bytes& frame) {
     beginRequest();
+    awaitedEcho_ = echoOf(frame);
+    awaitedCode_ = frame[3];
     send(frame);
 }
 
@@ -270,7 +317,7 @@ void CQX710Ctrl::sendSwitch() {
     const int control = f.radio(kSwitchDo);
     const std::uint8_t controlCode = control == 1 ? 0 : control == 2 ? 2 : 1;
     const std::uint8_t type = std::uint8_t(std::max(0, f.radio(kTypeDefault)) + 1);
-    const long long number = wire::parseLong(f.text(kChannelNumber));
+    const long long number = wire::parseWhole(f.text(kChannelNumber)).value_or(-1);
     if (f.radio(kInTable) != 1) {
         if (number < 0 || number > kInTableLast) {
             showMessage("表内频率编号不正确，请输入0-254!");
@@ -298,6 +345,15 @@ void CQX710Ctrl::sendCall() {
         showMessage("发起呼叫号码不能为空!");
         return;
     }
+    if (f.radio(kByIdentity) != 1) {
+        if (!whole(number, 0, kMaxIdentity)) {
+            showMessage("呼叫身份码设置错误,请设为0-262143!");
+            return;
+        }
+    } else if (charCount(number) > kCallNumberChars) {
+        showMessage("发起呼叫号码长度设置错误,请设为0-14!");
+        return;
+    }
     const std::uint8_t level = std::uint8_t(5 + std::max(0, f.radio(kLevel0)));
     wire::Bytes p{level};
     if (f.radio(kByIdentity) != 1) {
@@ -312,11 +368,30 @@ void CQX710Ctrl::sendCall() {
     command(wire::frameEA(kCallCode, p));
 }
 
+bool CQX710Ctrl::checkTarget() {
+    const std::string& target = form().text(kTarget);
+    if (target.empty()) return showMessage("目标身份码不能为空!");
+    if (!whole(target, 0, kMaxIdentity)) return showMessage("目标身份码设置错误,请设为0-262143!");
+    return true;
+}
+
+bool CQX710Ctrl::checkData() {
+    const std::string& data = form().text(kData);
+    if (data.empty()) return showMessage("传输数据不能为空!");
+    // A character GBK has no code for would go out as '?'.
+    if (!wire::gbkEncodable(data)) return showMessage(textNotGbkMessage("透明数据"));
+    return true;
+}
+
+bool CQX710Ctrl::checkGroup() {
+    const std::string& group = form().text(kGroupCode);
+    if (group.empty()) return showMessage("组呼码不能为空!");
+    if (!whole(group, 0, kMaxGroupCode)) return showMessage("组呼码设置错误,请设为0-999999!");
+    return true;
+}
+
 void CQX710Ctrl::sendMode() {
-    if (form().text(kTarget).empty()) {
-        showMessage("目标身份码不能为空!");
-        return;
-    }
+    if (!checkTarget()) return;
     wire::Bytes p;
     wire::putU24be(p, identityOf(form().text(kTarget)));
     command(wire::frameEA(kData97, p));
@@ -343,32 +418,22 @@ wire::Bytes CQX710Ctrl::promptFrame() const {
 
 void CQX710Ctrl::sendData() {
     const auto& f = form();
-    if (f.text(kTarget).empty()) {
-        showMessage("目标身份码不能为空!");
-        return;
-    }
-    if (f.text(kData).empty()) {
-        showMessage("传输数据不能为空!");
-        return;
-    }
+    if (!checkTarget() || !checkData()) return;
     command(dataFrame(std::uint8_t(std::max(0, f.radio(kLevel0)) + 1)));
 }
 
 void CQX710Ctrl::sendPrompt() {
-    if (form().text(kTarget).empty()) {
-        showMessage("目标身份码不能为空!");
-        return;
-    }
+    if (!checkTarget()) return;
     beginRequest();
-    send(promptFrame(), SendOptions{false, false, false});  // no timer, no status text
+    const wire::Bytes frame = promptFrame();
+    awaitedEcho_ = echoOf(frame);
+    awaitedCode_ = frame[3];
+    send(frame, SendOptions{false, false, false});  // no timer, no status text
 }
 
 void CQX710Ctrl::sendRegroup() {
+    if (!checkGroup()) return;
     const std::string& group = form().text(kGroupCode);
-    if (group.empty()) {
-        showMessage("组呼码不能为空!");
-        return;
-    }
     wire::Bytes p;
     wire::putU24be(p, identityOf(group));
     for (std::uint32_t member : {1u, 2u, 3u}) wire::putU24be(p, member);
@@ -376,11 +441,8 @@ void CQX710Ctrl::sendRegroup() {
 }
 
 void CQX710Ctrl::sendUngroup() {
+    if (!checkGroup()) return;
     const std::string& group = form().text(kGroupCode);
-    if (group.empty()) {
-        showMessage("组呼码不能为空!");
-        return;
-    }
     wire::Bytes p;
     wire::putU24be(p, identityOf(group));
     command(wire::frameEA(kUngroupCode, p));
@@ -396,8 +458,8 @@ void CQX710Ctrl::sendCdma() {
 
 void CQX710Ctrl::sendAllocate() {
     const auto& f = form();
-    const long long calling = wire::parseLong(f.text(kCalling));
-    const long long called = wire::parseLong(f.text(kCalled));
+    const long long calling = wire::parseWhole(f.text(kCalling)).value_or(-1);
+    const long long called = wire::parseWhole(f.text(kCalled)).value_or(-1);
     for (long long id : {calling, called}) {
         if (auto msg = wire::CCommTool::CheckIdentity(id)) {
             titledBox(*msg);
@@ -428,6 +490,10 @@ void CQX710Ctrl::sendShipCall() {
         showMessage("船台身份码不能为空!");
         return;
     }
+    if (!whole(f.text(kShipIdentity), 0, kMaxIdentity)) {
+        showMessage("船台身份码设置错误,请设为0-262143!");
+        return;
+    }
     const int item = f.selection(kShipControl);
     if (item < 0 || item >= int(std::size(kShipControls))) {
         showMessage("请选择控制类型!");
@@ -450,19 +516,14 @@ void CQX710Ctrl::repeatTick() {
     const int interval = std::max(kShortestInterval, wire::parseInt(f.text(kDataInterval)));
     startTimer(kRepeatTimer, engine::Millis(interval));
     // Repeated frames go out in the background: no response timer, no status text.
+    // A refused target or data clears its box: one message, not one per tick.
     if (f.checked(kRepeatNormal)) {
-        if (f.text(kTarget).empty()) {
-            showMessage("目标身份码不能为空!");
+        if (!checkTarget() || !checkData())
             f.setChecked(kRepeatNormal, false);
-        } else if (f.text(kData).empty()) {
-            showMessage("传输数据不能为空!");
-            f.setChecked(kRepeatNormal, false);
-        } else {
+        else
             send(dataFrame(1), SendOptions{false, false, true});
-        }
     } else if (f.checked(kRepeatPrompt)) {
-        if (f.text(kTarget).empty()) {
-            showMessage("目标身份码不能为空!");
+        if (!checkTarget()) {
             f.setChecked(kRepeatPrompt, false);
         } else {
             send(promptFrame(), SendOptions{false, false, true});
@@ -475,14 +536,21 @@ void CQX710Ctrl::repeatTick() {
 void CQX710Ctrl::OnFrame(const wire::FrameView& f) {
     switch (f.code()) {
         case kAck: {
-            stopResponseTimer();  // whatever the echo
+            // Only the acknowledgement of the command the page is waiting for stops timer 1 and
+            // reports; an echo of another command (another page's write, a second or late
+            // acknowledgement) is left to the container's trace.
             const wire::EaPayload p(f);
-            for (const Echo& e : kEchoes) {
-                if (e.echo == p[0]) {
-                    report(f.code(), e.text);
-                    break;
-                }
+            const Echo* echo = nullptr;
+            for (const Echo& e : kEchoes)
+                if (e.echo == p[0]) echo = &e;
+            if (p[0] == kLogoutEcho) {
+                report(f.code(), echo->text);
+                break;
             }
+            // Only the echo of the command sent last, still waited for, stops timer 1 and reports.
+            if (p[0] != awaitedEcho_ || !takeAnswer(awaitedCode_)) break;
+            stopResponseTimer();
+            if (echo) report(f.code(), echo->text);  // CDMA/WZ选择 has no text of its own
             break;
         }
         case 0x5B:

@@ -97,13 +97,21 @@ private:
     void sendShipCall();
     void repeatTick();
 
+    // Checks shared by the commands (and the repeated data) that send these fields.
+    bool checkTarget();  // 目标身份码: not empty, 0-262143
+    bool checkData();    // 透明数据: not empty, every character GBK
+    bool checkGroup();   // 组呼码: not empty, 0-999999
+
     // Frames built from the controls.
     std::uint8_t dataCommand() const;  // 0x97 when 0x97协议 is ticked, else 0x96
     wire::Bytes dataFrame(std::uint8_t type) const;
     wire::Bytes promptFrame() const;
     void command(const wire::Bytes& frame);  // timer 1, status part 2 cleared
 
+    // The echo the command sent last is acknowledged with, and that command's code.
     Qx710State& state_;
+    std::uint8_t awaitedEcho_ = 0;
+    std::uint8_t awaitedCode_ = 0;
 };
 
 }  // namespace rb::families::qx710

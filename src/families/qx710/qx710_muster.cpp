@@ -99,12 +99,24 @@ void CQX710Muster::sendCommand(const wire::Bytes& frame, bool timed) {
     send(frame, SendOptions{false, false, timed});
 }
 
+bool CQX710Muster::slotsAccepted(const std::optional<std::string>& refusal, int box, int timer) {
+    if (!refusal) return true;
+    // A timed send stops with its box: one message, not one per period.
+    if (form().checked(box)) {
+        form().setChecked(box, false);
+        stopTimer(timer);
+    }
+    return showMessage(*refusal);
+}
+
 void CQX710Muster::sendMuster(bool timed) {
+    if (!slotsAccepted(dispatch::musterRefusal(form()), kTimedMuster, kMusterTimer)) return;
     takeFields();
     sendCommand(dispatch::musterFrame(musterSlots_), timed);
 }
 
 void CQX710Muster::sendRollCall(bool timed) {
+    if (!slotsAccepted(dispatch::rollCallRefusal(form()), kTimedRollCall, kRollCallTimer)) return;
     takeFields();
     sendCommand(dispatch::rollCallFrame(rollCallSlots_), timed);
 }

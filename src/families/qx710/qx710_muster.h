@@ -8,6 +8,9 @@
 // own timer numbers here, so that the engine's response and button timers never mistake them.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include <array>
 
 #include "families/dispatch/muster_frames.h"
@@ -58,6 +61,8 @@ private:
     void declareForm();
     // Takes every control value into the page fields.
     void takeFields();
+    // A slot that holds no identity refuses the muster or roll call (and stops its timer).
+    bool slotsAccepted(const std::optional<std::string>& refusal, int box, int timer);
     void sendMuster(bool timed);
     void sendRollCall(bool timed);
     void sendReset();

@@ -2,9 +2,11 @@
 // each message needs, and the success report of answers that must not touch timer 1.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/page.h"
+#include "wire/codecs.h"
 
 namespace rb::families::qx710 {
 
@@ -35,6 +37,13 @@ protected:
         if (trace) session().AppendTrace(code, "\r\n" + text + "!");
         session().statusBar.SetText(2, text);
         session().activity.lastSuccess = text;
+    }
+    // The whole decimal number a text holds when it lies in [min, max]; nothing for an empty
+    // text, one that is no number ("12abc", "１２") or one outside the range.
+    static std::optional<long long> whole(const std::string& text, long long min, long long max) {
+        const auto v = wire::parseWhole(text);
+        if (v && *v >= min && *v <= max) return v;
+        return std::nullopt;
     }
     // Stops timer 1 the way an answer does.
     void stopResponseTimer() { stopTimer(engine::kResponseTimer); }

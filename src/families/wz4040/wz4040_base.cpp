@@ -185,28 +185,123 @@ void CWZ4040Base::requestFactoryText() { send(wire::frameEA(kReadFactory)); }
 void CWZ4040Base::requestBasic() { send(wire::frameEA(kReadBasic)); }
 
 bool CWZ4040Base::requestTable() {
-    const long long page = wire::parseLong(form().text(kTablePage));
-    if (page < 1 || page > 16) return showMessage("频率表页号错误,页号范围:1-16!");
-    send(wire::frameEA(kReadTable, {std::uint8_t(page - 1)}));
-    numberRows(int(page));
+    const auto page = whole(form().text(kTablePage), 1, 16);
+    if (!page) return showMessage("频率表页号错误,页号范围:1-16!");
+    send(wire::frameEA(kReadTable, {std::uint8_t(*page - 1)}));
+    numberRows(int(*page));
     return true;
 }
 
 void CWZ4040Base::requestStatus() { send(wire::frameEA(kReadStatus)); }
 
-bool CWZ4040Base::writeBasic() {
+// ---- write checks -------------------------------------------------------------------------
+
+namespace {
+
+struct FrequencyRow {
+    int id;
+    const char* message;
+};
+constexpr FrequencyRow kFrequencyRows[] = {
+    {kDefaultTx, "默认信道发射频率设置不正确!"}, {kDefaultRx, "默认信道接收频率设置不正确!"},
+    {kOffNetTx, "脱网信道发射频率设置不正确!"},  {kOffNetRx, "脱网信道接收频率设置不正确!"},
+    {kOffNet, "脱网频率设置不正确!"},
+};
+
+// The timing edits in frame order, one byte each.
+struct TimingField {
+    int id;
+    const char* message;
+};
+constexpr TimingField kTimingFields[] = {
+    {kRollCallTimeout, "点名超时周期设置错误,请设置为0-255!"},
+    {kOffNetTimeout, "脱网超时周期设置错误,请设置为0-255!"},
+    {kChannelHold, "信道保持时间设置错误,请设置为0-255!"},
+    {kPttHold, "PTT保持时间设置错误,请设置为0-255!"},
+};
+
+constexpr std::size_t kAlarmChars = 20;
+
+}  // namespace
+
+bool CWZ4040Base::precheckWrite() {
+    return checkBasic() && checkFrequencies() && checkTable() && checkTiming() && checkAlarm() &&
+           checkKey();
+}
+
+bool CWZ4040Base::checkBasic() {
     const auto& f = form();
-    const long long base = wire::parseLong(f.text(kBaseNumber));
-    if (base < 1 || base > 255) return showMessage("基站编号设置错误,请设置为1-255!");
-    const long long channel = wire::parseLong(f.text(kChannelNumber));
-    if (channel < 1 || channel > 255) return showMessage("信道编号设置错误,请设置为1-255!");
-    const long long identity = wire::parseLong(f.text(kIdentity));
+    if (!whole(f.text(kBaseNumber), 1, 255)) return showMessage("基站编号设置错误,请设置为1-255!");
+    if (!whole(f.text(kChannelNumber), 1, 255))
+        return showMessage("信道编号设置错误,请设置为1-255!");
     if (relay()) {
-        if (identity < 1 || identity > 0xFFFF)
+        if (!whole(f.text(kIdentity), 1, 0xFFFF))
             return showMessage("身份码设置错误,请设置为0x01-0xFFFF!");
-    } else if (identity < 1 || identity > 0x3FFFF) {
+    } else if (!whole(f.text(kIdentity), 1, kMaxIdentity)) {
         return showMessage("身份码设置错误,请设置为0x01-0x03FFFF!");
     }
+    return true;
+}
+
+bool CWZ4040Base::checkFrequencies() {
+    const int s = step();
+    for (const FrequencyRow& r : kFrequencyRows)
+        if (!frequencyAccepted(form().text(r.id), s)) return showMessage(r.message);
+    return true;
+}
+
+bool CWZ4040Base::checkTable() {
+    const auto& f = form();
+    if (!whole(f.text(kVersionA), 0, 15) || !whole(f.text(kVersionB), 0, 15))
+        return showMessage("频率表版本号错误,版本范围:15.15!");
+    if (!whole(f.text(kTablePage), 1, 16)) return showMessage("频率表页号错误,页号范围:1-16!");
+    const int s = step();
+    for (int i = 0; i < 16; ++i) {
+        if (!frequencyAccepted(f.text(rowTx(i)), s))
+            return showMessage(std::to_string(i) + "信道发射频率设置不正确!");
+        if (!frequencyAccepted(f.text(rowRx(i)), s))
+            return showMessage(std::to_string(i) + "信道接收频率设置不正确!");
+    }
+    return true;
+}
+
+bool CWZ4040Base::checkTiming() {
+    // One byte each on the wire: 300 must not go out as 44.
+    for (const TimingField& t : kTimingFields)
+        if (!whole(form().text(t.id), 0, 255)) return showMessage(t.message);
+    return true;
+}
+
+bool CWZ4040Base::checkAlarm() {
+    const auto& f = form();
+    const std::string& number = f.text(kAlarmNumber);
+    if (f.radio(kAlarmByIdentity) != 1) {
+        // An empty field writes identity 0, as it always has.
+        if (!number.empty() && !whole(number, 0, kMaxIdentity))
+            return showMessage("报警身份码设置错误,请设置为0-0x03FFFF!");
+        return true;
+    }
+    if (charCount(number) > kAlarmChars)
+        return showMessage("报警电话号码长度设置错误,请设置为0-20!");
+    return true;
+}
+
+bool CWZ4040Base::checkKey() {
+    const auto& f = form();
+    const auto key = whole(f.text(kKeyParameter), 0, 65535);
+    if (!key) return showMessage("密钥参数设置错误,请设置为0-65535!");
+    // The key word goes out only with key parameter 0.
+    return *key != 0 || checkText(f.text(kKeyWord), kKeyWordBytes, "密钥字");
+}
+
+// ---- write steps --------------------------------------------------------------------------
+
+bool CWZ4040Base::writeBasic() {
+    if (!checkBasic()) return false;
+    const auto& f = form();
+    const long long base = *wire::parseWhole(f.text(kBaseNumber));
+    const long long channel = *wire::parseWhole(f.text(kChannelNumber));
+    const long long identity = *wire::parseWhole(f.text(kIdentity));
     wire::Bytes p;
     wire::putU24be(p, std::uint32_t(identity));
     p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
@@ -224,40 +319,24 @@ bool CWZ4040Base::writeBasic() {
 }
 
 bool CWZ4040Base::writeFrequencies() {
+    if (!checkFrequencies()) return false;
     const auto& f = form();
     const int s = step();
-    struct Row {
-        int id;
-        const char* message;
-    };
-    static const Row kRows[] = {
-        {kDefaultTx, "默认信道发射频率设置不正确!"}, {kDefaultRx, "默认信道接收频率设置不正确!"},
-        {kOffNetTx, "脱网信道发射频率设置不正确!"},  {kOffNetRx, "脱网信道接收频率设置不正确!"},
-        {kOffNet, "脱网频率设置不正确!"},
-    };
     wire::Bytes p{std::uint8_t(s == wire::kStep12_5 ? kSpacing12_5Code : 0x00)};
-    for (const Row& r : kRows) {
-        if (!frequencyAccepted(f.text(r.id), s)) return showMessage(r.message);
-        wire::putU16be(p, channelCode(f.text(r.id), s));
-    }
+    for (const FrequencyRow& r : kFrequencyRows) wire::putU16be(p, channelCode(f.text(r.id), s));
     send(wire::frameEA(kWriteFrequencies, p));
     return true;
 }
 
 bool CWZ4040Base::writeTable() {
+    if (!checkTable()) return false;
     const auto& f = form();
-    const long long a = wire::parseLong(f.text(kVersionA));
-    const long long b = wire::parseLong(f.text(kVersionB));
-    if (a < 0 || a > 15 || b < 0 || b > 15) return showMessage("频率表版本号错误,版本范围:15.15!");
-    const long long page = wire::parseLong(f.text(kTablePage));
-    if (page < 1 || page > 16) return showMessage("频率表页号错误,页号范围:1-16!");
+    const long long a = *wire::parseWhole(f.text(kVersionA));
+    const long long b = *wire::parseWhole(f.text(kVersionB));
+    const long long page = *wire::parseWhole(f.text(kTablePage));
     const int s = step();
     wire::Bytes p{std::uint8_t(a * 16 + b), std::uint8_t(page - 1)};
     for (int i = 0; i < 16; ++i) {
-        if (!frequencyAccepted(f.text(rowTx(i)), s))
-            return showMessage(std::to_string(i) + "信道发射频率设置不正确!");
-        if (!frequencyAccepted(f.text(rowRx(i)), s))
-            return showMessage(std::to_string(i) + "信道接收频率设置不正确!");
         wire::putU16be(p, channelCode(f.text(rowTx(i)), s));
         wire::putU16be(p, channelCode(f.text(rowRx(i)), s));
     }
@@ -266,14 +345,17 @@ bool CWZ4040Base::writeTable() {
 }
 
 bool CWZ4040Base::writeTiming() {
+    if (!checkTiming()) return false;
     const auto& f = form();
-    auto low = [&](int id) { return std::uint8_t(wire::parseLong(f.text(id))); };
-    send(wire::frameEA(kWriteTiming, {low(kRollCallTimeout), low(kOffNetTimeout),
-                                      low(kChannelHold), low(kPttHold)}));
+    wire::Bytes p;
+    for (const TimingField& t : kTimingFields)
+        p.push_back(std::uint8_t(*wire::parseWhole(f.text(t.id))));
+    send(wire::frameEA(kWriteTiming, p));
     return true;
 }
 
 bool CWZ4040Base::writeAlarm() {
+    if (!checkAlarm()) return false;
     const auto& f = form();
     const std::string& number = f.text(kAlarmNumber);
     wire::Bytes p;
@@ -289,9 +371,9 @@ bool CWZ4040Base::writeAlarm() {
 }
 
 bool CWZ4040Base::writeKey() {
+    if (!checkKey()) return false;
     const auto& f = form();
-    const long long key = wire::parseLong(f.text(kKeyParameter));
-    if (key < 0 || key > 65535) return showMessage("密钥参数设置错误,请设置为0-65535!");
+    const long long key = *wire::parseWhole(f.text(kKeyParameter));
     wire::Bytes p;
     wire::putU16be(p, std::uint32_t(key));
     wire::putGbkField(p, key == 0 ? f.text(kKeyWord) : std::string(), kKeyWordBytes);
@@ -323,7 +405,12 @@ void CWZ4040Base::OnFrame(const wire::FrameView& f) {
     }
 }
 
+// Each answer acts only when it answers the request the page is waiting for: a late answer
+// after a time-out, a second one, or a read answer during a write is traced by the container
+// and changes nothing here (timer 1 keeps running for the answer still missing).
+
 void CWZ4040Base::onFactoryText(const wire::FrameView& frame) {
+    if (!takeAnswer(kReadFactory)) return;
     // The text starts at frame offset 8 and takes at most (low byte of the length - 8) bytes, at
     // most 99: a length below 8 gives no text, and the text never runs past the frame.
     const wire::EaPayload p(frame);
@@ -337,6 +424,7 @@ void CWZ4040Base::onFactoryText(const wire::FrameView& frame) {
 }
 
 void CWZ4040Base::onBasic(const wire::FrameView& frame) {
+    if (!takeAnswer(kReadBasic)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setInt(kIdentity, p.u24be(0));
@@ -378,6 +466,7 @@ void CWZ4040Base::onBasic(const wire::FrameView& frame) {
 }
 
 void CWZ4040Base::onTable(const wire::FrameView& frame) {
+    if (!takeAnswer(kReadTable)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setInt(kVersionA, p[0] >> 4);
@@ -392,6 +481,7 @@ void CWZ4040Base::onTable(const wire::FrameView& frame) {
 }
 
 void CWZ4040Base::onStatus(const wire::FrameView& frame) {
+    if (!takeAnswer(kReadStatus)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setText(kStatusBase, statusNumberText(p[0]));
@@ -406,7 +496,8 @@ void CWZ4040Base::onStatus(const wire::FrameView& frame) {
 }
 
 void CWZ4040Base::onAck(const wire::FrameView& frame) {
-    stopTimer(engine::kResponseTimer);
+    // Only the acknowledgement of the command written last, still waited for, moves the chain
+    // (and stops timer 1); an echo of anything else is left to the container's trace.
     const wire::EaPayload p(frame);
     struct Step {
         std::uint8_t echo;
@@ -423,6 +514,7 @@ void CWZ4040Base::onAck(const wire::FrameView& frame) {
     };
     for (const Step& s : kSteps) {
         if (s.echo != p[0]) continue;
+        if (!takeAnswer(s.echo)) return;
         reportSuccess(frame, s.text);
         if (s.next) (this->*s.next)();
         return;

@@ -25,6 +25,8 @@ public:
     void OnFrame(const wire::FrameView& frame) override;
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // The checks of all six write steps (0x11, 0x15, 0x12, 0x14, 0x13, 0x16) in chain order.
+    bool precheckWrite() override;
 
     // Labels, enabled states and identity range of a variant (1 = LM520W relay, 0 = trunking).
     void applyVariant(int lm520wMode);
@@ -43,6 +45,14 @@ private:
     void requestBasic();        // 0x21
     bool requestTable();        // 0x23
     void requestStatus();       // 0x25
+    // The checks of each write step; the first refusal shows its message and gives false.
+    bool checkBasic();
+    bool checkFrequencies();
+    bool checkTable();
+    bool checkTiming();
+    bool checkAlarm();
+    bool checkKey();
+
     bool writeBasic();          // 0x11
     bool writeFrequencies();    // 0x15
     bool writeTable();          // 0x12

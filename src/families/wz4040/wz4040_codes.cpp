@@ -25,9 +25,11 @@ constexpr CallType kCallTypes[] = {
 }  // namespace
 
 bool frequencyAccepted(const std::string& text, int step) {
-    const long long v = wire::parseLong(text);
-    if (v <= 0) return true;
-    return text.size() == kFrequencyChars && step > 0 && v % step == 0;
+    if (text.find_first_not_of(" \t") == std::string::npos) return true;  // empty: code 0
+    const auto v = wire::parseWhole(text);
+    if (!v) return false;
+    if (*v <= 0) return true;
+    return text.size() == kFrequencyChars && step > 0 && *v % step == 0 && *v / step < 0xFFFF;
 }
 
 std::uint16_t channelCode(const std::string& text, int step) {
@@ -60,6 +62,13 @@ wire::Bytes clockBytes(const std::string& text) {
     std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
     return {std::uint8_t(y - 2000), std::uint8_t(mo), std::uint8_t(d),
             std::uint8_t(h),        std::uint8_t(mi), std::uint8_t(s)};
+}
+
+std::size_t charCount(const std::string& utf8) {
+    std::size_t n = 0;
+    for (unsigned char c : utf8)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
 }
 
 std::uint32_t identityOf(const std::string& text) {

@@ -4,16 +4,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/page.h"
+#include "wire/codecs.h"
 #include "wire/frame.h"
 
 namespace rb::families::wz4040 {
 
-// Frequencies are typed in units of 100 Hz. A text is accepted when its value is 0 or less
-// (empty included), or when it has exactly 7 characters and its value is a whole multiple of the
-// step (250 at 25 KHz, 125 at 12.5KHz).
+// Frequencies are typed in units of 100 Hz. A text is accepted when it is empty or a whole
+// number of 0 or less, or when it has exactly 7 characters and its value is a whole multiple of
+// the step (250 at 25 KHz, 125 at 12.5KHz) whose code fits the 16 bits it travels in (below
+// 0xFFFF, which reads back as 0). Text that is no number ("12abc") is refused.
 bool frequencyAccepted(const std::string& text, int step);
 // Its 16-bit channel code, value / step; a value of 0 or less sends code 0.
 std::uint16_t channelCode(const std::string& text, int step);
@@ -29,8 +32,14 @@ std::string callTypeText(std::uint8_t code);
 // taken from the trace clock's "%Y-%m-%d %H:%M:%S" so that tests can fix it.
 wire::Bytes clockBytes(const std::string& timeText);
 
-// Identities typed in decimal, sent as their low 24 bits.
+// Identities typed in decimal, sent as their low 24 bits (the pages check the range first).
 std::uint32_t identityOf(const std::string& text);
+// Identities of the trunking terminals: 0x3FFFF at most.
+inline constexpr long long kMaxIdentity = 0x3FFFF;
+// The longest telephone number a count byte holds (the padded count is one byte).
+inline constexpr std::size_t kMaxPhoneDigits = 254;
+// Characters of a text (code points of its UTF-8).
+std::size_t charCount(const std::string& utf8);
 
 // A page of the trunking container.
 class Wz4040Page : public engine::Page {
@@ -38,6 +47,13 @@ public:
     using engine::Page::Page;
 
 protected:
+    // The whole decimal number a text holds when it lies in [min, max]; nothing for an empty
+    // text, one that is no number ("12abc") or one outside the range.
+    static std::optional<long long> whole(const std::string& text, long long min, long long max) {
+        const auto v = wire::parseWhole(text);
+        if (v && *v >= min && *v <= max) return v;
+        return std::nullopt;
+    }
     // Trace "\r\n" + text + "!" and status part 2, timer 1 left as it is.
     void report(std::uint8_t code, const std::string& text) {
         session().AppendTrace(code, "\r\n" + text + "!");

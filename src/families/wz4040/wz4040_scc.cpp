@@ -1,5 +1,7 @@
 #include "families/wz4040/wz4040_scc.h"
 
+#include <cstdlib>
+#include <optional>
 #include <algorithm>
 #include <vector>
 
@@ -89,7 +91,51 @@ struct Coordinate {
 constexpr Coordinate kLongitudeField = {kLongitude, "经度设置错误,范围为:-214.7483648-214.7483647!"};
 constexpr Coordinate kLatitudeField = {kLatitude, "纬度设置错误,范围为:-214.7483648-214.7483647!"};
 
+// A decimal number as typed for a GPS field: blanks around an optional sign, digits with at most
+// one point, at least one digit. Anything else ("abc", "12abc", "1e3") is no number.
+std::optional<double> decimalOf(const std::string& text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos) return std::nullopt;
+    const std::size_t end = text.find_last_not_of(" \t") + 1;
+    const std::string t = text.substr(i, end - i);
+    std::size_t k = t[0] == '-' || t[0] == '+' ? 1 : 0;
+    bool digit = false, point = false;
+    for (; k < t.size(); ++k) {
+        if (t[k] >= '0' && t[k] <= '9') {
+            digit = true;
+        } else if (t[k] == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit) return std::nullopt;
+    return std::strtod(t.c_str(), nullptr);
+}
+
+// Direction and speed travel as tenths in 12 bits each (0-4095): a course is 0-360 degrees, a
+// speed at most 409.5.
+struct Course {
+    int id;
+    double max;
+    const char* refusal;
+};
+constexpr Course kDirectionField = {kDirection, 360.0, "方向设置错误,范围为:0-360!"};
+constexpr Course kSpeedField = {kSpeed, 409.5, "速度设置错误,范围为:0-409.5!"};
+
 }  // namespace
+
+bool CWZ4040SCC::checkIdentity(int id, const char* field) {
+    // Empty sends 0, as it always has; anything else must be an identity of the terminals.
+    const std::string& text = form().text(id);
+    if (text.empty() || whole(text, 0, kMaxIdentity)) return true;
+    return showMessage(std::string(field) + "设置错误,请设置为0-0x03FFFF!");
+}
+
+bool CWZ4040SCC::checkPhone(int id, const char* field) {
+    if (charCount(form().text(id)) <= kMaxPhoneDigits) return true;
+    return showMessage(std::string(field) + "长度设置错误,请设置为0-254!");
+}
 
 CWZ4040SCC::CWZ4040SCC(engine::Session& session) : Wz4040Page(session, kIndex) {
     declareForm();
@@ -203,9 +249,13 @@ void CWZ4040SCC::sendGps() {
     wire::Bytes p = clockBytes(session().tool.timeText());
     p.push_back(0x00);
     for (const Coordinate& c : {kLongitudeField, kLatitudeField}) {
-        const auto raw = wire::gpsCoordinate(f.text(c.id));
+        const auto raw = decimalOf(f.text(c.id)) ? wire::gpsCoordinate(f.text(c.id)) : std::nullopt;
         if (!raw) return void(showMessage(c.refusal));
         for (int shift : {24, 16, 8, 0}) p.push_back(std::uint8_t(std::uint32_t(*raw) >> shift));
+    }
+    for (const Course& c : {kDirectionField, kSpeedField}) {
+        const auto v = decimalOf(f.text(c.id));
+        if (!v || *v < 0 || *v > c.max) return void(showMessage(c.refusal));
     }
     wire::putGpsCourse(p, f.text(kDirection), f.text(kSpeed));
     p.push_back(0x0C);
@@ -220,6 +270,9 @@ void CWZ4040SCC::sendCdma() {
 
 void CWZ4040SCC::sendCall() {
     const auto& f = form();
+    if (f.radio(kByIdentity) != 1 ? !checkIdentity(kCallNumber, "呼叫号码")
+                                  : !checkPhone(kCallNumber, "呼叫号码"))
+        return;
     wire::Bytes p{codeOf(f, kVoiceType, kVoiceTypes)};
     if (f.radio(kByIdentity) != 1) {
         p.insert(p.end(), {0x55, 0x03});
@@ -232,6 +285,7 @@ void CWZ4040SCC::sendCall() {
 }
 
 void CWZ4040SCC::sendDirected() {
+    if (!checkIdentity(kDirectedCaller, "主叫身份码")) return;
     const auto& f = form();
     wire::Bytes p;
     wire::putU24be(p, identityOf(f.text(kDirectedCaller)));
@@ -246,6 +300,9 @@ void CWZ4040SCC::sendAllocation() {
         return void(showMessage("分配信道发射频率设置不正确!"));
     if (!frequencyAccepted(f.text(kAllocRx), step))
         return void(showMessage("分配信道接收频率设置不正确!"));
+    if (!checkIdentity(kAllocCalled, "被叫身份码") || !checkIdentity(kAllocCaller, "主叫身份码") ||
+        !checkPhone(kAllocPhone, "主叫电话号码"))
+        return;
     wire::Bytes p{codeOf(f, kAllocType, kCallTypes), codeOf(f, kAllocRate, kRates),
                   codeOf(f, kAllocExtra, kExtraControls)};
     wire::putU24be(p, identityOf(f.text(kAllocCalled)));
@@ -258,6 +315,9 @@ void CWZ4040SCC::sendAllocation() {
 
 void CWZ4040SCC::sendData() {
     const auto& f = form();
+    if (!checkIdentity(kDataCalled, "被叫身份码")) return;
+    // A character GBK has no code for would go out as '?'.
+    if (!wire::gbkEncodable(f.text(kData))) return void(showMessage(textNotGbkMessage("透明数据")));
     // The text byte for byte (GBK): the frame is sized to what it carries, N + 10 bytes.
     std::string data = wire::utf8ToGbk(f.text(kData));
     if (data.size() > kMaxDataBytes) {
@@ -274,6 +334,7 @@ void CWZ4040SCC::sendData() {
 }
 
 void CWZ4040SCC::sendService() {
+    if (!checkIdentity(kServiceTarget, "目标身份码")) return;
     const auto& f = form();
     wire::Bytes p{codeOf(f, kServiceType, kCallTypes), codeOf(f, kServiceRate, kRates)};
     wire::putU24be(p, identityOf(f.text(kServiceTarget)));

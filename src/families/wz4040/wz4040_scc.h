@@ -21,6 +21,10 @@ public:
 
 private:
     void declareForm();
+    // An identity field: empty (sent as 0) or 0-0x3FFFF; a telephone number: at most 254
+    // digits (its padded count is one byte). Refused with a message naming the field.
+    bool checkIdentity(int id, const char* field);
+    bool checkPhone(int id, const char* field);
     void sendGps();
     void sendCdma();
     void sendCall();

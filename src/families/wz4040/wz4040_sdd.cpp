@@ -108,12 +108,24 @@ void CWZ4040SDD::takeFields() {
     rollCallInterval_ = wire::parseInt(f.text(kRollCallInterval));
 }
 
+bool CWZ4040SDD::slotsAccepted(const std::optional<std::string>& refusal, int box, int timer) {
+    if (!refusal) return true;
+    // A timed send stops with its box: one message, not one per period.
+    if (form().checked(box)) {
+        form().setChecked(box, false);
+        stopTimer(timer);
+    }
+    return showMessage(*refusal);
+}
+
 void CWZ4040SDD::sendMuster(bool timed) {
+    if (!slotsAccepted(dispatch::musterRefusal(form()), kTimedMuster, kMusterTimer)) return;
     takeFields();
     command(dispatch::musterFrame(musterSlots_), false, timed);
 }
 
 void CWZ4040SDD::sendRollCall(bool timed) {
+    if (!slotsAccepted(dispatch::rollCallRefusal(form()), kTimedRollCall, kRollCallTimer)) return;
     takeFields();
     command(dispatch::rollCallFrame(rollCallSlots_), false, timed);
 }
@@ -127,7 +139,11 @@ void CWZ4040SDD::sendSwitch() {
     const int control = f.radio(kRestore);
     const std::uint8_t controlCode = control >= 0 && control <= 3 ? std::uint8_t(control) : 0;
     const std::uint8_t state = std::uint8_t(std::max(0, f.radio(kStates[0])));
-    long long channel = wire::parseLong(f.text(kChannelNumber));
+    // One byte on the wire holding the number - 1 (0 stays 0): 0-256. An empty edit sends 0.
+    const std::string& number = f.text(kChannelNumber);
+    const auto typed = number.empty() ? std::optional<long long>(0) : whole(number, 0, 256);
+    if (!typed) return void(showMessage("指定信道编号设置错误,请设置为0-256!"));
+    long long channel = *typed;
     if (channel > 0) --channel;
     const int step = f.radio(kSpacing25) == 1 ? wire::kStep12_5 : wire::kStep25;
     // Disabled edits are read and checked all the same.

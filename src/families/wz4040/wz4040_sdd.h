@@ -8,6 +8,9 @@
 // frames go out in the background (a front end never waits for them).
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include <array>
 
 #include "families/dispatch/muster_frames.h"
@@ -39,6 +42,8 @@ protected:
 private:
     void declareForm();
     void takeFields();
+    // A slot that holds no identity refuses the muster or roll call (and stops its timer).
+    bool slotsAccepted(const std::optional<std::string>& refusal, int box, int timer);
     void sendMuster(bool timed);
     void sendRollCall(bool timed);
     void sendBeacon(bool timed);

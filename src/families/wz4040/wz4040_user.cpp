@@ -138,7 +138,38 @@ void CWZ4040User::resetFields() {
 
 void CWZ4040User::sendFirstRead() { send(wire::frameEA(kReadOwner)); }
 
+bool CWZ4040User::precheckWrite() { return checkOwner() && checkGroups(); }
+
+bool CWZ4040User::checkOwner() {
+    const auto& f = form();
+    return checkText(f.text(kOwnerName), kOwnerNameBytes, "机主姓名") &&
+           checkText(f.text(kOwnerText), kOwnerTextBytes, "机主身份信息");
+}
+
+bool CWZ4040User::checkGroups() {
+    const auto& f = form();
+    // The counts share one byte (a nibble each); a count from a file or `run set` beyond 15
+    // is refused, not cut. Each code travels in 16 bits.
+    struct List {
+        int count;
+        int (*edit)(int);
+        const char* name;
+    };
+    const List lists[] = {{kStaticCount, &staticEdit, "静态组呼"}, {kDynamicCount, &dynamicEdit, "动态组呼"}};
+    for (const List& l : lists) {
+        const auto n = whole(f.text(l.count), 0, kGroupCodes);
+        if (!n) return showMessage(std::string(l.name) + "个数设置错误,请设置为0-15!");
+        for (int k = 1; k <= *n; ++k) {
+            if (!whole(f.text(l.edit(k)), 0, 65535))
+                return showMessage(std::string(l.name) + "码" + twoDigits(k) +
+                                   "设置错误,请设置为0-65535!");
+        }
+    }
+    return true;
+}
+
 void CWZ4040User::sendFirstWrite() {
+    if (!checkOwner()) return;
     const auto& f = form();
     wire::Bytes p;
     wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
@@ -152,6 +183,7 @@ void CWZ4040User::requestPower(bool write) {
 }
 
 void CWZ4040User::writeGroups() {
+    if (!checkGroups()) return;
     const auto& f = form();
     const int s = staticCount(), d = dynamicCount();
     wire::Bytes p{std::uint8_t(d * 16 + s)};
@@ -184,18 +216,24 @@ void CWZ4040User::OnFrame(const wire::FrameView& frame) {
     const wire::EaPayload p(frame);
     auto& f = form();
     switch (frame.code()) {
+        // Each answer acts only when it answers the request the page is waiting for; a stray
+        // (late, second, or of the other chain) is traced by the container and ignored here.
         case kOwnerAnswer:
+            if (!takeAnswer(kReadOwner)) break;
             f.setText(kOwnerName, p.text(3, kOwnerNameBytes));
             f.setText(kOwnerText, p.text(22, kOwnerTextBytes));
             reportSuccess(frame, "用户信息读取成功");
             requestPower(false);
             break;
         case kPowerAnswer:
+            // 0x29 is a step of both chains: its 0x2A answer belongs to the read only.
+            if (modeFlag() != 0 || !takeAnswer(kPower)) break;
             f.setRadio(kPower5W, p[0] == kPower5WCode ? 0 : 1);
             reportSuccess(frame, "发射功率读取成功");
             send(wire::frameEA(kReadGroups));
             break;
         case kGroupsAnswer: {
+            if (!takeAnswer(kReadGroups)) break;
             f.setInt(kDynamicCount, p[0] >> 4);
             f.setInt(kStaticCount, p[0] & 0x0F);
             applyCounts();
@@ -207,7 +245,10 @@ void CWZ4040User::OnFrame(const wire::FrameView& frame) {
             break;
         }
         case kAck:
-            stopTimer(engine::kResponseTimer);  // whatever it echoes
+            // Only the echo of the command written last, still waited for, moves the chain.
+            if ((p[0] != kWriteOwner && p[0] != kPower && p[0] != kWriteGroups) ||
+                modeFlag() != 1 || !takeAnswer(p[0]))
+                break;
             if (p[0] == kWriteOwner) {
                 reportSuccess(frame, "用户信息设置成功");
                 requestPower(true);

@@ -21,6 +21,8 @@ public:
     void OnFrame(const wire::FrameView& frame) override;
     bool hasReadChain() const override { return true; }
     bool hasWriteChain() const override { return true; }
+    // The checks of the three write steps (0x18, 0x29, 0x17) before the first frame.
+    bool precheckWrite() override;
 
 protected:
     void resetFields() override;
@@ -35,6 +37,8 @@ private:
     int dynamicCount() const;
 
     void requestPower(bool write);  // 0x29
+    bool checkOwner();              // 0x18: both texts fit their GBK fields
+    bool checkGroups();             // 0x17: counts 0-15, codes 0-65535
     void writeGroups();             // 0x17
     void sendReset();               // 0xA0
     void sendWorkMode();            // 0xA1
