@@ -113,16 +113,27 @@ TEST_F(FaultMatrix, EveryFamilyEveryFaultBothDirections) {
     EXPECT_GE(cells, 2 * int(std::size(kFaults)));  // at least one family took part
 }
 
-
 // A stray write acknowledgement (or one in place of a lost answer) at each of the first steps of
 // every family's read: the read never turns into a write. What the terminal holds afterwards is
 // what it held before (a second clean read gives the first file byte for byte), and a lost answer
 // ends in "操作失败" within the time-out, never in a hang.
 TEST_F(FaultMatrix, AStrayAcknowledgementNeverTurnsAReadIntoAWrite) {
     const std::pair<const char*, const char*> strays[] = {
-        {"lm52r", "960580210001" "33"},   {"netradio", "960580210001" "33"},
-        {"train", "960580210001" "33"},   {"qx710", "EA01008011" "92"},
-        {"protest", "960580920001" "80"},
+        {"lm52r",
+         "960580210001"
+         "33"},
+        {"netradio",
+         "960580210001"
+         "33"},
+        {"train",
+         "960580210001"
+         "33"},
+        {"qx710",
+         "EA01008011"
+         "92"},
+        {"protest",
+         "960580920001"
+         "80"},
     };
     for (const auto& [type, stray] : strays) {
         ASSERT_EQ(run(true, type, std::string(type) + ".ini", ""), kExitDone) << err_.str();

@@ -59,9 +59,9 @@ TEST(FileFailures, EveryContainerShowsTheFailureAndKeepsTheOldFile) {
         const std::string before = slurp(good);
         ASSERT_FALSE(before.empty());
 
-        for (const std::string& bad : {(dir / "folder.ini").string(),
-                                       (dir / "no-such-folder" / "a.ini").string(),
-                                       std::string("/proc/rb_not_writable.ini")}) {
+        for (const std::string& bad :
+             {(dir / "folder.ini").string(), (dir / "no-such-folder" / "a.ini").string(),
+              std::string("/proc/rb_not_writable.ini")}) {
             SCOPED_TRACE(bad);
             EXPECT_FALSE(c->storeFile(bad, true));
             EXPECT_EQ(prompter.lastText(), "文件保存失败!");

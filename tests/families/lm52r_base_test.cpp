@@ -2,8 +2,8 @@
 // byte, answer decoding at the edges, where a write stops and what it says.
 #include <gtest/gtest.h>
 
-#include "wire/version_text.h"
 #include "lm52r_bench.h"
+#include "wire/version_text.h"
 
 using namespace rb;
 using rb::testing::concat;

@@ -27,14 +27,21 @@ struct Step {
 wire::Bytes ack(std::uint8_t echo) { return wire::frameEA(0x80, {echo}); }
 
 const std::vector<Step> kReadSteps = {
-    {0x21, wire::frameEA(0x22, wire::Bytes(130, 0))}, {0x23, wire::frameEA(0x24, wire::Bytes(17, 0))},
-    {0x27, wire::frameEA(0x28, wire::Bytes(8, 0))},   {0x29, wire::frameEA(0x2A, {0x11})},
+    {0x21, wire::frameEA(0x22, wire::Bytes(130, 0))},
+    {0x23, wire::frameEA(0x24, wire::Bytes(17, 0))},
+    {0x27, wire::frameEA(0x28, wire::Bytes(8, 0))},
+    {0x29, wire::frameEA(0x2A, {0x11})},
     {0x25, wire::frameEA(0x26, wire::Bytes(7, 0))},
 };
 const std::vector<Step> kWriteSteps = {
-    {0x11, ack(0x11)}, {0x15, ack(0x15)}, {0x13, ack(0x13)},
-    {0x16, ack(0x16)}, {0x14, ack(0x14)}, {0x12, ack(0x12)},
-    {0x29, wire::frameEA(0x2A, {0x11})},  {0x25, wire::frameEA(0x26, wire::Bytes(7, 0))},
+    {0x11, ack(0x11)},
+    {0x15, ack(0x15)},
+    {0x13, ack(0x13)},
+    {0x16, ack(0x16)},
+    {0x14, ack(0x14)},
+    {0x12, ack(0x12)},
+    {0x29, wire::frameEA(0x2A, {0x11})},
+    {0x25, wire::frameEA(0x26, wire::Bytes(7, 0))},
 };
 
 // Every answer either chain knows, and the acknowledgements of the other pages' commands: the
@@ -148,30 +155,54 @@ TEST(Qx710Checks, ControlCommandsRefuseBadFields) {
         std::string message;
     };
     const Case cases[] = {
-        {"table number not a number", {{ctrl::kChannelNumber, "12abc"}}, {ctrl::kSwitchButton},
+        {"table number not a number",
+         {{ctrl::kChannelNumber, "12abc"}},
+         {ctrl::kSwitchButton},
          "表内频率编号不正确，请输入0-254!"},
-        {"band number with letters", {{ctrl::kChannelNumber, "33000x"}},
-         {ctrl::kInBand, ctrl::kSwitchButton}, "带内频率编号不正确，请输入32768-33567!"},
-        {"call identity beyond 18 bits", {{ctrl::kCallNumber, "262144"}}, {ctrl::kCallButton},
+        {"band number with letters",
+         {{ctrl::kChannelNumber, "33000x"}},
+         {ctrl::kInBand, ctrl::kSwitchButton},
+         "带内频率编号不正确，请输入32768-33567!"},
+        {"call identity beyond 18 bits",
+         {{ctrl::kCallNumber, "262144"}},
+         {ctrl::kCallButton},
          "呼叫身份码设置错误,请设为0-262143!"},
-        {"call number of 15 digits", {{ctrl::kCallNumber, "123456789012345"}},
-         {ctrl::kByPhone, ctrl::kCallButton}, "发起呼叫号码长度设置错误,请设为0-14!"},
-        {"target not a number", {{ctrl::kTarget, "abc"}}, {ctrl::kDataButton},
+        {"call number of 15 digits",
+         {{ctrl::kCallNumber, "123456789012345"}},
+         {ctrl::kByPhone, ctrl::kCallButton},
+         "发起呼叫号码长度设置错误,请设为0-14!"},
+        {"target not a number",
+         {{ctrl::kTarget, "abc"}},
+         {ctrl::kDataButton},
          "目标身份码设置错误,请设为0-262143!"},
-        {"mode target beyond 24 bits", {{ctrl::kTarget, "16777216"}}, {ctrl::kModeButton},
+        {"mode target beyond 24 bits",
+         {{ctrl::kTarget, "16777216"}},
+         {ctrl::kModeButton},
          "目标身份码设置错误,请设为0-262143!"},
-        {"prompt target", {{ctrl::kTarget, "-1"}}, {ctrl::kPromptButton},
+        {"prompt target",
+         {{ctrl::kTarget, "-1"}},
+         {ctrl::kPromptButton},
          "目标身份码设置错误,请设为0-262143!"},
-        {"data not GBK", {{ctrl::kData, "ok😀"}}, {ctrl::kDataButton},
+        {"data not GBK",
+         {{ctrl::kData, "ok😀"}},
+         {ctrl::kDataButton},
          "透明数据含有无法发送的字符,请重新输入!"},
-        {"group code of 7 digits", {{ctrl::kGroupCode, "1234567"}}, {ctrl::kRegroupButton},
+        {"group code of 7 digits",
+         {{ctrl::kGroupCode, "1234567"}},
+         {ctrl::kRegroupButton},
          "组呼码设置错误,请设为0-999999!"},
-        {"ungroup code not a number", {{ctrl::kGroupCode, "１"}}, {ctrl::kUngroupButton},
+        {"ungroup code not a number",
+         {{ctrl::kGroupCode, "１"}},
+         {ctrl::kUngroupButton},
          "组呼码设置错误,请设为0-999999!"},
-        {"calling identity in full-width digits", {{ctrl::kCalling, "１２"}},
-         {ctrl::kAllocateButton}, "身份码范围为:1-262143,请重新输入!"},
-        {"ship identity beyond 18 bits", {{ctrl::kShipIdentity, "300000"}},
-         {ctrl::kShipCallButton}, "船台身份码设置错误,请设为0-262143!"},
+        {"calling identity in full-width digits",
+         {{ctrl::kCalling, "１２"}},
+         {ctrl::kAllocateButton},
+         "身份码范围为:1-262143,请重新输入!"},
+        {"ship identity beyond 18 bits",
+         {{ctrl::kShipIdentity, "300000"}},
+         {ctrl::kShipCallButton},
+         "船台身份码设置错误,请设为0-262143!"},
     };
     for (const Case& c : cases) {
         Qx710Bench b;
@@ -191,7 +222,8 @@ TEST(Qx710Checks, RepeatedDataWithDataThatIsNotGbkStopsAfterOneMessage) {
     b.advance(10000);
     EXPECT_TRUE(b.writes().empty());
     EXPECT_FALSE(f.checked(ctrl::kRepeatNormal));
-    EXPECT_EQ(b.prompter.texts(), std::vector<std::string>{"透明数据含有无法发送的字符,请重新输入!"});
+    EXPECT_EQ(b.prompter.texts(),
+              std::vector<std::string>{"透明数据含有无法发送的字符,请重新输入!"});
 }
 
 TEST(Qx710Checks, MusterSlotsMustHoldIdentities) {
@@ -288,11 +320,16 @@ TEST(Qx710Checks, AControlCommandTakesOnlyItsOwnEcho) {
         std::string text;
     };
     const Case cases[] = {
-        {ctrl::kGpsButton, 0x51, "GPS写入成功"},      {ctrl::kSwitchButton, 0x52, "信道切换成功"},
-        {ctrl::kCallButton, 0x53, "呼叫发起成功"},    {ctrl::kAllocateButton, 0x54, "呼叫分配成功"},
-        {ctrl::kDataButton, 0x55, "透明传输成功"},    {ctrl::kModeButton, 0x56, "透明传输模式设置成功"},
-        {ctrl::kRegroupButton, 0x57, "动态重组成功"}, {ctrl::kUngroupButton, 0x58, "动态重组取消成功"},
-        {ctrl::kTeardownButton, 0x59, "强拆信道成功"}, {ctrl::kShipCallButton, 0x5A, "指定船台呼叫成功"},
+        {ctrl::kGpsButton, 0x51, "GPS写入成功"},
+        {ctrl::kSwitchButton, 0x52, "信道切换成功"},
+        {ctrl::kCallButton, 0x53, "呼叫发起成功"},
+        {ctrl::kAllocateButton, 0x54, "呼叫分配成功"},
+        {ctrl::kDataButton, 0x55, "透明传输成功"},
+        {ctrl::kModeButton, 0x56, "透明传输模式设置成功"},
+        {ctrl::kRegroupButton, 0x57, "动态重组成功"},
+        {ctrl::kUngroupButton, 0x58, "动态重组取消成功"},
+        {ctrl::kTeardownButton, 0x59, "强拆信道成功"},
+        {ctrl::kShipCallButton, 0x5A, "指定船台呼叫成功"},
     };
     for (const Case& c : cases) {
         // Every other echo is a stray: timer 1 runs on, no success is shown.

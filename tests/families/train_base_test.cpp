@@ -23,8 +23,10 @@ wire::Bytes frequencyPayload(std::uint8_t group, std::size_t width,
     wire::Bytes p = {0x00, group};
     for (int i = 0; i < 32; ++i) {
         const std::uint32_t c = i < int(codes.size()) ? codes[std::size_t(i)] : 0;
-        if (width == 3) wire::putU24be(p, c);
-        else wire::putU16be(p, c);
+        if (width == 3)
+            wire::putU24be(p, c);
+        else
+            wire::putU16be(p, c);
     }
     return p;
 }
@@ -58,8 +60,8 @@ TEST(TrainBase, ReadChainResetsAndDecodesEveryAnswer) {
     EXPECT_FALSE(f.checked(ids::kTonePowerOn) || f.checked(ids::kSingleChannel) ||
                  f.checked(ids::kRows[0].digital));
     EXPECT_EQ(f.radio(ids::kSpacing6_25), 2);
-    EXPECT_EQ(f.text(ids::kGroupEdit), "2");     // the group stays
-    EXPECT_EQ(f.value(ids::kCustomLevel), 99);   // so does the level
+    EXPECT_EQ(f.text(ids::kGroupEdit), "2");    // the group stays
+    EXPECT_EQ(f.value(ids::kCustomLevel), 99);  // so does the level
     b.answer(0x9A, {0x00, 0x01, 0, 0, 0, 0, 'T', 'R', 0});
     EXPECT_EQ(b.session.statusBar.text(1), "TR");
     EXPECT_EQ(b.traces.back().rfind("\r\n\r\n发送信息(", 0), 0u);  // the next request went out
@@ -88,7 +90,8 @@ TEST(TrainBase, ReadChainResetsAndDecodesEveryAnswer) {
     EXPECT_EQ(f.text(tx(2)), "4095937");  // not all bits of a 24-bit code
     EXPECT_EQ(f.text(rx(2)), "4000062");
     wire::Bytes functions = {0x00, 0x03};
-    for (int k = 1; k <= 16; ++k) functions.insert(functions.end(), {std::uint8_t(k % 2 ? 0xFF : 0x7F), 0, 0});
+    for (int k = 1; k <= 16; ++k)
+        functions.insert(functions.end(), {std::uint8_t(k % 2 ? 0xFF : 0x7F), 0, 0});
     b.answer(0x1F, functions);
     EXPECT_TRUE(f.checked(ids::kRows[0].digital));
     EXPECT_FALSE(f.checked(ids::kRows[1].digital));  // only bit 7 counts
@@ -158,7 +161,8 @@ TEST(TrainBase, WriteChainSendsEveryGroupInTheSpacingsLayout) {
         EXPECT_EQ(wire::Bytes(freq.begin() + 6, freq.begin() + 6 + long(c.row1.size())), c.row1);
         b.answer(0x15);
         wire::Bytes functions = {0x00, 0x01};
-        for (int k = 1; k <= 16; ++k) functions.insert(functions.end(), {std::uint8_t(k == 2 ? 0 : 0x80), 0, 0});
+        for (int k = 1; k <= 16; ++k)
+            functions.insert(functions.end(), {std::uint8_t(k == 2 ? 0 : 0x80), 0, 0});
         EXPECT_EQ(b.lastWrite(), wire::frame96(0x1C, functions));
         b.answer(0x1D);
         EXPECT_EQ(b.lastWrite(), wire::frame96(0x78, {0x00, 0x00, 55}));  // 255 - 200
@@ -173,8 +177,8 @@ TEST(TrainBase, WriteChainSendsEveryGroupInTheSpacingsLayout) {
 TEST(TrainBase, PublicParameterFlagsKeepOnlyBitSevenOfTheStation) {
     // bit 6 always goes out set; bit 7 as the station reported it; the page's own bits from the
     // controls whatever the station had.
-    for (auto [reported, expected] : {std::pair<std::uint8_t, std::uint8_t>{0x80, 0xFB},
-                                      {0x3F, 0x7B}, {0x00, 0x7B}}) {
+    for (auto [reported, expected] :
+         {std::pair<std::uint8_t, std::uint8_t>{0x80, 0xFB}, {0x3F, 0x7B}, {0x00, 0x7B}}) {
         SCOPED_TRACE(int(reported));
         TrainBench b;
         auto& f = b.form();
@@ -259,7 +263,7 @@ TEST(TrainBase, PublicParameterCodesOutsideTheTables) {
     };
     const std::vector<Case> cases = {
         {9, 0x11, ids::kPower0_5W, 0},     {9, 0x33, ids::kPower0_5W, 2},
-        {9, 0x99, ids::kPower0_5W, 3},     // unknown: unchanged (the reset's 高功率)
+        {9, 0x99, ids::kPower0_5W, 3},  // unknown: unchanged (the reset's 高功率)
         {10, 0x03, ids::kSpeedList, 0},    {10, 0x35, ids::kSpeedList, 9},  // unknown: 38400
         {11, 0x3C, ids::kParityList, 1},   {11, 0x00, ids::kParityList, 0},
         {12, 3, ids::kDataBitsList, 3},    {12, 7, ids::kDataBitsList, 4},

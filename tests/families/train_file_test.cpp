@@ -88,12 +88,23 @@ TEST(TrainFile, BaseKeysAsExistingInstallationsWriteThem) {
                                               "CPower", "PTT Off", "ChannelSwitch", "Checkout",
                                               "Speed", "Data Bit", "Stop Bit", "Air Speed"}));
     const std::pair<const char*, const char*> values[] = {
-        {"ChannelGroup", "6"},       {"ChannelInterval", "1"},  {"VoiceStatus", "1"},
-        {"SendPower", "1"},          {"PTT Hold", "255"},       {"Sleep Wait", "3"},
-        {"Power On", "1"},           {"CPower", "0"},           {"PTT Off", "0"},
-        {"Checkout", "2"},           {"Speed", "9"},            {"Data Bit", "4"},
-        {"Air Speed", "3"},          {"SendFrequency01", "3500125"},
-        {"ReceiveFrequency16", "4498000"}, {"Digital03", "0"}, {"Digital04", "1"},
+        {"ChannelGroup", "6"},
+        {"ChannelInterval", "1"},
+        {"VoiceStatus", "1"},
+        {"SendPower", "1"},
+        {"PTT Hold", "255"},
+        {"Sleep Wait", "3"},
+        {"Power On", "1"},
+        {"CPower", "0"},
+        {"PTT Off", "0"},
+        {"Checkout", "2"},
+        {"Speed", "9"},
+        {"Data Bit", "4"},
+        {"Air Speed", "3"},
+        {"SendFrequency01", "3500125"},
+        {"ReceiveFrequency16", "4498000"},
+        {"Digital03", "0"},
+        {"Digital04", "1"},
     };
     for (const auto& [key, value] : values) EXPECT_EQ(file.getRaw("TelSet", key), value) << key;
     EXPECT_EQ(keys.size(), 15u + 48u + 7u + 1u);  // base, channels, key page, our station type
@@ -123,9 +134,9 @@ TEST(TrainFile, HandWrittenCrlfGbkFileLoads) {
             << "channelgroup = 8\r\n"
             << "ChannelInterval=0\r\n"
             << "SendPower=3\r\nCPower=0\r\n"
-            << "Speed=12\r\n"          // outside the list: nothing selected
+            << "Speed=12\r\n"  // outside the list: nothing selected
             << "Checkout=1\r\n"
-            << "VoiceStatus=5\r\n"     // outside the radios: none checked
+            << "VoiceStatus=5\r\n"  // outside the radios: none checked
             << "SendFrequency01=4000125\r\n"
             << "Digital01=1\r\nDigital02=0\r\n"
             << "UserCode=1\r\n"
@@ -174,10 +185,14 @@ TEST(TrainFile, StationTypeKeyWinsOverTypeAndFallsBackWhenOutOfRange) {
         int type;
     };
     const Case cases[] = {
-        {"Type=1\r\nStationType=1\r\n", 1},  {"Type=1\r\nStationType=3\r\n", 3},
-        {"Type=0\r\nStationType=0\r\n", 0},  {"Type=1\r\n", 2},
-        {"Type=0\r\n", 0},                   {"", 0},
-        {"Type=1\r\nStationType=7\r\n", 2},  {"Type=0\r\nStationType=-1\r\n", 0},
+        {"Type=1\r\nStationType=1\r\n", 1},
+        {"Type=1\r\nStationType=3\r\n", 3},
+        {"Type=0\r\nStationType=0\r\n", 0},
+        {"Type=1\r\n", 2},
+        {"Type=0\r\n", 0},
+        {"", 0},
+        {"Type=1\r\nStationType=7\r\n", 2},
+        {"Type=0\r\nStationType=-1\r\n", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);

@@ -64,8 +64,8 @@ TEST(TrainKey, IdentityReadChain) {
     b.answerCommon({0, 0, 0x4F, 0x44, 0x44, 0xCC, 3, 0, 0x22, 0xAA});  // bit 7 clear
     EXPECT_FALSE(f.checked(kid::kAuthCheck));
     EXPECT_EQ(b.traces[b.traces.size() - 2], "\r\n公共参数读取成功!");
-    wire::Bytes identity = trainConcat({{0x00, 0x00, 0x00, 0x03, 0x05}, gbk("李明", 19),
-                                        gbk("郑州机务段", 63)});
+    wire::Bytes identity =
+        trainConcat({{0x00, 0x00, 0x00, 0x03, 0x05}, gbk("李明", 19), gbk("郑州机务段", 63)});
     b.answer(0x53, identity);
     EXPECT_EQ(f.text(kid::kOwnerNameEdit), "李明");
     EXPECT_EQ(f.text(kid::kOwnerTextEdit), "郑州机务段");
@@ -95,9 +95,9 @@ TEST(TrainKey, IdentityWriteRepeatsTheStationsBytesWithOnlyTheAuthenticationBitR
         expected[4] = auth ? 0xBB : 0x3B;
         EXPECT_EQ(b.lastWrite(), wire::frame96(0x20, expected));
         b.answer(0x21);
-        EXPECT_EQ(b.lastWrite(),
-                  wire::frame96(0x50, trainConcat({{0x00, 0x00, 0x00, 0x01, 0x01},
-                                                   gbk("一二三四五六七八九A", 19), gbk("段", 63)})));
+        EXPECT_EQ(b.lastWrite(), wire::frame96(0x50, trainConcat({{0x00, 0x00, 0x00, 0x01, 0x01},
+                                                                  gbk("一二三四五六七八九A", 19),
+                                                                  gbk("段", 63)})));
         b.answer(0x51);
         EXPECT_EQ(b.session.statusBar.text(2), "身份信息设置成功");
         EXPECT_TRUE(b.prompter.boxes.empty());
@@ -111,7 +111,8 @@ TEST(TrainKey, TooLongTextsStopTheIdentityWriteBeforeItsFirstFrame) {
         std::string message;
     };
     const Case cases[] = {
-        {kid::kOwnerNameEdit, "一二三四五六七八九十", "机主姓名设置错误,请设为0-19位!"},  // 20 bytes
+        {kid::kOwnerNameEdit, "一二三四五六七八九十",
+         "机主姓名设置错误,请设为0-19位!"},  // 20 bytes
         {kid::kOwnerTextEdit, std::string(64, 'x'), "机主身份信息设置错误,请设为0-63位!"},
     };
     for (const Case& c : cases) {
@@ -342,7 +343,8 @@ TEST(TrainKey, FileChainsListTheThreeButtonPairsInOrder) {
         b.advance(2000);  // each chain is left to time out
     }
     // "读取按键" blanked the times; a write needs them.
-    for (auto [id, ms] : {std::pair{kid::kLongPressEdit, "1200"}, {kid::kComboEdit, "500"},
+    for (auto [id, ms] : {std::pair{kid::kLongPressEdit, "1200"},
+                          {kid::kComboEdit, "500"},
                           {kid::kTestEdit, "6000"}})
         b.form(kKey).type(id, ms);
     for (auto& chain : writes) {

@@ -69,17 +69,22 @@ TEST(Wz4040Base, ReadChainAndItsDecodingEdges) {
         {"12.5 kHz codes", 0x22, basicPayload({{12, 0x55}, {13, 0x47}, {14, 0xE0}}),
          ids::kDefaultTx, "2300000"},
         {"0xFFFF reads 0", 0x22, basicPayload({{13, 0xFF}, {14, 0xFF}}), ids::kDefaultTx, "0"},
-        {"status base 0xFF", 0x26, {0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, ids::kStatusBase,
+        {"status base 0xFF",
+         0x26,
+         {0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},
+         ids::kStatusBase,
          "无"},
         {"status call type 0x08 is empty", 0x26, {0, 0, 0, 0x08, 0, 0, 0}, ids::kStatusCall, ""},
-        {"status call type 0x85", 0x26, {0, 0, 0, 0x85, 0, 0, 0}, ids::kStatusCall,
+        {"status call type 0x85",
+         0x26,
+         {0, 0, 0, 0x85, 0, 0, 0},
+         ids::kStatusCall,
          "双工一级告警语音"},
         {"status tx/rx 0x44", 0x26, {0, 0, 0, 0, 0x44, 0, 0}, ids::kStatusTxRx, "挂机"},
         {"status tx/rx 0x99 in decimal", 0x26, {0, 0, 0, 0, 0x99, 0, 0}, ids::kStatusTxRx, "153"},
         {"data quality bits 3-5", 0x26, {0, 0, 0, 0, 0, 0x2E, 0}, ids::kStatusQuality, "5"},
         {"field strength bits 0-2", 0x26, {0, 0, 0, 0, 0, 0x2E, 0}, ids::kStatusStrength, "6"},
-        {"channel switch 6", 0x26, {0, 0, 0, 0, 0, 0, 6}, ids::kStatusSwitch,
-         "脱网信道,收发调换"},
+        {"channel switch 6", 0x26, {0, 0, 0, 0, 0, 0, 6}, ids::kStatusSwitch, "脱网信道,收发调换"},
         {"channel switch above 6", 0x26, {0, 0, 0, 0, 0, 0, 9}, ids::kStatusSwitch, "未知(9)"},
         {"a short status answer reads zeros", 0x26, {0xFF}, ids::kStatusChannel, "1"},
     };
@@ -133,17 +138,21 @@ TEST(Wz4040Base, FactoryTextStaysInsideItsLengthAndTheFrame) {
         {"length 5", wire::frameEA(0x28, {0, 0, 0, 0, 'A'}), ""},
         {"length 12 cuts to 4", wire::frameEA(0x28, bytesOf("00 00 00 00 41 42 43 44 45 46 47 48")),
          "ABCD"},
-        {"at most 99 bytes", wire::frameEA(0x28, [] {
-             wire::Bytes p(4, 0);
-             p.resize(196, 'A');
-             return p;
-         }()),
+        {"at most 99 bytes",
+         wire::frameEA(0x28,
+                       [] {
+                           wire::Bytes p(4, 0);
+                           p.resize(196, 'A');
+                           return p;
+                       }()),
          std::string(99, 'A')},
-        {"only the length's low byte counts (0x108)", wire::frameEA(0x28, [] {
-             wire::Bytes p(4, 0);
-             p.resize(0x108, 'A');
-             return p;
-         }()),
+        {"only the length's low byte counts (0x108)",
+         wire::frameEA(0x28,
+                       [] {
+                           wire::Bytes p(4, 0);
+                           p.resize(0x108, 'A');
+                           return p;
+                       }()),
          ""},
     };
     for (const Case& c : cases) {

@@ -123,7 +123,8 @@ TEST(Wz4040Checks, ABadKeyInTheLastStepSendsNothing) {
 TEST(Wz4040Checks, UserWriteRefusesTextsAndGroupCodesBeforeTheFirstFrame) {
     const Field cases[] = {
         {user::kOwnerName, "王😀", "机主姓名含有无法发送的字符,请重新输入!"},
-        {user::kOwnerName, std::string(20, 'a'), "机主姓名超出长度,最多19个字节(一个汉字占2个字节)!"},
+        {user::kOwnerName, std::string(20, 'a'),
+         "机主姓名超出长度,最多19个字节(一个汉字占2个字节)!"},
         {user::kOwnerText, "𠀀", "机主身份信息含有无法发送的字符,请重新输入!"},
         {user::kFirstStatic + 1, "65536", "静态组呼码02设置错误,请设置为0-65535!"},
         {user::kFirstDynamic, "12abc", "动态组呼码01设置错误,请设置为0-65535!"},
@@ -155,28 +156,53 @@ TEST(Wz4040Checks, ControlCommandsRefuseBadFields) {
         std::string message;
     };
     const Case cases[] = {
-        {"speed 500 does not fit 12 bits", {{scc::kSpeed, "500"}}, {scc::kGpsWrite},
+        {"speed 500 does not fit 12 bits",
+         {{scc::kSpeed, "500"}},
+         {scc::kGpsWrite},
          "速度设置错误,范围为:0-409.5!"},
-        {"speed not a number", {{scc::kSpeed, "9.3km"}}, {scc::kGpsWrite},
+        {"speed not a number",
+         {{scc::kSpeed, "9.3km"}},
+         {scc::kGpsWrite},
          "速度设置错误,范围为:0-409.5!"},
-        {"negative direction", {{scc::kDirection, "-1"}}, {scc::kGpsWrite},
+        {"negative direction",
+         {{scc::kDirection, "-1"}},
+         {scc::kGpsWrite},
          "方向设置错误,范围为:0-360!"},
-        {"direction 361", {{scc::kDirection, "361"}}, {scc::kGpsWrite}, "方向设置错误,范围为:0-360!"},
-        {"longitude not a number", {{scc::kLongitude, "abc"}}, {scc::kGpsWrite},
+        {"direction 361",
+         {{scc::kDirection, "361"}},
+         {scc::kGpsWrite},
+         "方向设置错误,范围为:0-360!"},
+        {"longitude not a number",
+         {{scc::kLongitude, "abc"}},
+         {scc::kGpsWrite},
          "经度设置错误,范围为:-214.7483648-214.7483647!"},
-        {"call identity beyond 18 bits", {{scc::kCallNumber, "262144"}}, {scc::kCallButton},
+        {"call identity beyond 18 bits",
+         {{scc::kCallNumber, "262144"}},
+         {scc::kCallButton},
          "呼叫号码设置错误,请设置为0-0x03FFFF!"},
-        {"call number of 255 digits", {{scc::kCallNumber, std::string(255, '1')}},
-         {scc::kByPhone, scc::kCallButton}, "呼叫号码长度设置错误,请设置为0-254!"},
-        {"directed caller", {{scc::kDirectedCaller, "12abc"}}, {scc::kDirectedButton},
+        {"call number of 255 digits",
+         {{scc::kCallNumber, std::string(255, '1')}},
+         {scc::kByPhone, scc::kCallButton},
+         "呼叫号码长度设置错误,请设置为0-254!"},
+        {"directed caller",
+         {{scc::kDirectedCaller, "12abc"}},
+         {scc::kDirectedButton},
          "主叫身份码设置错误,请设置为0-0x03FFFF!"},
-        {"allocation phone", {{scc::kAllocPhone, std::string(300, '2')}}, {scc::kAllocButton},
+        {"allocation phone",
+         {{scc::kAllocPhone, std::string(300, '2')}},
+         {scc::kAllocButton},
          "主叫电话号码长度设置错误,请设置为0-254!"},
-        {"data called identity", {{scc::kDataCalled, "99999999"}}, {scc::kDataButton},
+        {"data called identity",
+         {{scc::kDataCalled, "99999999"}},
+         {scc::kDataButton},
          "被叫身份码设置错误,请设置为0-0x03FFFF!"},
-        {"data not GBK", {{scc::kData, "ẞ"}}, {scc::kDataButton},
+        {"data not GBK",
+         {{scc::kData, "ẞ"}},
+         {scc::kDataButton},
          "透明数据含有无法发送的字符,请重新输入!"},
-        {"service target", {{scc::kServiceTarget, "-5"}}, {scc::kServiceButton},
+        {"service target",
+         {{scc::kServiceTarget, "-5"}},
+         {scc::kServiceButton},
          "目标身份码设置错误,请设置为0-0x03FFFF!"},
     };
     for (const Case& c : cases) {
@@ -237,7 +263,8 @@ TEST(Wz4040Checks, AStrayAnswerAtAnyStepOfEveryChainSendsNothingAndTheTimeOutSta
                 const Step& awaited = (*chain.steps)[k];
                 Wz4040Bench b(relay);
                 b.form(chain.page).click(chain.button);
-                for (std::size_t i = 0; i < k; ++i) b.opener.last->receive((*chain.steps)[i].answer);
+                for (std::size_t i = 0; i < k; ++i)
+                    b.opener.last->receive((*chain.steps)[i].answer);
                 ASSERT_FALSE(b.writes().empty());
                 ASSERT_EQ(b.lastWrite()[3], awaited.request) << chain.name << " " << k;
                 const std::size_t sent = b.writes().size();

@@ -1,9 +1,10 @@
 // The WZ-4040 muster page: muster, roll call and beacon with their three timers, and the
 // channel-switch order with its enable rules and checks.
+#include "families/wz4040/wz4040_sdd.h"
+
 #include <gtest/gtest.h>
 
 #include "families/dispatch/muster_frames.h"
-#include "families/wz4040/wz4040_sdd.h"
 #include "wz4040_bench.h"
 
 using namespace rb;
@@ -46,8 +47,11 @@ TEST(Wz4040Sdd, ChannelSwitchFramesAndChecks) {
          {{ids::kRxFrequency, "230000"}},
          "",
          "指定信道接收频率设置不正确!"},
-        {"empty passes as 0", {ids::kByFrequency}, {{ids::kTxFrequency, ""}},
-         sealedHex("EA 07 00 A6 03 00 00 00 00 00 00"), ""},
+        {"empty passes as 0",
+         {ids::kByFrequency},
+         {{ids::kTxFrequency, ""}},
+         sealedHex("EA 07 00 A6 03 00 00 00 00 00 00"),
+         ""},
         {"channel 5 goes as 04",
          {ids::kSwitch, ids::kStates[1]},
          {{ids::kChannelNumber, "5"}},

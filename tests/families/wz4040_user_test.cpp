@@ -100,10 +100,14 @@ TEST(Wz4040User, AuxiliaryCommandsGoOutAtOnce) {
         std::string frame;
     };
     const Case cases[] = {
-        {"power-on notice at 2009-03-05 14:07:09", {}, {ids::kPowerOn},
+        {"power-on notice at 2009-03-05 14:07:09",
+         {},
+         {ids::kPowerOn},
          sealedHex("EA 07 00 A5 01 09 03 05 0E 07 09")},
         {"power-off notice", {}, {ids::kPowerOff}, sealedHex("EA 07 00 A5 00 09 03 05 0E 07 09")},
-        {"reset after 300 s sends its low byte", {{ids::kResetDelay, "300"}}, {ids::kResetButton},
+        {"reset after 300 s sends its low byte",
+         {{ids::kResetDelay, "300"}},
+         {ids::kResetButton},
          sealedHex("EA 03 00 A0 CC DD 2C")},
         {"online mode", {}, {ids::kOnlineMode, ids::kWorkModeButton}, sealedHex("EA 01 00 A1 01")},
         {"factory mode", {}, {ids::kWorkModeButton}, sealedHex("EA 01 00 A1 00")},

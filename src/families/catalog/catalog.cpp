@@ -2,9 +2,9 @@
 
 #include "families/lm52r/lm52r_container.h"
 #include "families/netradio/netradio_container.h"
-#include "families/train/train_container.h"
 #include "families/protest/protest_container.h"
 #include "families/qx710/qx710_container.h"
+#include "families/train/train_container.h"
 #include "families/wz4040/wz4040_container.h"
 
 namespace rb::families {
@@ -12,12 +12,9 @@ namespace rb::families {
 const std::vector<TerminalType>& terminalTypes() {
     // The main window's terminal list, in its order.
     static const std::vector<TerminalType> types = {
-        {"qx710", "QX-7100", 19200, true},
-        {"lm52r", "LM52R/LM520", 9600, true},
-        {"lm520w", "LM520W", 19200, true, false},
-        {"netradio", "网络电台", 9600, true},
-        {"train", "平调/列调台", 9600, true},
-        {"wz4040", "WZ-4040集群", 19200, true, false},
+        {"qx710", "QX-7100", 19200, true},        {"lm52r", "LM52R/LM520", 9600, true},
+        {"lm520w", "LM520W", 19200, true, false}, {"netradio", "网络电台", 9600, true},
+        {"train", "平调/列调台", 9600, true},     {"wz4040", "WZ-4040集群", 19200, true, false},
     };
     return types;
 }

@@ -40,8 +40,8 @@ std::string joinItems(const std::vector<int>& values);
 // kMaxItems: the transfer sends what the text holds.
 std::vector<int> splitItems(const std::string& text);
 // The first item (1-based) that cannot travel as its sign-and-magnitude byte: not a whole
-// number ("abc,"; an empty piece is 0) or a magnitude above 127, which would come back as another value. 0
-// when every item can.
+// number ("abc,"; an empty piece is 0) or a magnitude above 127, which would come back as another
+// value. 0 when every item can.
 std::size_t firstUnsendableItem(const std::string& text);
 // "跳频图第N个数据设置不正确,请设为-127-127!"
 std::string unsendableItemMessage(std::size_t item);

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "families/lm52r/lm52r_codes.h"
-#include "wire/version_text.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
+#include "wire/version_text.h"
 
 namespace rb::families::lm52r {
 

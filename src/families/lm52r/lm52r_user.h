@@ -15,8 +15,8 @@
 #include <string>
 
 #include "engine/page.h"
-#include "families/common96/encryption_group.h"
 #include "families/common96/edit_guards.h"
+#include "families/common96/encryption_group.h"
 #include "families/hopmap/hop_frames.h"
 #include "families/hopmap/hop_map_group.h"
 #include "families/hopmap/hop_sender.h"
@@ -35,12 +35,12 @@ inline constexpr int kAuthCheck = 1214;         // "鉴权(使能)"
 inline constexpr int kBindAllowedCheck = 1306;  // "绑定允许"
 inline constexpr int kAllStandbyCheck = 1307;   // "守候全有效"
 inline constexpr int kSelectAllCheck = 1309;    // "选择全部守候组"
-using common96::kSchemeEdit;        // "加密方案:" 0-15
+using common96::kSchemeEdit;                    // "加密方案:" 0-15
 inline constexpr int kSchemeSpin = 2248;
+using common96::kEncryptReadButton;  // "读取"
+using common96::kEncryptSetButton;   // "设置"
 using common96::kKeyParamEdit;       // "密钥参数:" 0-65535
 using common96::kKeyWordEdit;        // "定义密钥:" at most 12 GBK bytes
-using common96::kEncryptSetButton;   // "设置"
-using common96::kEncryptReadButton;  // "读取"
 
 // Channel k (1-16) at index k-1.
 inline constexpr std::array<int, 16> kBindingEdits = {
@@ -135,7 +135,7 @@ private:
     hopmap::HopMapGroup hopMap_;
     hopmap::HopSender sender_;
     hopmap::HopReadAnswers hopReads_;
-    wire::Bytes savedCommon_;                   // the last 0x23 received, up to 512 bytes
+    wire::Bytes savedCommon_;           // the last 0x23 received, up to 512 bytes
     common96::ByteLimitedTexts texts_;  // owner name, owner text, key word
 };
 

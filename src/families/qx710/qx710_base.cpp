@@ -248,7 +248,8 @@ bool CQX710Base::checkSpacing() {
     if (!wire::CCommTool::IsFrequencyValid(f.text(kDefaultRx), step))
         return plainBox("默认信道接收频率设置不正确!");
     // One byte on the wire, 0-254 in the form: 256 from a file must not go out as 0.
-    if (!whole(f.text(kDefaultNumber), 0, 254)) return plainBox("默认频率编号设置错误,请设为0-254!");
+    if (!whole(f.text(kDefaultNumber), 0, 254))
+        return plainBox("默认频率编号设置错误,请设为0-254!");
     return true;
 }
 
@@ -276,7 +277,8 @@ bool CQX710Base::checkTiming() {
     if (!whole(f.text(kRollCallTimeout), 0, 255))
         return plainBox("点名超时周期设置错误,请设为0-255!");
     if (!whole(f.text(kPttHold), 0, 255)) return plainBox("PTT保持时间设置错误,请设为0-255!");
-    if (!whole(f.text(kOffNetTimeout), 0, 255)) return plainBox("脱网超时周期设置错误,请设为0-255!");
+    if (!whole(f.text(kOffNetTimeout), 0, 255))
+        return plainBox("脱网超时周期设置错误,请设为0-255!");
     return true;
 }
 

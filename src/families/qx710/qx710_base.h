@@ -11,9 +11,8 @@
 // 0x25 arms no response timer; 0x26 ends either chain.
 #pragma once
 
-#include <set>
-
 #include <map>
+#include <set>
 #include <string>
 
 #include "families/qx710/qx710_base_ids.h"

@@ -8,10 +8,9 @@
 // own timer numbers here, so that the engine's response and button timers never mistake them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
-
-#include <array>
 
 #include "families/dispatch/muster_frames.h"
 #include "families/qx710/qx710_page.h"

@@ -137,8 +137,8 @@ bool CTrainBase::checkFrequencyValues(int step) {
     // 6.25 kHz, 16 bits otherwise).
     for (int ChannelRow::*column : {&ChannelRow::tx, &ChannelRow::rx}) {
         for (int k = 1; k <= kChannels; ++k) {
-            if (auto msg = wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].*column),
-                                                           step, k)) {
+            if (auto msg =
+                    wire::CCommTool::CheckFrequency(form().text(kRows[k - 1].*column), step, k)) {
                 return showMessage(*msg, engine::kAppTitle);
             }
         }

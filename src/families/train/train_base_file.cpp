@@ -16,7 +16,7 @@ struct KeyedControl {
     int id;
 };
 constexpr KeyedControl kListKeys[] = {
-    {"Checkout", kParityList}, {"Speed", kSpeedList},        {"Data Bit", kDataBitsList},
+    {"Checkout", kParityList},   {"Speed", kSpeedList},        {"Data Bit", kDataBitsList},
     {"Stop Bit", kStopBitsList}, {"Air Speed", kAirSpeedList},
 };
 

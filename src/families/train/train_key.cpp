@@ -144,7 +144,8 @@ bool CTrainKey::refuse(const std::string& text) {
     return false;
 }
 
-// ---- 个人信息 ------------------------------------------------------------------------------------
+// ---- 个人信息
+// ------------------------------------------------------------------------------------
 
 void CTrainKey::OnReadIdentity() {
     beginRequest();
@@ -218,7 +219,8 @@ bool CTrainKey::sendIdentityWrite() {
     return true;
 }
 
-// ---- 列调参数 ------------------------------------------------------------------------------------
+// ---- 列调参数
+// ------------------------------------------------------------------------------------
 
 bool CTrainKey::checkChannel() {
     const int bound = channelBound(form().radio(kHandheldRadio));
@@ -270,12 +272,13 @@ void CTrainKey::OnWriteTrain() {
     const int dispatch = f.intValue(kDispatchEdit);
     const int staff = f.intValue(kStaffEdit);
     const int type = std::max(0, f.radio(kHandheldRadio));
-    send(wire::frame96(kTrainWrite, {0x00, 0x01, std::uint8_t(dispatch), std::uint8_t(staff),
-                                     std::uint8_t(type),
-                                     std::uint8_t(f.intValue(kChannelEdit) - 1)}));
+    send(wire::frame96(kTrainWrite,
+                       {0x00, 0x01, std::uint8_t(dispatch), std::uint8_t(staff), std::uint8_t(type),
+                        std::uint8_t(f.intValue(kChannelEdit) - 1)}));
 }
 
-// ---- 按键设置 ------------------------------------------------------------------------------------
+// ---- 按键设置
+// ------------------------------------------------------------------------------------
 
 void CTrainKey::OnReadKeys() {
     beginRequest();

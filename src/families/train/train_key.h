@@ -32,16 +32,16 @@ inline constexpr int kDispatchSpin = 1417;
 inline constexpr int kStaffEdit = 1418;  // "编号" 1-15
 inline constexpr int kStaffSpin = 1419;
 // Radio group "电台类型" in the order of the codes on the wire (0-3).
-inline constexpr int kHandheldRadio = 1421;    // "手持台"
-inline constexpr int kLocomotiveRadio = 1425;  // "机车台"
-inline constexpr int kSectionRadio = 1422;     // "区长台"
-inline constexpr int kOrdinaryRadio = 1426;    // "常规台"
+inline constexpr int kHandheldRadio = 1421;     // "手持台"
+inline constexpr int kLocomotiveRadio = 1425;   // "机车台"
+inline constexpr int kSectionRadio = 1422;      // "区长台"
+inline constexpr int kOrdinaryRadio = 1426;     // "常规台"
 inline constexpr int kReadTrainButton = 1423;   // "读取列调参数"
 inline constexpr int kWriteTrainButton = 1424;  // "写录列调参数"
 
-inline constexpr int kLongPressEdit = 1527;  // "长按键时限(毫秒)" 1000-3000
-inline constexpr int kComboEdit = 1528;      // "组合键时限(毫秒)" 300-800
-inline constexpr int kTestEdit = 1529;       // "测机间隔(毫秒)" 2000-8000
+inline constexpr int kLongPressEdit = 1527;    // "长按键时限(毫秒)" 1000-3000
+inline constexpr int kComboEdit = 1528;        // "组合键时限(毫秒)" 300-800
+inline constexpr int kTestEdit = 1529;         // "测机间隔(毫秒)" 2000-8000
 inline constexpr int kReadKeysButton = 2094;   // "读取按键"
 inline constexpr int kWriteKeysButton = 2095;  // "写录按键"
 

@@ -54,20 +54,19 @@ void CTrainKey::declareForm() {
     f.addButton(kReadKeysButton, "读取按键");
     f.addButton(kWriteKeysButton, "写录按键");
 
-    engine::LayoutItem identity = group(
-        "个人信息",
-        column({grid(2, {label("身份码:"), ctl(kIdentityEdit), label("机主姓名:"),
-                         ctl(kOwnerNameEdit), label("机主身份信息:"), ctl(kOwnerTextEdit)}),
-                ctl(kAuthCheck),
-                row({stretch(), ctl(kReadIdentityButton), ctl(kWriteIdentityButton)})}));
+    engine::LayoutItem identity =
+        group("个人信息",
+              column({grid(2, {label("身份码:"), ctl(kIdentityEdit), label("机主姓名:"),
+                               ctl(kOwnerNameEdit), label("机主身份信息:"), ctl(kOwnerTextEdit)}),
+                      ctl(kAuthCheck),
+                      row({stretch(), ctl(kReadIdentityButton), ctl(kWriteIdentityButton)})}));
     engine::LayoutItem dispatch = group(
-        "列调参数",
-        column({grid(3, {label("信道:"), ctl(kChannelEdit), ctl(kChannelSpin), label("调号:"),
-                         ctl(kDispatchEdit), ctl(kDispatchSpin), label("编号:"), ctl(kStaffEdit),
-                         ctl(kStaffSpin)}),
-                group("电台类型", grid(2, {ctl(kHandheldRadio), ctl(kLocomotiveRadio),
-                                          ctl(kSectionRadio), ctl(kOrdinaryRadio)})),
-                row({ctl(kReadTrainButton), ctl(kWriteTrainButton)})}));
+        "列调参数", column({grid(3, {label("信道:"), ctl(kChannelEdit), ctl(kChannelSpin),
+                                     label("调号:"), ctl(kDispatchEdit), ctl(kDispatchSpin),
+                                     label("编号:"), ctl(kStaffEdit), ctl(kStaffSpin)}),
+                            group("电台类型", grid(2, {ctl(kHandheldRadio), ctl(kLocomotiveRadio),
+                                                       ctl(kSectionRadio), ctl(kOrdinaryRadio)})),
+                            row({ctl(kReadTrainButton), ctl(kWriteTrainButton)})}));
     engine::LayoutItem keys = group(
         "按键设置",
         column({row({label("长按键时限(毫秒)"), ctl(kLongPressEdit), label("组合键时限(毫秒)"),

@@ -37,10 +37,10 @@ constexpr std::size_t kKeyWordBytes = 12;
 constexpr std::size_t kFactoryTextMax = 99;
 constexpr std::size_t kAlarmBytesMax = 10;
 
-constexpr const char* kTrunkingLabels[4] = {"默认信道发射频率:", "默认信道接收频率:",
-                                            "脱网信道发射频率:", "脱网信道接收频率:"};
-constexpr const char* kRelayLabels[4] = {"信道发射频率:", "本地接收频率:", "转发发射频率:",
-                                         "转发接收频率:"};
+constexpr const char* kTrunkingLabels[4] = {
+    "默认信道发射频率:", "默认信道接收频率:", "脱网信道发射频率:", "脱网信道接收频率:"};
+constexpr const char* kRelayLabels[4] = {
+    "信道发射频率:", "本地接收频率:", "转发发射频率:", "转发接收频率:"};
 
 std::string versionText(std::uint8_t b) {
     char buf[8];
@@ -203,8 +203,10 @@ struct FrequencyRow {
     const char* message;
 };
 constexpr FrequencyRow kFrequencyRows[] = {
-    {kDefaultTx, "默认信道发射频率设置不正确!"}, {kDefaultRx, "默认信道接收频率设置不正确!"},
-    {kOffNetTx, "脱网信道发射频率设置不正确!"},  {kOffNetRx, "脱网信道接收频率设置不正确!"},
+    {kDefaultTx, "默认信道发射频率设置不正确!"},
+    {kDefaultRx, "默认信道接收频率设置不正确!"},
+    {kOffNetTx, "脱网信道发射频率设置不正确!"},
+    {kOffNetRx, "脱网信道接收频率设置不正确!"},
     {kOffNet, "脱网频率设置不正确!"},
 };
 
@@ -415,8 +417,8 @@ void CWZ4040Base::onFactoryText(const wire::FrameView& frame) {
     // most 99: a length below 8 gives no text, and the text never runs past the frame.
     const wire::EaPayload p(frame);
     const int announced = int(p.lengthField() & 0xFF) - 8;
-    const std::size_t width = std::min<std::size_t>(std::size_t(std::max(0, announced)),
-                                                    kFactoryTextMax);
+    const std::size_t width =
+        std::min<std::size_t>(std::size_t(std::max(0, announced)), kFactoryTextMax);
     stopTimer(engine::kResponseTimer);
     session().statusBar.SetText(1, p.text(4, width));
     reportSuccess(frame, "出厂信息读取成功");
@@ -455,8 +457,8 @@ void CWZ4040Base::onBasic(const wire::FrameView& frame) {
         f.setInt(kAlarmNumber, p.u24be(29));
     } else {
         f.setRadio(kAlarmByIdentity, 1);
-        f.setText(kAlarmNumber, alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2,
-                                                                           kAlarmBytesMax)));
+        f.setText(kAlarmNumber,
+                  alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2, kAlarmBytesMax)));
     }
     const std::uint16_t key = p.u16be(39);
     f.setInt(kKeyParameter, key);

@@ -53,12 +53,12 @@ private:
     bool checkAlarm();
     bool checkKey();
 
-    bool writeBasic();          // 0x11
-    bool writeFrequencies();    // 0x15
-    bool writeTable();          // 0x12
-    bool writeTiming();         // 0x14
-    bool writeAlarm();          // 0x13
-    bool writeKey();            // 0x16
+    bool writeBasic();        // 0x11
+    bool writeFrequencies();  // 0x15
+    bool writeTable();        // 0x12
+    bool writeTiming();       // 0x14
+    bool writeAlarm();        // 0x13
+    bool writeKey();          // 0x16
 
     void onFactoryText(const wire::FrameView& f);  // 0x28
     void onBasic(const wire::FrameView& f);        // 0x22

@@ -1,9 +1,9 @@
 // CWZ4040: the trunking container, opened for two terminal types: "WZ-4040集群" (trunking
 // variant, lm520wMode 0) and "LM520W" (relay variant, lm520wMode 1). Four tabs — "基本信息"
-// (CWZ4040Base), "用户信息" (CWZ4040User), "强制调度类(测试使用)" (CWZ4040SDD), "业务控制类(测试使用)"
-// (CWZ4040SCC). Every 0xEA / 0x96 frame that passes the checksum test (skipped for command 0x55)
-// goes to all four pages in that order, without exception guarding. No file buttons: no page
-// stores or loads a file.
+// (CWZ4040Base), "用户信息" (CWZ4040User), "强制调度类(测试使用)" (CWZ4040SDD),
+// "业务控制类(测试使用)" (CWZ4040SCC). Every 0xEA / 0x96 frame that passes the checksum test
+// (skipped for command 0x55) goes to all four pages in that order, without exception guarding. No
+// file buttons: no page stores or loads a file.
 #pragma once
 
 #include "engine/container.h"

@@ -1,8 +1,8 @@
 #include "families/wz4040/wz4040_scc.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
-#include <algorithm>
 #include <vector>
 
 #include "wire/codecs.h"
@@ -33,9 +33,15 @@ struct Item {
 using Table = std::vector<Item>;
 
 const Table kVoiceTypes = {
-    {"无呼叫", 0x00},           {"半双工普通语音呼叫", 0x04}, {"半双工一级告警语音呼叫", 0x05},
-    {"半双工二级告警语音呼叫", 0x06}, {"半双工三级告警语音呼叫", 0x07}, {"双工普通语音呼叫", 0x84},
-    {"双工一级告警语音呼叫", 0x85}, {"双工二级告警语音呼叫", 0x86}, {"双工三级告警语音呼叫", 0x87},
+    {"无呼叫", 0x00},
+    {"半双工普通语音呼叫", 0x04},
+    {"半双工一级告警语音呼叫", 0x05},
+    {"半双工二级告警语音呼叫", 0x06},
+    {"半双工三级告警语音呼叫", 0x07},
+    {"双工普通语音呼叫", 0x84},
+    {"双工一级告警语音呼叫", 0x85},
+    {"双工二级告警语音呼叫", 0x86},
+    {"双工三级告警语音呼叫", 0x87},
 };
 const Table kDirectedStates = {
     {"空闲", 0x00},           {"信道忙拒绝", 0x01},     {"话费不足拒绝", 0x02},
@@ -66,8 +72,12 @@ const Table kExtraControls = {
     {"(目标为被叫)按指定的信道频率分配", 0x80}, {"(目标为被叫)按当前的信道频率分配", 0x81},
 };
 const Table kDataTypes = {
-    {"无呼叫", 0x00},           {"普通数据呼叫", 0x01},     {"一级告警数据呼叫", 0x02},
-    {"二级告警数据呼叫", 0x03}, {"带回应普通数据呼叫", 0x81}, {"带回应一级告警数据呼叫", 0x82},
+    {"无呼叫", 0x00},
+    {"普通数据呼叫", 0x01},
+    {"一级告警数据呼叫", 0x02},
+    {"二级告警数据呼叫", 0x03},
+    {"带回应普通数据呼叫", 0x81},
+    {"带回应一级告警数据呼叫", 0x82},
     {"带回应二级告警数据呼叫", 0x83},
 };
 const Table kRates = {{"9600", 0x00}, {"6400", 0x11}, {"12800", 0x22}, {"19200", 0x33}};
@@ -88,7 +98,8 @@ struct Coordinate {
     int id;
     const char* refusal;
 };
-constexpr Coordinate kLongitudeField = {kLongitude, "经度设置错误,范围为:-214.7483648-214.7483647!"};
+constexpr Coordinate kLongitudeField = {kLongitude,
+                                        "经度设置错误,范围为:-214.7483648-214.7483647!"};
 constexpr Coordinate kLatitudeField = {kLatitude, "纬度设置错误,范围为:-214.7483648-214.7483647!"};
 
 // A decimal number as typed for a GPS field: blanks around an optional sign, digits with at most
@@ -221,20 +232,33 @@ void CWZ4040SCC::declareForm() {
                  L::column({pair("主叫身份码:", kDirectedCaller),
                             L::row({pair("指定控制状态:", kDirectedState), L::ctl(kDirectedButton),
                                     L::ctl(kTeardownButton)})})),
-        L::group("业务调度分配（基站侧）",
-                 L::column({L::row({pair("呼叫类型:", kServiceType), pair("空中速率:", kServiceRate)}),
-                            L::row({pair("目标身份码:", kServiceTarget), L::ctl(kServiceButton)})})),
+        L::group(
+            "业务调度分配（基站侧）",
+            L::column({L::row({pair("呼叫类型:", kServiceType), pair("空中速率:", kServiceRate)}),
+                       L::row({pair("目标身份码:", kServiceTarget), L::ctl(kServiceButton)})})),
     });
     const engine::LayoutItem right = L::column({
         L::group("呼叫分配（基站侧）",
-                 L::grid(2, {L::label("呼叫类型:"), L::ctl(kAllocType), L::label("附加控制类型:"),
-                             L::ctl(kAllocExtra), L::label("空中速率:"), L::ctl(kAllocRate),
-                             L::label("被叫身份码:"), L::ctl(kAllocCalled), L::label("主叫身份码:"),
-                             L::ctl(kAllocCaller), L::label("信道间隔:"),
+                 L::grid(2, {L::label("呼叫类型:"),
+                             L::ctl(kAllocType),
+                             L::label("附加控制类型:"),
+                             L::ctl(kAllocExtra),
+                             L::label("空中速率:"),
+                             L::ctl(kAllocRate),
+                             L::label("被叫身份码:"),
+                             L::ctl(kAllocCalled),
+                             L::label("主叫身份码:"),
+                             L::ctl(kAllocCaller),
+                             L::label("信道间隔:"),
                              L::row({L::ctl(kSpacing25), L::ctl(kSpacing12_5)}),
-                             L::label("发射频率:"), L::ctl(kAllocTx), L::label("接收频率:"),
-                             L::ctl(kAllocRx), L::label("主叫电话号码:"), L::ctl(kAllocPhone),
-                             L::empty(), L::ctl(kAllocButton)})),
+                             L::label("发射频率:"),
+                             L::ctl(kAllocTx),
+                             L::label("接收频率:"),
+                             L::ctl(kAllocRx),
+                             L::label("主叫电话号码:"),
+                             L::ctl(kAllocPhone),
+                             L::empty(),
+                             L::ctl(kAllocButton)})),
         L::group("透明数据传输（船台）",
                  L::column({L::row({pair("呼叫类型:", kDataType), pair("空中速率:", kDataRate)}),
                             pair("被叫身份码:", kDataCalled), pair("透明数据:", kData),

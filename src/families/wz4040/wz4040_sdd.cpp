@@ -13,11 +13,13 @@ namespace {
 constexpr std::uint8_t kBeacon = 0x30;
 constexpr std::uint8_t kChannelSwitch = 0xA6;
 
-constexpr const char* kStateNames[7] = {
-    "切换到默认信道频率",       "切换到指定信道编号",
-    "切换到脱网信道频率",       "切换到脱网频率",
-    "切换到默认信道频率，并收发频率调换", "切换到指定信道编号，并收发频率调换",
-    "切换到脱网信道频率，并收发频率调换"};
+constexpr const char* kStateNames[7] = {"切换到默认信道频率",
+                                        "切换到指定信道编号",
+                                        "切换到脱网信道频率",
+                                        "切换到脱网频率",
+                                        "切换到默认信道频率，并收发频率调换",
+                                        "切换到指定信道编号，并收发频率调换",
+                                        "切换到脱网信道频率，并收发频率调换"};
 
 }  // namespace
 
@@ -82,19 +84,19 @@ void CWZ4040SDD::declareForm() {
                  L::column({dispatch::rollCallSlotGrid(8), timed(kTimedRollCall, kRollCallInterval,
                                                                  kRollCallSpin, kRollCallButton)})),
         L::group("信标", timed(kTimedBeacon, kBeaconInterval, kBeaconSpin, kBeaconButton)),
-        L::group("信道切换（适用于船台）",
-                 L::column({
-                     L::row({L::label("切换控制:"), L::ctl(kRestore), L::ctl(kSwitch),
-                             L::ctl(kResearch), L::ctl(kByFrequency), L::stretch()}),
-                     L::grid(4, {L::ctl(kStates[0]), L::ctl(kStates[1]), L::ctl(kStates[2]),
-                                 L::ctl(kStates[3]), L::ctl(kStates[4]), L::ctl(kStates[5]),
-                                 L::ctl(kStates[6])}),
-                     L::row({L::label("指定信道编号:"), L::ctl(kChannelNumber),
-                             L::label("信道间隔:"), L::ctl(kSpacing25), L::ctl(kSpacing12_5),
-                             L::label("指定信道频率 发射:"), L::ctl(kTxFrequency),
-                             L::label("接收:"), L::ctl(kRxFrequency), L::stretch(),
-                             L::ctl(kSwitchButton)}),
-                 })),
+        L::group(
+            "信道切换（适用于船台）",
+            L::column({
+                L::row({L::label("切换控制:"), L::ctl(kRestore), L::ctl(kSwitch), L::ctl(kResearch),
+                        L::ctl(kByFrequency), L::stretch()}),
+                L::grid(4, {L::ctl(kStates[0]), L::ctl(kStates[1]), L::ctl(kStates[2]),
+                            L::ctl(kStates[3]), L::ctl(kStates[4]), L::ctl(kStates[5]),
+                            L::ctl(kStates[6])}),
+                L::row({L::label("指定信道编号:"), L::ctl(kChannelNumber), L::label("信道间隔:"),
+                        L::ctl(kSpacing25), L::ctl(kSpacing12_5), L::label("指定信道频率 发射:"),
+                        L::ctl(kTxFrequency), L::label("接收:"), L::ctl(kRxFrequency), L::stretch(),
+                        L::ctl(kSwitchButton)}),
+            })),
         L::stretch(),
     }));
 }

@@ -8,10 +8,9 @@
 // frames go out in the background (a front end never waits for them).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
-
-#include <array>
 
 #include "families/dispatch/muster_frames.h"
 #include "families/wz4040/wz4040_codes.h"

@@ -27,7 +27,7 @@ constexpr std::uint8_t kPower5WCode = 0x11;
 constexpr std::size_t kOwnerNameBytes = 19;
 constexpr std::size_t kOwnerTextBytes = 63;
 
-int staticEdit(int k) { return kFirstStatic + k - 1; }    // k = 1 ... 15
+int staticEdit(int k) { return kFirstStatic + k - 1; }  // k = 1 ... 15
 int dynamicEdit(int k) { return kFirstDynamic + k - 1; }
 
 std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
@@ -88,14 +88,12 @@ void CWZ4040User::declareForm() {
                  L::column({L::row({L::label("机主姓名:"), L::ctl(kOwnerName), L::stretch()}),
                             L::row({L::label("机主身份信息:"), L::ctl(kOwnerText)})})),
         L::group("设置发射功率", L::row({L::ctl(kPower5W), L::ctl(kPower20W), L::stretch()})),
-        L::group("静态组呼码",
-                 L::column({L::row({L::label("静态组呼个数:"), L::ctl(kStaticCount),
-                                    L::ctl(kStaticSpin), L::stretch()}),
-                            codes(&staticEdit)})),
-        L::group("动态组呼码",
-                 L::column({L::row({L::label("动态组呼个数:"), L::ctl(kDynamicCount),
-                                    L::ctl(kDynamicSpin), L::stretch()}),
-                            codes(&dynamicEdit)})),
+        L::group("静态组呼码", L::column({L::row({L::label("静态组呼个数:"), L::ctl(kStaticCount),
+                                                  L::ctl(kStaticSpin), L::stretch()}),
+                                          codes(&staticEdit)})),
+        L::group("动态组呼码", L::column({L::row({L::label("动态组呼个数:"), L::ctl(kDynamicCount),
+                                                  L::ctl(kDynamicSpin), L::stretch()}),
+                                          codes(&dynamicEdit)})),
         L::group("辅助控制协议",
                  L::row({L::label("复位延时秒数:"), L::ctl(kResetDelay), L::ctl(kResetButton),
                          L::ctl(kFactoryMode), L::ctl(kOnlineMode), L::ctl(kWorkModeButton),
@@ -155,7 +153,8 @@ bool CWZ4040User::checkGroups() {
         int (*edit)(int);
         const char* name;
     };
-    const List lists[] = {{kStaticCount, &staticEdit, "静态组呼"}, {kDynamicCount, &dynamicEdit, "动态组呼"}};
+    const List lists[] = {{kStaticCount, &staticEdit, "静态组呼"},
+                          {kDynamicCount, &dynamicEdit, "动态组呼"}};
     for (const List& l : lists) {
         const auto n = whole(f.text(l.count), 0, kGroupCodes);
         if (!n) return showMessage(std::string(l.name) + "个数设置错误,请设置为0-15!");
@@ -187,7 +186,8 @@ void CWZ4040User::writeGroups() {
     const auto& f = form();
     const int s = staticCount(), d = dynamicCount();
     wire::Bytes p{std::uint8_t(d * 16 + s)};
-    for (int k = 1; k <= s; ++k) wire::putU16be(p, std::uint32_t(wire::parseLong(f.text(staticEdit(k)))));
+    for (int k = 1; k <= s; ++k)
+        wire::putU16be(p, std::uint32_t(wire::parseLong(f.text(staticEdit(k)))));
     for (int k = 1; k <= d; ++k)
         wire::putU16be(p, std::uint32_t(wire::parseLong(f.text(dynamicEdit(k)))));
     send(wire::frameEA(kWriteGroups, p));
