@@ -145,7 +145,11 @@ private:
     void onTypeSelected();
     void onTypeVersionAnswer(const wire::FrameView& f);
     // Writes keys into the serial store atomically; a failure is shown to the technician.
+    // Takes the store's lock, reads it afresh and writes the keys.
     bool writeSerialStore(const std::vector<std::pair<std::string, std::string>>& keys);
+    // Sets the keys into `store` (read under the caller's lock) and replaces the file.
+    bool saveSerialStore(ini::IniFile& store,
+                         const std::vector<std::pair<std::string, std::string>>& keys);
 
     void onDataTestAnswer(const wire::FrameView& f);
 
