@@ -49,7 +49,8 @@ TEST(ProtestBand, SwitchChecksTransmitFirstThenReceive) {
         {"4505250", "4505251", ids::kSpacing25, "接收频率设置不正确!"},
         {"4505250", "4505250", ids::kSpacing25, nullptr},
         {"4505250", "4505250", ids::kSpacing12_5, nullptr},
-        {"abc", "-250", ids::kSpacing25, "接收频率设置不正确!"},  // no digits reads as 0: valid
+        {"abc", "-250", ids::kSpacing25, "发射频率设置不正确!"},  // no number: refused
+        {"4505250", "-250", ids::kSpacing25, "接收频率设置不正确!"},
     };
     for (const Case& c : cases) {
         ProtestBench b;
@@ -74,12 +75,12 @@ TEST(ProtestBand, SwitchChecksTransmitFirstThenReceive) {
 TEST(ProtestBand, WriteAndReadBackTheTable) {
     ProtestBench b;
     b.form().click(ids::kSpacing12_5);
-    b.form().type(ids::kRows[0].tx, "9999999");  // code 79999 goes out as its low 16 bits
+    b.form().type(ids::kRows[0].tx, "8191874");  // code 65534, the largest that fits
     b.form().type(ids::kRows[0].rx, "4000100");  // no multiple of 125: rounded down, no complaint
     b.form().click(ids::kWriteBandButton);
     const wire::Bytes w = b.lastWrite();
     ASSERT_EQ(w.size(), 31u);
-    EXPECT_EQ(wire::Bytes(w.begin(), w.begin() + 10), hex("96 1D 80 9B 00 01 38 7F 7D 00"));
+    EXPECT_EQ(wire::Bytes(w.begin(), w.begin() + 10), hex("96 1D 80 9B 00 01 FF FE 7D 00"));
     EXPECT_EQ(w[26] << 8 | w[27], 4200000 / 125);  // the default pair closes the table
     b.answer(0x9C);
     EXPECT_EQ(b.session.statusBar.text(2), "更改频段成功");
@@ -98,6 +99,7 @@ TEST(ProtestBand, WriteAndReadBackTheTable) {
     EXPECT_EQ(b.form().text(ids::kDefaultPair.rx), "32000");
     EXPECT_EQ(b.lastWrite()[3], 0x93);  // no sweep: the current row's set is read
     b.form().click(ids::kSpacing25);
+    b.form().click(ids::kReadBandButton);  // an answer is taken only for a read sent
     b.answer(0x9E, codes);
     EXPECT_EQ(b.form().text(ids::kRows[1].tx), "1638375");  // 16383750 cut to 7 characters
 }

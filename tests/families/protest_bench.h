@@ -45,6 +45,7 @@ struct ProtestBench {
     engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
     FakeOpener opener;
     sim::ProtestTerminal* terminal = nullptr;  // the simulated one, when simulated
+    link::SimLink* simLink = nullptr;          // its line, to set faults
     std::unique_ptr<families::protest::CProTestContainer> container;
     std::vector<std::string> traces;
 
@@ -57,7 +58,9 @@ struct ProtestBench {
                 auto t = std::make_unique<sim::ProtestTerminal>();
                 terminal = t.get();
                 engine::OpenResult r;
-                r.link = std::make_unique<link::SimLink>(std::move(t), timers);
+                auto l = std::make_unique<link::SimLink>(std::move(t), timers);
+                simLink = l.get();
+                r.link = std::move(l);
                 return r;
             });
         }

@@ -123,9 +123,11 @@ TEST(ProtestMachine, StoreContentsAndAStoreThatCannotBeWritten) {
         b.build();
         b.form().type(ids::kYear, "08");
         b.form().click(ids::kInitTypeButton);
-        EXPECT_EQ(b.writes().size(), 1u);        // the terminal has its code ...
-        ASSERT_EQ(b.prompter.boxes.size(), 1u);  // ... and the technician knows it is not kept
-        EXPECT_EQ(b.prompter.boxes[0].text.rfind("序号文件保存失败!", 0), 0u);
+        // A number that cannot be kept is not used: the terminal is told nothing, and the
+        // technician knows why.
+        EXPECT_TRUE(b.writes().empty());
+        ASSERT_EQ(b.prompter.boxes.size(), 1u);
+        EXPECT_EQ(b.prompter.boxes[0].text.rfind("序号文件锁定失败!", 0), 0u);
         EXPECT_EQ(b.session.activity.messages, 1);
     }
 }

@@ -102,10 +102,15 @@ int CProSRTest::sendText(bool background) {
         }
         sendBuffer_ = std::move(*bytes);
     } else {
+        // A character GBK has no code for would go out as another one.
+        if (!checkText(t, kMaxTextBytes, "发送文本")) return -1;
         const std::string gbk = wire::utf8ToGbk(t);
         sendBuffer_.assign(gbk.begin(), gbk.end());
     }
-    if (mode_ == 3) startTimer(kAnswerWaitTimer, kAnswerWait);
+    if (mode_ == 3) {
+        startTimer(kAnswerWaitTimer, kAnswerWait);
+        readyFlag_ = 0;  // the echo of this text is waited for
+    }
     sentCount_ += sendBuffer_.size();
     showCounters();
     sendData(sendBuffer_, background);
@@ -159,7 +164,10 @@ void CProSRTest::OnTimer(int id) {
 // ---- answers --------------------------------------------------------------------------------
 
 void CProSRTest::ShowReceived(wire::ByteSpan data) {
-    if (mode_ == 3) {
+    // Mode 3: only the echo waited for ends the wait; a second echo, or one after its wait ran
+    // out, is shown and counted but moves nothing.
+    echoTaken_ = awaitingEcho();
+    if (echoTaken_) {
         readyFlag_ = 1;
         stopTimer(kAnswerWaitTimer);
     }
@@ -231,7 +239,9 @@ void CProSRTest::onAnswerWaitOver() {
 }
 
 void CProSRTest::answerHandled() {
-    if (fileSending_ && mode_ == 3 && readyFlag_) sendNextChunk();
+    const bool echo = echoTaken_;
+    echoTaken_ = false;
+    if (echo && fileSending_ && mode_ == 3 && readyFlag_) sendNextChunk();
 }
 
 // ---- the other buttons ----------------------------------------------------------------------

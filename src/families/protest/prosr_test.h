@@ -40,6 +40,7 @@ public:
     static constexpr engine::Millis kShortestPeriod{10};
     static constexpr std::size_t kReceiveLimit = 5000;  // characters before the box is emptied
     static constexpr const char* kReceiveFolder = "datatest";
+    static constexpr std::size_t kMaxTextBytes = 255 - 6;  // what one data frame carries
 
     // Writes one data-test frame (the production page's SendTestData). `background`: a timed
     // send that nobody waits for.
@@ -59,6 +60,8 @@ public:
     void ShowErrorRate(int q, std::optional<double> rate);
     // Everything of one 0xA3 answer has been handled: a mutual file send goes on.
     void answerHandled();
+    // Mode 3: a chunk or text was sent and neither its echo nor the end of its wait has come.
+    bool awaitingEcho() const { return mode_ == 3 && readyFlag_ == 0; }
     void untickAutoSend();
     // What "选择文件" does once a file was chosen.
     void setFilePath(const std::string& path);
@@ -123,6 +126,7 @@ private:
     wire::Bytes receiveBuffer_;
     int stopFlag_ = 0;
     int readyFlag_ = 1;
+    bool echoTaken_ = false;  // the answer being handled was the echo waited for
     std::uint64_t sentCount_ = 0;
     std::uint64_t receivedCount_ = 0;
     double rateSum_ = 0.0;

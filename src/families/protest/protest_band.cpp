@@ -36,8 +36,31 @@ void CProTest::ReadBand() {
     send(wire::frame96(kReadBandCode, {0x00, 0x01}));
 }
 
+bool CProTest::checkBandTable() {
+    // Each frequency must be a whole number whose code fits 16 bits (0xFFFF reads back as
+    // another value): 16384000 at 25 kHz would go out as code 0. An empty box is 0.
+    const long long most = 0xFFFFLL * channelStep_ - 1;
+    for (const FrequencyRow& row : bandRows()) {
+        std::string label = row.label;
+        if (label.rfind("* ", 0) == 0) label.erase(0, 2);
+        for (const auto& [id, what] : {std::pair{row.tx, "发射频率"}, std::pair{row.rx, "接收频率"}}) {
+            const std::string& text = form().text(id);
+            const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+            const auto value = blank ? std::optional<long long>(0) : wire::parseWhole(text);
+            if (value && *value >= 0 && *value <= most) continue;
+            return stopWith(label + what + "设置不正确,请设为0-" + std::to_string(most) + "!");
+        }
+    }
+    return true;
+}
+
 void CProTest::WriteBand() {
-    // Sent as typed: a value that is no multiple of the step goes out rounded down.
+    // A value that is no multiple of the step goes out rounded down to its code; one that does
+    // not fit the code is refused.
+    if (!checkBandTable()) {
+        if (sweepFlag_) stopSweep();
+        return;
+    }
     wire::Bytes payload = {0x00, 0x01};
     BandPairs sent{};
     std::size_t k = 0;

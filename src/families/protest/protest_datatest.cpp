@@ -89,6 +89,8 @@ void CProTest::onDataTestAnswer(const wire::FrameView& f) {
     const wire::ByteSpan data(f.data() + std::min<std::size_t>(7, n), std::min(byLength, inFrame));
     const int q = f[6];
     if (dataTest_) {
+        // In the mutual test only the echo waited for is measured; a stray one is only shown.
+        const bool stray = dataTest_->mode() == 3 && !dataTest_->awaitingEcho();
         dataTest_->ShowReceived(data);
         const int mode = form().radio(kFixtureTest);
         std::optional<double> rate;
@@ -97,7 +99,7 @@ void CProTest::onDataTestAnswer(const wire::FrameView& f) {
                                          kTestPatternLength);
             rate = errorRate(pattern, data);
             dataTest_->ShowErrorRate(q, rate);
-        } else if (mode == 2) {
+        } else if (mode == 2 && !stray) {
             rate = errorRate(dataTest_->sendBuffer(), data);
             dataTest_->ShowErrorRate(q, rate);
         }

@@ -7,6 +7,7 @@
 
 #include "families/protest/protest_page.h"
 #include "ini/ini_file.h"
+#include "wire/codecs.h"
 
 namespace rb::families::protest {
 
@@ -51,9 +52,8 @@ void CProTest::storeFile(ini::IniFile& file) {
         file.setText(s, frequencyKey("接收频率", k), form().text(pairOf(k).rx));
     for (int row = 1; row <= kRowCount; ++row) {
         for (Power level : {Power::High, Power::Low}) {
-            const CalibrationSet& set = sets_[std::size_t(row - 1)][std::size_t(level)];
             for (int v = 0; v < kCalibrationCount; ++v) {
-                file.setInt(s, calibrationKey(v, row, level), set[std::size_t(v)]);
+                file.setText(s, calibrationKey(v, row, level), storedText(row, level, v));
             }
         }
     }
@@ -65,13 +65,23 @@ void CProTest::loadFile(const ini::IniFile& file) {
         form().setText(pairOf(k).tx, limited(file.getText(s, frequencyKey("发射频率", k))));
         form().setText(pairOf(k).rx, limited(file.getText(s, frequencyKey("接收频率", k))));
     }
-    // A missing key reads as 0. Loading does not set the file mark: the sets wait for the next
-    // "全部改写" (or are overwritten by the next read).
+    // A missing key reads as 0. Any other text is kept as it was typed: a whole number as its
+    // value (one outside 0-255 is refused when a write would send it, never cut to a byte),
+    // anything else as no number at all. Loading does not set the file mark: the sets wait
+    // for the next "全部改写" (or are overwritten by the next read).
     for (int row = 1; row <= kRowCount; ++row) {
         for (Power level : {Power::High, Power::Low}) {
-            CalibrationSet& set = sets_[std::size_t(row - 1)][std::size_t(level)];
             for (int v = 0; v < kCalibrationCount; ++v) {
-                set[std::size_t(v)] = file.getInt(s, calibrationKey(v, row, level));
+                const std::string key = calibrationKey(v, row, level);
+                if (!file.has(s, key)) {
+                    keepStored(row, level, v, 0, "0");
+                    continue;
+                }
+                const std::string text = file.getText(s, key);
+                const auto value = wire::parseWhole(text);
+                const bool fits = value && *value > kNotANumber &&
+                                  *value <= std::numeric_limits<int>::max();
+                keepStored(row, level, v, fits ? int(*value) : kNotANumber, text);
             }
         }
     }

@@ -99,6 +99,10 @@ void CProTest::declareForm(engine::FormModel& f) {
         f.addEdit(c.edit, kCalibrationChars, "0");
         f.addSpin(c.spin, c.edit, 0, 255, /*wrap=*/true);
     }
+    for (int row = 1; row <= kRowCount; ++row)
+        for (Power level : {Power::Low, Power::High})
+            for (int v = 0; v < kCalibrationCount; ++v)
+                f.addEdit(CProTest::storedEdit(row, level, v), 0, "0").visible = false;
     f.addRadio(kLowPower, "低功率", kLowPower).value = 1;
     f.addRadio(kHighPower, "高功率", kLowPower);
     f.addCheck(kFileMark, "文件标记").enabled = false;

@@ -32,6 +32,9 @@ inline constexpr int kWriteAllButton = 1672;    // "全部改写"
 inline constexpr int kOpenFile = 2088;          // "打开文件"
 inline constexpr int kStoreFile = 2089;         // "存储文件"
 
+// Hidden edits 6000-6099: the ten stored calibration sets as asked for (not shown, not typed).
+inline constexpr int kStoredBase = 6000;
+
 // "单元记录", beside the file buttons: the records of the unit on the bench.
 inline constexpr int kUnitRecordsButton = 2087;
 

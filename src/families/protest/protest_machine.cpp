@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "families/protest/protest_page.h"
+#include "ini/file_lock.h"
 #include "ini/ini_file.h"
 #include "wire/codecs.h"
 #include "wire/version_text.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr std::uint8_t kInitTypeCode = 0x9F;
 constexpr std::uint8_t kReadTypeVersionCode = 0x99;
+constexpr long long kLastSerial = 9999;  // four digits of the machine code
 
 std::string fourDigits(long long v) {
     char buf[24];
@@ -107,18 +109,24 @@ void CProTest::readSerialStore() {
     f.setText(kRangeEnd, end.empty() ? "1000" : end);
 }
 
+bool CProTest::saveSerialStore(ini::IniFile& store,
+                               const std::vector<std::pair<std::string, std::string>>& keys) {
+    const std::string& path = session().paths.serialStore;
+    std::string error;
+    for (const auto& [key, value] : keys) store.setText(kStoreSection, key, value);
+    // A serial number that is not kept would be handed out twice.
+    if (!store.save(path, &error)) return stopWith("序号文件保存失败!(" + path + ")");
+    return true;
+}
+
 bool CProTest::writeSerialStore(const std::vector<std::pair<std::string, std::string>>& keys) {
     const std::string& path = session().paths.serialStore;
+    const ini::FileLock lock(path);
+    if (!lock.locked()) return stopWith("序号文件锁定失败!(" + path + ")");
     ini::IniFile store;
     std::string error;
-    bool ok = store.loadIfExists(path, &error);
-    if (ok) {
-        for (const auto& [key, value] : keys) store.setText(kStoreSection, key, value);
-        ok = store.save(path, &error);
-    }
-    // A serial number that is not kept would be handed out twice.
-    if (!ok) return stopWith("序号文件保存失败!(" + path + ")");
-    return true;
+    if (!store.loadIfExists(path, &error)) return stopWith("序号文件读取失败!(" + path + ")");
+    return saveSerialStore(store, keys);
 }
 
 void CProTest::onTypeSelected() {
@@ -145,15 +153,58 @@ void CProTest::InitType() {
         stopWith("生产批次输入不正确,请输入1位数字!");
         return;
     }
-    const long long serialValue = wire::parseLong(f.text(kSerial));
-    if (serialValue < wire::parseLong(f.text(kRangeStart)) ||
-        serialValue > wire::parseLong(f.text(kRangeEnd))) {
+    // The serial is four digits of the machine code: 0-9999, a whole number.
+    const auto typed = wire::parseWhole(f.text(kSerial));
+    if (!typed || *typed < 0 || *typed > kLastSerial) {
+        stopWith("产品序号输入不正确,请设为0-9999!");
+        return;
+    }
+    const auto rangeStart = wire::parseWhole(f.text(kRangeStart));
+    const auto rangeEnd = wire::parseWhole(f.text(kRangeEnd));
+    if (!rangeStart || !rangeEnd) {
+        stopWith("序号范围输入不正确,请设为0-9999!");
+        return;
+    }
+    if (*typed < *rangeStart || *typed > *rangeEnd) {
+        stopWith("产品序号不在设置范围内!");
+        return;
+    }
+
+    // The next number is taken under the store's lock: the store is read afresh (another
+    // program on this machine may have handed out numbers since this page read it), a number
+    // it has moved past is never used again, and the new number is kept before the terminal
+    // is told, so no two programs ever send the same machine code.
+    const std::string& path = session().paths.serialStore;
+    const ini::FileLock lock(path);
+    if (!lock.locked()) {
+        stopWith("序号文件锁定失败!(" + path + ")");
+        return;
+    }
+    ini::IniFile store;
+    std::string error;
+    if (!store.loadIfExists(path, &error)) {
+        stopWith("序号文件读取失败!(" + path + ")");
+        return;
+    }
+    long long serialValue = *typed;
+    const std::string used = store.getText(kStoreSection, "SeroalPre");
+    if (const auto last = wire::parseWhole(used); last && *last >= serialValue) {
+        serialValue = *last + 1;
+    }
+    if (serialValue > *rangeEnd || serialValue > kLastSerial) {
+        f.setText(kSerial, fourDigits(serialValue));
         stopWith("产品序号不在设置范围内!");
         return;
     }
     const std::string serial = fourDigits(serialValue);
     f.setText(kSerial, serial);
     const std::string code = year + batch + serial;
+    if (!saveSerialStore(store, {{"Type", std::to_string(type)},
+                                 {"SeroalPre", serial},
+                                 {"SeroalPreBatch", batch}})) {
+        return;  // not kept, so not used: nothing is sent
+    }
+
     const std::uint32_t m = std::uint32_t(wire::parseLong(code));
     wire::Bytes payload = {0x00, 0x01, kMachineTypes[std::size_t(type)].code};
     wire::putU24be(payload, m);
@@ -163,8 +214,6 @@ void CProTest::InitType() {
     // The number is used now, answer or not.
     f.setText(kMachineCode, code);
     f.setText(kSerial, fourDigits(serialValue + 1));
-    writeSerialStore(
-        {{"Type", std::to_string(type)}, {"SeroalPre", serial}, {"SeroalPreBatch", batch}});
 }
 
 void CProTest::OnSetRange() {

@@ -10,7 +10,15 @@ using namespace ids;
 
 namespace {
 
+constexpr std::uint8_t kSwitchCode = 0x10;
 constexpr std::uint8_t kSwitchAnswer = 0x11;
+constexpr std::uint8_t kReadMonitorCode = 0x95;
+constexpr std::uint8_t kTransmitCode = 0x97;
+constexpr std::uint8_t kReadTypeVersionCode = 0x99;
+constexpr std::uint8_t kWriteBandCode = 0x9B;
+constexpr std::uint8_t kReadBandCode = 0x9D;
+constexpr std::uint8_t kInitTypeCode = 0x9F;
+constexpr std::uint8_t kFieldCode = 0xA0;
 constexpr std::uint8_t kWriteBasicCode = 0x91;
 constexpr std::uint8_t kBasicWritten = 0x92;
 constexpr std::uint8_t kReadBasicCode = 0x93;
@@ -118,24 +126,73 @@ bool CProTest::stopWith(const std::string& text, engine::Icon icon) {
 }
 
 void CProTest::sendUntimed(const wire::Bytes& frame) {
-    // Written first, then traced; no response timer and the status bar is left alone.
-    auto& a = session().activity;
-    a.awaitingAnswer = true;
-    ++a.requests;
-    a.lastSentCode = frame[3];
-    a.lastSentAt = session().timers.now();
-    session().theComm.Write(frame);
-    if (session().tracing()) session().AppendTrace(frame[3], session().tool.FormatSendTrace(frame));
+    // No response timer and the status bar is left alone; its answer is still the one awaited.
+    send(frame, SendOptions{/*expectAnswer=*/false, /*clearStatus=*/false, /*background=*/false});
 }
 
 // ---- calibration values -------------------------------------------------------------------------
 
 void CProTest::ShowStoredSet() {
     if (!fileMark() || currentRow_ < 1 || currentRow_ > kRowCount) return;
-    const CalibrationSet& set = sets_[std::size_t(currentRow_ - 1)][std::size_t(power())];
     for (int i = 0; i < kCalibrationCount; ++i) {
-        form().setInt(kCalibration[std::size_t(i)].edit, set[std::size_t(i)]);
+        form().setText(kCalibration[std::size_t(i)].edit, storedText(currentRow_, power(), i));
     }
+}
+
+std::string CProTest::storedText(int row, Power level, int value) const {
+    const int number = sets_[std::size_t(row - 1)][std::size_t(level)][std::size_t(value)];
+    return number == kNotANumber ? form().text(storedEdit(row, level, value))
+                                 : std::to_string(number);
+}
+
+void CProTest::keepStored(int row, Power level, int value, int number, const std::string& text) {
+    sets_[std::size_t(row - 1)][std::size_t(level)][std::size_t(value)] = number;
+    form().setText(storedEdit(row, level, value), text);
+}
+
+void CProTest::syncStoredEdits() {
+    for (int row = 1; row <= kRowCount; ++row)
+        for (Power level : {Power::Low, Power::High})
+            for (int v = 0; v < kCalibrationCount; ++v)
+                form().setText(storedEdit(row, level, v), storedText(row, level, v));
+}
+
+std::optional<CalibrationSet> CProTest::checkedCalibrationFields() {
+    CalibrationSet values{};
+    for (int i = 0; i < kCalibrationCount; ++i) {
+        const auto& c = kCalibration[std::size_t(i)];
+        const auto v = checkedNumber(c.edit, 0, 255, std::string(c.name) + "设置不正确,请设为0-255!");
+        if (!v) {
+            recordFailure(session().activity.lastFailure);
+            return std::nullopt;
+        }
+        values[std::size_t(i)] = int(*v);
+    }
+    return values;
+}
+
+bool CProTest::checkStoredSets() {
+    // The order of the sweep: rows A-E at low power (level digit 2), then at high power (1).
+    for (Power level : {Power::Low, Power::High}) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            for (int v = 0; v < kCalibrationCount; ++v) {
+                const int number = sets_[std::size_t(row - 1)][std::size_t(level)][std::size_t(v)];
+                if (number >= 0 && number <= 255) continue;
+                const std::string key = std::string(kCalibration[std::size_t(v)].name) +
+                                        char('A' + row - 1) + (level == Power::High ? '1' : '2');
+                return stopWith(key + "设置不正确,请设为0-255!");
+            }
+        }
+    }
+    return true;
+}
+
+bool CProTest::precheckWrite() { return checkBandTable() && checkStoredSets(); }
+
+void CProTest::stopSweep() {
+    sweepFlag_ = 0;
+    form().setChecked(kFileMark, false);
+    clearPending();
 }
 
 void CProTest::ReadBasic() {
@@ -144,14 +201,15 @@ void CProTest::ReadBasic() {
 }
 
 void CProTest::WriteBasic() {
-    wire::Bytes payload = {0x00, 0x01};
-    // A text that is no number goes out as its leading digits (0 without any), modulo 256.
-    SentSet sent{rowOfByte(rowByte()), power(), {}};
-    for (int i = 0; i < kCalibrationCount; ++i) {
-        const auto value = std::uint8_t(form().intValue(kCalibration[std::size_t(i)].edit));
-        payload.push_back(value);
-        sent.values[std::size_t(i)] = value;
+    // Each value is a whole number 0-255: anything else is refused, never cut to a byte.
+    const auto values = checkedCalibrationFields();
+    if (!values) {
+        if (sweepFlag_) stopSweep();
+        return;
     }
+    wire::Bytes payload = {0x00, 0x01};
+    SentSet sent{rowOfByte(rowByte()), power(), *values};
+    for (int v : *values) payload.push_back(std::uint8_t(v));
     payload.push_back(powerByte());
     payload.push_back(rowByte());
     send(wire::frame96(kWriteBasicCode, payload));
@@ -177,6 +235,9 @@ void CProTest::onBasicAnswer(const wire::FrameView& f) {
             sets_[std::size_t(row - 1)]
                  [f[14] == kLowPowerByte ? std::size_t(Power::Low) : std::size_t(Power::High)];
         for (int i = 0; i < kCalibrationCount; ++i) set[std::size_t(i)] = f[6 + std::size_t(i)];
+        const Power level = f[14] == kLowPowerByte ? Power::Low : Power::High;
+        for (int i = 0; i < kCalibrationCount; ++i)
+            form().setText(storedEdit(row, level, i), std::to_string(f[6 + std::size_t(i)]));
     }
     setCurrentRow(row);
     SentSet read{row, f[14] == kLowPowerByte ? Power::Low : Power::High, {}};
@@ -245,6 +306,9 @@ void CProTest::OnReadAll() {
 }
 
 void CProTest::OnWriteAll() {
+    // Nothing goes out unless every frame of the sweep would carry what was asked for.
+    if (!precheckWrite()) return;
+    syncStoredEdits();
     sweepFlag_ = 1;
     form().setChecked(kFileMark, true);
     selectPower(Power::Low);
@@ -272,15 +336,22 @@ void CProTest::OnResponseTimeout() {
 // ---- answers ------------------------------------------------------------------------------------
 
 void CProTest::OnFrame(const wire::FrameView& f) {
+    // Each answer moves its chain only when it answers the request the page waits for; any
+    // other (a write acknowledgement during a read sweep, a second acknowledgement, an answer
+    // after the time-out) is traced by the receive handler and changes nothing, and the
+    // response timer keeps running for the answer still awaited.
     switch (f.code()) {
         case kSwitchAnswer:
+            if (!takeAnswer(kSwitchCode)) return;
             reportSuccess(f, "切换频率成功");
             ReadBasic();
             break;
         case kBandAnswer:
+            if (!takeAnswer(kReadBandCode)) return;
             onBandAnswer(f);
             break;
         case kBandWritten:
+            if (!takeAnswer(kWriteBandCode)) return;
             if (sentBand_) recordBand("written", *sentBand_);
             sentBand_.reset();
             reportSuccess(f, "更改频段成功");
@@ -290,27 +361,44 @@ void CProTest::OnFrame(const wire::FrameView& f) {
             }
             break;
         case kBasicAnswer:
+            if (!takeAnswer(kReadBasicCode)) return;
             onBasicAnswer(f);
             break;
         case kBasicWritten:
+            if (!takeAnswer(kWriteBasicCode)) {
+                // A second acknowledgement of quick spin writes: its write is not recorded as
+                // done, but the queue stays in step with the acknowledgements.
+                if (!sentSets_.empty()) sentSets_.pop_front();
+                return;
+            }
             onBasicWritten(f);
             break;
         case kMonitorAnswer:
+            if (!takeAnswer(kReadMonitorCode)) return;
             onMonitorAnswer(f);
             break;
         case kTransmitAnswer:
+            if (!takeAnswer(kTransmitCode)) return;
             recordTransmit();
             reportSuccess(f, transmitReportFlag_ ? "电台发射打开完成" : "电台发射关闭完成");
             break;
         case kFieldAnswer:
+            if (!takeAnswer(kFieldCode)) return;
             recordFieldStrength();
             reportSuccess(f, "场强档位设置成功");
             break;
         case kStandingWaveAnswer:
+            // No request of the page asks for it: it is taken whenever it comes, but it never
+            // ends the wait for another answer.
             session().unitRecords.record("standing_wave", "{}");
-            reportSuccess(f, "驻波基准设置成功");
+            if (timerRunning(engine::kResponseTimer)) {
+                session().AppendTrace(f.code(), "\r\n驻波基准设置成功!");
+            } else {
+                reportSuccess(f, "驻波基准设置成功");
+            }
             break;
         case kTypeWritten:
+            if (!takeAnswer(kInitTypeCode)) return;
             // The code is the terminal's now: what was done before it belongs to it.
             if (sentMachine_) {
                 const std::uint8_t code = kMachineTypes[std::size_t(sentMachine_->typeIndex)].code;
@@ -321,6 +409,7 @@ void CProTest::OnFrame(const wire::FrameView& f) {
             reportSuccess(f, "初始化机型成功");
             break;
         case kTypeVersionAnswer:
+            if (!takeAnswer(kReadTypeVersionCode)) return;
             onTypeVersionAnswer(f);
             break;
         case kDataTestAnswer:

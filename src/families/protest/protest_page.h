@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -68,6 +69,9 @@ public:
     // read: "全部读取"; write: "全部改写" (each also moves the band table).
     std::vector<Chain> fileReadChains() override;
     std::vector<Chain> fileWriteChains() override;
+    // "全部改写" checks everything it will send before its first frame: the band table, then
+    // the ten stored calibration sets in the order the sweep writes them.
+    bool precheckWrite() override;
     bool transferInProgress() const override { return sweepFlag_ != 0; }
 
     // --- operations named across the page's groups --------------------------------------------
@@ -103,6 +107,13 @@ public:
     const CalibrationSets& calibrationSets() const { return sets_; }
     CalibrationSets& calibrationSets() { return sets_; }
     bool fileMark() const { return form().checked(ids::kFileMark); }
+    // The hidden edit that holds stored value `value` of (row 1-5, level) as it was asked for
+    // (the file's text, or what the terminal answered): what a verification compares.
+    static int storedEdit(int row, Power level, int value) {
+        return ids::kStoredBase + (row - 1) * 20 + int(level) * 10 + value;
+    }
+    // A stored value that is no number at all (its text is in its hidden edit).
+    static constexpr int kNotANumber = std::numeric_limits<int>::min();
 
 protected:
     void OnResponseTimeout() override;
@@ -121,6 +132,16 @@ private:
     void onPowerRadio();
     void onBasicAnswer(const wire::FrameView& f);
     void onBasicWritten(const wire::FrameView& f);
+    // The eight calibration fields, each a whole number 0-255, or the first refusal shown.
+    std::optional<CalibrationSet> checkedCalibrationFields();
+    // The ten stored sets, in the order "全部改写" sends them.
+    bool checkStoredSets();
+    // What a stored value shows as, and its hidden edit kept in step with it.
+    std::string storedText(int row, Power level, int value) const;
+    void keepStored(int row, Power level, int value, int number, const std::string& text);
+    void syncStoredEdits();
+    // A sweep whose next step was refused ends at once.
+    void stopSweep();
     // A sweep met something it cannot go on from: it ends as a failure, not silently.
     void failSweep();
     void setCurrentRow(int row);
@@ -129,6 +150,8 @@ private:
     void onSpacing();
     void onBandAnswer(const wire::FrameView& f);
     bool checkRow(const ids::FrequencyRow& row);
+    // Every frequency of the band table fits its 16-bit code, or the first refusal shown.
+    bool checkBandTable();
 
     // Monitor, transmitter, model, field strength (protest_checks.cpp).
     void bindChecks();
@@ -145,7 +168,11 @@ private:
     void onTypeSelected();
     void onTypeVersionAnswer(const wire::FrameView& f);
     // Writes keys into the serial store atomically; a failure is shown to the technician.
+    // Takes the store's lock, reads it afresh and writes the keys.
     bool writeSerialStore(const std::vector<std::pair<std::string, std::string>>& keys);
+    // Sets the keys into `store` (read under the caller's lock) and replaces the file.
+    bool saveSerialStore(ini::IniFile& store,
+                         const std::vector<std::pair<std::string, std::string>>& keys);
 
     void onDataTestAnswer(const wire::FrameView& f);
 
