@@ -22,7 +22,7 @@ TEST(ProtestWriteChecks, ABadCalibrationFieldIsRefusedAndNothingIsSent) {
         const char* text;
     };
     const Case cases[] = {
-        {0, "256"}, {0, "-1"},  {0, "999"}, {0, "abc"}, {0, "１２３"},
+        {0, "256"}, {0, "-1"},    {0, "999"}, {0, "abc"}, {0, "１２３"},
         {0, ""},    {0, "12abc"}, {0, "a-9"}, {7, "256"}, {7, "x7"},
     };
     for (const Case& c : cases) {
@@ -125,9 +125,9 @@ TEST(ProtestWriteChecks, TheBandWriteButtonRefusesACodeThatDoesNotFit) {
         bool sent;
     };
     const Case cases[] = {
-        {ids::kSpacing25, "16383749", true},   {ids::kSpacing25, "16383750", false},
-        {ids::kSpacing12_5, "8191874", true},  {ids::kSpacing12_5, "9999999", false},
-        {ids::kSpacing25, "", true},           {ids::kSpacing25, "4000100", true},  // rounded down
+        {ids::kSpacing25, "16383749", true},  {ids::kSpacing25, "16383750", false},
+        {ids::kSpacing12_5, "8191874", true}, {ids::kSpacing12_5, "9999999", false},
+        {ids::kSpacing25, "", true},          {ids::kSpacing25, "4000100", true},  // rounded down
         {ids::kSpacing25, "-250", false},
     };
     for (const Case& c : cases) {
@@ -182,8 +182,8 @@ TEST(ProtestStrayAnswers, AStrayNeverMovesASweepAndTheTimeOutStaysArmed) {
         {ids::kWriteAllButton, 1, 0x91, 0xA5},
     };
     for (const Case& c : cases) {
-        const std::string name = std::to_string(c.sweep) + "/" + std::to_string(c.answered) +
-                                 "/" + std::to_string(c.stray);
+        const std::string name = std::to_string(c.sweep) + "/" + std::to_string(c.answered) + "/" +
+                                 std::to_string(c.stray);
         ProtestBench b;
         b.form().click(c.sweep);
         answerSteps(b, c.answered);
@@ -234,22 +234,22 @@ TEST(ProtestStrayAnswers, EverySingleRequestWaitsForItsOwnAnswer) {
 
 TEST(ProtestStrayAnswers, AWriteAcknowledgementDuringAReadSweepAgainstTheBench) {
     for (const char* stray : {"96 05 80 92 00 01 80", "96 05 80 9C 00 01 8E"}) {
-    ProtestBench b(true);
-    // The write acknowledgement arrives in the middle of the sweep, and then every 100 ms.
-    sim::Faults faults;
-    faults.unsolicited = hex(stray);
-    faults.unsolicitedAt = sim::Micros(50000);
-    faults.unsolicitedEvery = sim::Micros(100000);
-    b.simLink->line().setFaults(faults);
-    b.form().click(ids::kReadAllButton);
-    b.advance(5000);
-    EXPECT_EQ(b.session.activity.requests, 22);
-    EXPECT_EQ(b.prompter.texts(), std::vector<std::string>{"全部数据读取成功!"});
-    // Nothing was written: the terminal holds its factory sets.
-    const sim::ProtestTerminal factory;
-    for (std::uint8_t row : {0x11, 0x22, 0x33, 0x44, 0x55})
-        for (std::uint8_t p : {0x22, 0x44})
-            EXPECT_EQ(b.terminal->calibration(row, p), factory.calibration(row, p)) << stray;
+        ProtestBench b(true);
+        // The write acknowledgement arrives in the middle of the sweep, and then every 100 ms.
+        sim::Faults faults;
+        faults.unsolicited = hex(stray);
+        faults.unsolicitedAt = sim::Micros(50000);
+        faults.unsolicitedEvery = sim::Micros(100000);
+        b.simLink->line().setFaults(faults);
+        b.form().click(ids::kReadAllButton);
+        b.advance(5000);
+        EXPECT_EQ(b.session.activity.requests, 22);
+        EXPECT_EQ(b.prompter.texts(), std::vector<std::string>{"全部数据读取成功!"});
+        // Nothing was written: the terminal holds its factory sets.
+        const sim::ProtestTerminal factory;
+        for (std::uint8_t row : {0x11, 0x22, 0x33, 0x44, 0x55})
+            for (std::uint8_t p : {0x22, 0x44})
+                EXPECT_EQ(b.terminal->calibration(row, p), factory.calibration(row, p)) << stray;
     }
 }
 

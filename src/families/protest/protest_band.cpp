@@ -43,7 +43,8 @@ bool CProTest::checkBandTable() {
     for (const FrequencyRow& row : bandRows()) {
         std::string label = row.label;
         if (label.rfind("* ", 0) == 0) label.erase(0, 2);
-        for (const auto& [id, what] : {std::pair{row.tx, "发射频率"}, std::pair{row.rx, "接收频率"}}) {
+        for (const auto& [id, what] :
+             {std::pair{row.tx, "发射频率"}, std::pair{row.rx, "接收频率"}}) {
             const std::string& text = form().text(id);
             const bool blank = text.find_first_not_of(" \t") == std::string::npos;
             const auto value = blank ? std::optional<long long>(0) : wire::parseWhole(text);

@@ -79,8 +79,8 @@ void CProTest::loadFile(const ini::IniFile& file) {
                 }
                 const std::string text = file.getText(s, key);
                 const auto value = wire::parseWhole(text);
-                const bool fits = value && *value > kNotANumber &&
-                                  *value <= std::numeric_limits<int>::max();
+                const bool fits =
+                    value && *value > kNotANumber && *value <= std::numeric_limits<int>::max();
                 keepStored(row, level, v, fits ? int(*value) : kNotANumber, text);
             }
         }

@@ -199,9 +199,9 @@ void CProTest::InitType() {
     const std::string serial = fourDigits(serialValue);
     f.setText(kSerial, serial);
     const std::string code = year + batch + serial;
-    if (!saveSerialStore(store, {{"Type", std::to_string(type)},
-                                 {"SeroalPre", serial},
-                                 {"SeroalPreBatch", batch}})) {
+    if (!saveSerialStore(
+            store,
+            {{"Type", std::to_string(type)}, {"SeroalPre", serial}, {"SeroalPreBatch", batch}})) {
         return;  // not kept, so not used: nothing is sent
     }
 

@@ -161,7 +161,8 @@ std::optional<CalibrationSet> CProTest::checkedCalibrationFields() {
     CalibrationSet values{};
     for (int i = 0; i < kCalibrationCount; ++i) {
         const auto& c = kCalibration[std::size_t(i)];
-        const auto v = checkedNumber(c.edit, 0, 255, std::string(c.name) + "设置不正确,请设为0-255!");
+        const auto v =
+            checkedNumber(c.edit, 0, 255, std::string(c.name) + "设置不正确,请设为0-255!");
         if (!v) {
             recordFailure(session().activity.lastFailure);
             return std::nullopt;
