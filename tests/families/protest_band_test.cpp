@@ -2,10 +2,13 @@
 // "ProTest" file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 
+#include "engine/container.h"
 #include "ini/ini_file.h"
 #include "protest_bench.h"
+#include "wire/codecs.h"
 
 namespace rb::testing {
 namespace {
@@ -171,7 +174,8 @@ TEST(ProtestFile, MissingKeysReadAsZeroAndFailuresAreShown) {
     const std::string path = b.dir.file("part.ini");
     {
         std::ofstream f(path, std::ios::binary);
-        f << "[ProTest]\r\n";
+        // One key of the page (the 6th pair's receive frequency, in GBK as files hold it).
+        f << "[ProTest]\r\n" << wire::utf8ToGbk("接收频率06") << "=4350000\r\n";
     }
     b.page().calibrationSets()[0][0] = {9, 9, 9, 9, 9, 9, 9, 9};
     b.prompter.files.push_back(path);
@@ -184,6 +188,36 @@ TEST(ProtestFile, MissingKeysReadAsZeroAndFailuresAreShown) {
     b.prompter.files.push_back(b.dir.file("absent.ini"));
     b.form().click(ids::kOpenFile);
     EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{"文件保存失败!", "文件打开失败!"}));
+}
+
+}  // namespace
+}  // namespace rb::testing
+
+namespace rb::testing {
+namespace {
+
+// "打开文件" on the production page: a file that holds nothing of the page (empty, random
+// bytes, another type's section) is refused with one box and the form stays as it was.
+TEST(ProtestBand, OpeningAFileWithoutTheProductionKeysChangesNothing) {
+    const std::string dir = ::testing::TempDir();
+    const std::pair<const char*, std::string> files[] = {
+        {"rb_protest_empty.ini", ""},
+        {"rb_protest_binary.ini", std::string("[ProTest]\r\n发射频率01=1\r\n") + '\0'},
+        {"rb_protest_other.ini", "[TelSet]\r\n发射频率01=4000000\r\n"},
+        {"rb_protest_stranger.ini", "[ProTest]\r\nWhatever=1\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        const std::string path = dir + name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        ProtestBench b;
+        b.form().type(ids::kRows[0].tx, "4505250");
+        b.prompter.files.push_back(path);
+        b.form().click(ids::kOpenFile);
+        ASSERT_EQ(b.prompter.boxes.size(), 1u) << name;
+        EXPECT_EQ(b.prompter.boxes[0].text, engine::kNotThisTypesFile) << name;
+        EXPECT_EQ(b.form().text(ids::kRows[0].tx), "4505250") << name;
+        std::remove(path.c_str());
+    }
 }
 
 }  // namespace

@@ -5,9 +5,12 @@
 // step are not filed.
 #include <cstdio>
 
+#include "engine/container.h"
 #include "families/protest/protest_page.h"
 #include "ini/ini_file.h"
 #include "wire/codecs.h"
+#include "wire/text_format.h"
+#include "wire/utf8.h"
 
 namespace rb::families::protest {
 
@@ -17,11 +20,7 @@ namespace {
 
 constexpr std::size_t kMostFrequencyChars = 254;
 
-std::string frequencyKey(const char* stem, int k) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", k);
-    return std::string(stem) + buf;
-}
+std::string frequencyKey(const char* stem, int k) { return stem + wire::twoDigits(k); }
 
 const FrequencyRow& pairOf(int k) {  // k = 1..6
     return k <= kRowCount ? kRows[std::size_t(k - 1)] : kDefaultPair;
@@ -36,10 +35,27 @@ std::string calibrationKey(int value, int row, Power level) {
 // A value as the profile call reads it: at most 254 bytes, never cut inside a character.
 std::string limited(std::string text) {
     if (text.size() <= kMostFrequencyChars) return text;
-    std::size_t n = kMostFrequencyChars;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    text.resize(n);
+    text.resize(wire::utf8CutPoint(text, kMostFrequencyChars));
     return text;
+}
+
+// Whether a file holds anything of this page: text with at least one of its keys in "ProTest".
+// An empty file, random bytes or another type's file then changes nothing in the form.
+bool holdsProTestKeys(const ini::IniFile& file) {
+    if (!file.looksLikeText()) return false;
+    for (int k = 1; k <= kRowCount + 1; ++k) {
+        if (file.has(CProTest::kSection, frequencyKey("发射频率", k)) ||
+            file.has(CProTest::kSection, frequencyKey("接收频率", k)))
+            return true;
+    }
+    for (int row = 1; row <= kRowCount; ++row) {
+        for (Power level : {Power::High, Power::Low}) {
+            for (int v = 0; v < kCalibrationCount; ++v) {
+                if (file.has(CProTest::kSection, calibrationKey(v, row, level))) return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -111,6 +127,10 @@ void CProTest::OnOpenFileButton() {
     std::string error;
     if (!file.load(*path, &error)) {
         stopWith("文件打开失败!");
+        return;
+    }
+    if (!holdsProTestKeys(file)) {
+        stopWith(engine::kNotThisTypesFile);
         return;
     }
     loadFile(file);
