@@ -51,7 +51,7 @@ void Container::OnCommFrame(const wire::FrameSlot& slot) {
 
 void Container::dispatch(const wire::FrameView& frame) {
     if (pages_.empty()) return;
-    session_.activity.awaitingAnswer = false;
+    session_.events.frameArrived();
     if (config_.routing == Routing::AllPages) {
         for (auto& tab : pages_) tab.page->OnFrame(frame);
         return;

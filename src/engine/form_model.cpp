@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "wire/codecs.h"
+#include "wire/utf8.h"
 
 namespace rb::engine {
 
@@ -332,7 +333,7 @@ std::size_t FormModel::fittingPrefix(const Control& c, const std::string& t) {
     std::size_t i = 0;
     for (; i < t.size(); ++i) {
         const auto byte = static_cast<unsigned char>(t[i]);
-        if ((byte & 0xC0) == 0x80) continue;
+        if (wire::isUtf8Continuation(byte)) continue;
         const int cost = c.maxLengthInGbkBytes && byte >= 0x80 ? 2 : 1;
         if (used + cost > c.maxLength) break;
         used += cost;

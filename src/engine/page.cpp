@@ -43,7 +43,10 @@ void Page::OnRead() {
 }
 
 void Page::OnWrite() {
-    if (!session_.prompter.confirm(kConfirmWrite, kAskCaption, this)) return;
+    if (!session_.prompter.confirm(kConfirmWrite, kAskCaption, this)) {
+        session_.events.declined();
+        return;
+    }
     if (!precheckWrite()) return;
     beginRequest();
     lockButtons(periods_.write);
@@ -84,9 +87,7 @@ void Page::timerFired(int id) {
 void Page::OnResponseTimeout() {
     stopTimer(kResponseTimer);
     pending_.reset();  // an answer after the time-out is late, not the chain's
-    session_.activity.awaitingAnswer = false;
-    session_.activity.lastFailure = kFailedStatus;
-    ++session_.activity.failures;
+    session_.events.timedOut();
     session_.statusBar.SetText(2, kFailedStatus);
     session_.prompter.info(kFailedBox, kInfoCaption, this);
 }
@@ -105,11 +106,7 @@ void Page::send(const wire::Bytes& frame, SendOptions options) {
         return;
     }
     pending_ = frame[3];
-    auto& a = session_.activity;
-    a.awaitingAnswer = true;
-    ++a.requests;
-    a.lastSentCode = frame[3];
-    a.lastSentAt = session_.timers.now();
+    session_.events.requestSent(frame[3]);
     session_.theComm.Write(frame);
 }
 
@@ -117,12 +114,11 @@ void Page::reportSuccess(const wire::FrameView& answer, const std::string& text)
     session_.AppendTrace(answer.code(), "\r\n" + text + "!");
     stopTimer(kResponseTimer);
     session_.statusBar.SetText(2, text);
-    session_.activity.lastSuccess = text;
+    session_.events.succeeded(text);
 }
 
 bool Page::showMessage(const std::string& text, const std::string& caption, Icon icon) {
-    ++session_.activity.messages;
-    session_.activity.lastFailure = text;
+    session_.events.messageShown(text);
     session_.prompter.message(MessageBox{text, caption, icon, Buttons::Ok, this});
     return false;
 }

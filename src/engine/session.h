@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/chain_events.h"
 #include "engine/cn_comm.h"
 #include "engine/prompter.h"
 #include "engine/timers.h"
@@ -48,21 +49,11 @@ struct UserPaths {
 inline constexpr const char* kUnitDatabaseFailed = "单元记录数据库无法写入: ";
 inline constexpr const char* kUnitDatabaseGoesOn = "测试照常进行, 记录暂存, 数据库可写时补存。";
 
-// What a chain is doing, for front ends that wait for it (the command line, benchmarks).
-struct Activity {
-    bool awaitingAnswer = false;  // a request went out and no frame has reached a page since
-    int requests = 0;             // requests sent so far
-    std::uint8_t lastSentCode = 0;
-    Millis lastSentAt{0};
-    std::string lastSuccess;  // the latest success text
-    std::string lastFailure;  // "操作失败" after a time-out, or the latest validation message
-    int failures = 0;         // time-outs since the counter was cleared
-    int messages = 0;         // message boxes shown by pages since the counter was cleared
-};
-
 class Session {
 public:
     Session(Timers& timers, Prompter& prompter, UserPaths paths = UserPaths::fromEnvironment());
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     Timers& timers;
     Prompter& prompter;
@@ -71,7 +62,10 @@ public:
     StatusBar statusBar;
     UserPaths paths;
     wire::CCommTool tool;
-    Activity activity;
+    // What chains do: pages report here, front ends listen. `activity` is one listener, kept
+    // for front ends that poll (the command line's chain runner, benchmarks).
+    ChainEvents events;
+    Activity activity{timers};
 
     int lm520wMode = 0;  // the trunking container shows its LM520W relay layout
     bool monitorAccessFlag = false;

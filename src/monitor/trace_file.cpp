@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "monitor/trace_log.h"
+#include "wire/text_format.h"
 
 namespace rb::monitor {
 
@@ -21,20 +22,7 @@ constexpr const char* kReceivedHeading = "接收信息(";
 
 std::string timestamp(std::chrono::system_clock::time_point at) {
     using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(at.time_since_epoch()).count();
-    std::time_t seconds = std::time_t(ms / 1000);
-    int millis = int(ms % 1000);
-    if (millis < 0) {
-        millis += 1000;
-        --seconds;
-    }
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d.%03d", local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  millis);
-    return buf;
+    return wire::localTimeWithMillis(duration_cast<milliseconds>(at.time_since_epoch()).count());
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -1,18 +1,14 @@
 #include "monitor/trace_log.h"
 
+#include "wire/utf8.h"
+
 namespace rb::monitor {
 
 namespace {
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) { return wire::isUtf8Continuation(static_cast<unsigned char>(c)); }
 }  // namespace
 
-std::size_t characterCount(const std::string& utf8) {
-    std::size_t n = 0;
-    for (char c : utf8) {
-        if (!isContinuationByte(c)) ++n;
-    }
-    return n;
-}
+std::size_t characterCount(const std::string& utf8) { return wire::utf8CharCount(utf8); }
 
 std::string dropCharacters(const std::string& utf8, std::size_t n) {
     std::size_t i = 0;

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "units/json_text.h"
+#include "wire/text_format.h"
 
 namespace rb::units {
 
@@ -62,18 +63,7 @@ std::string valuesJson(const std::string& values) {
 
 }  // namespace
 
-std::string localTimeText(std::int64_t ms) {
-    const std::int64_t seconds = ms >= 0 ? ms / 1000 : (ms - 999) / 1000;
-    const int milli = int(ms - seconds * 1000);
-    const std::time_t t = std::time_t(seconds);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d.%03d", local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  milli);
-    return buf;
-}
+std::string localTimeText(std::int64_t ms) { return wire::localTimeWithMillis(ms); }
 
 std::optional<std::int64_t> parseLocalTime(const std::string& text) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;

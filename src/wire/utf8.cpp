@@ -4,7 +4,7 @@ namespace rb::wire {
 
 namespace {
 
-bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool continuation(unsigned char c) { return isUtf8Continuation(c); }
 
 }  // namespace
 
@@ -57,6 +57,29 @@ std::string clipUtf8(const std::string& s, std::size_t maxChars) {
     }
     if (i >= s.size()) return s;
     return s.substr(0, i) + "…";
+}
+
+std::size_t utf8CharCount(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if (!continuation(c)) ++n;
+    return n;
+}
+
+std::size_t utf8CutPoint(const std::string& s, std::size_t maxBytes) {
+    if (s.size() <= maxBytes) return s.size();
+    std::size_t n = maxBytes;
+    while (n > 0 && continuation(static_cast<unsigned char>(s[n]))) --n;
+    return n;
+}
+
+std::string digitPerCharacter(const std::string& s, char otherwise) {
+    std::string out;
+    for (unsigned char c : s) {
+        if (continuation(c)) continue;
+        out += c >= '0' && c <= '9' ? char(c) : otherwise;
+    }
+    return out;
 }
 
 }  // namespace rb::wire

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "wire/codecs.h"
+#include "wire/text_format.h"
 
 namespace rb::families::dispatch {
 
@@ -10,11 +11,7 @@ namespace {
 
 constexpr int kSlotChars = 6;
 
-std::string twoDigits(std::size_t k) {
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02zu", k);
-    return buf;
-}
+using wire::twoDigits;
 
 // Slots 04, 13, 14 and 15 of the muster table take any length.
 bool unlimitedMusterSlot(std::size_t slot) {

@@ -71,8 +71,7 @@ int HopMapGroup::draw() {
 }
 
 void HopMapGroup::showBox(const std::string& text) {
-    ++session_.activity.messages;
-    session_.activity.lastFailure = text;
+    session_.events.messageShown(text);
     session_.prompter.info(text, "提示", owner_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "families/common96/number_checks.h"
 #include "wire/codecs.h"
+#include "wire/utf8.h"
 
 namespace rb::families::lm52r {
 
@@ -15,19 +16,11 @@ constexpr int kHopSchemeMax = 3;
 constexpr std::array<const char*, base_ids::kFlagCount> kFlagCaptions = {
     "数字语音", "声控功能", "数传通讯", "数字加密", "时分通讯", "跳频通讯"};
 
-// Characters of a UTF-8 text (frequency texts are digits, but a user may type anything).
-std::size_t charCount(const std::string& text) {
-    std::size_t n = 0;
-    for (unsigned char c : text) {
-        if ((c & 0xC0) != 0x80) ++n;
-    }
-    return n;
-}
-
 // A frequency text passes when it stands for 0 (also an empty text) or has all 7 characters;
 // whether it suits the channel spacing is checked only when the base page writes.
 bool frequencyTextAccepted(const std::string& text) {
-    return wire::parseLong(text) == 0 || charCount(text) == std::size_t(base_ids::kFrequencyChars);
+    return wire::parseLong(text) == 0 ||
+           wire::utf8CharCount(text) == std::size_t(base_ids::kFrequencyChars);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "families/lm52r/lm52r_base.h"
+#include "wire/text_format.h"
 
 namespace rb::families::lm52r {
 
@@ -40,11 +41,7 @@ constexpr std::array<KeyedControl, 4> kNumberKeys = {{
 }};
 
 // "SendFrequency" + 7 -> "SendFrequency07".
-std::string channelKey(const char* prefix, int k) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%02d", k);
-    return std::string(prefix) + digits;
-}
+std::string channelKey(const char* prefix, int k) { return prefix + wire::twoDigits(k); }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The base page's form: every control with its id, caption, default and range, and the layout
 // the renderer turns into widgets.
 #include "families/lm52r/lm52r_base.h"
+#include "wire/text_format.h"
 
 namespace rb::families::lm52r {
 
@@ -15,7 +16,7 @@ const std::vector<std::string> kDataBitsItems = {"5", "6", "7", "8", "9"};
 const std::vector<std::string> kStopBitsItems = {"1", "2"};
 const std::vector<std::string> kAirSpeedItems = {"6400", "9600", "12800", "19200"};
 
-std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
+using wire::twoDigits;
 
 // An edit with its spin and the unit "秒".
 engine::LayoutItem timerCell(int editId, int spinId) {

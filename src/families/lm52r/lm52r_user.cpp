@@ -8,6 +8,7 @@
 #include "families/hopmap/hop_map.h"
 #include "families/lm52r/lm52r_codes.h"
 #include "wire/codecs.h"
+#include "wire/text_format.h"
 #include "wire/version_text.h"
 
 namespace rb::families::lm52r {
@@ -47,11 +48,7 @@ constexpr long long kMaxCode = 65535;
 
 constexpr const char* kSection = "TelSet";
 
-std::string twoDigits(int n) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
-}
+using wire::twoDigits;
 
 // A fixed-width GBK text of a received frame (stops at the first zero byte).
 const char* flag(bool on) { return on ? "1" : "0"; }
@@ -328,10 +325,7 @@ void CLM52RUser::OnTimer(int id) {
     stopTimer(hopmap::kChunkTimer);
     // A chunk the terminal did not take: the map is incomplete, so the transfer stops here.
     if (!sender_.chunkTimedOut()) return;
-    auto& a = session().activity;
-    a.awaitingAnswer = false;
-    a.lastFailure = engine::kFailedStatus;
-    ++a.failures;
+    session().events.timedOut();
     session().statusBar.SetText(2, engine::kFailedStatus);
     session().prompter.info(engine::kFailedBox, engine::kInfoCaption, this);
 }
@@ -341,7 +335,7 @@ void CLM52RUser::OnTimer(int id) {
 void CLM52RUser::reportOnly(const wire::FrameView& answer, const std::string& text) {
     session().AppendTrace(answer.code(), "\r\n" + text + "!");
     session().statusBar.SetText(2, text);
-    session().activity.lastSuccess = text;
+    session().events.succeeded(text);
 }
 
 void CLM52RUser::OnFrame(const wire::FrameView& f) {

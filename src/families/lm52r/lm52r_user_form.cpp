@@ -2,19 +2,14 @@
 #include <cstdio>
 
 #include "families/lm52r/lm52r_user.h"
+#include "wire/text_format.h"
 
 namespace rb::families::lm52r {
 
 using namespace engine::layout;
 using namespace user_ids;
 
-namespace {
-std::string twoDigits(int n) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
-}
-}  // namespace
+using wire::twoDigits;
 
 void CLM52RUser::declareForm() {
     auto& f = form();

@@ -6,6 +6,7 @@
 #include "families/netradio/netradio_base_ids.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
+#include "wire/text_format.h"
 #include "wire/version_text.h"
 
 namespace rb::families::netradio {
@@ -47,9 +48,7 @@ constexpr std::size_t kZeroBytes = 28;
 
 std::string rowMessage(int row) {
     if (row == 16) return "脱网频率数据设置不正确!";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%02d", row);
-    return std::string(buf) + "号频率数据设置不正确!";
+    return wire::twoDigits(row) + "号频率数据设置不正确!";
 }
 
 // The edit of frequency row 1-16.
@@ -251,7 +250,7 @@ void CNetRadioBase::OnFrame(const wire::FrameView& f) {
 void CNetRadioBase::reportUnasked(const wire::FrameView& f, const std::string& text) {
     session().AppendTrace(f.code(), "\r\n" + text + "!");
     session().statusBar.SetText(2, text);
-    session().activity.lastSuccess = text;
+    session().events.succeeded(text);
 }
 
 void CNetRadioBase::onCommon(const wire::FrameView& f) {

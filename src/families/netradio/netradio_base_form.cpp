@@ -4,6 +4,7 @@
 
 #include "families/netradio/netradio_base.h"
 #include "families/netradio/netradio_base_ids.h"
+#include "wire/text_format.h"
 
 namespace rb::families::netradio {
 
@@ -19,11 +20,7 @@ const std::vector<std::string> kDataBitsItems = {"5", "6", "7", "8", "9"};
 const std::vector<std::string> kStopBitsItems = {"1", "2"};
 const std::vector<std::string> kAirSpeedItems = {"6400", "9600", "12800", "19200"};
 
-std::string twoDigits(int k) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", k);
-    return buf;
-}
+using wire::twoDigits;
 
 engine::LayoutItem secondsCell(int editId, int spinId) {
     return L::row({L::ctl(editId), L::ctl(spinId), L::label("秒")});

@@ -331,10 +331,7 @@ void CNetRadioUser::OnTimer(int id) {
     // A chunk the terminal did not take leaves its map incomplete: the transfer ends failed
     // instead of sending the chunks after it.
     if (!sender_.chunkTimedOut()) return;
-    auto& a = session().activity;
-    a.awaitingAnswer = false;
-    a.lastFailure = engine::kFailedStatus;
-    ++a.failures;
+    session().events.timedOut();
     session().statusBar.SetText(2, engine::kFailedStatus);
     session().prompter.info(engine::kFailedBox, engine::kInfoCaption, this);
 }
@@ -355,7 +352,7 @@ void CNetRadioUser::onHopMap(const wire::FrameView& f) {
 void CNetRadioUser::reportOnly(const wire::FrameView& answer, const std::string& text) {
     session().AppendTrace(answer.code(), "\r\n" + text + "!");
     session().statusBar.SetText(2, text);
-    session().activity.lastSuccess = text;
+    session().events.succeeded(text);
 }
 
 void CNetRadioUser::OnFrame(const wire::FrameView& f) {

@@ -3,19 +3,14 @@
 #include <cstdio>
 
 #include "families/netradio/netradio_user.h"
+#include "wire/text_format.h"
 
 namespace rb::families::netradio {
 
 using namespace engine::layout;
 using namespace user_ids;
 
-namespace {
-std::string twoDigits(int n) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
-}
-}  // namespace
+using wire::twoDigits;
 
 void CNetRadioUser::declareForm() {
     auto& f = form();

@@ -8,6 +8,7 @@
 #include "families/protest/data_quality.h"
 #include "units/json_text.h"
 #include "wire/codecs.h"
+#include "wire/utf8.h"
 
 namespace rb::families::protest {
 
@@ -19,13 +20,6 @@ constexpr const char* kShowRunning = "停止显示";
 constexpr const char* kShowPaused = "继续显示";
 constexpr const char* kHexWarning = "请输入正确的16进制字符串!";
 constexpr const char* kHexCaption = "输入错误";
-
-std::size_t characterCount(const std::string& utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
 
 std::string countText(std::uint64_t n) { return n == 0 ? std::string() : std::to_string(n); }
 
@@ -93,8 +87,7 @@ int CProSRTest::sendText(bool background) {
         if (!bytes) {
             // Nothing goes out; the automatic ticks wait while the box is open.
             hexWarningOpen_ = true;
-            ++session().activity.messages;
-            session().activity.lastFailure = kHexWarning;
+            session().events.messageShown(kHexWarning);
             session().prompter.message(engine::MessageBox{
                 kHexWarning, kHexCaption, engine::Icon::Warning, engine::Buttons::Ok, nullptr});
             hexWarningOpen_ = false;
@@ -177,7 +170,7 @@ void CProSRTest::ShowReceived(wire::ByteSpan data) {
     if (form().text(kPauseShow) == kShowRunning) {
         std::string r = form().text(kReceived);
         if (form().checked(kNewLine) && !r.empty()) r += "\r\n";
-        if (characterCount(r) >= kReceiveLimit) r.clear();
+        if (wire::utf8CharCount(r) >= kReceiveLimit) r.clear();
         if (form().checked(kHexShow)) {
             char hex[4];
             for (std::uint8_t b : receiveBuffer_) {

@@ -61,7 +61,10 @@ void CProTest::onModelRadio() {
 }
 
 void CProTest::onFieldStrength(std::uint8_t point, const char* question) {
-    if (!session().prompter.confirm(question, engine::kInfoCaption, this)) return;
+    if (!session().prompter.confirm(question, engine::kInfoCaption, this)) {
+        session().events.declined();
+        return;
+    }
     send(wire::frame96(kFieldCode, {0x00, 0x01, point}));
     sentField_ = point;
 }

@@ -40,13 +40,7 @@ void CProTest::SendTestData(int mode, const wire::Bytes& data, bool background) 
     if (session().tracing()) {
         session().AppendTrace(kDataTestCode, session().tool.FormatSendTrace(frame));
     }
-    auto& a = session().activity;
-    if (!background) {
-        a.awaitingAnswer = true;
-        ++a.requests;
-        a.lastSentCode = kDataTestCode;
-        a.lastSentAt = session().timers.now();
-    }
+    if (!background) session().events.requestSent(kDataTestCode);
     session().theComm.Write(frame);
 }
 

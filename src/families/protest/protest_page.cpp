@@ -117,8 +117,7 @@ void CProTest::zeroCalibrationFields() {
 }
 
 bool CProTest::stopWith(const std::string& text, engine::Icon icon) {
-    ++session().activity.messages;
-    session().activity.lastFailure = text;
+    session().events.messageShown(text);
     recordFailure(text);
     session().prompter.message(
         engine::MessageBox{text, engine::kInfoCaption, icon, engine::Buttons::Ok, this});
@@ -161,10 +160,10 @@ std::optional<CalibrationSet> CProTest::checkedCalibrationFields() {
     CalibrationSet values{};
     for (int i = 0; i < kCalibrationCount; ++i) {
         const auto& c = kCalibration[std::size_t(i)];
-        const auto v =
-            checkedNumber(c.edit, 0, 255, std::string(c.name) + "设置不正确,请设为0-255!");
+        const std::string message = std::string(c.name) + "设置不正确,请设为0-255!";
+        const auto v = checkedNumber(c.edit, 0, 255, message);
         if (!v) {
-            recordFailure(session().activity.lastFailure);
+            recordFailure(message);
             return std::nullopt;
         }
         values[std::size_t(i)] = int(*v);
@@ -287,10 +286,7 @@ void CProTest::failSweep() {
     stopTimer(engine::kResponseTimer);
     sweepFlag_ = 0;
     form().setChecked(kFileMark, false);
-    auto& a = session().activity;
-    a.awaitingAnswer = false;
-    a.lastFailure = engine::kFailedStatus;
-    ++a.failures;
+    session().events.timedOut();
     recordFailure(engine::kFailedStatus);
     forgetSent();
     session().statusBar.SetText(2, engine::kFailedStatus);

@@ -5,6 +5,7 @@
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
+#include "wire/utf8.h"
 
 namespace rb::families::qx710 {
 
@@ -52,25 +53,6 @@ constexpr std::size_t kKeyWordBytes = 12;
 constexpr std::size_t kAlarmChars = 14;
 constexpr std::size_t kVersionChars = 63;
 constexpr long long kMaxIdentity = 0x3FFFF;
-
-// Number of characters (code points) of a UTF-8 text.
-std::size_t charCount(const std::string& utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-// The text as one ASCII character per typed character: digits stay, anything else is '?' (which
-// packs as the digit 0).
-std::string perCharacter(const std::string& utf8) {
-    std::string out;
-    for (unsigned char c : utf8) {
-        if ((c & 0xC0) == 0x80) continue;
-        out += c >= '0' && c <= '9' ? char(c) : '?';
-    }
-    return out;
-}
 
 std::string hex2(std::uint8_t b) {
     char buf[4];
@@ -257,7 +239,8 @@ bool CQX710Base::checkAlarm() {
     const auto& f = form();
     const std::string& number = f.text(kAlarmNumber);
     if (number.empty()) return true;  // written as identity 0
-    if (charCount(number) > kAlarmChars) return plainBox("报警电话号码长度设置错误,请设为0-14!");
+    if (wire::utf8CharCount(number) > kAlarmChars)
+        return plainBox("报警电话号码长度设置错误,请设为0-14!");
     if (f.radio(kAlarmByIdentity) == 0 && !whole(number, 0, kMaxIdentity))
         return plainBox("身份码范围为:0-262143,请重新输入!");
     return true;
@@ -342,7 +325,7 @@ bool CQX710Base::writeAlarm() {
         p = {kAlarmIdentityCode, kAlarmIdentityCount};
         wire::putU24be(p, std::uint32_t(*wire::parseWhole(number)));
     } else {
-        const std::string digits = perCharacter(number);
+        const std::string digits = wire::digitPerCharacter(number, '?');
         p = {kAlarmPhoneCode, std::uint8_t(digits.size())};
         const wire::Bytes packed = wire::packPhoneDigits(digits);
         p.insert(p.end(), packed.begin(), packed.end());

@@ -3,6 +3,7 @@
 #include "families/qx710/qx710_base.h"
 #include "families/qx710/qx710_base_ids.h"
 #include "wire/codecs.h"
+#include "wire/utf8.h"
 
 namespace rb::families::qx710 {
 
@@ -153,11 +154,7 @@ void CQX710Base::bindEditGuards() {
     });
     refuse(kOwnerName, [](const std::string& t) { return wire::gbkLength(t) >= 20; });
     refuse(kOwnerText, [](const std::string& t) { return wire::gbkLength(t) >= 64; });
-    refuse(kAlarmNumber, [](const std::string& t) {
-        std::size_t chars = 0;
-        for (unsigned char c : t) chars += (c & 0xC0) != 0x80;
-        return chars > 14;
-    });
+    refuse(kAlarmNumber, [](const std::string& t) { return wire::utf8CharCount(t) > 14; });
     refuse(kKeyWord, [](const std::string& t) { return wire::gbkLength(t) > 12; });
 
     // Numbers kept inside their range.

@@ -6,6 +6,7 @@
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
+#include "wire/utf8.h"
 
 namespace rb::families::qx710 {
 
@@ -98,28 +99,11 @@ std::uint32_t identityOf(const std::string& text) {
     return std::uint32_t(wire::parseWhole(text).value_or(0)) & 0xFFFFFF;
 }
 
-std::size_t charCount(const std::string& utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
-}
-
-// Characters typed, one ASCII place each (a non-digit packs as the digit 0).
-std::string perCharacter(const std::string& utf8) {
-    std::string out;
-    for (unsigned char c : utf8) {
-        if ((c & 0xC0) == 0x80) continue;
-        out += c >= '0' && c <= '9' ? char(c) : '?';
-    }
-    return out;
 }
 
 }  // namespace
@@ -350,7 +334,7 @@ void CQX710Ctrl::sendCall() {
             showMessage("呼叫身份码设置错误,请设为0-262143!");
             return;
         }
-    } else if (charCount(number) > kCallNumberChars) {
+    } else if (wire::utf8CharCount(number) > kCallNumberChars) {
         showMessage("发起呼叫号码长度设置错误,请设为0-14!");
         return;
     }
@@ -360,7 +344,7 @@ void CQX710Ctrl::sendCall() {
         p.insert(p.end(), {0x55, 0x03});
         wire::putU24be(p, identityOf(number));
     } else {
-        const std::string digits = perCharacter(number);
+        const std::string digits = wire::digitPerCharacter(number, '?');
         p.insert(p.end(), {0x00, std::uint8_t(digits.size())});
         const wire::Bytes packed = wire::packPhoneDigits(digits);
         p.insert(p.end(), packed.begin(), packed.end());

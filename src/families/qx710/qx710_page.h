@@ -17,9 +17,7 @@ public:
 protected:
     // A message box counted like Page::showMessage. Returns false, so a check can `return box()`.
     bool box(const std::string& text, const std::string& caption, engine::Icon icon) {
-        auto& a = session().activity;
-        ++a.messages;
-        a.lastFailure = text;
+        session().events.messageShown(text);
         session().prompter.message(
             engine::MessageBox{text, caption, icon, engine::Buttons::Ok, this});
         return false;
@@ -36,7 +34,7 @@ protected:
     void report(std::uint8_t code, const std::string& text, bool trace = true) {
         if (trace) session().AppendTrace(code, "\r\n" + text + "!");
         session().statusBar.SetText(2, text);
-        session().activity.lastSuccess = text;
+        session().events.succeeded(text);
     }
     // The whole decimal number a text holds when it lies in [min, max]; nothing for an empty
     // text, one that is no number ("12abc", "１２") or one outside the range.

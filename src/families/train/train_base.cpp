@@ -185,8 +185,7 @@ bool CTrainBase::checkGroup(int& group) {
     const auto value = wire::parseWhole(form().text(kGroupEdit));
     group = value && *value >= kGroupMin && *value <= kGroupMax ? int(*value) : 0;
     if (group != 0) return true;
-    ++session().activity.messages;
-    session().activity.lastFailure = "信道组号设置错误,请设为1-8!";
+    session().events.messageShown("信道组号设置错误,请设为1-8!");
     // No owner window.
     session().prompter.info("信道组号设置错误,请设为1-8!", engine::kInfoCaption, nullptr);
     return false;
@@ -254,7 +253,7 @@ void CTrainBase::report(const wire::FrameView& f, const std::string& trace,
     session().AppendTrace(f.code(), "\r\n" + trace + "!");
     stopTimer(engine::kResponseTimer);
     if (!status.empty()) session().statusBar.SetText(2, status);
-    session().activity.lastSuccess = trace;
+    session().events.succeeded(trace);
 }
 
 void CTrainBase::OnFrame(const wire::FrameView& f) {

@@ -4,6 +4,7 @@
 
 #include "families/train/train_base.h"
 #include "families/train/train_codes.h"
+#include "wire/text_format.h"
 
 namespace rb::families::train {
 
@@ -20,11 +21,7 @@ constexpr KeyedControl kListKeys[] = {
     {"Stop Bit", kStopBitsList}, {"Air Speed", kAirSpeedList},
 };
 
-std::string channelKey(const char* prefix, int k) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%02d", k);
-    return std::string(prefix) + digits;
-}
+std::string channelKey(const char* prefix, int k) { return prefix + wire::twoDigits(k); }
 
 const char* flag(bool on) { return on ? "1" : "0"; }
 

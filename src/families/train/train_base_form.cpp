@@ -1,6 +1,7 @@
 // The base page's form: every control with its id, caption, opening value and range, and the
 // layout the renderer turns into widgets.
 #include "families/train/train_base.h"
+#include "wire/text_format.h"
 
 namespace rb::families::train {
 
@@ -15,7 +16,7 @@ const std::vector<std::string> kDataBitsItems = {"5", "6", "7", "8", "9"};
 const std::vector<std::string> kStopBitsItems = {"1", "2"};
 const std::vector<std::string> kAirSpeedItems = {"6400", "9600", "12800", "19200"};
 
-std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
+using wire::twoDigits;
 
 engine::LayoutItem secondsCell(int editId, int spinId) {
     namespace L = engine::layout;

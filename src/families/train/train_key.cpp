@@ -137,8 +137,7 @@ std::vector<engine::Page::Chain> CTrainKey::fileWriteChains() {
 }
 
 bool CTrainKey::refuse(const std::string& text) {
-    ++session().activity.messages;
-    session().activity.lastFailure = text;
+    session().events.messageShown(text);
     session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
                                                   engine::Buttons::Ok, this});
     return false;

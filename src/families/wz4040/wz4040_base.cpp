@@ -5,6 +5,7 @@
 
 #include "wire/codecs.h"
 #include "wire/ea_payload.h"
+#include "wire/utf8.h"
 
 namespace rb::families::wz4040 {
 
@@ -283,7 +284,7 @@ bool CWZ4040Base::checkAlarm() {
             return showMessage("报警身份码设置错误,请设置为0-0x03FFFF!");
         return true;
     }
-    if (charCount(number) > kAlarmChars)
+    if (wire::utf8CharCount(number) > kAlarmChars)
         return showMessage("报警电话号码长度设置错误,请设置为0-20!");
     return true;
 }

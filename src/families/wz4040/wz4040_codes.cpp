@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "wire/codecs.h"
+#include "wire/utf8.h"
 
 namespace rb::families::wz4040 {
 
@@ -50,11 +51,7 @@ std::uint16_t channelCode(const std::string& text, int step) {
 
 void putPhoneNumber(wire::Bytes& out, const std::string& number) {
     // One place per typed character (a character that is no digit packs as the digit 0).
-    std::string digits;
-    for (unsigned char c : number) {
-        if ((c & 0xC0) == 0x80) continue;
-        digits += c >= '0' && c <= '9' ? char(c) : '0';
-    }
+    const std::string digits = wire::digitPerCharacter(number, '0');
     const wire::Bytes packed = wire::packPhoneDigits(digits);
     out.push_back(std::uint8_t(packed.size() * 2));
     out.insert(out.end(), packed.begin(), packed.end());
@@ -72,13 +69,6 @@ wire::Bytes clockBytes(const std::string& text) {
     std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
     return {std::uint8_t(y - 2000), std::uint8_t(mo), std::uint8_t(d),
             std::uint8_t(h),        std::uint8_t(mi), std::uint8_t(s)};
-}
-
-std::size_t charCount(const std::string& utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
 }
 
 std::uint32_t identityOf(const std::string& text) {

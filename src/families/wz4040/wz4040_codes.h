@@ -38,8 +38,6 @@ std::uint32_t identityOf(const std::string& text);
 inline constexpr long long kMaxIdentity = 0x3FFFF;
 // The longest telephone number a count byte holds (the padded count is one byte).
 inline constexpr std::size_t kMaxPhoneDigits = 254;
-// Characters of a text (code points of its UTF-8).
-std::size_t charCount(const std::string& utf8);
 
 // A page of the trunking container.
 class Wz4040Page : public engine::Page {
@@ -58,7 +56,7 @@ protected:
     void report(std::uint8_t code, const std::string& text) {
         session().AppendTrace(code, "\r\n" + text + "!");
         session().statusBar.SetText(2, text);
-        session().activity.lastSuccess = text;
+        session().events.succeeded(text);
     }
     // A command sent at once: no response timer; status part 2 cleared unless told otherwise.
     void command(const wire::Bytes& frame, bool clearStatus = true, bool background = false) {

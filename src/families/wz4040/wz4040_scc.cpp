@@ -7,6 +7,7 @@
 
 #include "wire/codecs.h"
 #include "wire/ea_payload.h"
+#include "wire/utf8.h"
 
 namespace rb::families::wz4040 {
 
@@ -144,7 +145,7 @@ bool CWZ4040SCC::checkIdentity(int id, const char* field) {
 }
 
 bool CWZ4040SCC::checkPhone(int id, const char* field) {
-    if (charCount(form().text(id)) <= kMaxPhoneDigits) return true;
+    if (wire::utf8CharCount(form().text(id)) <= kMaxPhoneDigits) return true;
     return showMessage(std::string(field) + "长度设置错误,请设置为0-254!");
 }
 

@@ -4,6 +4,7 @@
 
 #include "wire/codecs.h"
 #include "wire/ea_payload.h"
+#include "wire/text_format.h"
 
 namespace rb::families::wz4040 {
 
@@ -30,7 +31,7 @@ constexpr std::size_t kOwnerTextBytes = 63;
 int staticEdit(int k) { return kFirstStatic + k - 1; }  // k = 1 ... 15
 int dynamicEdit(int k) { return kFirstDynamic + k - 1; }
 
-std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
+using wire::twoDigits;
 
 }  // namespace
 
