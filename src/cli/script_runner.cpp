@@ -98,14 +98,10 @@ void expectWords(const std::vector<std::string>& w, std::size_t n, const char* u
 }  // namespace
 
 ScriptRunner::ScriptRunner(TerminalSession& terminal, std::ostream& out)
-    : terminal_(terminal), out_(out) {
-    auto& comm = terminal_.session().theComm;
-    auto previous = comm.onLost;
-    comm.onLost = [this, previous](const std::string& reason) {
-        if (previous) previous(reason);
-        lost_ = true;
-        terminal_.runtime().waiter().wake();
-    };
+    : terminal_(terminal),
+      out_(out),
+      listener_(*this),
+      subscription_(terminal.session().events, listener_) {
     terminal_.prompter().scriptAnswer(true);  // questions are answered yes until `answer no`
 }
 
@@ -113,9 +109,13 @@ ScriptRunner::~ScriptRunner() {
     auto& session = terminal_.session();
     session.timers.stopAll(this);
     session.theComm.SetWnd(nullptr);
-    session.theComm.onLost = nullptr;
     // Runners go before the containers they watch.
     for (auto& [key, s] : shown_) s.runner.reset();
+}
+
+void ScriptRunner::Listener::portLost(const std::string&) {
+    runner_.lost_ = true;
+    runner_.terminal_.runtime().waiter().wake();
 }
 
 bool ScriptRunner::showType(const std::string& key, std::string& error) {

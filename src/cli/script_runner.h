@@ -105,6 +105,18 @@ private:
     std::string current_;         // the container key that shows
     bool timedOut_ = false;
     bool lost_ = false;
+
+    // The port going away ends the script (heard through the session's chain events).
+    class Listener : public engine::ChainObserver {
+    public:
+        explicit Listener(ScriptRunner& runner) : runner_(runner) {}
+        void portLost(const std::string& reason) override;
+
+    private:
+        ScriptRunner& runner_;
+    };
+    Listener listener_;
+    engine::ChainSubscription subscription_;
 };
 
 // The command table of `radiobench-cli run --help`.
