@@ -26,7 +26,7 @@
 #include <utility>
 
 #include "engine/page.h"
-#include "families/protest/prosr_test.h"
+#include "families/protest/datatest_page.h"
 #include "families/protest/protest_ids.h"
 
 namespace rb::families::protest {

@@ -24,7 +24,7 @@
 #include <string>
 
 #include "engine/page.h"
-#include "families/protest/protest_ids.h"
+#include "families/protest/datatest_page_ids.h"
 
 namespace rb::families::protest {
 
@@ -90,7 +90,7 @@ protected:
     void OnTimer(int id) override;
 
 private:
-    static void declareForm(engine::FormModel& f);  // prosr_test_form.cpp
+    static void declareForm(engine::FormModel& f);  // datatest_page_form.cpp
     void bindControls();
 
     void onChooseFile();
@@ -108,7 +108,7 @@ private:
     void deleteReceiveFile();
     void appendReceiveFile(wire::ByteSpan data);
 
-    // The file send (prosr_file_send.cpp).
+    // The file send (datatest_file_send.cpp).
     void sendNextChunk();
     void finishFileSend();
     void showFileProgress();
