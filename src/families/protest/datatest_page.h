@@ -11,7 +11,8 @@
 //                    on the echo, or after 1000 ms without one (counted as a 100% error)
 //
 // The page receives no frames of its own: the production page writes its requests
-// (SendTestData) and hands it the 0xA3 answers (OnTestAnswer). Page timers: the automatic send
+// (DataTestControl::send) and hands it the 0xA3 answers (DataTestControl::onAnswer, which
+// calls ShowReceived, ShowErrorRate and answerHandled). Page timers: the automatic send
 // and the answer wait are numbered apart from the framework's response and button timers, so
 // neither makes a front end wait for an answer; a file send runs on the answer wait and its
 // own pacing timer, never in a loop.
@@ -42,14 +43,14 @@ public:
     static constexpr const char* kReceiveFolder = "datatest";
     static constexpr std::size_t kMaxTextBytes = 255 - 6;  // what one data frame carries
 
-    // Writes one data-test frame (the production page's SendTestData). `background`: a timed
-    // send that nobody waits for.
+    // Writes one data-test frame (DataTestControl::send of the production page). `background`:
+    // a timed send that nobody waits for.
     using Sender = std::function<void(int mode, const wire::Bytes& data, bool background)>;
 
     CProSRTest(engine::Session& session, int index);
 
     void setSender(Sender s) { sender_ = std::move(s); }
-    void OnFrame(const wire::FrameView&) override {}  // answers come through OnTestAnswer
+    void OnFrame(const wire::FrameView&) override {}  // answers come from the production page
     bool transferInProgress() const override { return fileSending_; }
 
     // --- operations named by the production page ------------------------------------------
