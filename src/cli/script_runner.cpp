@@ -8,7 +8,6 @@
 #include "cli/script_words.h"
 #include "cli/terminal_choice.h"
 #include "families/catalog/catalog.h"
-#include "sim/terminal.h"
 #include "wire/codecs.h"
 #include "wire/utf8.h"
 
@@ -129,8 +128,7 @@ bool ScriptRunner::showType(const std::string& key, std::string& error) {
         accessGranted_ = true;
     }
     auto& session = terminal_.session();
-    if (const int mode = families::lm520wModeOf(type->key); mode >= 0) session.lm520wMode = mode;
-    const std::string containerKey = families::containerKeyOf(type->key);
+    const std::string containerKey = switcher_.containerFor(type->key);
     if (!shown_.count(containerKey)) {
         auto container = families::makeContainer(containerKey, session);
         if (!container) {
@@ -140,7 +138,7 @@ bool ScriptRunner::showType(const std::string& key, std::string& error) {
         install(containerKey, std::move(container));
     }
     present(containerKey);
-    followFamily(type->key);
+    switcher_.followFamily(type->key);  // the built-in simulator follows the type
     return true;
 }
 
@@ -165,20 +163,7 @@ ScriptRunner::Shown& ScriptRunner::install(const std::string& key,
 void ScriptRunner::present(const std::string& key) {
     Shown& s = shown_.at(key);
     current_ = key;
-    terminal_.session().theComm.SetWnd(s.container.get());
-    s.container->OnShow();
-}
-
-void ScriptRunner::followFamily(const std::string& family) {
-    auto& comm = terminal_.session().theComm;
-    if (!comm.IsOpen() || !comm.lastRequest.isSimulator() || comm.lastRequest.family == family) {
-        return;
-    }
-    const auto known = sim::terminalFamilies();
-    if (std::find(known.begin(), known.end(), family) == known.end()) return;
-    engine::PortRequest r = comm.lastRequest;
-    r.family = family;
-    comm.Open(r);
+    switcher_.present(s.container.get());
 }
 
 int ScriptRunner::run(std::istream& script) {

@@ -18,6 +18,7 @@
 #include "cli/chain_runner.h"
 #include "cli/terminal_session.h"
 #include "engine/container.h"
+#include "families/catalog/type_switcher.h"
 
 namespace rb::cli {
 
@@ -89,8 +90,6 @@ private:
     Step act(const std::function<void()>& action);
     void waitMillis(engine::Millis ms);
     void waitWhile(const std::function<bool()>& busy, engine::Millis atMost);
-    // Follows the shown type with the built-in simulator (as the main window does).
-    void followFamily(const std::string& family);
 
     std::string controlJson(const engine::FormModel& form, const engine::Control& c) const;
     std::string boxesJson(std::size_t from) const;
@@ -99,6 +98,7 @@ private:
 
     TerminalSession& terminal_;
     std::ostream& out_;
+    families::TypeSwitcher switcher_{terminal_.session()};
     std::map<std::string, Shown> shown_;  // by container key
     std::string accessCode_;
     bool accessGranted_ = false;  // the code was checked once (a site's hash takes a while)
