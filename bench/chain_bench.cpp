@@ -127,7 +127,7 @@ std::vector<Row> runTransport(const BenchType& type, const std::string& transpor
     }
     session.theComm.SetWnd(container.get());
     cli::QtEventWaiter waiter;
-    cli::ChainRunner runner(session, *container, prompter, waiter);
+    cli::ChainRunner runner(session, *container, waiter);
 
     auto chainOf = [&](const ChainSpec& c) {
         engine::Page& page = container->page(c.page);

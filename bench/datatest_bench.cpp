@@ -66,7 +66,7 @@ bool runOnce(const std::string& transport, const std::string& device,
     }
     session.theComm.SetWnd(&container);
     cli::QtEventWaiter waiter;
-    cli::ChainRunner runner(session, container, prompter, waiter);
+    cli::ChainRunner runner(session, container, waiter);
     runner.onProgress = nullptr;
 
     container.page().form().click(families::protest::ids::kMutualTest);

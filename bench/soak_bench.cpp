@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     }
     session.theComm.SetWnd(container.get());
     cli::QtEventWaiter waiter;
-    cli::ChainRunner runner(session, *container, prompter, waiter);
+    cli::ChainRunner runner(session, *container, waiter);
 
     const int warmUp = exchanges / 10;
     long warmKiB = -1;

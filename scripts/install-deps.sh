@@ -5,7 +5,7 @@ pkgs=(cmake g++ ninja-build
       qt6-base-dev qt6-serialport-dev libgl-dev
       libicu-dev libsqlite3-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
       xvfb xauth fonts-wqy-microhei
-      clang-format  # scripts/check-format.sh
+      clang-format clang-tidy  # scripts/check-format.sh, scripts/tidy.sh
       clang libclang-rt-14-dev)  # the fuzz harnesses (libFuzzer) and the sanitizer runtimes
 missing=()
 for p in "${pkgs[@]}"; do

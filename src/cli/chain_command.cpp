@@ -166,7 +166,7 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
         return rc;
     terminal.session().theComm.SetWnd(container.get());
 
-    ChainRunner runner(terminal.session(), *container, terminal.prompter(), runtime.waiter());
+    ChainRunner runner(terminal.session(), *container, runtime.waiter());
     runner.onProgress = [&terminal](const std::string& text) { terminal.note(text); };
     for (std::size_t index : pages) {
         engine::Page& page = container->page(index);

@@ -12,10 +12,9 @@ constexpr int kSettleTimer = 2;
 }  // namespace
 
 ChainRunner::ChainRunner(engine::Session& session, engine::Container& container,
-                         CliPrompter& prompter, EventWaiter& waiter)
+                         EventWaiter& waiter)
     : session_(session),
       container_(container),
-      prompter_(prompter),
       waiter_(waiter),
       listener_(*this),
       subscription_(session.events, listener_) {

@@ -54,8 +54,7 @@ class ChainRunner {
 public:
     static constexpr engine::Millis kSilentGuard{2000};
 
-    ChainRunner(engine::Session& session, engine::Container& container, CliPrompter& prompter,
-                EventWaiter& waiter);
+    ChainRunner(engine::Session& session, engine::Container& container, EventWaiter& waiter);
     ~ChainRunner();
     ChainRunner(const ChainRunner&) = delete;
     ChainRunner& operator=(const ChainRunner&) = delete;
@@ -94,7 +93,6 @@ private:
 
     engine::Session& session_;
     engine::Container& container_;
-    CliPrompter& prompter_;
     EventWaiter& waiter_;
 
     // The chain in progress.

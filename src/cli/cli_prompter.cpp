@@ -50,7 +50,7 @@ Answer CliPrompter::askConfirmation(const engine::MessageBox& box) {
         if (std::getline(*in_, line)) {
             const auto first = line.find_first_not_of(" \t");
             const std::string word = first == std::string::npos ? "" : line.substr(first);
-            if (word.rfind("y", 0) == 0 || word.rfind("Y", 0) == 0 || word.rfind("是", 0) == 0) {
+            if (word.rfind('y', 0) == 0 || word.rfind('Y', 0) == 0 || word.rfind("是", 0) == 0) {
                 decided = Answer::Ok;
             }
         }

@@ -153,8 +153,7 @@ ScriptRunner::Shown& ScriptRunner::install(const std::string& key,
     Shown& s = shown_[key];
     s.runner.reset();
     s.container = std::move(container);
-    s.runner = std::make_unique<ChainRunner>(session, *s.container, terminal_.prompter(),
-                                             terminal_.runtime().waiter());
+    s.runner = std::make_unique<ChainRunner>(session, *s.container, terminal_.runtime().waiter());
     s.runner->silentGuardFails = false;
     s.runner->onProgress = [this](const std::string& text) { terminal_.note(text); };
     return s;
