@@ -15,7 +15,7 @@
 #include "families/wz4040/wz4040_container.h"
 #include "families/wz4040/wz4040_ids.h"
 #include "link/sim_link.h"
-#include "lm52r_bench.h"  // ScratchDir
+#include "families/lm52r_bench.h"  // ScratchDir
 #include "support/fake_link.h"
 #include "wire/codecs.h"
 

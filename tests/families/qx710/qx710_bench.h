@@ -17,7 +17,7 @@
 #include "families/qx710/qx710_ctrl.h"
 #include "families/qx710/qx710_muster.h"
 #include "link/sim_link.h"
-#include "lm52r_bench.h"  // ScratchDir
+#include "families/lm52r_bench.h"  // ScratchDir
 #include "support/fake_link.h"
 #include "wire/codecs.h"
 
