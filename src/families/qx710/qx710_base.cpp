@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "families/eapages/ea_codes.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
@@ -52,7 +53,6 @@ constexpr std::size_t kOwnerTextBytes = 63;
 constexpr std::size_t kKeyWordBytes = 12;
 constexpr std::size_t kAlarmChars = 14;
 constexpr std::size_t kVersionChars = 63;
-constexpr long long kMaxIdentity = 0x3FFFF;
 
 std::string hex2(std::uint8_t b) {
     char buf[4];
@@ -60,29 +60,10 @@ std::string hex2(std::uint8_t b) {
     return buf;
 }
 
-// The alarm telephone number of a 0x22 answer: the bytes as hex digits, high nibble first,
-// ending before the first zero nibble; "A" stands for the digit 0; cut to the digit count.
-std::string alarmPhoneText(const wire::EaPayload& p, std::size_t first, std::size_t bytes,
-                           std::size_t count) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes; ++i) {
-        const std::uint8_t b = p[first + i];
-        const std::uint8_t hi = b >> 4, lo = b & 0x0F;
-        if (hi == 0) break;
-        text += kDigits[hi];
-        if (lo == 0) break;
-        text += kDigits[lo];
-    }
-    for (char& c : text)
-        if (c == 'A') c = '0';
-    return text.substr(0, count);
-}
-
 }  // namespace
 
 CQX710Base::CQX710Base(engine::Session& session, Qx710State& state)
-    : Qx710Page(session, kIndex), state_(state) {
+    : EaPage(session, kIndex), state_(state) {
     declareForm(form());
     setPeriods({engine::Millis(1500), engine::Millis(2500)});
     bindControls();
@@ -241,7 +222,7 @@ bool CQX710Base::checkAlarm() {
     if (number.empty()) return true;  // written as identity 0
     if (wire::utf8CharCount(number) > kAlarmChars)
         return plainBox("报警电话号码长度设置错误,请设为0-14!");
-    if (f.radio(kAlarmByIdentity) == 0 && !whole(number, 0, kMaxIdentity))
+    if (f.radio(kAlarmByIdentity) == 0 && !whole(number, 0, eapages::kMaxIdentity))
         return plainBox("身份码范围为:0-262143,请重新输入!");
     return true;
 }
@@ -442,7 +423,8 @@ void CQX710Base::onBasic(const wire::FrameView& frame) {
         f.setInt(kAlarmNumber, p.u24be(25));
     } else {
         f.setRadio(kAlarmByIdentity, 1);
-        f.setText(kAlarmNumber, alarmPhoneText(p, 25, 7, p[24]));
+        f.setText(kAlarmNumber,
+                  eapages::alarmPhoneText(p, 25, 7, eapages::ZeroNibble::Ends, p[24]));
     }
     const std::uint8_t category = p[32];
     f.setSelection(kSystemCategory, category == 1 || category == 2 ? category : 0);

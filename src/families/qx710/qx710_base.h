@@ -15,13 +15,13 @@
 #include <set>
 #include <string>
 
+#include "families/eapages/ea_page.h"
 #include "families/qx710/qx710_base_ids.h"
-#include "families/qx710/qx710_page.h"
 #include "families/qx710/qx710_state.h"
 
 namespace rb::families::qx710 {
 
-class CQX710Base : public Qx710Page {
+class CQX710Base : public eapages::EaPage {
 public:
     static constexpr int kIndex = 0;
     static constexpr const char* kSection = "QX710";

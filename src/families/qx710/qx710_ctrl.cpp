@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "families/eapages/ea_codes.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
@@ -22,7 +23,6 @@ constexpr std::uint8_t kData97 = 0x97;  // also the transparent-data mode reques
 constexpr std::uint8_t kRegroupCode = 0xA8;
 constexpr std::uint8_t kUngroupCode = 0xA9;
 constexpr std::uint8_t kTeardownCode = 0xA7;
-constexpr std::uint8_t kCdmaCode = 0xA2;
 constexpr std::uint8_t kAllocateCode = 0x92;
 constexpr std::uint8_t kShipCallCode = 0x94;
 constexpr std::uint8_t kAck = 0x80;
@@ -35,16 +35,6 @@ constexpr int kInTableLast = 254;
 constexpr int kCreationInterval = 3000;
 // A 数传间隔 below this would flood the line (0 ms repeats at once); it is kept at least this.
 constexpr int kShortestInterval = 100;
-
-struct ShipControl {
-    const char* item;
-    std::uint8_t code;
-};
-constexpr ShipControl kShipControls[] = {
-    {"空闲", 0x00},           {"信道忙拒绝", 0x01},     {"话费不足拒绝", 0x02},
-    {"通话不足五分钟", 0x85}, {"通话不足四分钟", 0x84}, {"通话不足三分钟", 0x83},
-    {"通话不足二分钟", 0x82}, {"通话不足一分钟", 0x81}, {"正常允许", 0xAA},
-};
 
 struct Echo {
     std::uint8_t echo;
@@ -90,7 +80,7 @@ std::uint8_t echoOf(const wire::Bytes& frame) {
 }
 
 // Identities of this page: 0-262143 (18 bits of the three bytes they travel in).
-constexpr long long kMaxIdentity = 0x3FFFF;
+using eapages::kMaxIdentity;
 constexpr std::size_t kCallNumberChars = 14;
 constexpr long long kMaxGroupCode = 999999;  // six digits
 
@@ -109,7 +99,7 @@ int hexValue(char c) {
 }  // namespace
 
 CQX710Ctrl::CQX710Ctrl(engine::Session& session, Qx710State& state)
-    : Qx710Page(session, kIndex), state_(state) {
+    : EaPage(session, kIndex), state_(state) {
     declareForm();
     bindControls();
     auto& f = form();
@@ -117,118 +107,6 @@ CQX710Ctrl::CQX710Ctrl(engine::Session& session, Qx710State& state)
     f.setRadio(kByIdentity, 0);
     f.setSelection(kShipControl, 0);
     startTimer(kRepeatTimer, engine::Millis(kCreationInterval));
-}
-
-void CQX710Ctrl::declareForm() {
-    namespace L = engine::layout;
-    auto& f = form();
-    f.addEdit(kGpsValue, 2, "AA");
-    f.addButton(kGpsButton, "GPS写入");
-
-    f.addRadio(kSwitchDo, "切换", kSwitchDo).value = 1;
-    f.addRadio(kSwitchRestore, "恢复", kSwitchDo);
-    f.addRadio(kSwitchSearch, "重新搜索控制信道", kSwitchDo);
-    f.addRadio(kTypeDefault, "切换到默认信道", kTypeDefault).value = 1;
-    f.addRadio(kTypeOffNet, "切换到脱网信道", kTypeDefault);
-    f.addRadio(kTypeGiven, "切换到指定信道", kTypeDefault);
-    f.addRadio(kTypeDefaultSwap, "切换到默认信道，并收发频率调换", kTypeDefault);
-    f.addRadio(kTypeGivenSwap, "切换到指定信道，并收发频率调换", kTypeDefault);
-    f.addRadio(kInTable, "表内编号", kInTable).value = 1;
-    f.addRadio(kInBand, "带内编号", kInTable);
-    f.addEdit(kChannelNumber, 0, "0");
-    f.addButton(kSwitchButton, "信道切换");
-
-    f.addRadio(kLevel0, "0", kLevel0);
-    f.addRadio(kLevel1, "1", kLevel0);
-    f.addRadio(kLevel2, "2", kLevel0);
-    f.addRadio(kByIdentity, "身份码", kByIdentity);
-    f.addRadio(kByPhone, "电话号码", kByIdentity);
-    f.addEdit(kCallNumber, 14, "123");
-    f.addButton(kCallButton, "呼叫发起");
-
-    f.addEdit(kTarget, 6, "123");
-    f.addMultiEdit(kData, "123");
-    f.addCheck(kUse97, "0x97协议", false);
-    f.addEdit(kDataInterval, 0, "3000");
-    f.addCheck(kRepeatNormal, "连续普通", false);
-    f.addCheck(kRepeatPrompt, "连续及时", false);
-    f.addButton(kModeButton, "传输模式");
-    f.addButton(kDataButton, "发送数传");
-    f.addButton(kPromptButton, "及时数传");
-
-    f.addEdit(kGroupCode, 6, "1024");
-    f.addButton(kRegroupButton, "动态重组");
-    f.addButton(kUngroupButton, "取消重组");
-    f.addButton(kTeardownButton, "强拆信道");
-
-    f.addEdit(kCalling, 8, "2");
-    f.addEdit(kCalled, 6, "4");
-    f.addEdit(kTxFrequency, 7, "2300000");
-    f.addEdit(kRxFrequency, 7, "2300000");
-    f.addButton(kAllocateButton, "呼叫分配");
-
-    f.addRadio(kCdma, "CDMA", kCdma).value = 1;
-    f.addRadio(kWz, "WZ", kCdma);
-    f.addRadio(kAudioOff, "关", kAudioOff).value = 1;
-    f.addRadio(kAudioOn, "开", kAudioOff);
-    f.addRadio(kRingOn, "振铃开", kAudioOff);
-    f.addRadio(kRingOff, "振铃关", kAudioOff);
-    f.addButton(kCdmaButton, "CDMA/WZ选择");
-
-    f.addEdit(kShipIdentity, 0, "123");
-    std::vector<std::string> items;
-    for (const auto& c : kShipControls) items.push_back(c.item);
-    f.addCombo(kShipControl, items, 0);
-    f.addButton(kShipCallButton, "船台呼叫");
-
-    auto pair = [](const char* text, int id) { return L::row({L::label(text), L::ctl(id)}); };
-    const engine::LayoutItem left = L::column({
-        L::group("GPS写入", L::row({pair("2位16进制数据:", kGpsValue), L::ctl(kGpsButton)})),
-        L::group("信道切换",
-                 L::column({
-                     L::row({L::label("切换控制:"), L::ctl(kSwitchDo), L::ctl(kSwitchRestore),
-                             L::ctl(kSwitchSearch)}),
-                     L::label("呼叫类型:"),
-                     L::grid(2, {L::ctl(kTypeDefault), L::ctl(kTypeOffNet), L::ctl(kTypeGiven),
-                                 L::ctl(kTypeDefaultSwap), L::ctl(kTypeGivenSwap)}),
-                     L::row({L::ctl(kInTable), L::ctl(kInBand), pair("频率编号:", kChannelNumber),
-                             L::ctl(kSwitchButton)}),
-                 })),
-        L::group(
-            "语音呼叫",
-            L::column({
-                L::row({L::label("呼叫级别:"), L::ctl(kLevel0), L::ctl(kLevel1), L::ctl(kLevel2),
-                        L::label("号码类型:"), L::ctl(kByIdentity), L::ctl(kByPhone)}),
-                L::row({pair("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
-            })),
-        L::group("动态重组", L::row({pair("组呼码:", kGroupCode), L::ctl(kRegroupButton),
-                                     L::ctl(kUngroupButton), L::ctl(kTeardownButton)})),
-    });
-    const engine::LayoutItem right = L::column({
-        L::group("数据呼叫",
-                 L::column({
-                     L::row({pair("目标身份码:", kTarget), L::ctl(kUse97),
-                             pair("数传间隔(ms):", kDataInterval)}),
-                     pair("透明数据:", kData),
-                     L::row({L::ctl(kRepeatNormal), L::ctl(kRepeatPrompt), L::ctl(kModeButton),
-                             L::ctl(kDataButton), L::ctl(kPromptButton)}),
-                 })),
-        L::group("呼叫分配",
-                 L::grid(4, {L::label("主叫身份码:"), L::ctl(kCalling), L::label("被叫身份码:"),
-                             L::ctl(kCalled), L::label("发射频率:"), L::ctl(kTxFrequency),
-                             L::label("接收频率:"), L::ctl(kRxFrequency), L::empty(), L::empty(),
-                             L::empty(), L::ctl(kAllocateButton)})),
-        L::group("CDMA/WZ选择（船台）",
-                 L::column({
-                     L::row({L::label("控制类型:"), L::ctl(kCdma), L::ctl(kWz)}),
-                     L::row({L::label("音频控制:"), L::ctl(kAudioOff), L::ctl(kAudioOn),
-                             L::ctl(kRingOn), L::ctl(kRingOff), L::ctl(kCdmaButton)}),
-                 })),
-        L::group("指定船台呼叫",
-                 L::row({pair("船台身份码:", kShipIdentity), pair("控制类型:", kShipControl),
-                         L::ctl(kShipCallButton)})),
-    });
-    f.setLayout(L::column({L::row({left, right}), L::stretch()}));
 }
 
 void CQX710Ctrl::bindControls() {
@@ -434,11 +312,7 @@ void CQX710Ctrl::sendUngroup() {
 
 void CQX710Ctrl::sendTeardown() { command(wire::frameEA(kTeardownCode)); }
 
-void CQX710Ctrl::sendCdma() {
-    const auto& f = form();
-    const std::uint8_t kind = f.radio(kCdma) == 1 ? 0x00 : 0xCD;
-    command(wire::frameEA(kCdmaCode, {kind, std::uint8_t(std::max(0, f.radio(kAudioOff)))}));
-}
+void CQX710Ctrl::sendCdma() { command(eapages::cdmaSelectFrame(form(), kCdma)); }
 
 void CQX710Ctrl::sendAllocate() {
     const auto& f = form();

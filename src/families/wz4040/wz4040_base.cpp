@@ -94,26 +94,9 @@ std::string switchText(std::uint8_t b) {
     return "未知(" + std::to_string(b) + ")";
 }
 
-// The alarm telephone number of a 0x22 answer: each byte as two lower-case hex digits; a byte
-// whose second digit is 0 gives only its first, a byte whose first digit is 0 gives nothing; the
-// result upper-cased with every "A" read as the digit 0.
-std::string alarmPhoneText(const wire::EaPayload& p, std::size_t first, std::size_t bytes) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes; ++i) {
-        const std::uint8_t b = p[first + i];
-        if ((b >> 4) == 0) continue;
-        text += kDigits[b >> 4];
-        if ((b & 0x0F) != 0) text += kDigits[b & 0x0F];
-    }
-    for (char& c : text)
-        if (c == 'A') c = '0';
-    return text;
-}
-
 }  // namespace
 
-CWZ4040Base::CWZ4040Base(engine::Session& session) : Wz4040Page(session, kIndex) {
+CWZ4040Base::CWZ4040Base(engine::Session& session) : EaPage(session, kIndex) {
     declareForm(form());
     bindReadWrite();
     resetFields();
@@ -459,7 +442,8 @@ void CWZ4040Base::onBasic(const wire::FrameView& frame) {
     } else {
         f.setRadio(kAlarmByIdentity, 1);
         f.setText(kAlarmNumber,
-                  alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2, kAlarmBytesMax)));
+                  eapages::alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2, kAlarmBytesMax),
+                                          eapages::ZeroNibble::Skipped));
     }
     const std::uint16_t key = p.u16be(39);
     f.setInt(kKeyParameter, key);

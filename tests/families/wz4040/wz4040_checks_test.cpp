@@ -9,8 +9,8 @@ using namespace rb;
 using rb::testing::Wz4040Bench;
 namespace base = rb::families::wz4040::base_ids;
 namespace user = rb::families::wz4040::user_ids;
-namespace sdd = rb::families::wz4040::sdd_ids;
-namespace scc = rb::families::wz4040::scc_ids;
+namespace sdd = rb::families::wz4040::muster_ids;
+namespace scc = rb::families::wz4040::ctrl_ids;
 
 namespace {
 
