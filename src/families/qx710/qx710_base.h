@@ -85,7 +85,7 @@ private:
     bool writeTable();                           // 0x12
     void answerQuery(const wire::FrameView& f);  // 0x55 / 0x96 with payload 0x10
 
-    // Answers.
+    // Answers (qx710_base_answers.cpp).
     void onBasic(const wire::FrameView& f);    // 0x22
     void onTable(const wire::FrameView& f);    // 0x24
     void onStatus(const wire::FrameView& f);   // 0x26

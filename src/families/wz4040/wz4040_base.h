@@ -60,6 +60,7 @@ private:
     bool writeAlarm();        // 0x13
     bool writeKey();          // 0x16
 
+    // Answers (wz4040_base_answers.cpp).
     void onFactoryText(const wire::FrameView& f);  // 0x28
     void onBasic(const wire::FrameView& f);        // 0x22
     void onTable(const wire::FrameView& f);        // 0x24
