@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "families/eapages/ea_container.h"
 #include "families/wz4040/wz4040_base.h"
 #include "families/wz4040/wz4040_ctrl.h"
 #include "families/wz4040/wz4040_muster.h"
@@ -9,23 +10,9 @@
 
 namespace rb::families::wz4040 {
 
-namespace {
-
-engine::ContainerConfig wz4040Config() {
-    engine::ContainerConfig config;
-    config.heading = CWZ4040::kHeading;
-    config.checksumTest = wire::ChecksumTest::SkippedFor55;
-    config.guarded = false;
-    config.routing = engine::Routing::AllPages;
-    config.fileButtons = false;
-    config.baud = CWZ4040::kBaud;
-    config.family = "wz4040";
-    return config;
-}
-
-}  // namespace
-
-CWZ4040::CWZ4040(engine::Session& session) : engine::Container(session, wz4040Config()) {
+CWZ4040::CWZ4040(engine::Session& session)
+    : engine::Container(session,
+                        eapages::eaContainerConfig(kHeading, "wz4040", /*fileButtons=*/false)) {
     // Tab order is the order every frame passes the pages in.
     addPage(std::make_unique<CWZ4040Base>(session), "基本信息");
     addPage(std::make_unique<CWZ4040User>(session), "用户信息");

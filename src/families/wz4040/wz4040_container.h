@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/container.h"
+#include "families/eapages/ea_container.h"
 
 namespace rb::families::wz4040 {
 
@@ -18,7 +19,7 @@ class CWZ4040Ctrl;
 class CWZ4040 : public engine::Container {
 public:
     static constexpr const char* kHeading = "终端类型:WZ-4040集群(串口速率:19200)";
-    static constexpr int kBaud = 19200;
+    static constexpr int kBaud = eapages::kEaBaud;
 
     explicit CWZ4040(engine::Session& session);
 
