@@ -1,5 +1,6 @@
 #include "families/qx710/qx710_base.h"
 
+#include "families/eapages/base_answers.h"
 #include "families/eapages/ea_codes.h"
 #include "families/qx710/qx710_base_codes.h"
 #include "wire/codecs.h"
@@ -219,8 +220,7 @@ bool CQX710Base::writeBasic() {
     p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kVersionA)) * 16 +
                              *wire::parseWhole(f.text(kVersionB))));
-    const int type = f.radio(kControlDesk);
-    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    p.push_back(eapages::stationCode(kStationCodes, f.radio(kControlDesk)));
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kBaseNumber))));
     wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
     wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);

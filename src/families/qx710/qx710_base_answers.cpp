@@ -2,6 +2,7 @@
 // chain's next request.
 #include <cstdio>
 
+#include "families/eapages/base_answers.h"
 #include "families/eapages/ea_codes.h"
 #include "families/qx710/qx710_base.h"
 #include "families/qx710/qx710_base_codes.h"
@@ -26,32 +27,14 @@ std::string hex2(std::uint8_t b) {
 // ---- answers ------------------------------------------------------------------------------
 
 void CQX710Base::OnFrame(const wire::FrameView& f) {
-    switch (f.code()) {
-        case kBasicAnswer:
-            onBasic(f);
-            break;
-        case kTableAnswer:
-            onTable(f);
-            break;
-        case kStatusAnswer:
-            onStatus(f);
-            break;
-        case kVersionAnswer:
-            onVersion(f);
-            break;
-        case kPowerAnswer:
-            onPower(f);
-            break;
-        case kAck:
-            onAck(f);
-            break;
-        case kQueryNoChecksum:
-        case kQuery:
-            answerQuery(f);
-            break;
-        default:
-            break;
-    }
+    using Route = eapages::AnswerRoute<CQX710Base>;
+    static const Route kRoutes[] = {
+        {kBasicAnswer, &CQX710Base::onBasic},         {kTableAnswer, &CQX710Base::onTable},
+        {kStatusAnswer, &CQX710Base::onStatus},       {kVersionAnswer, &CQX710Base::onVersion},
+        {kPowerAnswer, &CQX710Base::onPower},         {kAck, &CQX710Base::onAck},
+        {kQueryNoChecksum, &CQX710Base::answerQuery}, {kQuery, &CQX710Base::answerQuery},
+    };
+    eapages::routeAnswer(*this, f, kRoutes);
 }
 
 // Each answer acts only when it answers the request the page is waiting for: a late answer
@@ -67,8 +50,7 @@ void CQX710Base::onBasic(const wire::FrameView& frame) {
     f.setRadio(kAuthOn, p[7] == 1 ? 0 : 1);
     f.setInt(kVersionA, p[8] >> 4);
     f.setInt(kVersionB, p[8] & 0x0F);
-    const std::uint8_t type = p[9];
-    f.setRadio(kControlDesk, type == 0x55 ? 3 : type == 0xAA ? 1 : type == 0xDD ? 0 : 2);
+    f.setRadio(kControlDesk, eapages::stationRadio(kStationCodes, p[9]));
     f.setInt(kBaseNumber, p[10]);
     f.setInt(kSoftwareHigh, p[11] >> 4);
     f.setInt(kSoftwareLow, p[11] & 0x0F);
@@ -81,14 +63,8 @@ void CQX710Base::onBasic(const wire::FrameView& frame) {
     f.setInt(kOffNetTimeout, p[20]);
     f.setInt(kChannelHold, p[21]);
     f.setInt(kPttHold, p[22]);
-    if (p[23] == kAlarmIdentityCode) {
-        f.setRadio(kAlarmByIdentity, 0);
-        f.setInt(kAlarmNumber, p.u24be(25));
-    } else {
-        f.setRadio(kAlarmByIdentity, 1);
-        f.setText(kAlarmNumber,
-                  eapages::alarmPhoneText(p, 25, 7, eapages::ZeroNibble::Ends, p[24]));
-    }
+    eapages::showAlarmBinding(f, p, 23, kAlarmByIdentity, kAlarmNumber,
+                              eapages::alarmPhoneText(p, 25, 7, eapages::ZeroNibble::Ends, p[24]));
     const std::uint8_t category = p[32];
     f.setSelection(kSystemCategory, category == 1 || category == 2 ? category : 0);
     if (p[33] == kEncryptOnCode) {
@@ -178,11 +154,7 @@ void CQX710Base::onAck(const wire::FrameView& frame) {
     // waiting for; one that echoes another command (another page's, a step already taken, the
     // write of another program) leaves the chain and timer 1 as they are.
     const wire::EaPayload p(frame);
-    struct Step {
-        std::uint8_t echo;
-        const char* text;
-        bool (CQX710Base::*next)();
-    };
+    using Step = eapages::WriteStep<CQX710Base>;
     static const Step kSteps[] = {
         {kSetIdentityCode, "电台身份码设置成功", nullptr},
         {kWriteBasicCode, "电台基本参数设置成功", &CQX710Base::writeSpacing},
@@ -192,15 +164,12 @@ void CQX710Base::onAck(const wire::FrameView& frame) {
         {kWriteTimingCode, "调度时间参数设置成功", &CQX710Base::writeTable},
         {kWriteTableCode, "电台信道频率设置成功", nullptr},
     };
-    for (const Step& s : kSteps) {
-        if (s.echo != p[0]) continue;
-        if (!takeAnswer(s.echo)) return;
-        stopResponseTimer();
-        report(frame.code(), s.text);
-        if (s.next) (this->*s.next)();
-        if (s.echo == kWriteTableCode) requestPower(true);
-        return;
-    }
+    const Step* s = eapages::stepEchoed(kSteps, p[0]);
+    if (!s || !takeAnswer(s->echo)) return;
+    stopResponseTimer();
+    report(frame.code(), s->text);
+    if (s->next) (this->*s->next)();
+    if (s->echo == kWriteTableCode) requestPower(true);
 }
 
 }  // namespace rb::families::qx710

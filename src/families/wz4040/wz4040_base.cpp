@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/eapages/base_answers.h"
 #include "families/wz4040/wz4040_base_codes.h"
 #include "wire/codecs.h"
 #include "wire/ea_payload.h"
@@ -217,8 +218,7 @@ bool CWZ4040Base::writeBasic() {
     wire::putU24be(p, std::uint32_t(identity));
     p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
     p.push_back(std::uint8_t(std::max(0, f.selection(kCategory))));
-    const int type = f.radio(kControlDesk);
-    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    p.push_back(eapages::stationCode(kStationCodes, f.radio(kControlDesk)));
     std::uint8_t switches = 0;
     for (std::size_t i = 0; i < kSwitches.size(); ++i)
         if (f.checked(kSwitches[i])) switches |= kSwitchBits[i];

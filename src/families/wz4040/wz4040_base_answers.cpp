@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "families/eapages/base_answers.h"
 #include "families/eapages/ea_codes.h"
 #include "families/wz4040/wz4040_base.h"
 #include "families/wz4040/wz4040_base_codes.h"
@@ -72,25 +73,15 @@ std::string switchText(std::uint8_t b) {
 // ---- answers ------------------------------------------------------------------------------
 
 void CWZ4040Base::OnFrame(const wire::FrameView& f) {
-    switch (f.code()) {
-        case kFactoryAnswer:
-            onFactoryText(f);
-            break;
-        case kBasicAnswer:
-            onBasic(f);
-            break;
-        case kTableAnswer:
-            onTable(f);
-            break;
-        case kStatusAnswer:
-            onStatus(f);
-            break;
-        case kAck:
-            onAck(f);
-            break;
-        default:
-            break;
-    }
+    using Route = eapages::AnswerRoute<CWZ4040Base>;
+    static const Route kRoutes[] = {
+        {kFactoryAnswer, &CWZ4040Base::onFactoryText},
+        {kBasicAnswer, &CWZ4040Base::onBasic},
+        {kTableAnswer, &CWZ4040Base::onTable},
+        {kStatusAnswer, &CWZ4040Base::onStatus},
+        {kAck, &CWZ4040Base::onAck},
+    };
+    eapages::routeAnswer(*this, f, kRoutes);
 }
 
 // Each answer acts only when it answers the request the page is waiting for: a late answer
@@ -118,8 +109,7 @@ void CWZ4040Base::onBasic(const wire::FrameView& frame) {
     f.setInt(kIdentity, p.u24be(0));
     f.setRadio(kAuthOn, p[3] == 1 ? 0 : 1);
     if (p[4] < f.items(kCategory).size()) f.setSelection(kCategory, p[4]);
-    const std::uint8_t type = p[5];
-    f.setRadio(kControlDesk, type == 0xAA ? 1 : type == 0xCC ? 2 : type == 0xDD ? 0 : 3);
+    f.setRadio(kControlDesk, eapages::stationRadio(kStationCodes, p[5]));
     for (std::size_t i = 0; i < kSwitches.size(); ++i)
         f.setChecked(kSwitches[i], (p[6] & kSwitchBits[i]) != 0);
     f.setText(kBaseNumber, numberText(p[7]));
@@ -138,15 +128,10 @@ void CWZ4040Base::onBasic(const wire::FrameView& frame) {
     f.setInt(kOffNetTimeout, p[24]);
     f.setInt(kChannelHold, p[25]);
     f.setInt(kPttHold, p[26]);
-    if (p[27] == kAlarmIdentityCode) {
-        f.setRadio(kAlarmByIdentity, 0);
-        f.setInt(kAlarmNumber, p.u24be(29));
-    } else {
-        f.setRadio(kAlarmByIdentity, 1);
-        f.setText(kAlarmNumber,
-                  eapages::alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2, kAlarmBytesMax),
-                                          eapages::ZeroNibble::Skipped));
-    }
+    eapages::showAlarmBinding(
+        f, p, 27, kAlarmByIdentity, kAlarmNumber,
+        eapages::alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2, kAlarmBytesMax),
+                                eapages::ZeroNibble::Skipped));
     const std::uint16_t key = p.u16be(39);
     f.setInt(kKeyParameter, key);
     if (key == 0) f.setText(kKeyWord, p.text(41, kKeyWordBytes));
@@ -188,11 +173,7 @@ void CWZ4040Base::onAck(const wire::FrameView& frame) {
     // Only the acknowledgement of the command written last, still waited for, moves the chain
     // (and stops timer 1); an echo of anything else is left to the container's trace.
     const wire::EaPayload p(frame);
-    struct Step {
-        std::uint8_t echo;
-        const char* text;
-        bool (CWZ4040Base::*next)();
-    };
+    using Step = eapages::WriteStep<CWZ4040Base>;
     static const Step kSteps[] = {
         {kWriteBasic, "基本参数设置成功", &CWZ4040Base::writeFrequencies},
         {kWriteFrequencies, "基本参数设置成功", &CWZ4040Base::writeTable},
@@ -201,13 +182,10 @@ void CWZ4040Base::onAck(const wire::FrameView& frame) {
         {kWriteAlarm, "报警电话绑定号码设置成功", &CWZ4040Base::writeKey},
         {kWriteKey, "密钥参数设置成功", nullptr},
     };
-    for (const Step& s : kSteps) {
-        if (s.echo != p[0]) continue;
-        if (!takeAnswer(s.echo)) return;
-        reportSuccess(frame, s.text);
-        if (s.next) (this->*s.next)();
-        return;
-    }
+    const Step* s = eapages::stepEchoed(kSteps, p[0]);
+    if (!s || !takeAnswer(s->echo)) return;
+    reportSuccess(frame, s->text);
+    if (s->next) (this->*s->next)();
 }
 
 }  // namespace rb::families::wz4040
