@@ -3,6 +3,7 @@
 #include "families/eapages/base_answers.h"
 #include "families/eapages/ea_codes.h"
 #include "families/qx710/qx710_base_codes.h"
+#include "families/qx710/qx710_numbers.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
@@ -251,16 +252,10 @@ bool CQX710Base::writeAlarm() {
     }
     if (!checkAlarm()) return false;
     const std::string number = f.text(kAlarmNumber);
+    const bool byIdentity = f.radio(kAlarmByIdentity) == 0;
     wire::Bytes p;
-    if (f.radio(kAlarmByIdentity) == 0) {
-        p = {kAlarmIdentityCode, kAlarmIdentityCount};
-        wire::putU24be(p, std::uint32_t(*wire::parseWhole(number)));
-    } else {
-        const std::string digits = wire::digitPerCharacter(number, '?');
-        p = {kAlarmPhoneCode, std::uint8_t(digits.size())};
-        const wire::Bytes packed = wire::packPhoneDigits(digits);
-        p.insert(p.end(), packed.begin(), packed.end());
-    }
+    putIdentityOrPhone(p, byIdentity, byIdentity ? std::uint32_t(*wire::parseWhole(number)) : 0,
+                       kAlarmPhoneCode, number);
     request(wire::frameEA(kWriteAlarmCode, p));
     return true;
 }

@@ -34,9 +34,7 @@ inline constexpr std::uint8_t kSpacing12_5Code = 0x55;
 inline constexpr std::uint8_t kSpacing25Code = 0x00;
 inline constexpr std::uint8_t kPower5WCode = 0x11;
 inline constexpr std::uint8_t kPower20WCode = 0x00;
-inline constexpr std::uint8_t kAlarmIdentityCode = 0x55;
 inline constexpr std::uint8_t kAlarmPhoneCode = 0xAA;
-inline constexpr std::uint8_t kAlarmIdentityCount = 0x03;
 inline constexpr std::uint8_t kEncryptOnCode = 0x55;
 inline constexpr std::uint8_t kEncryptOffCode = 0xAA;
 // 电台类型 radio index -> station-type code.

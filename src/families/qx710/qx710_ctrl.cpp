@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "families/eapages/ea_codes.h"
+#include "families/qx710/qx710_numbers.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
@@ -218,15 +219,7 @@ void CQX710Ctrl::sendCall() {
     }
     const std::uint8_t level = std::uint8_t(5 + std::max(0, f.radio(kLevel0)));
     wire::Bytes p{level};
-    if (f.radio(kByIdentity) != 1) {
-        p.insert(p.end(), {0x55, 0x03});
-        wire::putU24be(p, identityOf(number));
-    } else {
-        const std::string digits = wire::digitPerCharacter(number, '?');
-        p.insert(p.end(), {0x00, std::uint8_t(digits.size())});
-        const wire::Bytes packed = wire::packPhoneDigits(digits);
-        p.insert(p.end(), packed.begin(), packed.end());
-    }
+    putIdentityOrPhone(p, f.radio(kByIdentity) != 1, identityOf(number), 0x00, number);
     command(wire::frameEA(kCallCode, p));
 }
 
