@@ -115,20 +115,20 @@ void CQX710Base::setIdentity() {
 
 std::set<int> CQX710Base::verifyIgnores() const { return {kSystemCategory}; }
 
-void CQX710Base::requestBasic() { request(wire::frameEA(kReadBasicCode)); }
+void CQX710Base::requestBasic() { request(wire::frameEA(kReadBasic)); }
 
 void CQX710Base::requestTable() {
-    request(wire::frameEA(kReadTableCode, {std::uint8_t(form().intValue(kTablePage))}));
+    request(wire::frameEA(kReadTable, {std::uint8_t(form().intValue(kTablePage))}));
 }
 
-void CQX710Base::requestVersion() { request(wire::frameEA(kReadVersionCode)); }
+void CQX710Base::requestVersion() { request(wire::frameEA(kReadVersion)); }
 
 void CQX710Base::requestPower(bool write) {
     const std::uint8_t power = form().radio(kPower5W) == 0 ? kPower5WCode : kPower20WCode;
     request(wire::frameEA(kPowerCode, {std::uint8_t(write ? 1 : 0), power}));
 }
 
-void CQX710Base::requestStatus() { request(wire::frameEA(kReadStatusCode), false); }
+void CQX710Base::requestStatus() { request(wire::frameEA(kReadStatus), false); }
 
 // ---- write checks -------------------------------------------------------------------------
 
@@ -225,7 +225,7 @@ bool CQX710Base::writeBasic() {
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kBaseNumber))));
     wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
     wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);
-    request(wire::frameEA(kWriteBasicCode, p));
+    request(wire::frameEA(kWriteBasic, p));
     return true;
 }
 
@@ -239,7 +239,7 @@ bool CQX710Base::writeSpacing() {
     wire::putU16be(p, wire::frequencyCode(f.text(kDefaultTx), step));
     wire::putU16be(p, wire::frequencyCode(f.text(kDefaultRx), step));
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kDefaultNumber))));
-    request(wire::frameEA(kWriteSpacingCode, p));
+    request(wire::frameEA(kWriteFrequencies, p));
     return true;
 }
 
@@ -256,7 +256,7 @@ bool CQX710Base::writeAlarm() {
     wire::Bytes p;
     putIdentityOrPhone(p, byIdentity, byIdentity ? std::uint32_t(*wire::parseWhole(number)) : 0,
                        kAlarmPhoneCode, number);
-    request(wire::frameEA(kWriteAlarmCode, p));
+    request(wire::frameEA(kWriteAlarm, p));
     return true;
 }
 
@@ -267,7 +267,7 @@ bool CQX710Base::writeEncryption() {
     p.push_back(f.radio(kEncryptOn) == 0 ? kEncryptOnCode : kEncryptOffCode);
     wire::putU16be(p, std::uint32_t(*wire::parseWhole(f.text(kKeyParameter))));
     wire::putGbkField(p, f.text(kKeyWord), kKeyWordBytes);
-    request(wire::frameEA(kWriteEncryptionCode, p));
+    request(wire::frameEA(kWriteKey, p));
     return true;
 }
 
@@ -275,8 +275,8 @@ bool CQX710Base::writeTiming() {
     if (!checkTiming()) return false;
     const auto& f = form();
     auto value = [&](int id) { return std::uint8_t(*wire::parseWhole(f.text(id))); };
-    request(wire::frameEA(kWriteTimingCode, {value(kRollCallTimeout), value(kOffNetTimeout),
-                                             value(kChannelHold), value(kPttHold)}));
+    request(wire::frameEA(kWriteTiming, {value(kRollCallTimeout), value(kOffNetTimeout),
+                                         value(kChannelHold), value(kPttHold)}));
     return true;
 }
 
@@ -289,7 +289,7 @@ bool CQX710Base::writeTable() {
         wire::putU16be(p, wire::frequencyCode(f.text(kRowTx[r]), step));
         wire::putU16be(p, wire::frequencyCode(f.text(kRowRx[r]), step));
     }
-    request(wire::frameEA(kWriteTableCode, p));
+    request(wire::frameEA(kWriteTable, p));
     return true;
 }
 

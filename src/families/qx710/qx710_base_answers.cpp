@@ -42,7 +42,7 @@ void CQX710Base::OnFrame(const wire::FrameView& f) {
 // and changes nothing here (timer 1 keeps running for the answer still missing).
 
 void CQX710Base::onBasic(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadBasicCode)) return;
+    if (!takeAnswer(kReadBasic)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setInt(kIdentity, p.u24be(0));
@@ -85,7 +85,7 @@ void CQX710Base::onBasic(const wire::FrameView& frame) {
 }
 
 void CQX710Base::onTable(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadTableCode)) return;
+    if (!takeAnswer(kReadTable)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     int page = int(wire::parseLong(f.text(kTablePage)));
@@ -105,7 +105,7 @@ void CQX710Base::onTable(const wire::FrameView& frame) {
 
 void CQX710Base::onStatus(const wire::FrameView& frame) {
     // Ends either chain; arms nothing and leaves timer 1 alone.
-    if (!takeAnswer(kReadStatusCode)) return;
+    if (!takeAnswer(kReadStatus)) return;
     const wire::EaPayload p(frame);
     auto& f = form();
     f.setInt(kStatusBase, p[0]);
@@ -126,7 +126,7 @@ void CQX710Base::onStatus(const wire::FrameView& frame) {
 
 void CQX710Base::onVersion(const wire::FrameView& frame) {
     // The text from payload[4] up to its zero byte, or up to the payload's end when none comes.
-    if (!takeAnswer(kReadVersionCode)) return;
+    if (!takeAnswer(kReadVersion)) return;
     const wire::EaPayload p(frame);
     const wire::Bytes raw = p.bytes(4, p.size());
     std::size_t len = 0;
@@ -157,19 +157,19 @@ void CQX710Base::onAck(const wire::FrameView& frame) {
     using Step = eapages::WriteStep<CQX710Base>;
     static const Step kSteps[] = {
         {kSetIdentityCode, "电台身份码设置成功", nullptr},
-        {kWriteBasicCode, "电台基本参数设置成功", &CQX710Base::writeSpacing},
-        {kWriteSpacingCode, "信道间隔设置成功", &CQX710Base::writeAlarm},
-        {kWriteAlarmCode, "报警电话绑定设置成功", &CQX710Base::writeEncryption},
-        {kWriteEncryptionCode, "加密功能设置成功", &CQX710Base::writeTiming},
-        {kWriteTimingCode, "调度时间参数设置成功", &CQX710Base::writeTable},
-        {kWriteTableCode, "电台信道频率设置成功", nullptr},
+        {kWriteBasic, "电台基本参数设置成功", &CQX710Base::writeSpacing},
+        {kWriteFrequencies, "信道间隔设置成功", &CQX710Base::writeAlarm},
+        {kWriteAlarm, "报警电话绑定设置成功", &CQX710Base::writeEncryption},
+        {kWriteKey, "加密功能设置成功", &CQX710Base::writeTiming},
+        {kWriteTiming, "调度时间参数设置成功", &CQX710Base::writeTable},
+        {kWriteTable, "电台信道频率设置成功", nullptr},
     };
     const Step* s = eapages::stepEchoed(kSteps, p[0]);
     if (!s || !takeAnswer(s->echo)) return;
     stopResponseTimer();
     report(frame.code(), s->text);
     if (s->next) (this->*s->next)();
-    if (s->echo == kWriteTableCode) requestPower(true);
+    if (s->echo == kWriteTable) requestPower(true);
 }
 
 }  // namespace rb::families::qx710

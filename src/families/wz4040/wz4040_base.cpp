@@ -90,7 +90,7 @@ void CWZ4040Base::resetFields() {
 
 // ---- requests -----------------------------------------------------------------------------
 
-void CWZ4040Base::requestFactoryText() { send(wire::frameEA(kReadFactory)); }
+void CWZ4040Base::requestFactoryText() { send(wire::frameEA(kReadVersion)); }
 
 void CWZ4040Base::requestBasic() { send(wire::frameEA(kReadBasic)); }
 

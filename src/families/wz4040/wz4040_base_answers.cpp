@@ -75,7 +75,7 @@ std::string switchText(std::uint8_t b) {
 void CWZ4040Base::OnFrame(const wire::FrameView& f) {
     using Route = eapages::AnswerRoute<CWZ4040Base>;
     static const Route kRoutes[] = {
-        {kFactoryAnswer, &CWZ4040Base::onFactoryText},
+        {kVersionAnswer, &CWZ4040Base::onFactoryText},
         {kBasicAnswer, &CWZ4040Base::onBasic},
         {kTableAnswer, &CWZ4040Base::onTable},
         {kStatusAnswer, &CWZ4040Base::onStatus},
@@ -89,7 +89,7 @@ void CWZ4040Base::OnFrame(const wire::FrameView& f) {
 // and changes nothing here (timer 1 keeps running for the answer still missing).
 
 void CWZ4040Base::onFactoryText(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadFactory)) return;
+    if (!takeAnswer(kReadVersion)) return;
     // The text starts at frame offset 8 and takes at most (low byte of the length - 8) bytes, at
     // most 99: a length below 8 gives no text, and the text never runs past the frame.
     const wire::EaPayload p(frame);
