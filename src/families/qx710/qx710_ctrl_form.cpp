@@ -1,8 +1,10 @@
+#include "families/eapages/form_parts.h"
 #include "families/qx710/qx710_ctrl.h"
 
 namespace rb::families::qx710 {
 
 using namespace ctrl_ids;
+using eapages::labelled;
 
 void CQX710Ctrl::declareForm() {
     namespace L = engine::layout;
@@ -60,9 +62,8 @@ void CQX710Ctrl::declareForm() {
     f.addCombo(kShipControl, items, 0);
     f.addButton(kShipCallButton, "船台呼叫");
 
-    auto pair = [](const char* text, int id) { return L::row({L::label(text), L::ctl(id)}); };
     const engine::LayoutItem left = L::column({
-        L::group("GPS写入", L::row({pair("2位16进制数据:", kGpsValue), L::ctl(kGpsButton)})),
+        L::group("GPS写入", L::row({labelled("2位16进制数据:", kGpsValue), L::ctl(kGpsButton)})),
         L::group("信道切换",
                  L::column({
                      L::row({L::label("切换控制:"), L::ctl(kSwitchDo), L::ctl(kSwitchRestore),
@@ -70,25 +71,25 @@ void CQX710Ctrl::declareForm() {
                      L::label("呼叫类型:"),
                      L::grid(2, {L::ctl(kTypeDefault), L::ctl(kTypeOffNet), L::ctl(kTypeGiven),
                                  L::ctl(kTypeDefaultSwap), L::ctl(kTypeGivenSwap)}),
-                     L::row({L::ctl(kInTable), L::ctl(kInBand), pair("频率编号:", kChannelNumber),
-                             L::ctl(kSwitchButton)}),
+                     L::row({L::ctl(kInTable), L::ctl(kInBand),
+                             labelled("频率编号:", kChannelNumber), L::ctl(kSwitchButton)}),
                  })),
         L::group(
             "语音呼叫",
             L::column({
                 L::row({L::label("呼叫级别:"), L::ctl(kLevel0), L::ctl(kLevel1), L::ctl(kLevel2),
                         L::label("号码类型:"), L::ctl(kByIdentity), L::ctl(kByPhone)}),
-                L::row({pair("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
+                L::row({labelled("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
             })),
-        L::group("动态重组", L::row({pair("组呼码:", kGroupCode), L::ctl(kRegroupButton),
+        L::group("动态重组", L::row({labelled("组呼码:", kGroupCode), L::ctl(kRegroupButton),
                                      L::ctl(kUngroupButton), L::ctl(kTeardownButton)})),
     });
     const engine::LayoutItem right = L::column({
         L::group("数据呼叫",
                  L::column({
-                     L::row({pair("目标身份码:", kTarget), L::ctl(kUse97),
-                             pair("数传间隔(ms):", kDataInterval)}),
-                     pair("透明数据:", kData),
+                     L::row({labelled("目标身份码:", kTarget), L::ctl(kUse97),
+                             labelled("数传间隔(ms):", kDataInterval)}),
+                     labelled("透明数据:", kData),
                      L::row({L::ctl(kRepeatNormal), L::ctl(kRepeatPrompt), L::ctl(kModeButton),
                              L::ctl(kDataButton), L::ctl(kPromptButton)}),
                  })),
@@ -99,8 +100,8 @@ void CQX710Ctrl::declareForm() {
                              L::empty(), L::ctl(kAllocateButton)})),
         eapages::cdmaSelectGroup(kCdma, kWz),
         L::group("指定船台呼叫",
-                 L::row({pair("船台身份码:", kShipIdentity), pair("控制类型:", kShipControl),
-                         L::ctl(kShipCallButton)})),
+                 L::row({labelled("船台身份码:", kShipIdentity),
+                         labelled("控制类型:", kShipControl), L::ctl(kShipCallButton)})),
     });
     f.setLayout(L::column({L::row({left, right}), L::stretch()}));
 }

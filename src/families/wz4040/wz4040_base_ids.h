@@ -3,13 +3,13 @@
 
 #include <array>
 
+#include "families/eapages/form_parts.h"
+
 namespace rb::families::wz4040 {
 
 namespace base_ids {
-inline constexpr int kIdentity = 1007;      // 身份码
-inline constexpr int kAuthOn = 2429;        // 鉴权 (index 0); group 2429
-inline constexpr int kAuthOff = 1430;       // 取消鉴权 (index 1)
-inline constexpr int kCategory = 1433;      // 系统类别
+// 身份码, 鉴权 / 取消鉴权, 系统类别, numbered as on every 0xEA base page.
+using namespace eapages::identity_ids;
 inline constexpr int kControlDesk = 1530;   // 电台类型: 控制调度台 (0); group 1530
 inline constexpr int kServiceDesk = 1531;   // 业务调度台 (1)
 inline constexpr int kRelayStation = 1532;  // 延伸中转台 (2)

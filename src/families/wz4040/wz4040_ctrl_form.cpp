@@ -1,8 +1,10 @@
+#include "families/eapages/form_parts.h"
 #include "families/wz4040/wz4040_ctrl.h"
 
 namespace rb::families::wz4040 {
 
 using namespace ctrl_ids;
+using eapages::labelled;
 
 namespace {
 
@@ -60,25 +62,25 @@ void CWZ4040Ctrl::declareForm() {
     f.addEdit(kServiceTarget, 0, "123");
     f.addButton(kServiceButton, "业务调度");
 
-    auto pair = [](const char* text, int id) { return L::row({L::label(text), L::ctl(id)}); };
     const engine::LayoutItem left = L::column({
         L::group("GPS写入（船台）",
-                 L::column({L::row({pair("经度:", kLongitude), pair("纬度:", kLatitude)}),
-                            L::row({pair("方向:", kDirection), pair("速度:", kSpeed),
+                 L::column({L::row({labelled("经度:", kLongitude), labelled("纬度:", kLatitude)}),
+                            L::row({labelled("方向:", kDirection), labelled("速度:", kSpeed),
                                     L::ctl(kGpsWrite), L::ctl(kGpsRead)})})),
         eapages::cdmaSelectGroup(kCdma, kWz),
         L::group("语音呼叫发起（船台）",
-                 L::column({pair("呼叫类型:", kVoiceType),
+                 L::column({labelled("呼叫类型:", kVoiceType),
                             L::row({L::label("号码类型:"), L::ctl(kByIdentity), L::ctl(kByPhone)}),
-                            L::row({pair("呼叫号码:", kCallNumber), L::ctl(kCallButton)})})),
+                            L::row({labelled("呼叫号码:", kCallNumber), L::ctl(kCallButton)})})),
         L::group("指定船台呼叫（基站侧）",
-                 L::column({pair("主叫身份码:", kDirectedCaller),
-                            L::row({pair("指定控制状态:", kDirectedState), L::ctl(kDirectedButton),
-                                    L::ctl(kTeardownButton)})})),
+                 L::column({labelled("主叫身份码:", kDirectedCaller),
+                            L::row({labelled("指定控制状态:", kDirectedState),
+                                    L::ctl(kDirectedButton), L::ctl(kTeardownButton)})})),
         L::group(
             "业务调度分配（基站侧）",
-            L::column({L::row({pair("呼叫类型:", kServiceType), pair("空中速率:", kServiceRate)}),
-                       L::row({pair("目标身份码:", kServiceTarget), L::ctl(kServiceButton)})})),
+            L::column(
+                {L::row({labelled("呼叫类型:", kServiceType), labelled("空中速率:", kServiceRate)}),
+                 L::row({labelled("目标身份码:", kServiceTarget), L::ctl(kServiceButton)})})),
     });
     const engine::LayoutItem right = L::column({
         L::group("呼叫分配（基站侧）",
@@ -102,10 +104,11 @@ void CWZ4040Ctrl::declareForm() {
                              L::ctl(kAllocPhone),
                              L::empty(),
                              L::ctl(kAllocButton)})),
-        L::group("透明数据传输（船台）",
-                 L::column({L::row({pair("呼叫类型:", kDataType), pair("空中速率:", kDataRate)}),
-                            pair("被叫身份码:", kDataCalled), pair("透明数据:", kData),
-                            L::row({L::stretch(), L::ctl(kDataButton)})})),
+        L::group(
+            "透明数据传输（船台）",
+            L::column({L::row({labelled("呼叫类型:", kDataType), labelled("空中速率:", kDataRate)}),
+                       labelled("被叫身份码:", kDataCalled), labelled("透明数据:", kData),
+                       L::row({L::stretch(), L::ctl(kDataButton)})})),
         L::stretch(),
     });
     f.setLayout(L::row({left, right}));
