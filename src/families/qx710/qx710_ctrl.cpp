@@ -146,11 +146,11 @@ void CQX710Ctrl::bindControls() {
     });
 }
 
-void CQX710Ctrl::command(const wire::Bytes& frame) {
+void CQX710Ctrl::sendAwaited(const wire::Bytes& frame, const SendOptions& options) {
     beginRequest();
     awaitedEcho_ = echoOf(frame);
     awaitedCode_ = frame[3];
-    send(frame);
+    send(frame, options);
 }
 
 void CQX710Ctrl::sendGps() {
@@ -172,7 +172,7 @@ void CQX710Ctrl::sendGps() {
         }
         value = value * 16 + d;
     }
-    command(wire::frameEA(kGpsCode, wire::Bytes(kGpsRepeats, std::uint8_t(value))));
+    sendAwaited(wire::frameEA(kGpsCode, wire::Bytes(kGpsRepeats, std::uint8_t(value))));
 }
 
 void CQX710Ctrl::sendSwitch() {
@@ -186,7 +186,7 @@ void CQX710Ctrl::sendSwitch() {
             showMessage("表内频率编号不正确，请输入0-254!");
             return;
         }
-        command(wire::frameEA(kSwitchCode, {controlCode, type, 0x01, std::uint8_t(number)}));
+        sendAwaited(wire::frameEA(kSwitchCode, {controlCode, type, 0x01, std::uint8_t(number)}));
         return;
     }
     if (number < kInBandFirst || number > kInBandLast) {
@@ -197,7 +197,7 @@ void CQX710Ctrl::sendSwitch() {
         showMessage("因船台频率步进为25KHz,带内信道切换时:\r\n请输入偶数频率编号！");
         return;
     }
-    command(wire::frameEA(
+    sendAwaited(wire::frameEA(
         kSwitchCode, {controlCode, type, 0x00, std::uint8_t(number >> 8), std::uint8_t(number)}));
 }
 
@@ -220,7 +220,7 @@ void CQX710Ctrl::sendCall() {
     const std::uint8_t level = std::uint8_t(5 + std::max(0, f.radio(kLevel0)));
     wire::Bytes p{level};
     putIdentityOrPhone(p, f.radio(kByIdentity) != 1, identityOf(number), 0x00, number);
-    command(wire::frameEA(kCallCode, p));
+    sendAwaited(wire::frameEA(kCallCode, p));
 }
 
 bool CQX710Ctrl::checkTarget() {
@@ -249,7 +249,7 @@ void CQX710Ctrl::sendMode() {
     if (!checkTarget()) return;
     wire::Bytes p;
     wire::putU24be(p, identityOf(form().text(kTarget)));
-    command(wire::frameEA(kData97, p));
+    sendAwaited(wire::frameEA(kData97, p));
 }
 
 std::uint8_t CQX710Ctrl::dataCommand() const { return form().checked(kUse97) ? kData97 : kData96; }
@@ -274,16 +274,12 @@ wire::Bytes CQX710Ctrl::promptFrame() const {
 void CQX710Ctrl::sendData() {
     const auto& f = form();
     if (!checkTarget() || !checkData()) return;
-    command(dataFrame(std::uint8_t(std::max(0, f.radio(kLevel0)) + 1)));
+    sendAwaited(dataFrame(std::uint8_t(std::max(0, f.radio(kLevel0)) + 1)));
 }
 
 void CQX710Ctrl::sendPrompt() {
     if (!checkTarget()) return;
-    beginRequest();
-    const wire::Bytes frame = promptFrame();
-    awaitedEcho_ = echoOf(frame);
-    awaitedCode_ = frame[3];
-    send(frame, SendOptions{false, false, false});  // no timer, no status text
+    sendAwaited(promptFrame(), SendOptions{false, false, false});  // no timer, no status text
 }
 
 void CQX710Ctrl::sendRegroup() {
@@ -292,7 +288,7 @@ void CQX710Ctrl::sendRegroup() {
     wire::Bytes p;
     wire::putU24be(p, identityOf(group));
     for (std::uint32_t member : {1u, 2u, 3u}) wire::putU24be(p, member);
-    command(wire::frameEA(kRegroupCode, p));
+    sendAwaited(wire::frameEA(kRegroupCode, p));
 }
 
 void CQX710Ctrl::sendUngroup() {
@@ -300,12 +296,12 @@ void CQX710Ctrl::sendUngroup() {
     const std::string& group = form().text(kGroupCode);
     wire::Bytes p;
     wire::putU24be(p, identityOf(group));
-    command(wire::frameEA(kUngroupCode, p));
+    sendAwaited(wire::frameEA(kUngroupCode, p));
 }
 
-void CQX710Ctrl::sendTeardown() { command(wire::frameEA(kTeardownCode)); }
+void CQX710Ctrl::sendTeardown() { sendAwaited(wire::frameEA(kTeardownCode)); }
 
-void CQX710Ctrl::sendCdma() { command(eapages::cdmaSelectFrame(form(), kCdma)); }
+void CQX710Ctrl::sendCdma() { sendAwaited(eapages::cdmaSelectFrame(form(), kCdma)); }
 
 void CQX710Ctrl::sendAllocate() {
     const auto& f = form();
@@ -332,7 +328,7 @@ void CQX710Ctrl::sendAllocate() {
     p.insert(p.end(), 4, 0x00);
     wire::putU16be(p, wire::frequencyCode(f.text(kTxFrequency), step));
     wire::putU16be(p, wire::frequencyCode(f.text(kRxFrequency), step));
-    command(wire::frameEA(kAllocateCode, p));
+    sendAwaited(wire::frameEA(kAllocateCode, p));
 }
 
 void CQX710Ctrl::sendShipCall() {
@@ -353,7 +349,7 @@ void CQX710Ctrl::sendShipCall() {
     wire::Bytes p;
     wire::putU24be(p, identityOf(f.text(kShipIdentity)));
     p.push_back(kShipControls[item].code);
-    command(wire::frameEA(kShipCallCode, p));
+    sendAwaited(wire::frameEA(kShipCallCode, p));
 }
 
 // ---- repeated data ------------------------------------------------------------------------

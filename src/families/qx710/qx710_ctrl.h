@@ -55,7 +55,9 @@ private:
     std::uint8_t dataCommand() const;  // 0x97 when 0x97协议 is ticked, else 0x96
     wire::Bytes dataFrame(std::uint8_t type) const;
     wire::Bytes promptFrame() const;
-    void command(const wire::Bytes& frame);  // timer 1, status part 2 cleared
+    // Sends a command whose acknowledgement the page then waits for: by default with timer 1
+    // and status part 2 cleared.
+    void sendAwaited(const wire::Bytes& frame, const SendOptions& options = SendOptions{});
 
     // The echo the command sent last is acknowledged with, and that command's code.
     Qx710State& state_;
