@@ -13,7 +13,12 @@ constexpr int kSettleTimer = 2;
 
 ChainRunner::ChainRunner(engine::Session& session, engine::Container& container,
                          CliPrompter& prompter, EventWaiter& waiter)
-    : session_(session), container_(container), prompter_(prompter), waiter_(waiter) {
+    : session_(session),
+      container_(container),
+      prompter_(prompter),
+      waiter_(waiter),
+      listener_(*this),
+      subscription_(session.events, listener_) {
     std::weak_ptr<ChainRunner*> weak = self_;
     session_.addTraceTap([weak](std::uint8_t, const std::string& text) {
         auto self = weak.lock();
@@ -25,9 +30,39 @@ ChainRunner::ChainRunner(engine::Session& session, engine::Container& container,
     });
 }
 
-ChainRunner::~ChainRunner() {
-    session_.timers.stopAll(this);
-    if (session_.theComm.receiver() == this) session_.theComm.SetWnd(&container_);
+ChainRunner::~ChainRunner() { session_.timers.stopAll(this); }
+
+// The chain's events, heard while a chain of this runner is running.
+void ChainRunner::Listener::timedOut() {
+    if (runner_.running_) runner_.timedOut_ = true;
+}
+void ChainRunner::Listener::declined() {
+    if (runner_.running_) runner_.declined_ = true;
+}
+void ChainRunner::Listener::messageShown(const std::string& text) {
+    if (runner_.running_) runner_.stoppedBy_ = text;  // the latest one, as the status shows
+}
+void ChainRunner::Listener::boxShown(const engine::MessageBox& box) {
+    // A box may end the chain (a time-out, a validation message). It is looked at once the
+    // handler that showed it has returned, since a handler may show a box and then go on
+    // (send the next request). The write confirmation is a question that comes before the
+    // first request and is looked at once OnWrite has returned.
+    if (!runner_.running_ || box.buttons != engine::Buttons::Ok) return;
+    ChainRunner& r = runner_;
+    r.session_.timers.start(&r, kSettleTimer, engine::Millis(0), [&r] {
+        r.session_.timers.stop(&r, kSettleTimer);
+        r.settle();
+    });
+}
+void ChainRunner::Listener::frameHandled() {
+    // The state right after each answer was handled.
+    runner_.settle();
+}
+void ChainRunner::Listener::portLost(const std::string& reason) {
+    if (!runner_.running_) return;
+    runner_.lost_ = true;
+    runner_.lostReason_ = reason;
+    runner_.settle();
 }
 
 ChainResult ChainRunner::runRead(std::size_t pageIndex) {
@@ -48,33 +83,13 @@ ChainResult ChainRunner::run(std::size_t pageIndex, const engine::Page::Chain& s
     page_ = &container_.page(pageIndex);
     result_ = ChainResult{};
     result_.page = container_.caption(pageIndex);
-    failuresAtStart_ = session_.activity.failures;
-    messagesAtStart_ = session_.activity.messages;
-    declinesAtStart_ = prompter_.declines();
+    timedOut_ = false;
+    declined_ = false;
+    stoppedBy_.reset();
     session_.activity.awaitingAnswer = false;
     lost_ = false;
     ended_ = false;
     running_ = true;
-
-    session_.theComm.SetWnd(this);
-    auto previousOnLost = session_.theComm.onLost;
-    session_.theComm.onLost = [this, previousOnLost](const std::string& reason) {
-        if (previousOnLost) previousOnLost(reason);
-        lost_ = true;
-        lostReason_ = reason;
-        settle();
-    };
-    // A box may end the chain (a time-out, a validation message). It is looked at once the
-    // handler that showed it has returned, since a handler may show a box and then go on
-    // (send the next request). The write confirmation is a question that comes before the
-    // first request and is looked at once OnWrite has returned.
-    prompter_.onMessage = [this](const engine::MessageBox& box) {
-        if (box.buttons != engine::Buttons::Ok) return;
-        session_.timers.start(this, kSettleTimer, engine::Millis(0), [this] {
-            session_.timers.stop(this, kSettleTimer);
-            settle();
-        });
-    };
 
     start();
     settle();  // a chain can end before anything is sent (a refused confirmation, a bad field)
@@ -90,16 +105,8 @@ ChainResult ChainRunner::run(std::size_t pageIndex, const engine::Page::Chain& s
     session_.timers.stop(this, kGuardTimer);
     session_.timers.stop(this, kSettleTimer);
     guardArmed_ = false;
-    prompter_.onMessage = nullptr;
-    session_.theComm.onLost = previousOnLost;
-    session_.theComm.SetWnd(&container_);
     page_ = nullptr;
     return result_;
-}
-
-void ChainRunner::OnCommFrame(const wire::FrameSlot& slot) {
-    container_.OnCommFrame(slot);
-    settle();
 }
 
 void ChainRunner::settle() {
@@ -118,12 +125,9 @@ void ChainRunner::settle() {
     };
 
     if (lost_) return end(ChainOutcome::PortLost, lostReason_);
-    if (activity.failures > failuresAtStart_)
-        return end(ChainOutcome::TimedOut, engine::kFailedStatus);
-    if (prompter_.declines() > declinesAtStart_)
-        return end(ChainOutcome::Declined, engine::kConfirmWrite);
-    if (activity.messages > messagesAtStart_)
-        return end(ChainOutcome::Stopped, activity.lastFailure);
+    if (timedOut_) return end(ChainOutcome::TimedOut, engine::kFailedStatus);
+    if (declined_) return end(ChainOutcome::Declined, engine::kConfirmWrite);
+    if (stoppedBy_) return end(ChainOutcome::Stopped, *stoppedBy_);
     const bool transfer = page_->transferInProgress();
     if (!activity.awaitingAnswer && !responseTimer && !transfer) return end(ChainOutcome::Done, {});
 

@@ -48,13 +48,15 @@ struct ChainResult {
     bool ok() const { return outcome == ChainOutcome::Done; }
 };
 
-class ChainRunner : public engine::FrameReceiver {
+// The runner hears what a chain does through the session's chain events (subscribed for its
+// lifetime, acting only while one of its chains runs); it swaps no hook of the session.
+class ChainRunner {
 public:
     static constexpr engine::Millis kSilentGuard{2000};
 
     ChainRunner(engine::Session& session, engine::Container& container, CliPrompter& prompter,
                 EventWaiter& waiter);
-    ~ChainRunner() override;
+    ~ChainRunner();
     ChainRunner(const ChainRunner&) = delete;
     ChainRunner& operator=(const ChainRunner&) = delete;
 
@@ -70,11 +72,21 @@ public:
     // from the trace line "\r\n" + text + "!" that every answer leaves.
     std::function<void(const std::string& text)> onProgress;
 
-    // Frames from the port go through the runner to the container, so that the runner sees
-    // the state right after each answer was handled.
-    void OnCommFrame(const wire::FrameSlot& slot) override;
-
 private:
+    class Listener : public engine::ChainObserver {
+    public:
+        explicit Listener(ChainRunner& runner) : runner_(runner) {}
+        void timedOut() override;
+        void declined() override;
+        void messageShown(const std::string& text) override;
+        void boxShown(const engine::MessageBox& box) override;
+        void frameHandled() override;
+        void portLost(const std::string& reason) override;
+
+    private:
+        ChainRunner& runner_;
+    };
+
     ChainResult run(std::size_t pageIndex, const engine::Page::Chain& start);
     // Looks at the session after something happened; decides whether the chain has ended.
     void settle();
@@ -90,14 +102,16 @@ private:
     bool running_ = false;
     bool ended_ = false;
     ChainResult result_;
-    int failuresAtStart_ = 0;
-    int messagesAtStart_ = 0;
-    int declinesAtStart_ = 0;
+    bool timedOut_ = false;                 // the page's response timer fired
+    bool declined_ = false;                 // the confirmation was not given
+    std::optional<std::string> stoppedBy_;  // the message a page showed
     bool guardArmed_ = false;
     bool lost_ = false;
     std::string lostReason_;
     // The trace tap stays with the session; it does nothing once the runner is gone.
     std::shared_ptr<ChainRunner*> self_ = std::make_shared<ChainRunner*>(this);
+    Listener listener_;
+    engine::ChainSubscription subscription_;
 };
 
 // The success text of an answer's trace line ("\r\n信道频率读取成功!" -> "信道频率读取成功"),

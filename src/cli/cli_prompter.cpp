@@ -24,7 +24,6 @@ Answer CliPrompter::message(const engine::MessageBox& box) {
     } else {
         answer = askConfirmation(box);
     }
-    if (onMessage) onMessage(box);
     return answer;
 }
 

@@ -43,9 +43,6 @@ public:
     void chooseNext(std::string path) { nextFile_ = std::move(path); }
     void clearNextFile() { nextFile_.reset(); }
 
-    // Called after every box, once it has been answered (the chain runner wakes up on it).
-    std::function<void(const engine::MessageBox&)> onMessage;
-
 private:
     engine::Answer askConfirmation(const engine::MessageBox& box);
 

@@ -2,43 +2,14 @@
 
 #include <cstdio>
 
+#include "wire/text_format.h"
 #include "wire/utf8.h"
 
 namespace rb::cli {
 
 std::string JsonLine::quote(const std::string& raw) {
     // A line is always valid JSON: bytes that are no UTF-8 become U+FFFD.
-    const std::string value = wire::validUtf8(raw);
-    std::string out = "\"";
-    for (const char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20 || c == 0x7F) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += ch;  // UTF-8 bytes pass as they are
-                }
-        }
-    }
-    return out + "\"";
+    return wire::jsonQuoted(wire::validUtf8(raw));
 }
 
 std::string JsonLine::array(const std::vector<std::string>& jsonValues) {

@@ -8,7 +8,6 @@
 #include "cli/script_words.h"
 #include "cli/terminal_choice.h"
 #include "families/catalog/catalog.h"
-#include "sim/terminal.h"
 #include "wire/codecs.h"
 #include "wire/utf8.h"
 
@@ -98,14 +97,10 @@ void expectWords(const std::vector<std::string>& w, std::size_t n, const char* u
 }  // namespace
 
 ScriptRunner::ScriptRunner(TerminalSession& terminal, std::ostream& out)
-    : terminal_(terminal), out_(out) {
-    auto& comm = terminal_.session().theComm;
-    auto previous = comm.onLost;
-    comm.onLost = [this, previous](const std::string& reason) {
-        if (previous) previous(reason);
-        lost_ = true;
-        terminal_.runtime().waiter().wake();
-    };
+    : terminal_(terminal),
+      out_(out),
+      listener_(*this),
+      subscription_(terminal.session().events, listener_) {
     terminal_.prompter().scriptAnswer(true);  // questions are answered yes until `answer no`
 }
 
@@ -113,9 +108,13 @@ ScriptRunner::~ScriptRunner() {
     auto& session = terminal_.session();
     session.timers.stopAll(this);
     session.theComm.SetWnd(nullptr);
-    session.theComm.onLost = nullptr;
     // Runners go before the containers they watch.
     for (auto& [key, s] : shown_) s.runner.reset();
+}
+
+void ScriptRunner::Listener::portLost(const std::string&) {
+    runner_.lost_ = true;
+    runner_.terminal_.runtime().waiter().wake();
 }
 
 bool ScriptRunner::showType(const std::string& key, std::string& error) {
@@ -129,8 +128,7 @@ bool ScriptRunner::showType(const std::string& key, std::string& error) {
         accessGranted_ = true;
     }
     auto& session = terminal_.session();
-    if (const int mode = families::lm520wModeOf(type->key); mode >= 0) session.lm520wMode = mode;
-    const std::string containerKey = families::containerKeyOf(type->key);
+    const std::string containerKey = switcher_.containerFor(type->key);
     if (!shown_.count(containerKey)) {
         auto container = families::makeContainer(containerKey, session);
         if (!container) {
@@ -140,7 +138,7 @@ bool ScriptRunner::showType(const std::string& key, std::string& error) {
         install(containerKey, std::move(container));
     }
     present(containerKey);
-    followFamily(type->key);
+    switcher_.followFamily(type->key);  // the built-in simulator follows the type
     return true;
 }
 
@@ -165,20 +163,7 @@ ScriptRunner::Shown& ScriptRunner::install(const std::string& key,
 void ScriptRunner::present(const std::string& key) {
     Shown& s = shown_.at(key);
     current_ = key;
-    terminal_.session().theComm.SetWnd(s.container.get());
-    s.container->OnShow();
-}
-
-void ScriptRunner::followFamily(const std::string& family) {
-    auto& comm = terminal_.session().theComm;
-    if (!comm.IsOpen() || !comm.lastRequest.isSimulator() || comm.lastRequest.family == family) {
-        return;
-    }
-    const auto known = sim::terminalFamilies();
-    if (std::find(known.begin(), known.end(), family) == known.end()) return;
-    engine::PortRequest r = comm.lastRequest;
-    r.family = family;
-    comm.Open(r);
+    switcher_.present(s.container.get());
 }
 
 int ScriptRunner::run(std::istream& script) {

@@ -18,6 +18,7 @@
 #include "cli/chain_runner.h"
 #include "cli/terminal_session.h"
 #include "engine/container.h"
+#include "families/catalog/type_switcher.h"
 
 namespace rb::cli {
 
@@ -89,8 +90,6 @@ private:
     Step act(const std::function<void()>& action);
     void waitMillis(engine::Millis ms);
     void waitWhile(const std::function<bool()>& busy, engine::Millis atMost);
-    // Follows the shown type with the built-in simulator (as the main window does).
-    void followFamily(const std::string& family);
 
     std::string controlJson(const engine::FormModel& form, const engine::Control& c) const;
     std::string boxesJson(std::size_t from) const;
@@ -99,12 +98,25 @@ private:
 
     TerminalSession& terminal_;
     std::ostream& out_;
+    families::TypeSwitcher switcher_{terminal_.session()};
     std::map<std::string, Shown> shown_;  // by container key
     std::string accessCode_;
     bool accessGranted_ = false;  // the code was checked once (a site's hash takes a while)
     std::string current_;         // the container key that shows
     bool timedOut_ = false;
     bool lost_ = false;
+
+    // The port going away ends the script (heard through the session's chain events).
+    class Listener : public engine::ChainObserver {
+    public:
+        explicit Listener(ScriptRunner& runner) : runner_(runner) {}
+        void portLost(const std::string& reason) override;
+
+    private:
+        ScriptRunner& runner_;
+    };
+    Listener listener_;
+    engine::ChainSubscription subscription_;
 };
 
 // The command table of `radiobench-cli run --help`.

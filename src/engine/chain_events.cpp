@@ -41,6 +41,22 @@ void ChainEvents::declined() {
     each([](ChainObserver& o) { o.declined(); });
 }
 
+void ChainEvents::boxShown(const MessageBox& box) {
+    each([&box](ChainObserver& o) { o.boxShown(box); });
+}
+void ChainEvents::frameHandled() {
+    each([](ChainObserver& o) { o.frameHandled(); });
+}
+void ChainEvents::portLost(const std::string& reason) {
+    each([&reason](ChainObserver& o) { o.portLost(reason); });
+}
+
+Answer NotifyingPrompter::message(const MessageBox& box) {
+    const Answer answer = inner_.message(box);
+    events_.boxShown(box);
+    return answer;
+}
+
 void Activity::requestSent(std::uint8_t code) {
     awaitingAnswer = true;
     ++requests;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/prompter.h"
 #include "engine/timers.h"
 
 namespace rb::engine {
@@ -26,6 +27,14 @@ public:
     virtual void timedOut() {}
     // The user said no to a question that starts a chain (the write confirmation).
     virtual void declined() {}
+    // Any box, after it was answered (a front end looks at the chain once the handler that
+    // showed it has returned).
+    virtual void boxShown(const MessageBox& /*box*/) {}
+    // A frame from the port has been handled by the pages it was meant for (also one that
+    // failed its check and reached none).
+    virtual void frameHandled() {}
+    // The device went away while open.
+    virtual void portLost(const std::string& /*reason*/) {}
 };
 
 // The fan-out. Observers are not owned; one unsubscribes before it goes (ChainSubscription).
@@ -40,6 +49,9 @@ public:
     void messageShown(const std::string& text);
     void timedOut();
     void declined();
+    void boxShown(const MessageBox& box);
+    void frameHandled();
+    void portLost(const std::string& reason);
 
 private:
     template <class Call>
@@ -61,6 +73,20 @@ public:
 private:
     ChainEvents& events_;
     ChainObserver& observer_;
+};
+
+// The session's prompter: every box goes to the real one, then is told as boxShown.
+class NotifyingPrompter : public Prompter {
+public:
+    NotifyingPrompter(Prompter& inner, ChainEvents& events) : inner_(inner), events_(events) {}
+    Answer message(const MessageBox& box) override;
+    std::optional<std::string> chooseFile(const FileChoice& choice) override {
+        return inner_.chooseFile(choice);
+    }
+
+private:
+    Prompter& inner_;
+    ChainEvents& events_;
 };
 
 // What a chain is doing, counted from the events, for front ends that poll it (the command

@@ -124,6 +124,7 @@ void CnComm::linkLost(const std::string& reason) {
     });
     if (onStateChanged) onStateChanged();
     if (onLost) onLost(reason);
+    if (reportLost) reportLost(reason);
 }
 
 }  // namespace rb::engine

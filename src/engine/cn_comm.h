@@ -50,6 +50,8 @@ public:
     std::function<void()> onStateChanged;
     // Called when the device went away while open, with the reason.
     std::function<void(const std::string&)> onLost;
+    // Told after onLost: the session turns it into a chain event.
+    std::function<void(const std::string&)> reportLost;
 
 private:
     void received(wire::ByteSpan bytes);

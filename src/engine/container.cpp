@@ -34,6 +34,11 @@ void Container::selectTab(std::size_t i) {
 }
 
 void Container::OnCommFrame(const wire::FrameSlot& slot) {
+    handleFrame(slot);
+    session_.events.frameHandled();
+}
+
+void Container::handleFrame(const wire::FrameSlot& slot) {
     // The slot is ours: the port object hands over a copy.
     auto check = wire::checkReceived(slot, config_.checksumTest, session_.tool);
     if (!check.traced) return;

@@ -95,6 +95,7 @@ public:
     void setFactory(Factory factory) { factory_ = std::move(factory); }
 
 private:
+    void handleFrame(const wire::FrameSlot& slot);
     void dispatch(const wire::FrameView& frame);
 
     struct Tab {

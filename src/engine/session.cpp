@@ -54,8 +54,14 @@ UserPaths UserPaths::fromEnvironment() {
 }
 
 Session::Session(Timers& t, Prompter& p, UserPaths up)
-    : timers(t), prompter(p), theComm(t), paths(std::move(up)), unitRecords(paths.unitDatabase) {
+    : timers(t),
+      notifyingPrompter_(p, events),
+      prompter(notifyingPrompter_),
+      theComm(t),
+      paths(std::move(up)),
+      unitRecords(paths.unitDatabase) {
     events.subscribe(activity);
+    theComm.reportLost = [this](const std::string& reason) { events.portLost(reason); };
     // Once a run: the bench goes on, the records wait in memory for the database.
     unitRecords.failed = [this](const std::string& reason) {
         prompter.message(MessageBox{std::string(kUnitDatabaseFailed) + reason + "\n" +

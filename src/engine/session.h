@@ -56,15 +56,21 @@ public:
     Session& operator=(const Session&) = delete;
 
     Timers& timers;
+    // What chains do: pages report here, front ends listen. `activity` is one listener, kept
+    // for front ends that poll (benchmarks, verify after write).
+    ChainEvents events;
+
+private:
+    NotifyingPrompter notifyingPrompter_;
+
+public:
+    // Every box the pages show goes through here (and is told to `events` as boxShown).
     Prompter& prompter;
     CnComm theComm;
     int requestPage = 0;  // index of the page that sent the latest request
     StatusBar statusBar;
     UserPaths paths;
     wire::CCommTool tool;
-    // What chains do: pages report here, front ends listen. `activity` is one listener, kept
-    // for front ends that poll (the command line's chain runner, benchmarks).
-    ChainEvents events;
     Activity activity{timers};
 
     int lm520wMode = 0;  // the trunking container shows its LM520W relay layout

@@ -22,7 +22,6 @@
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
 #include "gui/unit_records_dialog.h"
-#include "sim/terminal.h"
 
 namespace rb::gui {
 
@@ -272,8 +271,7 @@ void MainWindow::hideAll() {
 void MainWindow::present(Shown& s) {
     active_ = s.widget;
     activeContainer_ = s.container.get();
-    session_.theComm.SetWnd(s.container.get());
-    if (s.container) s.container->OnShow();
+    switcher_.present(s.container.get());
     s.widget->show();
 }
 
@@ -286,8 +284,7 @@ void MainWindow::showTerminalType(int index) {
         QSignalBlocker block(terminalList_);
         terminalList_->setCurrentIndex(index);
     }
-    if (const int mode = families::lm520wModeOf(type.key); mode >= 0) session_.lm520wMode = mode;
-    const std::string key = families::containerKeyOf(type.key);
+    const std::string key = switcher_.containerFor(type.key);
     Shown& s = ensureShown(key);
     activeKey_ = type.key;
     present(s);
@@ -296,16 +293,8 @@ void MainWindow::showTerminalType(int index) {
 
 void MainWindow::followFamily(const std::string& family) {
     // The built-in simulated terminal stands for the type that shows: switch it along.
-    auto& comm = session_.theComm;
-    if (!comm.IsOpen() || !comm.lastRequest.isSimulator() || comm.lastRequest.family == family) {
-        return;
-    }
-    const auto known = sim::terminalFamilies();
-    if (std::find(known.begin(), known.end(), family) == known.end()) return;
-    engine::PortRequest r = comm.lastRequest;
-    r.family = family;
-    const bool ok = comm.Open(r);
-    session_.statusBar.SetText(0, connectionText(ok, settings_));
+    if (const auto reopened = switcher_.followFamily(family))
+        session_.statusBar.SetText(0, connectionText(*reopened, settings_));
 }
 
 void MainWindow::OnProductionTestButton() {

@@ -16,6 +16,7 @@
 #include "engine/container.h"
 #include "engine/session.h"
 #include "engine/write_verifier.h"
+#include "families/catalog/type_switcher.h"
 #include "gui/modal.h"
 #include "gui/port_settings.h"
 #include "monitor/monitor_dlg.h"
@@ -124,6 +125,7 @@ private:
     QPushButton* button(int id) const;
 
     engine::Session& session_;
+    families::TypeSwitcher switcher_{session_};
     ModalRunner runModal_;
     PortSettings settings_;
     PortDialog* portDialog_;

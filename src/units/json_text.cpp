@@ -4,40 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "wire/text_format.h"
+
 namespace rb::units {
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (u < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", u);
-                    out += buf;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
-}
+std::string jsonString(std::string_view text) { return wire::jsonQuoted(text); }
 
 std::string jsonNumber(double value) {
     if (!std::isfinite(value)) return "null";

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "families/protest_bench.h"
+#include "families/protest/protest_bench.h"
 #include "link/sim_link.h"
 #include "units/unit_store.h"
 

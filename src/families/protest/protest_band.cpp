@@ -1,5 +1,8 @@
-// Band table ("读取频段" / "改写频段"), frequency switching ("切换") and the row colouring.
-#include "families/protest/protest_page.h"
+#include "families/protest/protest_band.h"
+
+#include <string>
+
+#include "units/json_text.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 
@@ -24,19 +27,31 @@ std::array<FrequencyRow, kRowCount + 1> bandRows() {
 
 }  // namespace
 
-void CProTest::onSpacing() {
-    channelStep_ = form().radio(kSpacing12_5) == 1 ? wire::kStep25 : wire::kStep12_5;
+void BandTable::bind() {
+    auto& f = host_.form();
+    f.onClick(kSpacing12_5, [this] { onSpacing(); });
+    f.onClick(kSpacing25, [this] { onSpacing(); });
+    f.onClick(kReadBandButton, [this] { read(); });
 }
 
-void CProTest::ReadBand() {
+void BandTable::initialise() {
+    host_.form().setRadio(kSpacing12_5, 1);  // 25KHz
+    channelStep_ = wire::kStep25;
+}
+
+void BandTable::onSpacing() {
+    channelStep_ = host_.form().radio(kSpacing12_5) == 1 ? wire::kStep25 : wire::kStep12_5;
+}
+
+void BandTable::read() {
     for (const FrequencyRow& row : bandRows()) {
-        form().setText(row.tx, "");
-        form().setText(row.rx, "");
+        host_.form().setText(row.tx, "");
+        host_.form().setText(row.rx, "");
     }
-    send(wire::frame96(kReadBandCode, {0x00, 0x01}));
+    host_.request(wire::frame96(kReadBandCode, {0x00, 0x01}));
 }
 
-bool CProTest::checkBandTable() {
+bool BandTable::check() {
     // Each frequency must be a whole number whose code fits 16 bits (0xFFFF reads back as
     // another value): 16384000 at 25 kHz would go out as code 0. An empty box is 0.
     const long long most = 0xFFFFLL * channelStep_ - 1;
@@ -45,105 +60,107 @@ bool CProTest::checkBandTable() {
         if (label.rfind("* ", 0) == 0) label.erase(0, 2);
         for (const auto& [id, what] :
              {std::pair{row.tx, "发射频率"}, std::pair{row.rx, "接收频率"}}) {
-            const std::string& text = form().text(id);
+            const std::string& text = host_.form().text(id);
             const bool blank = text.find_first_not_of(" \t") == std::string::npos;
             const auto value = blank ? std::optional<long long>(0) : wire::parseWhole(text);
             if (value && *value >= 0 && *value <= most) continue;
-            return stopWith(label + what + "设置不正确,请设为0-" + std::to_string(most) + "!");
+            return host_.refuse(label + what + "设置不正确,请设为0-" + std::to_string(most) + "!");
         }
     }
     return true;
 }
 
-void CProTest::WriteBand() {
+bool BandTable::write() {
     // A value that is no multiple of the step goes out rounded down to its code; one that does
     // not fit the code is refused.
-    if (!checkBandTable()) {
-        if (sweepFlag_) stopSweep();
-        return;
-    }
+    if (!check()) return false;
     wire::Bytes payload = {0x00, 0x01};
-    BandPairs sent{};
+    Pairs sent{};
     std::size_t k = 0;
     for (const FrequencyRow& row : bandRows()) {
-        const auto tx = wire::frequencyCode(form().text(row.tx), channelStep_);
-        const auto rx = wire::frequencyCode(form().text(row.rx), channelStep_);
+        const auto tx = wire::frequencyCode(host_.form().text(row.tx), channelStep_);
+        const auto rx = wire::frequencyCode(host_.form().text(row.rx), channelStep_);
         wire::putU16be(payload, tx);
         wire::putU16be(payload, rx);
         sent[k++] = {long(tx) * channelStep_, long(rx) * channelStep_};
     }
-    send(wire::frame96(kWriteBandCode, payload));
-    sentBand_ = sent;
+    host_.request(wire::frame96(kWriteBandCode, payload));
+    sent_ = sent;
+    return true;
 }
 
-void CProTest::onBandAnswer(const wire::FrameView& f) {
+void BandTable::onAnswer(const wire::FrameView& f) {
     std::size_t at = 6;
-    BandPairs pairs{};
+    Pairs pairs{};
     for (std::size_t k = 0; k < pairs.size(); ++k) {
         pairs[k] = {long(f.u16be(6 + 4 * k)) * channelStep_,
                     long(f.u16be(8 + 4 * k)) * channelStep_};
     }
-    recordBand("read", pairs);
+    record("read", pairs);
     for (const FrequencyRow& row : bandRows()) {
         // This page shows the code 0xFFFF as 65535 x step, cut to 7 characters.
-        form().setText(row.tx, wire::frequencyText(f.u16be(at), channelStep_, false));
-        form().setText(row.rx, wire::frequencyText(f.u16be(at + 2), channelStep_, false));
+        host_.form().setText(row.tx, wire::frequencyText(f.u16be(at), channelStep_, false));
+        host_.form().setText(row.rx, wire::frequencyText(f.u16be(at + 2), channelStep_, false));
         at += 4;
     }
-    reportSuccess(f, "读取频段成功");
-    if (sweepFlag_) {
-        SwitchRow(1);
-    } else {
-        ReadBasic();
-    }
+    host_.succeeded(f, "读取频段成功");
 }
 
-bool CProTest::checkRow(const FrequencyRow& row) {
-    // The transmit text is tested first. The boxes have only an OK button and no icon.
-    const char* wrong = nullptr;
-    if (!wire::CCommTool::IsFrequencyValid(form().text(row.tx), channelStep_)) {
-        wrong = "发射频率设置不正确!";
-    } else if (!wire::CCommTool::IsFrequencyValid(form().text(row.rx), channelStep_)) {
-        wrong = "接收频率设置不正确!";
-    }
-    if (!wrong) return true;
-    // A sweep that cannot tune its next row ends here rather than waiting for ever.
-    sweepFlag_ = 0;
-    return stopWith(wrong, engine::Icon::None);
+void BandTable::onWritten(const wire::FrameView& f) {
+    if (sent_) record("written", *sent_);
+    sent_.reset();
+    host_.succeeded(f, "更改频段成功");
 }
 
-void CProTest::SwitchRow(int r) {
-    const bool testRow = r == kTestRowNumber;
-    if (!testRow && (r < 1 || r > kRowCount)) return;
-    const FrequencyRow& row = testRow ? kTestRow : kRows[std::size_t(r - 1)];
-    if (!testRow) {
-        setCurrentRow(r);
-        if (fileMark()) {
-            ShowStoredSet();  // "全部改写": the stored set of the row, nothing sent
-            return;
-        }
-    }
-    if (!checkRow(row)) return;
+const char* BandTable::rowFault(const FrequencyRow& row) {
+    // The transmit text is tested first.
+    if (!wire::CCommTool::IsFrequencyValid(host_.form().text(row.tx), channelStep_))
+        return "发射频率设置不正确!";
+    if (!wire::CCommTool::IsFrequencyValid(host_.form().text(row.rx), channelStep_))
+        return "接收频率设置不正确!";
+    return nullptr;
+}
+
+void BandTable::tune(const FrequencyRow& row) {
     wire::Bytes payload = {0x00, 0x01, row.switchByte};
-    wire::putU16be(payload, wire::frequencyCode(form().text(row.tx), channelStep_));
-    wire::putU16be(payload, wire::frequencyCode(form().text(row.rx), channelStep_));
-    send(wire::frame96(kSwitchCode, payload));
-    if (testRow) setCurrentRow(kTestRowNumber);
+    wire::putU16be(payload, wire::frequencyCode(host_.form().text(row.tx), channelStep_));
+    wire::putU16be(payload, wire::frequencyCode(host_.form().text(row.rx), channelStep_));
+    host_.request(wire::frame96(kSwitchCode, payload));
 }
 
-void CProTest::RepaintRows() {
+void BandTable::select(int row) {
+    currentRow_ = row;
+    repaint();
+}
+
+void BandTable::repaint() {
     // The current row's two boxes are blue; with no row (0) or the test row (6) the test row's.
     // The default pair is never coloured.
+    auto& f = host_.form();
     for (int r = 1; r <= kRowCount; ++r) {
         const FrequencyRow& row = kRows[std::size_t(r - 1)];
         const auto colour = r == currentRow_ ? std::optional<std::uint32_t>(kBlue) : std::nullopt;
-        form().setColor(row.tx, colour);
-        form().setColor(row.rx, colour);
+        f.setColor(row.tx, colour);
+        f.setColor(row.rx, colour);
     }
     const bool test = currentRow_ < 1 || currentRow_ > kRowCount;
     const auto colour = test ? std::optional<std::uint32_t>(kBlue) : std::nullopt;
-    form().setColor(kTestRow.tx, colour);
-    form().setColor(kTestRow.rx, colour);
+    f.setColor(kTestRow.tx, colour);
+    f.setColor(kTestRow.rx, colour);
+}
+
+void BandTable::record(const char* action, const Pairs& pairs) {
+    std::string list = "[";
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (i) list += ',';
+        list += "[" + std::to_string(pairs[i].first) + "," + std::to_string(pairs[i].second) + "]";
+    }
+    list += "]";
+    host_.session().unitRecords.record("band_table", units::JsonObject()
+                                                         .add("action", action)
+                                                         .add("step", channelStep_)
+                                                         .addRaw("pairs", list)
+                                                         .str());
 }
 
 }  // namespace rb::families::protest

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "engine/container.h"
-#include "families/protest/prosr_test.h"
+#include "families/protest/datatest_page.h"
 #include "families/protest/protest_page.h"
 
 namespace rb::families::protest {

@@ -2,7 +2,7 @@
 // Keys are those existing installations write: "发射频率01" ... "发射频率06" (06 = the default
 // pair), "接收频率01" ... "接收频率06", then each value's name + row letter (A-E = rows 1-5) +
 // power digit (1 = high, 2 = low): "功率控制A1" ... "频率调整E2". The test row and the channel
-// step are not filed.
+// step are not filed. "单元记录" beside the file buttons shows the records of the unit.
 #include <cstdio>
 
 #include "engine/container.h"
@@ -58,6 +58,12 @@ bool holdsProTestKeys(const ini::IniFile& file) {
     return false;
 }
 
+// "存储文件" (save) or "打开文件": the profile file the technician chooses.
+std::optional<std::string> chooseIniFile(engine::Session& session, bool save) {
+    return session.prompter.chooseFile(
+        engine::FileChoice{save, CProTest::kDefaultFileName, "ini", engine::kIniFilter});
+}
+
 }  // namespace
 
 void CProTest::storeFile(ini::IniFile& file) {
@@ -69,7 +75,8 @@ void CProTest::storeFile(ini::IniFile& file) {
     for (int row = 1; row <= kRowCount; ++row) {
         for (Power level : {Power::High, Power::Low}) {
             for (int v = 0; v < kCalibrationCount; ++v) {
-                file.setText(s, calibrationKey(v, row, level), storedText(row, level, v));
+                file.setText(s, calibrationKey(v, row, level),
+                             calibration_.storedText(row, level, v));
             }
         }
     }
@@ -90,23 +97,22 @@ void CProTest::loadFile(const ini::IniFile& file) {
             for (int v = 0; v < kCalibrationCount; ++v) {
                 const std::string key = calibrationKey(v, row, level);
                 if (!file.has(s, key)) {
-                    keepStored(row, level, v, 0, "0");
+                    calibration_.keepStored(row, level, v, 0, "0");
                     continue;
                 }
                 const std::string text = file.getText(s, key);
                 const auto value = wire::parseWhole(text);
                 const bool fits =
                     value && *value > kNotANumber && *value <= std::numeric_limits<int>::max();
-                keepStored(row, level, v, fits ? int(*value) : kNotANumber, text);
+                calibration_.keepStored(row, level, v, fits ? int(*value) : kNotANumber, text);
             }
         }
     }
-    ShowStoredSet();
+    calibration_.showStoredSet();
 }
 
 void CProTest::OnStoreFileButton() {
-    auto path = session().prompter.chooseFile(
-        engine::FileChoice{true, kDefaultFileName, "ini", engine::kIniFilter});
+    auto path = chooseIniFile(session(), true);
     if (!path) return;
     // Every other section and key of an existing file is kept; the file is replaced whole.
     ini::IniFile file;
@@ -116,24 +122,34 @@ void CProTest::OnStoreFileButton() {
         storeFile(file);
         ok = file.save(*path, &error);
     }
-    if (!ok) stopWith("文件保存失败!");
+    if (!ok) refuse("文件保存失败!");
 }
 
 void CProTest::OnOpenFileButton() {
-    auto path = session().prompter.chooseFile(
-        engine::FileChoice{false, kDefaultFileName, "ini", engine::kIniFilter});
+    auto path = chooseIniFile(session(), false);
     if (!path) return;
     ini::IniFile file;
     std::string error;
     if (!file.load(*path, &error)) {
-        stopWith("文件打开失败!");
+        refuse("文件打开失败!");
         return;
     }
     if (!holdsProTestKeys(file)) {
-        stopWith(engine::kNotThisTypesFile);
+        refuse(engine::kNotThisTypesFile);
         return;
     }
     loadFile(file);
+}
+
+void CProTest::onUnitRecords() {
+    const std::string& code = session().unitRecords.unitCode();
+    if (session().showUnitRecords) {
+        session().showUnitRecords(code);
+        return;
+    }
+    // No window to show them in (the command line): say where they are.
+    session().prompter.info("单元记录: 请用 radiobench-cli units --code " + code + " 查看",
+                            engine::kInfoCaption, this);
 }
 
 }  // namespace rb::families::protest

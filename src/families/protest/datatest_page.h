@@ -11,7 +11,8 @@
 //                    on the echo, or after 1000 ms without one (counted as a 100% error)
 //
 // The page receives no frames of its own: the production page writes its requests
-// (SendTestData) and hands it the 0xA3 answers (OnTestAnswer). Page timers: the automatic send
+// (DataTestControl::send) and hands it the 0xA3 answers (DataTestControl::onAnswer, which
+// calls ShowReceived, ShowErrorRate and answerHandled). Page timers: the automatic send
 // and the answer wait are numbered apart from the framework's response and button timers, so
 // neither makes a front end wait for an answer; a file send runs on the answer wait and its
 // own pacing timer, never in a loop.
@@ -24,7 +25,7 @@
 #include <string>
 
 #include "engine/page.h"
-#include "families/protest/protest_ids.h"
+#include "families/protest/datatest_page_ids.h"
 
 namespace rb::families::protest {
 
@@ -42,14 +43,14 @@ public:
     static constexpr const char* kReceiveFolder = "datatest";
     static constexpr std::size_t kMaxTextBytes = 255 - 6;  // what one data frame carries
 
-    // Writes one data-test frame (the production page's SendTestData). `background`: a timed
-    // send that nobody waits for.
+    // Writes one data-test frame (DataTestControl::send of the production page). `background`:
+    // a timed send that nobody waits for.
     using Sender = std::function<void(int mode, const wire::Bytes& data, bool background)>;
 
     CProSRTest(engine::Session& session, int index);
 
     void setSender(Sender s) { sender_ = std::move(s); }
-    void OnFrame(const wire::FrameView&) override {}  // answers come through OnTestAnswer
+    void OnFrame(const wire::FrameView&) override {}  // answers come from the production page
     bool transferInProgress() const override { return fileSending_; }
 
     // --- operations named by the production page ------------------------------------------
@@ -90,7 +91,7 @@ protected:
     void OnTimer(int id) override;
 
 private:
-    static void declareForm(engine::FormModel& f);  // prosr_test_form.cpp
+    static void declareForm(engine::FormModel& f);  // datatest_page_form.cpp
     void bindControls();
 
     void onChooseFile();
@@ -108,7 +109,7 @@ private:
     void deleteReceiveFile();
     void appendReceiveFile(wire::ByteSpan data);
 
-    // The file send (prosr_file_send.cpp).
+    // The file send (datatest_file_send.cpp).
     void sendNextChunk();
     void finishFileSend();
     void showFileProgress();

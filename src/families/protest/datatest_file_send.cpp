@@ -5,7 +5,7 @@
 // any size is sent chunk by chunk, never read whole.
 #include <filesystem>
 
-#include "families/protest/prosr_test.h"
+#include "families/protest/datatest_page.h"
 
 namespace rb::families::protest {
 

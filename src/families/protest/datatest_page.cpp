@@ -1,6 +1,6 @@
 // The data-transmission test page: modes, text send (plain, hexadecimal, automatic), receive
-// display, counters, error rates and the receive file. The file send is in prosr_file_send.cpp.
-#include "families/protest/prosr_test.h"
+// display, counters, error rates and the receive file. The file send is in datatest_file_send.cpp.
+#include "families/protest/datatest_page.h"
 
 #include <cstdio>
 #include <filesystem>

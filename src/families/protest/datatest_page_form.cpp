@@ -1,6 +1,6 @@
 // The data-transmission test page's form: every control of dialog 173 with its caption and
 // default, and the layout.
-#include "families/protest/prosr_test.h"
+#include "families/protest/datatest_page.h"
 
 namespace rb::families::protest {
 
