@@ -2,36 +2,21 @@
 
 #include <algorithm>
 
+#include "sim/ea_terminal.h"
 #include "wire/codecs.h"
 
 namespace rb::sim {
 
 namespace {
 
-constexpr std::uint8_t kAck = 0x80;
+using ea::ack;
+using ea::field;
+
 constexpr std::size_t kBasicPayload = 130;
 constexpr std::size_t kOwnerNameBytes = 19;
 constexpr std::size_t kOwnerTextBytes = 63;
 constexpr std::size_t kKeyWordBytes = 12;
 constexpr std::size_t kAlarmBytes = 9;  // type, count, 7 number bytes
-
-// Payload bytes of a request, as many as the frame holds before its checksum (a frame with
-// command 0x55 reaches the terminal without one: the line's reader takes none after 0x55).
-wire::Bytes payloadOf(const wire::FrameView& f) {
-    const std::size_t len = f.u16le(1);
-    const std::size_t checksum = f.code() == wire::kNoChecksumCode ? 0 : 1;
-    wire::Bytes p;
-    for (std::size_t k = 0; k < len && 4 + k + checksum < f.size(); ++k) p.push_back(f[4 + k]);
-    return p;
-}
-
-wire::Bytes ack(std::uint8_t echo) { return wire::frameEA(kAck, {echo}); }
-
-wire::Bytes field(const wire::Bytes& p, std::size_t from, std::size_t width) {
-    wire::Bytes out(width, 0);
-    for (std::size_t i = 0; i < width && from + i < p.size(); ++i) out[i] = p[from + i];
-    return out;
-}
 
 // The echo the tool reports for each control command.
 std::uint8_t controlEcho(std::uint8_t code, const wire::Bytes& p) {
@@ -98,7 +83,7 @@ void Qx710Terminal::factoryReset() {
     for (int page = 0; page < kTablePages; ++page) {
         for (int r = 0; r < 4; ++r) {
             const auto tx = std::uint16_t(16000 + page * 4 + r);
-            table_[std::size_t(page)][std::size_t(r)] = Row{tx, std::uint16_t(tx + 400)};
+            table_[std::size_t(page)][std::size_t(r)] = ea::ChannelRow{tx, std::uint16_t(tx + 400)};
         }
     }
     version_ = kFactoryVersion;
@@ -107,7 +92,7 @@ void Qx710Terminal::factoryReset() {
 std::vector<wire::Bytes> Qx710Terminal::answer(const wire::FrameView& f) {
     if (f.lead() != wire::kLeadEA) return {};
     const std::uint8_t code = f.code();
-    const wire::Bytes p = payloadOf(f);
+    const wire::Bytes p = ea::payloadOf(f);
     const std::size_t len = f.u16le(1);
     switch (code) {
         case 0x21:
@@ -116,10 +101,7 @@ std::vector<wire::Bytes> Qx710Terminal::answer(const wire::FrameView& f) {
             const std::uint8_t page = p.empty() ? 0 : p[0];
             if (page >= kTablePages) return {};
             wire::Bytes out{page};
-            for (const Row& r : table_[page]) {
-                wire::putU16be(out, r.tx);
-                wire::putU16be(out, r.rx);
-            }
+            ea::putRows(out, table_[page]);
             return {wire::frameEA(0x24, out)};
         }
         case 0x25:
@@ -132,8 +114,8 @@ std::vector<wire::Bytes> Qx710Terminal::answer(const wire::FrameView& f) {
             return {wire::frameEA(0x2A, {power_})};
         case 0x31:
         case 0x32:
-            if (p.empty()) return {};
-            return {wire::frameEA(std::uint8_t(code + 0x10), {p[0]})};
+            if (const auto a = ea::musterAnswer(code, p)) return {*a};
+            return {};
         default:
             break;
     }
@@ -171,10 +153,7 @@ bool Qx710Terminal::storeWrite(std::uint8_t code, const wire::Bytes& p, std::siz
             return true;
         case 0x12: {
             if (len != 0x11 || p.size() < 0x11 || p[0] >= kTablePages) return false;
-            for (std::size_t r = 0; r < 4; ++r) {
-                table_[p[0]][r] = Row{std::uint16_t(p[1 + 4 * r] << 8 | p[2 + 4 * r]),
-                                      std::uint16_t(p[3 + 4 * r] << 8 | p[4 + 4 * r])};
-            }
+            ea::takeRows(table_[p[0]], p, 1);
             return true;
         }
         case 0x13:

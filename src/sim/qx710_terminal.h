@@ -34,6 +34,7 @@
 #include <memory>
 #include <string>
 
+#include "sim/ea_terminal.h"
 #include "sim/terminal.h"
 
 namespace rb::sim {
@@ -60,10 +61,6 @@ public:
     wire::Bytes ownFrame() const override { return ownQuery(); }
 
 private:
-    struct Row {
-        std::uint16_t tx = 0;
-        std::uint16_t rx = 0;
-    };
     wire::Bytes basicAnswer() const;
     wire::Bytes statusAnswer() const;
     wire::Bytes versionAnswer() const;
@@ -85,7 +82,7 @@ private:
     wire::Bytes ownerName_;   // 19 bytes
     wire::Bytes ownerText_;   // 63 bytes
     std::uint8_t power_ = 0x11;
-    std::array<std::array<Row, 4>, kTablePages> table_{};
+    std::array<std::array<ea::ChannelRow, 4>, kTablePages> table_{};
     std::string version_;
 };
 

@@ -2,33 +2,20 @@
 
 #include <algorithm>
 
+#include "sim/ea_terminal.h"
 #include "wire/codecs.h"
 
 namespace rb::sim {
 
 namespace {
 
-constexpr std::uint8_t kAck = 0x80;
+using ea::ack;
+using ea::field;
+
 constexpr std::uint8_t kHardware = 0x13;  // 1.3
 constexpr std::uint8_t kSoftware = 0x21;  // 2.1
 constexpr const char* kTrunkingText = "WZ-4040 V2.03 2009-02-16";
 constexpr const char* kRelayText = "LM520W V1.05 2009-01-08";
-
-wire::Bytes payloadOf(const wire::FrameView& f) {
-    const std::size_t len = f.u16le(1);
-    wire::Bytes p;
-    for (std::size_t k = 0; k < len && 4 + k + 1 < f.size(); ++k) p.push_back(f[4 + k]);
-    return p;
-}
-
-wire::Bytes ack(std::uint8_t echo) { return wire::frameEA(kAck, {echo}); }
-
-// Bytes `from` ... `from + width` of a stored payload, zero where it is shorter.
-wire::Bytes field(const wire::Bytes& p, std::size_t from, std::size_t width) {
-    wire::Bytes out(width, 0);
-    for (std::size_t i = 0; i < width && from + i < p.size(); ++i) out[i] = p[from + i];
-    return out;
-}
 
 bool isTestCommand(std::uint8_t code) {
     switch (code) {
@@ -68,7 +55,7 @@ void Wz4040Terminal::factoryReset() {
     for (int page = 0; page < kTablePages; ++page) {
         for (int r = 0; r < 16; ++r) {
             const auto tx = std::uint16_t(16000 + page * 16 + r);
-            table_[std::size_t(page)][std::size_t(r)] = Row{tx, std::uint16_t(tx + 400)};
+            table_[std::size_t(page)][std::size_t(r)] = ea::ChannelRow{tx, std::uint16_t(tx + 400)};
         }
     }
     timing_ = {5, 1, 15, 60};
@@ -93,7 +80,7 @@ void Wz4040Terminal::factoryReset() {
 std::vector<wire::Bytes> Wz4040Terminal::answer(const wire::FrameView& f) {
     if (f.lead() != wire::kLeadEA) return {};
     const std::uint8_t code = f.code();
-    const wire::Bytes p = payloadOf(f);
+    const wire::Bytes p = ea::payloadOf(f);
     if (p.size() != f.u16le(1)) return {};
     switch (code) {
         case 0x27:
@@ -103,10 +90,7 @@ std::vector<wire::Bytes> Wz4040Terminal::answer(const wire::FrameView& f) {
         case 0x23: {
             if (p.size() != 1 || p[0] >= kTablePages) return {};
             wire::Bytes out{tableVersion_, p[0]};
-            for (const Row& r : table_[p[0]]) {
-                wire::putU16be(out, r.tx);
-                wire::putU16be(out, r.rx);
-            }
+            ea::putRows(out, table_[p[0]]);
             return {wire::frameEA(0x24, out)};
         }
         case 0x25:
@@ -129,8 +113,8 @@ std::vector<wire::Bytes> Wz4040Terminal::answer(const wire::FrameView& f) {
             return {wire::frameEA(0x2C, groups_)};
         case 0x31:
         case 0x32:
-            if (p.empty()) return {};
-            return {wire::frameEA(std::uint8_t(code + 0x10), {p[0]})};
+            if (const auto a = ea::musterAnswer(code, p)) return {*a};
+            return {};
         case 0xA7:
             return {gpsAnswer()};
         default:
@@ -157,10 +141,7 @@ bool Wz4040Terminal::storeWrite(std::uint8_t code, const wire::Bytes& p) {
         case 0x12:
             if (p.size() != 66 || p[1] >= kTablePages) return false;
             tableVersion_ = p[0];
-            for (std::size_t r = 0; r < 16; ++r) {
-                table_[p[1]][r] = Row{std::uint16_t(p[2 + 4 * r] << 8 | p[3 + 4 * r]),
-                                      std::uint16_t(p[4 + 4 * r] << 8 | p[5 + 4 * r])};
-            }
+            ea::takeRows(table_[p[1]], p, 2);
             return true;
         case 0x14:
             if (p.size() != 4) return false;

@@ -30,6 +30,7 @@
 #include <memory>
 #include <string>
 
+#include "sim/ea_terminal.h"
 #include "sim/terminal.h"
 
 namespace rb::sim {
@@ -53,10 +54,6 @@ public:
     void factoryReset();
 
 private:
-    struct Row {
-        std::uint16_t tx = 0;
-        std::uint16_t rx = 0;
-    };
     bool storeWrite(std::uint8_t code, const wire::Bytes& p);
     wire::Bytes basicAnswer() const;
     wire::Bytes factoryAnswer() const;
@@ -66,7 +63,7 @@ private:
     wire::Bytes basic_;        // the 0x11 payload (9 bytes)
     wire::Bytes frequencies_;  // the 0x15 payload (11 bytes)
     std::uint8_t tableVersion_ = 0;
-    std::array<std::array<Row, 16>, kTablePages> table_{};
+    std::array<std::array<ea::ChannelRow, 16>, kTablePages> table_{};
     std::array<std::uint8_t, 4> timing_{};
     wire::Bytes alarm_;  // the 0x13 payload
     wire::Bytes key_;    // the 0x16 payload (14 bytes)

@@ -1,7 +1,9 @@
 #include "families/qx710/qx710_base.h"
 
-#include <cstdio>
-
+#include "families/eapages/base_answers.h"
+#include "families/eapages/ea_codes.h"
+#include "families/qx710/qx710_base_codes.h"
+#include "families/qx710/qx710_numbers.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
@@ -10,79 +12,10 @@
 namespace rb::families::qx710 {
 
 using namespace base_ids;
-
-namespace {
-
-constexpr std::uint8_t kSetIdentityCode = 0x10;
-constexpr std::uint8_t kWriteBasicCode = 0x11;
-constexpr std::uint8_t kWriteTableCode = 0x12;
-constexpr std::uint8_t kWriteAlarmCode = 0x13;
-constexpr std::uint8_t kWriteTimingCode = 0x14;
-constexpr std::uint8_t kWriteSpacingCode = 0x15;
-constexpr std::uint8_t kWriteEncryptionCode = 0x16;
-constexpr std::uint8_t kReadBasicCode = 0x21;
-constexpr std::uint8_t kBasicAnswer = 0x22;
-constexpr std::uint8_t kReadTableCode = 0x23;
-constexpr std::uint8_t kTableAnswer = 0x24;
-constexpr std::uint8_t kReadStatusCode = 0x25;
-constexpr std::uint8_t kStatusAnswer = 0x26;
-constexpr std::uint8_t kReadVersionCode = 0x27;
-constexpr std::uint8_t kVersionAnswer = 0x28;
-constexpr std::uint8_t kPowerCode = 0x29;
-constexpr std::uint8_t kPowerAnswer = 0x2A;
-constexpr std::uint8_t kAck = 0x80;
-constexpr std::uint8_t kQueryNoChecksum = 0x55;  // the station's own query, and its reply
-constexpr std::uint8_t kQuery = 0x96;
-constexpr std::uint8_t kQueryPayload = 0x10;
-
-constexpr std::uint8_t kSpacing12_5Code = 0x55;
-constexpr std::uint8_t kSpacing25Code = 0x00;
-constexpr std::uint8_t kPower5WCode = 0x11;
-constexpr std::uint8_t kPower20WCode = 0x00;
-constexpr std::uint8_t kAlarmIdentityCode = 0x55;
-constexpr std::uint8_t kAlarmPhoneCode = 0xAA;
-constexpr std::uint8_t kAlarmIdentityCount = 0x03;
-constexpr std::uint8_t kEncryptOnCode = 0x55;
-constexpr std::uint8_t kEncryptOffCode = 0xAA;
-// 电台类型 radio index -> station-type code.
-constexpr std::array<std::uint8_t, 4> kStationCodes = {0xDD, 0xAA, 0x00, 0x55};
-
-constexpr std::size_t kOwnerNameBytes = 19;
-constexpr std::size_t kOwnerTextBytes = 63;
-constexpr std::size_t kKeyWordBytes = 12;
-constexpr std::size_t kAlarmChars = 14;
-constexpr std::size_t kVersionChars = 63;
-constexpr long long kMaxIdentity = 0x3FFFF;
-
-std::string hex2(std::uint8_t b) {
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02x", b);
-    return buf;
-}
-
-// The alarm telephone number of a 0x22 answer: the bytes as hex digits, high nibble first,
-// ending before the first zero nibble; "A" stands for the digit 0; cut to the digit count.
-std::string alarmPhoneText(const wire::EaPayload& p, std::size_t first, std::size_t bytes,
-                           std::size_t count) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes; ++i) {
-        const std::uint8_t b = p[first + i];
-        const std::uint8_t hi = b >> 4, lo = b & 0x0F;
-        if (hi == 0) break;
-        text += kDigits[hi];
-        if (lo == 0) break;
-        text += kDigits[lo];
-    }
-    for (char& c : text)
-        if (c == 'A') c = '0';
-    return text.substr(0, count);
-}
-
-}  // namespace
+using namespace base_codes;
 
 CQX710Base::CQX710Base(engine::Session& session, Qx710State& state)
-    : Qx710Page(session, kIndex), state_(state) {
+    : EaPage(session, kIndex), state_(state) {
     declareForm(form());
     setPeriods({engine::Millis(1500), engine::Millis(2500)});
     bindControls();
@@ -182,20 +115,20 @@ void CQX710Base::setIdentity() {
 
 std::set<int> CQX710Base::verifyIgnores() const { return {kSystemCategory}; }
 
-void CQX710Base::requestBasic() { request(wire::frameEA(kReadBasicCode)); }
+void CQX710Base::requestBasic() { request(wire::frameEA(kReadBasic)); }
 
 void CQX710Base::requestTable() {
-    request(wire::frameEA(kReadTableCode, {std::uint8_t(form().intValue(kTablePage))}));
+    request(wire::frameEA(kReadTable, {std::uint8_t(form().intValue(kTablePage))}));
 }
 
-void CQX710Base::requestVersion() { request(wire::frameEA(kReadVersionCode)); }
+void CQX710Base::requestVersion() { request(wire::frameEA(kReadVersion)); }
 
 void CQX710Base::requestPower(bool write) {
     const std::uint8_t power = form().radio(kPower5W) == 0 ? kPower5WCode : kPower20WCode;
     request(wire::frameEA(kPowerCode, {std::uint8_t(write ? 1 : 0), power}));
 }
 
-void CQX710Base::requestStatus() { request(wire::frameEA(kReadStatusCode), false); }
+void CQX710Base::requestStatus() { request(wire::frameEA(kReadStatus), false); }
 
 // ---- write checks -------------------------------------------------------------------------
 
@@ -241,7 +174,7 @@ bool CQX710Base::checkAlarm() {
     if (number.empty()) return true;  // written as identity 0
     if (wire::utf8CharCount(number) > kAlarmChars)
         return plainBox("报警电话号码长度设置错误,请设为0-14!");
-    if (f.radio(kAlarmByIdentity) == 0 && !whole(number, 0, kMaxIdentity))
+    if (f.radio(kAlarmByIdentity) == 0 && !whole(number, 0, eapages::kMaxIdentity))
         return plainBox("身份码范围为:0-262143,请重新输入!");
     return true;
 }
@@ -288,12 +221,11 @@ bool CQX710Base::writeBasic() {
     p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kVersionA)) * 16 +
                              *wire::parseWhole(f.text(kVersionB))));
-    const int type = f.radio(kControlDesk);
-    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    p.push_back(eapages::stationCode(kStationCodes, f.radio(kControlDesk)));
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kBaseNumber))));
     wire::putGbkField(p, f.text(kOwnerName), kOwnerNameBytes);
     wire::putGbkField(p, f.text(kOwnerText), kOwnerTextBytes);
-    request(wire::frameEA(kWriteBasicCode, p));
+    request(wire::frameEA(kWriteBasic, p));
     return true;
 }
 
@@ -307,7 +239,7 @@ bool CQX710Base::writeSpacing() {
     wire::putU16be(p, wire::frequencyCode(f.text(kDefaultTx), step));
     wire::putU16be(p, wire::frequencyCode(f.text(kDefaultRx), step));
     p.push_back(std::uint8_t(*wire::parseWhole(f.text(kDefaultNumber))));
-    request(wire::frameEA(kWriteSpacingCode, p));
+    request(wire::frameEA(kWriteFrequencies, p));
     return true;
 }
 
@@ -316,21 +248,15 @@ bool CQX710Base::writeAlarm() {
     if (f.text(kAlarmNumber).empty()) {
         f.setText(kAlarmNumber, "0");
         f.setRadio(kAlarmByIdentity, 0);
-        accepted_[kAlarmNumber] = "0";
+        accepted_[kAlarmNumber] = f.text(kAlarmNumber);  // "0", as just shown
     }
     if (!checkAlarm()) return false;
     const std::string number = f.text(kAlarmNumber);
+    const bool byIdentity = f.radio(kAlarmByIdentity) == 0;
     wire::Bytes p;
-    if (f.radio(kAlarmByIdentity) == 0) {
-        p = {kAlarmIdentityCode, kAlarmIdentityCount};
-        wire::putU24be(p, std::uint32_t(*wire::parseWhole(number)));
-    } else {
-        const std::string digits = wire::digitPerCharacter(number, '?');
-        p = {kAlarmPhoneCode, std::uint8_t(digits.size())};
-        const wire::Bytes packed = wire::packPhoneDigits(digits);
-        p.insert(p.end(), packed.begin(), packed.end());
-    }
-    request(wire::frameEA(kWriteAlarmCode, p));
+    putIdentityOrPhone(p, byIdentity, byIdentity ? std::uint32_t(*wire::parseWhole(number)) : 0,
+                       kAlarmPhoneCode, number);
+    request(wire::frameEA(kWriteAlarm, p));
     return true;
 }
 
@@ -341,7 +267,7 @@ bool CQX710Base::writeEncryption() {
     p.push_back(f.radio(kEncryptOn) == 0 ? kEncryptOnCode : kEncryptOffCode);
     wire::putU16be(p, std::uint32_t(*wire::parseWhole(f.text(kKeyParameter))));
     wire::putGbkField(p, f.text(kKeyWord), kKeyWordBytes);
-    request(wire::frameEA(kWriteEncryptionCode, p));
+    request(wire::frameEA(kWriteKey, p));
     return true;
 }
 
@@ -349,8 +275,8 @@ bool CQX710Base::writeTiming() {
     if (!checkTiming()) return false;
     const auto& f = form();
     auto value = [&](int id) { return std::uint8_t(*wire::parseWhole(f.text(id))); };
-    request(wire::frameEA(kWriteTimingCode, {value(kRollCallTimeout), value(kOffNetTimeout),
-                                             value(kChannelHold), value(kPttHold)}));
+    request(wire::frameEA(kWriteTiming, {value(kRollCallTimeout), value(kOffNetTimeout),
+                                         value(kChannelHold), value(kPttHold)}));
     return true;
 }
 
@@ -363,7 +289,7 @@ bool CQX710Base::writeTable() {
         wire::putU16be(p, wire::frequencyCode(f.text(kRowTx[r]), step));
         wire::putU16be(p, wire::frequencyCode(f.text(kRowRx[r]), step));
     }
-    request(wire::frameEA(kWriteTableCode, p));
+    request(wire::frameEA(kWriteTable, p));
     return true;
 }
 
@@ -377,185 +303,6 @@ void CQX710Base::answerQuery(const wire::FrameView& f) {
         // The 0x55 reply arms timer 1 but is no step of a chain: a read or write running
         // meanwhile keeps waiting for its own answer.
         send(reply, SendOptions{true, true, true});
-}
-
-// ---- answers ------------------------------------------------------------------------------
-
-void CQX710Base::OnFrame(const wire::FrameView& f) {
-    switch (f.code()) {
-        case kBasicAnswer:
-            onBasic(f);
-            break;
-        case kTableAnswer:
-            onTable(f);
-            break;
-        case kStatusAnswer:
-            onStatus(f);
-            break;
-        case kVersionAnswer:
-            onVersion(f);
-            break;
-        case kPowerAnswer:
-            onPower(f);
-            break;
-        case kAck:
-            onAck(f);
-            break;
-        case kQueryNoChecksum:
-        case kQuery:
-            answerQuery(f);
-            break;
-        default:
-            break;
-    }
-}
-
-// Each answer acts only when it answers the request the page is waiting for: a late answer
-// after a time-out, a second one, or a read answer during a write is traced by the container
-// and changes nothing here (timer 1 keeps running for the answer still missing).
-
-void CQX710Base::onBasic(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadBasicCode)) return;
-    const wire::EaPayload p(frame);
-    auto& f = form();
-    f.setInt(kIdentity, p.u24be(0));
-    setSpacing(p[6] == kSpacing12_5Code);
-    f.setRadio(kAuthOn, p[7] == 1 ? 0 : 1);
-    f.setInt(kVersionA, p[8] >> 4);
-    f.setInt(kVersionB, p[8] & 0x0F);
-    const std::uint8_t type = p[9];
-    f.setRadio(kControlDesk, type == 0x55 ? 3 : type == 0xAA ? 1 : type == 0xDD ? 0 : 2);
-    f.setInt(kBaseNumber, p[10]);
-    f.setInt(kSoftwareHigh, p[11] >> 4);
-    f.setInt(kSoftwareLow, p[11] & 0x0F);
-    f.setInt(kDefaultNumber, p[12]);
-    const int step = state_.freqStep;
-    f.setText(kOffNet, wire::frequencyText(p.u16be(13), step));
-    f.setText(kDefaultTx, wire::frequencyText(p.u16be(15), step));
-    f.setText(kDefaultRx, wire::frequencyText(p.u16be(17), step));
-    f.setInt(kRollCallTimeout, p[19]);
-    f.setInt(kOffNetTimeout, p[20]);
-    f.setInt(kChannelHold, p[21]);
-    f.setInt(kPttHold, p[22]);
-    if (p[23] == kAlarmIdentityCode) {
-        f.setRadio(kAlarmByIdentity, 0);
-        f.setInt(kAlarmNumber, p.u24be(25));
-    } else {
-        f.setRadio(kAlarmByIdentity, 1);
-        f.setText(kAlarmNumber, alarmPhoneText(p, 25, 7, p[24]));
-    }
-    const std::uint8_t category = p[32];
-    f.setSelection(kSystemCategory, category == 1 || category == 2 ? category : 0);
-    if (p[33] == kEncryptOnCode) {
-        f.setRadio(kEncryptOn, 0);
-        const std::uint16_t key = p.u16be(34);
-        f.setInt(kKeyParameter, key);
-        f.setText(kKeyWord, key == 0 ? p.text(36, kKeyWordBytes) : std::string());
-    } else {
-        f.setRadio(kEncryptOn, 1);
-    }
-    f.setText(kOwnerName, p.text(48, kOwnerNameBytes));
-    f.setText(kOwnerText, p.text(67, kOwnerTextBytes));
-    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord})
-        accepted_[id] = f.text(id);
-
-    reportSuccess(frame, "查询电台基本参数成功");
-    requestTable();
-}
-
-void CQX710Base::onTable(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadTableCode)) return;
-    const wire::EaPayload p(frame);
-    auto& f = form();
-    int page = int(wire::parseLong(f.text(kTablePage)));
-    if (page < 0 || page > 63) {
-        page = 0;
-        f.setInt(kTablePage, 0);
-    }
-    showRowLabels(page);
-    const int step = state_.freqStep;
-    for (std::size_t r = 0; r < 4; ++r) {
-        f.setText(kRowTx[r], wire::frequencyText(p.u16be(1 + 4 * r), step));
-        f.setText(kRowRx[r], wire::frequencyText(p.u16be(3 + 4 * r), step));
-    }
-    reportSuccess(frame, "查询电台信道频率成功");
-    requestVersion();
-}
-
-void CQX710Base::onStatus(const wire::FrameView& frame) {
-    // Ends either chain; arms nothing and leaves timer 1 alone.
-    if (!takeAnswer(kReadStatusCode)) return;
-    const wire::EaPayload p(frame);
-    auto& f = form();
-    f.setInt(kStatusBase, p[0]);
-    if (p.lengthField() == 7) {
-        f.setInt(kFrequencyNumber, p[1]);
-    } else if (p.lengthField() == 9) {
-        const std::uint16_t number = p.u16be(7);
-        f.setInt(kFrequencyNumber, number != 0 ? number : p[1]);
-    }
-    const std::uint8_t state = p[2];
-    f.setText(kTxRxState, state == 0x11 ? "接收" : state == 0x22 ? "发送" : "空闲");
-    f.setInt(kCallType, p[3]);
-    f.setInt(kFieldStrength, p[5] & 0x0F);
-    f.setInt(kSwr, p[5] >> 4);
-    f.setText(kChannelState, p[6] == 0 ? std::string("正常") : "脱网(" + hex2(p[6]) + ")");
-    report(frame.code(), "查询电台状态返回成功");
-}
-
-void CQX710Base::onVersion(const wire::FrameView& frame) {
-    // The text from payload[4] up to its zero byte, or up to the payload's end when none comes.
-    if (!takeAnswer(kReadVersionCode)) return;
-    const wire::EaPayload p(frame);
-    const wire::Bytes raw = p.bytes(4, p.size());
-    std::size_t len = 0;
-    while (len < raw.size() && raw[len] != 0) ++len;
-    len = std::min(len, kVersionChars);
-    const std::string text =
-        wire::gbkToUtf8(std::string(raw.begin(), raw.begin() + std::ptrdiff_t(len)));
-    stopResponseTimer();
-    session().statusBar.SetText(1, text);
-    report(frame.code(), "读取版本信息成功", false);
-    requestPower(false);
-}
-
-void CQX710Base::onPower(const wire::FrameView& frame) {
-    if (!takeAnswer(kPowerCode)) return;
-    const wire::EaPayload p(frame);
-    form().setRadio(kPower5W, p[0] == kPower5WCode ? 0 : 1);
-    stopResponseTimer();
-    report(frame.code(), "读取发射功率成功", false);
-    requestStatus();
-}
-
-void CQX710Base::onAck(const wire::FrameView& frame) {
-    // An acknowledgement counts only when it echoes the command the page wrote last and is still
-    // waiting for; one that echoes another command (another page's, a step already taken, the
-    // write of another program) leaves the chain and timer 1 as they are.
-    const wire::EaPayload p(frame);
-    struct Step {
-        std::uint8_t echo;
-        const char* text;
-        bool (CQX710Base::*next)();
-    };
-    static const Step kSteps[] = {
-        {kSetIdentityCode, "电台身份码设置成功", nullptr},
-        {kWriteBasicCode, "电台基本参数设置成功", &CQX710Base::writeSpacing},
-        {kWriteSpacingCode, "信道间隔设置成功", &CQX710Base::writeAlarm},
-        {kWriteAlarmCode, "报警电话绑定设置成功", &CQX710Base::writeEncryption},
-        {kWriteEncryptionCode, "加密功能设置成功", &CQX710Base::writeTiming},
-        {kWriteTimingCode, "调度时间参数设置成功", &CQX710Base::writeTable},
-        {kWriteTableCode, "电台信道频率设置成功", nullptr},
-    };
-    for (const Step& s : kSteps) {
-        if (s.echo != p[0]) continue;
-        if (!takeAnswer(s.echo)) return;
-        stopResponseTimer();
-        report(frame.code(), s.text);
-        if (s.next) (this->*s.next)();
-        if (s.echo == kWriteTableCode) requestPower(true);
-        return;
-    }
 }
 
 }  // namespace rb::families::qx710

@@ -15,13 +15,13 @@
 #include <set>
 #include <string>
 
+#include "families/eapages/ea_page.h"
 #include "families/qx710/qx710_base_ids.h"
-#include "families/qx710/qx710_page.h"
 #include "families/qx710/qx710_state.h"
 
 namespace rb::families::qx710 {
 
-class CQX710Base : public Qx710Page {
+class CQX710Base : public eapages::EaPage {
 public:
     static constexpr int kIndex = 0;
     static constexpr const char* kSection = "QX710";
@@ -85,7 +85,7 @@ private:
     bool writeTable();                           // 0x12
     void answerQuery(const wire::FrameView& f);  // 0x55 / 0x96 with payload 0x10
 
-    // Answers.
+    // Answers (qx710_base_answers.cpp).
     void onBasic(const wire::FrameView& f);    // 0x22
     void onTable(const wire::FrameView& f);    // 0x24
     void onStatus(const wire::FrameView& f);   // 0x26

@@ -8,25 +8,18 @@
 namespace rb::families::qx710 {
 
 using namespace base_ids;
+using eapages::labelled;
 
 namespace {
 
 constexpr int kFrequencyChars = 7;
-
-engine::LayoutItem labelled(const char* text, int id) {
-    namespace L = engine::layout;
-    return L::row({L::label(text), L::ctl(id)});
-}
 
 }  // namespace
 
 void CQX710Base::declareForm(engine::FormModel& f) {
     namespace L = engine::layout;
 
-    f.addEdit(kIdentity, 0, "1");
-    f.addRadio(kAuthOn, "鉴权", kAuthOn);
-    f.addRadio(kAuthOff, "取消鉴权", kAuthOn).value = 1;
-    f.addCombo(kSystemCategory, {"(无)", "浙江海监系统", "福建渔监系统"}, 0);
+    eapages::declareIdentity(f);
     f.addButton(kSetIdentity, "设置");
 
     f.addEdit(kVersionA, 0, "1");

@@ -3,14 +3,17 @@
 
 #include <array>
 
+#include "families/eapages/form_parts.h"
+
 namespace rb::families::qx710::base_ids {
 
-inline constexpr int kIdentity = 1007;        // 身份码, 1-262143
-inline constexpr int kAuthOn = 2429;          // 鉴权 (index 0); group 2429
-inline constexpr int kAuthOff = 1430;         // 取消鉴权 (index 1)
-inline constexpr int kSetIdentity = 2432;     // "设置"
-inline constexpr int kSystemCategory = 1433;  // 系统类别 combo
-inline constexpr int kVersionA = 1055;        // 基站频率表版本号 A.B
+// 身份码 (1-262143), 鉴权 / 取消鉴权, numbered as on every 0xEA base page.
+using eapages::identity_ids::kAuthOff;
+using eapages::identity_ids::kAuthOn;
+using eapages::identity_ids::kIdentity;
+inline constexpr int kSetIdentity = 2432;                                 // "设置"
+inline constexpr int kSystemCategory = eapages::identity_ids::kCategory;  // 系统类别 combo
+inline constexpr int kVersionA = 1055;  // 基站频率表版本号 A.B
 inline constexpr int kVersionB = 1063;
 inline constexpr int kSoftwareHigh = 2062;  // 电台软件版本号, read-only
 inline constexpr int kSoftwareLow = 3065;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "families/eapages/ea_container.h"
 #include "families/qx710/qx710_base.h"
 #include "families/qx710/qx710_ctrl.h"
 #include "families/qx710/qx710_muster.h"
@@ -11,15 +12,9 @@ namespace rb::families::qx710 {
 namespace {
 
 engine::ContainerConfig qx710Config() {
-    engine::ContainerConfig config;
-    config.heading = CQX710::kHeading;
+    engine::ContainerConfig config =
+        eapages::eaContainerConfig(CQX710::kHeading, "qx710", /*fileButtons=*/true);
     config.defaultFileName = CQX710::kDefaultFileName;
-    config.checksumTest = wire::ChecksumTest::SkippedFor55;
-    config.guarded = false;
-    config.routing = engine::Routing::AllPages;
-    config.fileButtons = true;
-    config.baud = CQX710::kBaud;
-    config.family = "qx710";
     return config;
 }
 

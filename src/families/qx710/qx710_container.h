@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/container.h"
+#include "families/eapages/ea_container.h"
 #include "families/qx710/qx710_state.h"
 
 namespace rb::families::qx710 {
@@ -25,7 +26,7 @@ class CQX710 : private detail::Qx710StateHolder, public engine::Container {
 public:
     static constexpr const char* kHeading = "终端类型:QX-7100(串口速率:19200)";
     static constexpr const char* kDefaultFileName = "QX710";
-    static constexpr int kBaud = 19200;
+    static constexpr int kBaud = eapages::kEaBaud;
 
     explicit CQX710(engine::Session& session);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "families/eapages/ea_codes.h"
+#include "families/qx710/qx710_numbers.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/ea_payload.h"
@@ -22,7 +24,6 @@ constexpr std::uint8_t kData97 = 0x97;  // also the transparent-data mode reques
 constexpr std::uint8_t kRegroupCode = 0xA8;
 constexpr std::uint8_t kUngroupCode = 0xA9;
 constexpr std::uint8_t kTeardownCode = 0xA7;
-constexpr std::uint8_t kCdmaCode = 0xA2;
 constexpr std::uint8_t kAllocateCode = 0x92;
 constexpr std::uint8_t kShipCallCode = 0x94;
 constexpr std::uint8_t kAck = 0x80;
@@ -35,16 +36,6 @@ constexpr int kInTableLast = 254;
 constexpr int kCreationInterval = 3000;
 // A 数传间隔 below this would flood the line (0 ms repeats at once); it is kept at least this.
 constexpr int kShortestInterval = 100;
-
-struct ShipControl {
-    const char* item;
-    std::uint8_t code;
-};
-constexpr ShipControl kShipControls[] = {
-    {"空闲", 0x00},           {"信道忙拒绝", 0x01},     {"话费不足拒绝", 0x02},
-    {"通话不足五分钟", 0x85}, {"通话不足四分钟", 0x84}, {"通话不足三分钟", 0x83},
-    {"通话不足二分钟", 0x82}, {"通话不足一分钟", 0x81}, {"正常允许", 0xAA},
-};
 
 struct Echo {
     std::uint8_t echo;
@@ -90,7 +81,7 @@ std::uint8_t echoOf(const wire::Bytes& frame) {
 }
 
 // Identities of this page: 0-262143 (18 bits of the three bytes they travel in).
-constexpr long long kMaxIdentity = 0x3FFFF;
+using eapages::kMaxIdentity;
 constexpr std::size_t kCallNumberChars = 14;
 constexpr long long kMaxGroupCode = 999999;  // six digits
 
@@ -109,7 +100,7 @@ int hexValue(char c) {
 }  // namespace
 
 CQX710Ctrl::CQX710Ctrl(engine::Session& session, Qx710State& state)
-    : Qx710Page(session, kIndex), state_(state) {
+    : EaPage(session, kIndex), state_(state) {
     declareForm();
     bindControls();
     auto& f = form();
@@ -117,118 +108,6 @@ CQX710Ctrl::CQX710Ctrl(engine::Session& session, Qx710State& state)
     f.setRadio(kByIdentity, 0);
     f.setSelection(kShipControl, 0);
     startTimer(kRepeatTimer, engine::Millis(kCreationInterval));
-}
-
-void CQX710Ctrl::declareForm() {
-    namespace L = engine::layout;
-    auto& f = form();
-    f.addEdit(kGpsValue, 2, "AA");
-    f.addButton(kGpsButton, "GPS写入");
-
-    f.addRadio(kSwitchDo, "切换", kSwitchDo).value = 1;
-    f.addRadio(kSwitchRestore, "恢复", kSwitchDo);
-    f.addRadio(kSwitchSearch, "重新搜索控制信道", kSwitchDo);
-    f.addRadio(kTypeDefault, "切换到默认信道", kTypeDefault).value = 1;
-    f.addRadio(kTypeOffNet, "切换到脱网信道", kTypeDefault);
-    f.addRadio(kTypeGiven, "切换到指定信道", kTypeDefault);
-    f.addRadio(kTypeDefaultSwap, "切换到默认信道，并收发频率调换", kTypeDefault);
-    f.addRadio(kTypeGivenSwap, "切换到指定信道，并收发频率调换", kTypeDefault);
-    f.addRadio(kInTable, "表内编号", kInTable).value = 1;
-    f.addRadio(kInBand, "带内编号", kInTable);
-    f.addEdit(kChannelNumber, 0, "0");
-    f.addButton(kSwitchButton, "信道切换");
-
-    f.addRadio(kLevel0, "0", kLevel0);
-    f.addRadio(kLevel1, "1", kLevel0);
-    f.addRadio(kLevel2, "2", kLevel0);
-    f.addRadio(kByIdentity, "身份码", kByIdentity);
-    f.addRadio(kByPhone, "电话号码", kByIdentity);
-    f.addEdit(kCallNumber, 14, "123");
-    f.addButton(kCallButton, "呼叫发起");
-
-    f.addEdit(kTarget, 6, "123");
-    f.addMultiEdit(kData, "123");
-    f.addCheck(kUse97, "0x97协议", false);
-    f.addEdit(kDataInterval, 0, "3000");
-    f.addCheck(kRepeatNormal, "连续普通", false);
-    f.addCheck(kRepeatPrompt, "连续及时", false);
-    f.addButton(kModeButton, "传输模式");
-    f.addButton(kDataButton, "发送数传");
-    f.addButton(kPromptButton, "及时数传");
-
-    f.addEdit(kGroupCode, 6, "1024");
-    f.addButton(kRegroupButton, "动态重组");
-    f.addButton(kUngroupButton, "取消重组");
-    f.addButton(kTeardownButton, "强拆信道");
-
-    f.addEdit(kCalling, 8, "2");
-    f.addEdit(kCalled, 6, "4");
-    f.addEdit(kTxFrequency, 7, "2300000");
-    f.addEdit(kRxFrequency, 7, "2300000");
-    f.addButton(kAllocateButton, "呼叫分配");
-
-    f.addRadio(kCdma, "CDMA", kCdma).value = 1;
-    f.addRadio(kWz, "WZ", kCdma);
-    f.addRadio(kAudioOff, "关", kAudioOff).value = 1;
-    f.addRadio(kAudioOn, "开", kAudioOff);
-    f.addRadio(kRingOn, "振铃开", kAudioOff);
-    f.addRadio(kRingOff, "振铃关", kAudioOff);
-    f.addButton(kCdmaButton, "CDMA/WZ选择");
-
-    f.addEdit(kShipIdentity, 0, "123");
-    std::vector<std::string> items;
-    for (const auto& c : kShipControls) items.push_back(c.item);
-    f.addCombo(kShipControl, items, 0);
-    f.addButton(kShipCallButton, "船台呼叫");
-
-    auto pair = [](const char* text, int id) { return L::row({L::label(text), L::ctl(id)}); };
-    const engine::LayoutItem left = L::column({
-        L::group("GPS写入", L::row({pair("2位16进制数据:", kGpsValue), L::ctl(kGpsButton)})),
-        L::group("信道切换",
-                 L::column({
-                     L::row({L::label("切换控制:"), L::ctl(kSwitchDo), L::ctl(kSwitchRestore),
-                             L::ctl(kSwitchSearch)}),
-                     L::label("呼叫类型:"),
-                     L::grid(2, {L::ctl(kTypeDefault), L::ctl(kTypeOffNet), L::ctl(kTypeGiven),
-                                 L::ctl(kTypeDefaultSwap), L::ctl(kTypeGivenSwap)}),
-                     L::row({L::ctl(kInTable), L::ctl(kInBand), pair("频率编号:", kChannelNumber),
-                             L::ctl(kSwitchButton)}),
-                 })),
-        L::group(
-            "语音呼叫",
-            L::column({
-                L::row({L::label("呼叫级别:"), L::ctl(kLevel0), L::ctl(kLevel1), L::ctl(kLevel2),
-                        L::label("号码类型:"), L::ctl(kByIdentity), L::ctl(kByPhone)}),
-                L::row({pair("电话号码或身份码:", kCallNumber), L::ctl(kCallButton)}),
-            })),
-        L::group("动态重组", L::row({pair("组呼码:", kGroupCode), L::ctl(kRegroupButton),
-                                     L::ctl(kUngroupButton), L::ctl(kTeardownButton)})),
-    });
-    const engine::LayoutItem right = L::column({
-        L::group("数据呼叫",
-                 L::column({
-                     L::row({pair("目标身份码:", kTarget), L::ctl(kUse97),
-                             pair("数传间隔(ms):", kDataInterval)}),
-                     pair("透明数据:", kData),
-                     L::row({L::ctl(kRepeatNormal), L::ctl(kRepeatPrompt), L::ctl(kModeButton),
-                             L::ctl(kDataButton), L::ctl(kPromptButton)}),
-                 })),
-        L::group("呼叫分配",
-                 L::grid(4, {L::label("主叫身份码:"), L::ctl(kCalling), L::label("被叫身份码:"),
-                             L::ctl(kCalled), L::label("发射频率:"), L::ctl(kTxFrequency),
-                             L::label("接收频率:"), L::ctl(kRxFrequency), L::empty(), L::empty(),
-                             L::empty(), L::ctl(kAllocateButton)})),
-        L::group("CDMA/WZ选择（船台）",
-                 L::column({
-                     L::row({L::label("控制类型:"), L::ctl(kCdma), L::ctl(kWz)}),
-                     L::row({L::label("音频控制:"), L::ctl(kAudioOff), L::ctl(kAudioOn),
-                             L::ctl(kRingOn), L::ctl(kRingOff), L::ctl(kCdmaButton)}),
-                 })),
-        L::group("指定船台呼叫",
-                 L::row({pair("船台身份码:", kShipIdentity), pair("控制类型:", kShipControl),
-                         L::ctl(kShipCallButton)})),
-    });
-    f.setLayout(L::column({L::row({left, right}), L::stretch()}));
 }
 
 void CQX710Ctrl::bindControls() {
@@ -267,11 +146,11 @@ void CQX710Ctrl::bindControls() {
     });
 }
 
-void CQX710Ctrl::command(const wire::Bytes& frame) {
+void CQX710Ctrl::sendAwaited(const wire::Bytes& frame, const SendOptions& options) {
     beginRequest();
     awaitedEcho_ = echoOf(frame);
     awaitedCode_ = frame[3];
-    send(frame);
+    send(frame, options);
 }
 
 void CQX710Ctrl::sendGps() {
@@ -293,7 +172,7 @@ void CQX710Ctrl::sendGps() {
         }
         value = value * 16 + d;
     }
-    command(wire::frameEA(kGpsCode, wire::Bytes(kGpsRepeats, std::uint8_t(value))));
+    sendAwaited(wire::frameEA(kGpsCode, wire::Bytes(kGpsRepeats, std::uint8_t(value))));
 }
 
 void CQX710Ctrl::sendSwitch() {
@@ -307,7 +186,7 @@ void CQX710Ctrl::sendSwitch() {
             showMessage("表内频率编号不正确，请输入0-254!");
             return;
         }
-        command(wire::frameEA(kSwitchCode, {controlCode, type, 0x01, std::uint8_t(number)}));
+        sendAwaited(wire::frameEA(kSwitchCode, {controlCode, type, 0x01, std::uint8_t(number)}));
         return;
     }
     if (number < kInBandFirst || number > kInBandLast) {
@@ -318,7 +197,7 @@ void CQX710Ctrl::sendSwitch() {
         showMessage("因船台频率步进为25KHz,带内信道切换时:\r\n请输入偶数频率编号！");
         return;
     }
-    command(wire::frameEA(
+    sendAwaited(wire::frameEA(
         kSwitchCode, {controlCode, type, 0x00, std::uint8_t(number >> 8), std::uint8_t(number)}));
 }
 
@@ -340,16 +219,8 @@ void CQX710Ctrl::sendCall() {
     }
     const std::uint8_t level = std::uint8_t(5 + std::max(0, f.radio(kLevel0)));
     wire::Bytes p{level};
-    if (f.radio(kByIdentity) != 1) {
-        p.insert(p.end(), {0x55, 0x03});
-        wire::putU24be(p, identityOf(number));
-    } else {
-        const std::string digits = wire::digitPerCharacter(number, '?');
-        p.insert(p.end(), {0x00, std::uint8_t(digits.size())});
-        const wire::Bytes packed = wire::packPhoneDigits(digits);
-        p.insert(p.end(), packed.begin(), packed.end());
-    }
-    command(wire::frameEA(kCallCode, p));
+    putIdentityOrPhone(p, f.radio(kByIdentity) != 1, identityOf(number), 0x00, number);
+    sendAwaited(wire::frameEA(kCallCode, p));
 }
 
 bool CQX710Ctrl::checkTarget() {
@@ -378,7 +249,7 @@ void CQX710Ctrl::sendMode() {
     if (!checkTarget()) return;
     wire::Bytes p;
     wire::putU24be(p, identityOf(form().text(kTarget)));
-    command(wire::frameEA(kData97, p));
+    sendAwaited(wire::frameEA(kData97, p));
 }
 
 std::uint8_t CQX710Ctrl::dataCommand() const { return form().checked(kUse97) ? kData97 : kData96; }
@@ -403,16 +274,12 @@ wire::Bytes CQX710Ctrl::promptFrame() const {
 void CQX710Ctrl::sendData() {
     const auto& f = form();
     if (!checkTarget() || !checkData()) return;
-    command(dataFrame(std::uint8_t(std::max(0, f.radio(kLevel0)) + 1)));
+    sendAwaited(dataFrame(std::uint8_t(std::max(0, f.radio(kLevel0)) + 1)));
 }
 
 void CQX710Ctrl::sendPrompt() {
     if (!checkTarget()) return;
-    beginRequest();
-    const wire::Bytes frame = promptFrame();
-    awaitedEcho_ = echoOf(frame);
-    awaitedCode_ = frame[3];
-    send(frame, SendOptions{false, false, false});  // no timer, no status text
+    sendAwaited(promptFrame(), SendOptions{false, false, false});  // no timer, no status text
 }
 
 void CQX710Ctrl::sendRegroup() {
@@ -421,7 +288,7 @@ void CQX710Ctrl::sendRegroup() {
     wire::Bytes p;
     wire::putU24be(p, identityOf(group));
     for (std::uint32_t member : {1u, 2u, 3u}) wire::putU24be(p, member);
-    command(wire::frameEA(kRegroupCode, p));
+    sendAwaited(wire::frameEA(kRegroupCode, p));
 }
 
 void CQX710Ctrl::sendUngroup() {
@@ -429,16 +296,12 @@ void CQX710Ctrl::sendUngroup() {
     const std::string& group = form().text(kGroupCode);
     wire::Bytes p;
     wire::putU24be(p, identityOf(group));
-    command(wire::frameEA(kUngroupCode, p));
+    sendAwaited(wire::frameEA(kUngroupCode, p));
 }
 
-void CQX710Ctrl::sendTeardown() { command(wire::frameEA(kTeardownCode)); }
+void CQX710Ctrl::sendTeardown() { sendAwaited(wire::frameEA(kTeardownCode)); }
 
-void CQX710Ctrl::sendCdma() {
-    const auto& f = form();
-    const std::uint8_t kind = f.radio(kCdma) == 1 ? 0x00 : 0xCD;
-    command(wire::frameEA(kCdmaCode, {kind, std::uint8_t(std::max(0, f.radio(kAudioOff)))}));
-}
+void CQX710Ctrl::sendCdma() { sendAwaited(eapages::cdmaSelectFrame(form(), kCdma)); }
 
 void CQX710Ctrl::sendAllocate() {
     const auto& f = form();
@@ -465,7 +328,7 @@ void CQX710Ctrl::sendAllocate() {
     p.insert(p.end(), 4, 0x00);
     wire::putU16be(p, wire::frequencyCode(f.text(kTxFrequency), step));
     wire::putU16be(p, wire::frequencyCode(f.text(kRxFrequency), step));
-    command(wire::frameEA(kAllocateCode, p));
+    sendAwaited(wire::frameEA(kAllocateCode, p));
 }
 
 void CQX710Ctrl::sendShipCall() {
@@ -486,7 +349,7 @@ void CQX710Ctrl::sendShipCall() {
     wire::Bytes p;
     wire::putU24be(p, identityOf(f.text(kShipIdentity)));
     p.push_back(kShipControls[item].code);
-    command(wire::frameEA(kShipCallCode, p));
+    sendAwaited(wire::frameEA(kShipCallCode, p));
 }
 
 // ---- repeated data ------------------------------------------------------------------------

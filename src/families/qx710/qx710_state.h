@@ -1,6 +1,6 @@
-// State the QX-7100 pages share (process-wide in the documents): the channel step. Clicking
-// 25 KHz or 12.5KHz on the base page sets it, the basic-parameter answer sets it from the
-// terminal, and the control page reads it for its frequency codes.
+// State the QX-7100 pages share: the channel step. Clicking 25 KHz or 12.5KHz on the base page
+// sets it, the basic-parameter answer sets it from the terminal, and the control page reads it
+// for its frequency codes.
 #pragma once
 
 namespace rb::families::qx710 {

@@ -1,8 +1,9 @@
 #include "families/wz4040/wz4040_base.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "families/eapages/base_answers.h"
+#include "families/wz4040/wz4040_base_codes.h"
 #include "wire/codecs.h"
 #include "wire/ea_payload.h"
 #include "wire/utf8.h"
@@ -10,110 +11,18 @@
 namespace rb::families::wz4040 {
 
 using namespace base_ids;
+using namespace base_codes;
 
 namespace {
-
-constexpr std::uint8_t kWriteBasic = 0x11;
-constexpr std::uint8_t kWriteTable = 0x12;
-constexpr std::uint8_t kWriteAlarm = 0x13;
-constexpr std::uint8_t kWriteTiming = 0x14;
-constexpr std::uint8_t kWriteFrequencies = 0x15;
-constexpr std::uint8_t kWriteKey = 0x16;
-constexpr std::uint8_t kReadBasic = 0x21;
-constexpr std::uint8_t kBasicAnswer = 0x22;
-constexpr std::uint8_t kReadTable = 0x23;
-constexpr std::uint8_t kTableAnswer = 0x24;
-constexpr std::uint8_t kReadStatus = 0x25;
-constexpr std::uint8_t kStatusAnswer = 0x26;
-constexpr std::uint8_t kReadFactory = 0x27;
-constexpr std::uint8_t kFactoryAnswer = 0x28;
-constexpr std::uint8_t kAck = 0x80;
-
-constexpr std::uint8_t kSpacing12_5Code = 0x55;
-constexpr std::uint8_t kAlarmIdentityCode = 0x55;
-// 电台类型 radio index -> station-type code.
-constexpr std::array<std::uint8_t, 4> kStationCodes = {0xDD, 0xAA, 0xCC, 0x00};
-constexpr std::array<std::uint8_t, 6> kSwitchBits = {0x01, 0x02, 0x04, 0x08, 0x10, 0x20};
-constexpr std::size_t kKeyWordBytes = 12;
-constexpr std::size_t kFactoryTextMax = 99;
-constexpr std::size_t kAlarmBytesMax = 10;
 
 constexpr const char* kTrunkingLabels[4] = {
     "默认信道发射频率:", "默认信道接收频率:", "脱网信道发射频率:", "脱网信道接收频率:"};
 constexpr const char* kRelayLabels[4] = {
     "信道发射频率:", "本地接收频率:", "转发发射频率:", "转发接收频率:"};
 
-std::string versionText(std::uint8_t b) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%X.%X", b >> 4, b & 0x0F);
-    return buf;
-}
-
-// Base-station and channel numbers travel as number - 1; 0xFF stands for none.
-std::string numberText(std::uint8_t b) { return b == 0xFF ? "0" : std::to_string(b + 1); }
-std::string statusNumberText(std::uint8_t b) { return b == 0xFF ? "无" : std::to_string(b + 1); }
-
-std::string stationText(std::uint8_t b) {
-    switch (b) {
-        case 0xDD:
-            return "控制调度台";
-        case 0xAA:
-            return "业务调度台";
-        case 0xCC:
-            return "延伸中转台";
-        default:
-            return "普通电台";
-    }
-}
-
-std::string txRxText(std::uint8_t b) {
-    switch (b) {
-        case 0x00:
-            return "空闲";
-        case 0x11:
-            return "接收";
-        case 0x22:
-            return "发送";
-        case 0x33:
-            return "双工";
-        case 0x44:
-            return "挂机";
-        case 0x55:
-            return "摘机";
-        default:
-            return std::to_string(b);
-    }
-}
-
-std::string switchText(std::uint8_t b) {
-    static const char* kTexts[] = {"无切换",           "指定信道",          "脱网信道",
-                                   "脱网频率",         "默认信道,收发调换", "指定信道,收发调换",
-                                   "脱网信道,收发调换"};
-    if (b < std::size(kTexts)) return kTexts[b];
-    // Codes above 6 have no name: the code itself is shown, so the technician sees what came.
-    return "未知(" + std::to_string(b) + ")";
-}
-
-// The alarm telephone number of a 0x22 answer: each byte as two lower-case hex digits; a byte
-// whose second digit is 0 gives only its first, a byte whose first digit is 0 gives nothing; the
-// result upper-cased with every "A" read as the digit 0.
-std::string alarmPhoneText(const wire::EaPayload& p, std::size_t first, std::size_t bytes) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes; ++i) {
-        const std::uint8_t b = p[first + i];
-        if ((b >> 4) == 0) continue;
-        text += kDigits[b >> 4];
-        if ((b & 0x0F) != 0) text += kDigits[b & 0x0F];
-    }
-    for (char& c : text)
-        if (c == 'A') c = '0';
-    return text;
-}
-
 }  // namespace
 
-CWZ4040Base::CWZ4040Base(engine::Session& session) : Wz4040Page(session, kIndex) {
+CWZ4040Base::CWZ4040Base(engine::Session& session) : EaPage(session, kIndex) {
     declareForm(form());
     bindReadWrite();
     resetFields();
@@ -181,7 +90,7 @@ void CWZ4040Base::resetFields() {
 
 // ---- requests -----------------------------------------------------------------------------
 
-void CWZ4040Base::requestFactoryText() { send(wire::frameEA(kReadFactory)); }
+void CWZ4040Base::requestFactoryText() { send(wire::frameEA(kReadVersion)); }
 
 void CWZ4040Base::requestBasic() { send(wire::frameEA(kReadBasic)); }
 
@@ -309,8 +218,7 @@ bool CWZ4040Base::writeBasic() {
     wire::putU24be(p, std::uint32_t(identity));
     p.push_back(f.radio(kAuthOn) == 0 ? 1 : 0);
     p.push_back(std::uint8_t(std::max(0, f.selection(kCategory))));
-    const int type = f.radio(kControlDesk);
-    p.push_back(type >= 0 && type < 4 ? kStationCodes[std::size_t(type)] : 0x00);
+    p.push_back(eapages::stationCode(kStationCodes, f.radio(kControlDesk)));
     std::uint8_t switches = 0;
     for (std::size_t i = 0; i < kSwitches.size(); ++i)
         if (f.checked(kSwitches[i])) switches |= kSwitchBits[i];
@@ -382,146 +290,6 @@ bool CWZ4040Base::writeKey() {
     wire::putGbkField(p, key == 0 ? f.text(kKeyWord) : std::string(), kKeyWordBytes);
     send(wire::frameEA(kWriteKey, p));
     return true;
-}
-
-// ---- answers ------------------------------------------------------------------------------
-
-void CWZ4040Base::OnFrame(const wire::FrameView& f) {
-    switch (f.code()) {
-        case kFactoryAnswer:
-            onFactoryText(f);
-            break;
-        case kBasicAnswer:
-            onBasic(f);
-            break;
-        case kTableAnswer:
-            onTable(f);
-            break;
-        case kStatusAnswer:
-            onStatus(f);
-            break;
-        case kAck:
-            onAck(f);
-            break;
-        default:
-            break;
-    }
-}
-
-// Each answer acts only when it answers the request the page is waiting for: a late answer
-// after a time-out, a second one, or a read answer during a write is traced by the container
-// and changes nothing here (timer 1 keeps running for the answer still missing).
-
-void CWZ4040Base::onFactoryText(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadFactory)) return;
-    // The text starts at frame offset 8 and takes at most (low byte of the length - 8) bytes, at
-    // most 99: a length below 8 gives no text, and the text never runs past the frame.
-    const wire::EaPayload p(frame);
-    const int announced = int(p.lengthField() & 0xFF) - 8;
-    const std::size_t width =
-        std::min<std::size_t>(std::size_t(std::max(0, announced)), kFactoryTextMax);
-    stopTimer(engine::kResponseTimer);
-    session().statusBar.SetText(1, p.text(4, width));
-    reportSuccess(frame, "出厂信息读取成功");
-    requestBasic();
-}
-
-void CWZ4040Base::onBasic(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadBasic)) return;
-    const wire::EaPayload p(frame);
-    auto& f = form();
-    f.setInt(kIdentity, p.u24be(0));
-    f.setRadio(kAuthOn, p[3] == 1 ? 0 : 1);
-    if (p[4] < f.items(kCategory).size()) f.setSelection(kCategory, p[4]);
-    const std::uint8_t type = p[5];
-    f.setRadio(kControlDesk, type == 0xAA ? 1 : type == 0xCC ? 2 : type == 0xDD ? 0 : 3);
-    for (std::size_t i = 0; i < kSwitches.size(); ++i)
-        f.setChecked(kSwitches[i], (p[6] & kSwitchBits[i]) != 0);
-    f.setText(kBaseNumber, numberText(p[7]));
-    f.setText(kChannelNumber, numberText(p[8]));
-    f.setText(kHardware, versionText(p[9]));
-    f.setText(kSoftware, versionText(p[10]));
-    f.setInt(kVersionA, p[11] >> 4);
-    f.setInt(kVersionB, p[11] & 0x0F);
-    const bool narrow = p[12] == kSpacing12_5Code;
-    f.setRadio(kSpacing25, narrow ? 1 : 0);
-    const int s = narrow ? wire::kStep12_5 : wire::kStep25;
-    const int frequencies[] = {kDefaultTx, kDefaultRx, kOffNetTx, kOffNetRx, kOffNet};
-    for (std::size_t i = 0; i < std::size(frequencies); ++i)
-        f.setText(frequencies[i], wire::frequencyText(p.u16be(13 + 2 * i), s));
-    f.setInt(kRollCallTimeout, p[23]);
-    f.setInt(kOffNetTimeout, p[24]);
-    f.setInt(kChannelHold, p[25]);
-    f.setInt(kPttHold, p[26]);
-    if (p[27] == kAlarmIdentityCode) {
-        f.setRadio(kAlarmByIdentity, 0);
-        f.setInt(kAlarmNumber, p.u24be(29));
-    } else {
-        f.setRadio(kAlarmByIdentity, 1);
-        f.setText(kAlarmNumber,
-                  alarmPhoneText(p, 29, std::min<std::size_t>(p[28] / 2, kAlarmBytesMax)));
-    }
-    const std::uint16_t key = p.u16be(39);
-    f.setInt(kKeyParameter, key);
-    if (key == 0) f.setText(kKeyWord, p.text(41, kKeyWordBytes));
-    reportSuccess(frame, "基本参数读取成功");
-    requestTable();
-}
-
-void CWZ4040Base::onTable(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadTable)) return;
-    const wire::EaPayload p(frame);
-    auto& f = form();
-    f.setInt(kVersionA, p[0] >> 4);
-    f.setInt(kVersionB, p[0] & 0x0F);
-    const int s = step();
-    for (int i = 0; i < 16; ++i) {
-        f.setText(rowTx(i), wire::frequencyText(p.u16be(2 + 4 * std::size_t(i)), s));
-        f.setText(rowRx(i), wire::frequencyText(p.u16be(4 + 4 * std::size_t(i)), s));
-    }
-    reportSuccess(frame, "信道频率读取成功");
-    requestStatus();
-}
-
-void CWZ4040Base::onStatus(const wire::FrameView& frame) {
-    if (!takeAnswer(kReadStatus)) return;
-    const wire::EaPayload p(frame);
-    auto& f = form();
-    f.setText(kStatusBase, statusNumberText(p[0]));
-    f.setText(kStatusChannel, statusNumberText(p[1]));
-    f.setText(kStatusType, stationText(p[2]));
-    f.setText(kStatusCall, callTypeText(p[3]));
-    f.setText(kStatusTxRx, txRxText(p[4]));
-    f.setInt(kStatusQuality, (p[5] >> 3) & 0x07);
-    f.setInt(kStatusStrength, p[5] & 0x07);
-    f.setText(kStatusSwitch, switchText(p[6]));
-    reportSuccess(frame, "状态查询成功");
-}
-
-void CWZ4040Base::onAck(const wire::FrameView& frame) {
-    // Only the acknowledgement of the command written last, still waited for, moves the chain
-    // (and stops timer 1); an echo of anything else is left to the container's trace.
-    const wire::EaPayload p(frame);
-    struct Step {
-        std::uint8_t echo;
-        const char* text;
-        bool (CWZ4040Base::*next)();
-    };
-    static const Step kSteps[] = {
-        {kWriteBasic, "基本参数设置成功", &CWZ4040Base::writeFrequencies},
-        {kWriteFrequencies, "基本参数设置成功", &CWZ4040Base::writeTable},
-        {kWriteTable, "电台频率表设置成功", &CWZ4040Base::writeTiming},
-        {kWriteTiming, "调度时间参数设置成功", &CWZ4040Base::writeAlarm},
-        {kWriteAlarm, "报警电话绑定号码设置成功", &CWZ4040Base::writeKey},
-        {kWriteKey, "密钥参数设置成功", nullptr},
-    };
-    for (const Step& s : kSteps) {
-        if (s.echo != p[0]) continue;
-        if (!takeAnswer(s.echo)) return;
-        reportSuccess(frame, s.text);
-        if (s.next) (this->*s.next)();
-        return;
-    }
 }
 
 }  // namespace rb::families::wz4040

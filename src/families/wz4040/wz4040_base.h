@@ -11,12 +11,12 @@
 // table version and page, and accepts identities up to 0xFFFF only (applyVariant).
 #pragma once
 
+#include "families/wz4040/wz4040_base_ids.h"
 #include "families/wz4040/wz4040_codes.h"
-#include "families/wz4040/wz4040_ids.h"
 
 namespace rb::families::wz4040 {
 
-class CWZ4040Base : public Wz4040Page {
+class CWZ4040Base : public eapages::EaPage {
 public:
     static constexpr int kIndex = 0;
 
@@ -60,6 +60,7 @@ private:
     bool writeAlarm();        // 0x13
     bool writeKey();          // 0x16
 
+    // Answers (wz4040_base_answers.cpp).
     void onFactoryText(const wire::FrameView& f);  // 0x28
     void onBasic(const wire::FrameView& f);        // 0x22
     void onTable(const wire::FrameView& f);        // 0x24

@@ -4,6 +4,7 @@
 namespace rb::families::wz4040 {
 
 using namespace base_ids;
+using eapages::labelled;
 
 namespace {
 
@@ -11,20 +12,12 @@ constexpr int kFrequencyChars = 7;
 constexpr int kAlarmChars = 20;
 constexpr int kKeyWordBytes = 12;
 
-engine::LayoutItem labelled(const char* text, int id) {
-    namespace L = engine::layout;
-    return L::row({L::label(text), L::ctl(id)});
-}
-
 }  // namespace
 
 void CWZ4040Base::declareForm(engine::FormModel& f) {
     namespace L = engine::layout;
 
-    f.addEdit(kIdentity, 0, "1");
-    f.addRadio(kAuthOn, "鉴权", kAuthOn);
-    f.addRadio(kAuthOff, "取消鉴权", kAuthOn).value = 1;
-    f.addCombo(kCategory, {"(无)", "浙江海监系统", "福建渔监系统"}, 0);
+    eapages::declareIdentity(f);
     f.addRadio(kControlDesk, "控制调度台", kControlDesk);
     f.addRadio(kServiceDesk, "业务调度台", kControlDesk);
     f.addRadio(kRelayStation, "延伸中转台", kControlDesk);

@@ -1,7 +1,5 @@
 #include "families/wz4040/wz4040_codes.h"
 
-#include <cstdio>
-
 #include "wire/codecs.h"
 #include "wire/utf8.h"
 
@@ -62,13 +60,6 @@ std::string callTypeText(std::uint8_t code) {
     for (const CallType& c : kCallTypes)
         if (c.code == code) return c.text;
     return {};
-}
-
-wire::Bytes clockBytes(const std::string& text) {
-    int y = 2000, mo = 1, d = 1, h = 0, mi = 0, s = 0;
-    std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
-    return {std::uint8_t(y - 2000), std::uint8_t(mo), std::uint8_t(d),
-            std::uint8_t(h),        std::uint8_t(mi), std::uint8_t(s)};
 }
 
 std::uint32_t identityOf(const std::string& text) {

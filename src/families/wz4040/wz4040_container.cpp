@@ -2,35 +2,22 @@
 
 #include <memory>
 
+#include "families/eapages/ea_container.h"
 #include "families/wz4040/wz4040_base.h"
-#include "families/wz4040/wz4040_scc.h"
-#include "families/wz4040/wz4040_sdd.h"
+#include "families/wz4040/wz4040_ctrl.h"
+#include "families/wz4040/wz4040_muster.h"
 #include "families/wz4040/wz4040_user.h"
 
 namespace rb::families::wz4040 {
 
-namespace {
-
-engine::ContainerConfig wz4040Config() {
-    engine::ContainerConfig config;
-    config.heading = CWZ4040::kHeading;
-    config.checksumTest = wire::ChecksumTest::SkippedFor55;
-    config.guarded = false;
-    config.routing = engine::Routing::AllPages;
-    config.fileButtons = false;
-    config.baud = CWZ4040::kBaud;
-    config.family = "wz4040";
-    return config;
-}
-
-}  // namespace
-
-CWZ4040::CWZ4040(engine::Session& session) : engine::Container(session, wz4040Config()) {
+CWZ4040::CWZ4040(engine::Session& session)
+    : engine::Container(session,
+                        eapages::eaContainerConfig(kHeading, "wz4040", /*fileButtons=*/false)) {
     // Tab order is the order every frame passes the pages in.
     addPage(std::make_unique<CWZ4040Base>(session), "基本信息");
     addPage(std::make_unique<CWZ4040User>(session), "用户信息");
-    addPage(std::make_unique<CWZ4040SDD>(session), "强制调度类(测试使用)");
-    addPage(std::make_unique<CWZ4040SCC>(session), "业务控制类(测试使用)");
+    addPage(std::make_unique<CWZ4040Muster>(session), "强制调度类(测试使用)");
+    addPage(std::make_unique<CWZ4040Ctrl>(session), "业务控制类(测试使用)");
     selectTab(0);
 }
 
@@ -38,7 +25,9 @@ void CWZ4040::OnShow() { base().applyVariant(session().lm520wMode); }
 
 CWZ4040Base& CWZ4040::base() { return static_cast<CWZ4040Base&>(page(CWZ4040Base::kIndex)); }
 CWZ4040User& CWZ4040::user() { return static_cast<CWZ4040User&>(page(CWZ4040User::kIndex)); }
-CWZ4040SDD& CWZ4040::sdd() { return static_cast<CWZ4040SDD&>(page(CWZ4040SDD::kIndex)); }
-CWZ4040SCC& CWZ4040::scc() { return static_cast<CWZ4040SCC&>(page(CWZ4040SCC::kIndex)); }
+CWZ4040Muster& CWZ4040::muster() {
+    return static_cast<CWZ4040Muster&>(page(CWZ4040Muster::kIndex));
+}
+CWZ4040Ctrl& CWZ4040::ctrl() { return static_cast<CWZ4040Ctrl&>(page(CWZ4040Ctrl::kIndex)); }
 
 }  // namespace rb::families::wz4040

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/eapages/aux_commands.h"
 #include "wire/codecs.h"
 #include "wire/ea_payload.h"
 #include "wire/text_format.h"
@@ -21,21 +22,13 @@ constexpr std::uint8_t kGroupsAnswer = 0x2C;
 constexpr std::uint8_t kReadOwner = 0x2D;
 constexpr std::uint8_t kOwnerAnswer = 0x2E;
 constexpr std::uint8_t kAck = 0x80;
-constexpr std::uint8_t kReset = 0xA0;
-constexpr std::uint8_t kWorkMode = 0xA1;
-constexpr std::uint8_t kPowerNotice = 0xA5;
 constexpr std::uint8_t kPower5WCode = 0x11;
-constexpr std::size_t kOwnerNameBytes = 19;
-constexpr std::size_t kOwnerTextBytes = 63;
-
-int staticEdit(int k) { return kFirstStatic + k - 1; }  // k = 1 ... 15
-int dynamicEdit(int k) { return kFirstDynamic + k - 1; }
 
 using wire::twoDigits;
 
 }  // namespace
 
-CWZ4040User::CWZ4040User(engine::Session& session) : Wz4040Page(session, kIndex) {
+CWZ4040User::CWZ4040User(engine::Session& session) : EaPage(session, kIndex) {
     declareForm();
     bindReadWrite();
     auto& f = form();
@@ -46,62 +39,6 @@ CWZ4040User::CWZ4040User(engine::Session& session) : Wz4040Page(session, kIndex)
     f.onClick(kPowerOn, [this] { sendPowerNotice(true); });
     f.onClick(kPowerOff, [this] { sendPowerNotice(false); });
     resetFields();
-}
-
-void CWZ4040User::declareForm() {
-    namespace L = engine::layout;
-    auto& f = form();
-    // Both texts are limited in GBK bytes, the width of their field on the wire.
-    f.addEdit(kOwnerName, int(kOwnerNameBytes), "").maxLengthInGbkBytes = true;
-    auto& text = f.addMultiEdit(kOwnerText, "");
-    text.maxLength = int(kOwnerTextBytes);
-    text.maxLengthInGbkBytes = true;
-    f.addRadio(kPower5W, "5W", kPower5W).value = 1;
-    f.addRadio(kPower20W, "20W", kPower5W);
-    f.addEdit(kStaticCount, 0, "0").readOnly = true;
-    f.addSpin(kStaticSpin, kStaticCount, 0, 15, true);
-    f.addEdit(kDynamicCount, 0, "0").readOnly = true;
-    f.addSpin(kDynamicSpin, kDynamicCount, 0, 15, true);
-    for (int k = 1; k <= kGroupCodes; ++k) {
-        f.addEdit(staticEdit(k), 5, "0");
-        f.addEdit(dynamicEdit(k), 5, "0");
-    }
-    f.addEdit(kResetDelay, 0, "0");
-    f.addButton(kResetButton, "电台复位");
-    f.addRadio(kFactoryMode, "出厂模式", kFactoryMode).value = 1;
-    f.addRadio(kOnlineMode, "连机模式", kFactoryMode);
-    f.addButton(kWorkModeButton, "工作模式设置");
-    f.addButton(kPowerOn, "开机通知");
-    f.addButton(kPowerOff, "关机通知");
-    f.addButton(engine::kReadButton, "读取数据");
-    f.addButton(engine::kWriteButton, "写录数据");
-
-    auto codes = [](int (*edit)(int)) {
-        std::vector<engine::LayoutItem> cells;
-        for (int k = 1; k <= kGroupCodes; ++k) {
-            cells.push_back(L::label(twoDigits(k)));
-            cells.push_back(L::ctl(edit(k)));
-        }
-        return L::grid(10, std::move(cells));
-    };
-    f.setLayout(L::column({
-        L::group("设置用户信息",
-                 L::column({L::row({L::label("机主姓名:"), L::ctl(kOwnerName), L::stretch()}),
-                            L::row({L::label("机主身份信息:"), L::ctl(kOwnerText)})})),
-        L::group("设置发射功率", L::row({L::ctl(kPower5W), L::ctl(kPower20W), L::stretch()})),
-        L::group("静态组呼码", L::column({L::row({L::label("静态组呼个数:"), L::ctl(kStaticCount),
-                                                  L::ctl(kStaticSpin), L::stretch()}),
-                                          codes(&staticEdit)})),
-        L::group("动态组呼码", L::column({L::row({L::label("动态组呼个数:"), L::ctl(kDynamicCount),
-                                                  L::ctl(kDynamicSpin), L::stretch()}),
-                                          codes(&dynamicEdit)})),
-        L::group("辅助控制协议",
-                 L::row({L::label("复位延时秒数:"), L::ctl(kResetDelay), L::ctl(kResetButton),
-                         L::ctl(kFactoryMode), L::ctl(kOnlineMode), L::ctl(kWorkModeButton),
-                         L::ctl(kPowerOn), L::ctl(kPowerOff), L::stretch()})),
-        L::stretch(),
-        L::row({L::stretch(), L::ctl(engine::kReadButton), L::ctl(engine::kWriteButton)}),
-    }));
 }
 
 int CWZ4040User::staticCount() const {
@@ -196,19 +133,15 @@ void CWZ4040User::writeGroups() {
 
 void CWZ4040User::sendReset() {
     const auto delay = std::uint8_t(wire::parseLong(form().text(kResetDelay)));
-    command(wire::frameEA(kReset, {0xCC, 0xDD, delay}), false);
+    command(eapages::resetFrame(delay), false);
 }
 
 void CWZ4040User::sendWorkMode() {
-    command(wire::frameEA(kWorkMode, {std::uint8_t(form().radio(kFactoryMode) == 1 ? 1 : 0)}),
-            false);
+    command(eapages::workModeFrame(std::uint8_t(form().radio(kFactoryMode) == 1 ? 1 : 0)), false);
 }
 
 void CWZ4040User::sendPowerNotice(bool on) {
-    wire::Bytes p{std::uint8_t(on ? 1 : 0)};
-    const wire::Bytes clock = clockBytes(session().tool.timeText());
-    p.insert(p.end(), clock.begin(), clock.end());
-    command(wire::frameEA(kPowerNotice, p), false);
+    command(eapages::powerTimeFrame(on, session().tool.timeText()), false);
 }
 
 // ---- answers ------------------------------------------------------------------------------

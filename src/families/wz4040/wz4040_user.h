@@ -8,11 +8,11 @@
 #pragma once
 
 #include "families/wz4040/wz4040_codes.h"
-#include "families/wz4040/wz4040_ids.h"
+#include "families/wz4040/wz4040_user_ids.h"
 
 namespace rb::families::wz4040 {
 
-class CWZ4040User : public Wz4040Page {
+class CWZ4040User : public eapages::EaPage {
 public:
     static constexpr int kIndex = 1;
 

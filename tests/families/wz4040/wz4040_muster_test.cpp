@@ -1,6 +1,6 @@
 // The WZ-4040 muster page: muster, roll call and beacon with their three timers, and the
 // channel-switch order with its enable rules and checks.
-#include "families/wz4040/wz4040_sdd.h"
+#include "families/wz4040/wz4040_muster.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 using namespace rb;
 using rb::testing::sealedHex;
 using rb::testing::Wz4040Bench;
-namespace ids = rb::families::wz4040::sdd_ids;
+namespace ids = rb::families::wz4040::muster_ids;
 namespace dispatch = rb::families::dispatch;
 
 namespace {
@@ -152,7 +152,7 @@ TEST(Wz4040Sdd, ThreeTimedSendsOnceASecondEachAlsoWhileHidden) {
     EXPECT_EQ(counts[2], 3);
     EXPECT_FALSE(b.session.activity.awaitingAnswer);  // timed sends never hold up a click
     // The musters took 3000 into the page: ticking the beacon again now uses it.
-    EXPECT_EQ(b.container->sdd().beaconInterval(), 3000);
+    EXPECT_EQ(b.container->muster().beaconInterval(), 3000);
     f.click(ids::kTimedMuster);
     f.click(ids::kTimedRollCall);
     f.click(ids::kTimedBeacon);

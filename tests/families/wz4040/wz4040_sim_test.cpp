@@ -120,16 +120,16 @@ TEST(Wz4040Sim, WriteThenReadGivesBackTheBaseAndUserPages) {
 
 TEST(Wz4040Sim, TestCommandsAreAnsweredAndTheFixComesBack) {
     Wz4040Bench b(false, true);
-    auto& scc = b.form(3);
-    scc.setText(rb::families::wz4040::scc_ids::kLongitude, "-73.5");
-    scc.click(rb::families::wz4040::scc_ids::kGpsWrite);
+    auto& ctrl = b.form(3);
+    ctrl.setText(rb::families::wz4040::ctrl_ids::kLongitude, "-73.5");
+    ctrl.click(rb::families::wz4040::ctrl_ids::kGpsWrite);
     b.settle(100);
-    scc.setText(rb::families::wz4040::scc_ids::kLongitude, "1");
-    scc.click(rb::families::wz4040::scc_ids::kGpsRead);
+    ctrl.setText(rb::families::wz4040::ctrl_ids::kLongitude, "1");
+    ctrl.click(rb::families::wz4040::ctrl_ids::kGpsRead);
     b.settle(100);
-    EXPECT_EQ(scc.text(rb::families::wz4040::scc_ids::kLongitude), "-73.500000");
+    EXPECT_EQ(ctrl.text(rb::families::wz4040::ctrl_ids::kLongitude), "-73.500000");
     EXPECT_EQ(b.session.statusBar.text(2), "GPS数据读取成功");
-    b.form(2).click(rb::families::wz4040::sdd_ids::kRollCallButton);
+    b.form(2).click(rb::families::wz4040::muster_ids::kRollCallButton);
     b.settle(100);
     EXPECT_EQ(b.session.statusBar.text(2), "点名数据回送返回成功");
     EXPECT_TRUE(b.prompter.boxes.empty());

@@ -1,16 +1,19 @@
-// What the three QX-7100 pages share beyond engine::Page: the boxes with the caption and icon
-// each message needs, and the success report of answers that must not touch timer 1.
+// The page base of the 0xEA families: the boxes with the caption and icon each message needs,
+// the success report of answers that must not touch timer 1, the strict number check and the
+// command sent at once.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "engine/page.h"
 #include "wire/codecs.h"
+#include "wire/frame.h"
 
-namespace rb::families::qx710 {
+namespace rb::families::eapages {
 
-class Qx710Page : public engine::Page {
+class EaPage : public engine::Page {
 public:
     using engine::Page::Page;
 
@@ -22,7 +25,7 @@ protected:
             engine::MessageBox{text, caption, icon, engine::Buttons::Ok, this});
         return false;
     }
-    // Validation messages of the base page: caption "提示", OK only, no icon.
+    // Validation messages: caption "提示", OK only, no icon.
     bool plainBox(const std::string& text) {
         return box(text, engine::kInfoCaption, engine::Icon::None);
     }
@@ -30,7 +33,7 @@ protected:
     bool titledBox(const std::string& text) {
         return box(text, engine::kAppTitle, engine::Icon::Information);
     }
-    // Trace "\r\n" + text + "!" and status part 2, timer 1 left as it is.
+    // Trace "\r\n" + text + "!" (unless told not to) and status part 2, timer 1 left as it is.
     void report(std::uint8_t code, const std::string& text, bool trace = true) {
         if (trace) session().AppendTrace(code, "\r\n" + text + "!");
         session().statusBar.SetText(2, text);
@@ -45,6 +48,11 @@ protected:
     }
     // Stops timer 1 the way an answer does.
     void stopResponseTimer() { stopTimer(engine::kResponseTimer); }
+    // A command sent at once: no response timer; status part 2 cleared unless told otherwise.
+    void command(const wire::Bytes& frame, bool clearStatus = true, bool background = false) {
+        beginRequest();
+        send(frame, SendOptions{false, clearStatus, background});
+    }
 };
 
-}  // namespace rb::families::qx710
+}  // namespace rb::families::eapages

@@ -9,8 +9,8 @@ using namespace rb;
 using rb::testing::Wz4040Bench;
 namespace base = rb::families::wz4040::base_ids;
 namespace user = rb::families::wz4040::user_ids;
-namespace sdd = rb::families::wz4040::sdd_ids;
-namespace scc = rb::families::wz4040::scc_ids;
+namespace muster = rb::families::wz4040::muster_ids;
+namespace ctrl = rb::families::wz4040::ctrl_ids;
 
 namespace {
 
@@ -157,52 +157,52 @@ TEST(Wz4040Checks, ControlCommandsRefuseBadFields) {
     };
     const Case cases[] = {
         {"speed 500 does not fit 12 bits",
-         {{scc::kSpeed, "500"}},
-         {scc::kGpsWrite},
+         {{ctrl::kSpeed, "500"}},
+         {ctrl::kGpsWrite},
          "速度设置错误,范围为:0-409.5!"},
         {"speed not a number",
-         {{scc::kSpeed, "9.3km"}},
-         {scc::kGpsWrite},
+         {{ctrl::kSpeed, "9.3km"}},
+         {ctrl::kGpsWrite},
          "速度设置错误,范围为:0-409.5!"},
         {"negative direction",
-         {{scc::kDirection, "-1"}},
-         {scc::kGpsWrite},
+         {{ctrl::kDirection, "-1"}},
+         {ctrl::kGpsWrite},
          "方向设置错误,范围为:0-360!"},
         {"direction 361",
-         {{scc::kDirection, "361"}},
-         {scc::kGpsWrite},
+         {{ctrl::kDirection, "361"}},
+         {ctrl::kGpsWrite},
          "方向设置错误,范围为:0-360!"},
         {"longitude not a number",
-         {{scc::kLongitude, "abc"}},
-         {scc::kGpsWrite},
+         {{ctrl::kLongitude, "abc"}},
+         {ctrl::kGpsWrite},
          "经度设置错误,范围为:-214.7483648-214.7483647!"},
         {"call identity beyond 18 bits",
-         {{scc::kCallNumber, "262144"}},
-         {scc::kCallButton},
+         {{ctrl::kCallNumber, "262144"}},
+         {ctrl::kCallButton},
          "呼叫号码设置错误,请设置为0-0x03FFFF!"},
         {"call number of 255 digits",
-         {{scc::kCallNumber, std::string(255, '1')}},
-         {scc::kByPhone, scc::kCallButton},
+         {{ctrl::kCallNumber, std::string(255, '1')}},
+         {ctrl::kByPhone, ctrl::kCallButton},
          "呼叫号码长度设置错误,请设置为0-254!"},
         {"directed caller",
-         {{scc::kDirectedCaller, "12abc"}},
-         {scc::kDirectedButton},
+         {{ctrl::kDirectedCaller, "12abc"}},
+         {ctrl::kDirectedButton},
          "主叫身份码设置错误,请设置为0-0x03FFFF!"},
         {"allocation phone",
-         {{scc::kAllocPhone, std::string(300, '2')}},
-         {scc::kAllocButton},
+         {{ctrl::kAllocPhone, std::string(300, '2')}},
+         {ctrl::kAllocButton},
          "主叫电话号码长度设置错误,请设置为0-254!"},
         {"data called identity",
-         {{scc::kDataCalled, "99999999"}},
-         {scc::kDataButton},
+         {{ctrl::kDataCalled, "99999999"}},
+         {ctrl::kDataButton},
          "被叫身份码设置错误,请设置为0-0x03FFFF!"},
         {"data not GBK",
-         {{scc::kData, "ẞ"}},
-         {scc::kDataButton},
+         {{ctrl::kData, "ẞ"}},
+         {ctrl::kDataButton},
          "透明数据含有无法发送的字符,请重新输入!"},
         {"service target",
-         {{scc::kServiceTarget, "-5"}},
-         {scc::kServiceButton},
+         {{ctrl::kServiceTarget, "-5"}},
+         {ctrl::kServiceButton},
          "目标身份码设置错误,请设置为0-0x03FFFF!"},
     };
     for (const Case& c : cases) {
@@ -215,8 +215,8 @@ TEST(Wz4040Checks, ControlCommandsRefuseBadFields) {
     }
     // The largest speed still fits: 409.5 is 4095 tenths.
     Wz4040Bench b;
-    b.form(kScc).setText(scc::kSpeed, "409.5");
-    b.form(kScc).click(scc::kGpsWrite);
+    b.form(kScc).setText(ctrl::kSpeed, "409.5");
+    b.form(kScc).click(ctrl::kGpsWrite);
     ASSERT_EQ(b.writes().size(), 1u);
     EXPECT_EQ(b.lastWrite()[20] & 0x0F, 0x0F);
     EXPECT_EQ(b.lastWrite()[21], 0xFF);
@@ -224,10 +224,12 @@ TEST(Wz4040Checks, ControlCommandsRefuseBadFields) {
 
 TEST(Wz4040Checks, MusterPageRefusesBadSlotsAndChannelNumbers) {
     const std::pair<Field, int> cases[] = {
-        {{1051, "16777216", "召集船04身份码设置错误,请设为0-262143!"}, sdd::kMusterButton},
-        {{1109, "１", "点名船32身份码设置错误,请设为0-262143!"}, sdd::kRollCallButton},
-        {{sdd::kChannelNumber, "257", "指定信道编号设置错误,请设置为0-256!"}, sdd::kSwitchButton},
-        {{sdd::kChannelNumber, "5x", "指定信道编号设置错误,请设置为0-256!"}, sdd::kSwitchButton},
+        {{1051, "16777216", "召集船04身份码设置错误,请设为0-262143!"}, muster::kMusterButton},
+        {{1109, "１", "点名船32身份码设置错误,请设为0-262143!"}, muster::kRollCallButton},
+        {{muster::kChannelNumber, "257", "指定信道编号设置错误,请设置为0-256!"},
+         muster::kSwitchButton},
+        {{muster::kChannelNumber, "5x", "指定信道编号设置错误,请设置为0-256!"},
+         muster::kSwitchButton},
     };
     for (const auto& [c, button] : cases) {
         Wz4040Bench b;
@@ -238,8 +240,8 @@ TEST(Wz4040Checks, MusterPageRefusesBadSlotsAndChannelNumbers) {
     }
     // 256 still goes out as 255.
     Wz4040Bench b;
-    b.form(kSdd).setText(sdd::kChannelNumber, "256");
-    b.form(kSdd).click(sdd::kSwitchButton);
+    b.form(kSdd).setText(muster::kChannelNumber, "256");
+    b.form(kSdd).click(muster::kSwitchButton);
     ASSERT_EQ(b.writes().size(), 1u);
     EXPECT_EQ(b.lastWrite()[6], 0xFF);
 }

@@ -1,6 +1,6 @@
 // The WZ-4040 control page: the GPS fix both ways, the call and allocation frames with their
 // telephone form, transparent data sized to its bytes, and the code tables.
-#include "families/wz4040/wz4040_scc.h"
+#include "families/wz4040/wz4040_ctrl.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 using namespace rb;
 using rb::testing::sealedHex;
 using rb::testing::Wz4040Bench;
-namespace ids = rb::families::wz4040::scc_ids;
+namespace ids = rb::families::wz4040::ctrl_ids;
 
 namespace {
 constexpr int kScc = 3;

@@ -1,4 +1,4 @@
-// CWZ4040SCC: the fourth tab ("业务控制类(测试使用)") of the trunking container. Single trunking
+// CWZ4040Ctrl: the fourth tab ("业务控制类(测试使用)") of the trunking container. Single trunking
 // service commands at the press of a button: write (0xA3) and read (0xA7) a GPS fix, CDMA/WZ
 // selection with audio control (0xA2), a voice call (0x90), a directed ship-station call (0x92),
 // channel teardown (0x9B), call allocation (0x94), transparent data (0x96) and service dispatch
@@ -6,16 +6,16 @@
 #pragma once
 
 #include "families/wz4040/wz4040_codes.h"
-#include "families/wz4040/wz4040_ids.h"
+#include "families/wz4040/wz4040_ctrl_ids.h"
 
 namespace rb::families::wz4040 {
 
-class CWZ4040SCC : public Wz4040Page {
+class CWZ4040Ctrl : public eapages::EaPage {
 public:
     static constexpr int kIndex = 3;
     static constexpr int kMaxDataChars = 500;
 
-    explicit CWZ4040SCC(engine::Session& session);
+    explicit CWZ4040Ctrl(engine::Session& session);
 
     void OnFrame(const wire::FrameView& frame) override;
 
