@@ -87,17 +87,18 @@ int verifyChain(ChainRunner& runner, TerminalSession& terminal, const std::strin
     return kExitDone;
 }
 
-int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err,
-                    Direction direction) {
-    int differing = 0;
-    const std::string command = direction == Direction::Read ? "read" : "write";
+// What is wrong with the command before anything is built: an unknown type, the production
+// page without its code, a type without a file, a file that cannot be read or written.
+std::optional<int> refusedUpFront(const ChainOptions& options, std::ostream& err,
+                                  Direction direction, const std::string& command,
+                                  std::string& name) {
     std::string error;
     const auto type = chooseTerminalType(options.type, error);
     if (!type) {
         err << command << ": " << error << '\n';
         return kExitUsage;
     }
-    const std::string name = command + " " + type->key;
+    name = command + " " + type->key;
     if (type->key == kProductionTestKey) {
         if (auto problem = productionAccessProblem(options.accessCode)) {
             err << name << ": " << *problem << '\n';
@@ -109,19 +110,89 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
         err << name << ": no configuration file for this type; use run\n";
         return kExitUsage;
     }
-
     if (direction == Direction::Read) {
         if (auto problem = outputProblem(options.file)) {
             err << name << ": cannot write " << options.file << ": " << *problem << '\n';
             return kExitFileError;
         }
-    } else {
-        ini::IniFile probe;
-        if (!probe.load(options.file, &error)) {
-            err << name << ": cannot read " << options.file << ": " << error << '\n';
-            return kExitFileError;
+        return std::nullopt;
+    }
+    ini::IniFile probe;
+    if (!probe.load(options.file, &error)) {
+        err << name << ": cannot read " << options.file << ": " << error << '\n';
+        return kExitFileError;
+    }
+    return std::nullopt;
+}
+
+// The file goes into the forms, and every page's write is checked before the port opens: a
+// refusal on the last page must not leave the first pages written.
+int loadAndCheck(engine::Container& container, const std::vector<std::size_t>& pages,
+                 TerminalSession& terminal, const std::string& name, const std::string& type,
+                 const std::string& file) {
+    if (!container.loadFile(file, false)) {
+        terminal.note(name + ": " + file + ": not a " + type +
+                      " configuration file, nothing sent: " + container.lastFileVerdict().problem);
+        return kExitFileError;
+    }
+    if (const auto& missing = container.lastFileVerdict().missingKeys; !missing.empty()) {
+        std::string list;
+        for (const auto& key : missing) list += (list.empty() ? "" : ", ") + key;
+        terminal.note(name + ": warning: " + file + " lacks " + std::to_string(missing.size()) +
+                      (missing.size() == 1 ? " key" : " keys") +
+                      ", written as the defaults: " + list);
+    }
+    terminal.note("文件打开成功!");
+    for (std::size_t index : pages) {
+        if (!container.page(index).precheckFileWrite()) {
+            terminal.note(name + ": " + container.caption(index) + ": stopped by \"" +
+                          terminal.session().activity.lastFailure + "\", nothing sent");
+            return kExitStopped;
         }
     }
+    return kExitDone;
+}
+
+// Every chain of every page in turn, each write followed by its verification when asked for.
+int runChains(ChainRunner& runner, TerminalSession& terminal, engine::Container& container,
+              const std::vector<std::size_t>& pages, const std::string& name, Direction direction,
+              bool verify) {
+    int differing = 0;
+    for (std::size_t index : pages) {
+        engine::Page& page = container.page(index);
+        const auto chains =
+            direction == Direction::Read ? page.fileReadChains() : page.fileWriteChains();
+        for (std::size_t k = 0; k < chains.size(); ++k) {
+            const ChainResult result = runner.runChain(index, chains[k]);
+            if (!result.ok()) {
+                terminal.note(name + ": " + describe(result));
+                return exitStatusOf(result);
+            }
+            if (direction == Direction::Write && verify) {
+                if (int rc = verifyChain(runner, terminal, name, container, index, k, differing);
+                    rc != kExitDone)
+                    return rc;
+            }
+        }
+    }
+    if (direction == Direction::Write && verify) {
+        if (differing > 0) {
+            terminal.note(name + ": verify failed, " + std::to_string(differing) +
+                          (differing == 1 ? " field differs" : " fields differ"));
+            return kExitVerifyFailed;
+        }
+        terminal.note(name + ": verify done, every field read back as written");
+    }
+    return kExitDone;
+}
+
+int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream& err,
+                    Direction direction) {
+    const std::string command = direction == Direction::Read ? "read" : "write";
+    std::string name;
+    if (auto refused = refusedUpFront(options, err, direction, command, name)) return *refused;
+    std::string error;
+    const auto type = chooseTerminalType(options.type, error);
 
     TerminalSession terminal(runtime, err, options.port.trace, options.confirm);
     std::unique_ptr<engine::Container> container =
@@ -135,64 +206,20 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
         terminal.note(name + ": no page of this terminal type takes part in a file");
         return kExitUsage;
     }
-
     if (direction == Direction::Write) {
-        if (!container->loadFile(options.file, false)) {
-            terminal.note(
-                name + ": " + options.file + ": not a " + type->key +
-                " configuration file, nothing sent: " + container->lastFileVerdict().problem);
-            return kExitFileError;
-        }
-        if (const auto& missing = container->lastFileVerdict().missingKeys; !missing.empty()) {
-            std::string list;
-            for (const auto& key : missing) list += (list.empty() ? "" : ", ") + key;
-            terminal.note(
-                name + ": warning: " + options.file + " lacks " + std::to_string(missing.size()) +
-                (missing.size() == 1 ? " key" : " keys") + ", written as the defaults: " + list);
-        }
-        terminal.note("文件打开成功!");
-        // The whole write is checked before the first page sends its first frame: a refusal
-        // on the last page must not leave the first pages written.
-        for (std::size_t index : pages) {
-            if (!container->page(index).precheckFileWrite()) {
-                terminal.note(name + ": " + container->caption(index) + ": stopped by \"" +
-                              terminal.session().activity.lastFailure + "\", nothing sent");
-                return kExitStopped;
-            }
-        }
+        if (int rc = loadAndCheck(*container, pages, terminal, name, type->key, options.file);
+            rc != kExitDone)
+            return rc;
     }
 
     if (int rc = terminal.openPort(name, options.port, type->key, type->baud); rc != kExitDone)
         return rc;
     terminal.session().theComm.SetWnd(container.get());
-
     ChainRunner runner(terminal.session(), *container, runtime.waiter());
     runner.onProgress = [&terminal](const std::string& text) { terminal.note(text); };
-    for (std::size_t index : pages) {
-        engine::Page& page = container->page(index);
-        const auto chains =
-            direction == Direction::Read ? page.fileReadChains() : page.fileWriteChains();
-        for (std::size_t k = 0; k < chains.size(); ++k) {
-            const ChainResult result = runner.runChain(index, chains[k]);
-            if (!result.ok()) {
-                terminal.note(name + ": " + describe(result));
-                return exitStatusOf(result);
-            }
-            if (direction == Direction::Write && options.verify) {
-                if (int rc = verifyChain(runner, terminal, name, *container, index, k, differing);
-                    rc != kExitDone)
-                    return rc;
-            }
-        }
-    }
-    if (direction == Direction::Write && options.verify) {
-        if (differing > 0) {
-            terminal.note(name + ": verify failed, " + std::to_string(differing) +
-                          (differing == 1 ? " field differs" : " fields differ"));
-            return kExitVerifyFailed;
-        }
-        terminal.note(name + ": verify done, every field read back as written");
-    }
+    if (int rc = runChains(runner, terminal, *container, pages, name, direction, options.verify);
+        rc != kExitDone)
+        return rc;
 
     if (direction == Direction::Read) {
         // Only now, with every chain done, does the file change (atomically).

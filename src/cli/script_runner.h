@@ -67,6 +67,8 @@ private:
     void followCurrentTab();
     void cmdTab(const std::vector<std::string>& w);
     void cmdSet(const std::vector<std::string>& w);
+    // `set` of an edit: the text whole or a script error (too long, not GBK, turned away).
+    Step setText(const Target& t, const std::string& idText, const std::string& v);
     void cmdSpin(const std::vector<std::string>& w);
     void cmdClick(const std::vector<std::string>& w);
     void cmdAnswer(const std::vector<std::string>& w);
@@ -79,7 +81,8 @@ private:
     void cmdStatus(const std::vector<std::string>& w);
 
     Shown& install(const std::string& key, std::unique_ptr<engine::Container> container);
-    void present(const std::string& key);
+    // Shows the container under `key` as terminal type `typeKey`.
+    void present(const std::string& key, const std::string& typeKey);
     Shown& shown();
     engine::Page& page();
     Target find(const std::string& idText);

@@ -58,6 +58,9 @@ public:
     // different per type (the trunking container's LM520W relay face) applies it here. The
     // main window and the command line call it each time they show the container.
     virtual void OnShow() {}
+    // The terminal type it is about to be shown as: one container may stand for more than one
+    // type (the trunking container is also the LM520W relay's), and takes that type's face.
+    virtual void showAs(const std::string& typeKey) { (void)typeKey; }
 
     // Tab selection (the page that shows; routing never depends on it).
     std::size_t currentTab() const { return current_; }

@@ -73,7 +73,6 @@ public:
     wire::CCommTool tool;
     Activity activity{timers};
 
-    int lm520wMode = 0;  // the trunking container shows its LM520W relay layout
     bool monitorAccessFlag = false;
 
     // Every trace line goes through here; nothing happens while no monitor is attached.

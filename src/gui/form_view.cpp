@@ -291,6 +291,100 @@ void FormView::afterAction(int id) {
     if (widgets_.count(id)) sync(id);
 }
 
+namespace {
+
+// Items of a combo box or list as they show, to be compared with the model's.
+QStringList shownItems(const QComboBox& cb) {
+    QStringList shown;
+    for (int i = 0; i < cb.count(); ++i) shown << cb.itemText(i);
+    return shown;
+}
+QStringList shownItems(const QListWidget& l) {
+    QStringList shown;
+    for (int i = 0; i < l.count(); ++i) shown << l.item(i)->text();
+    return shown;
+}
+
+void showCombo(QComboBox& cb, const engine::Control& c) {
+    const QStringList items = toStringList(c.items);
+    if (shownItems(cb) != items) {
+        cb.clear();
+        cb.addItems(items);
+    }
+    cb.setCurrentIndex(c.value);
+}
+
+void showList(QListWidget& l, const engine::Control& c) {
+    const QStringList items = toStringList(c.items);
+    if (shownItems(l) != items) {
+        l.clear();
+        l.addItems(items);
+    }
+    l.setCurrentRow(c.value);
+    if (c.value < 0) l.clearSelection();
+}
+
+void showMultiEdit(QPlainTextEdit& m, const engine::Control& c, const QString& text) {
+    if (m.toPlainText() != text) {
+        m.setPlainText(text);
+        // A read-only box is a display that grows (the data test's receive box): its newest
+        // lines show.
+        if (c.readOnly) m.verticalScrollBar()->setValue(m.verticalScrollBar()->maximum());
+    }
+    m.setReadOnly(c.readOnly);
+}
+
+// The widget takes the control's text, value, range and state.
+void showControl(QWidget* w, const engine::Control& c) {
+    const QString text = qs(c.text);
+    switch (c.kind) {
+        case ControlKind::Button:
+            static_cast<QPushButton*>(w)->setText(text);
+            break;
+        case ControlKind::CheckBox:
+        case ControlKind::Radio: {
+            auto* b = static_cast<QAbstractButton*>(w);
+            b->setText(text);
+            b->setChecked(c.value != 0);
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* e = static_cast<QLineEdit*>(w);
+            if (e->text() != text) e->setText(text);
+            e->setReadOnly(c.readOnly);
+            break;
+        }
+        case ControlKind::Spin:
+            break;
+        case ControlKind::Combo:
+            showCombo(*static_cast<QComboBox*>(w), c);
+            break;
+        case ControlKind::ListBox:
+            showList(*static_cast<QListWidget*>(w), c);
+            break;
+        case ControlKind::Static:
+            static_cast<QLabel*>(w)->setText(text);
+            break;
+        case ControlKind::MultiEdit:
+            showMultiEdit(*static_cast<QPlainTextEdit*>(w), c, text);
+            break;
+        case ControlKind::Progress: {
+            auto* p = static_cast<QProgressBar*>(w);
+            p->setRange(c.min, c.max);
+            p->setValue(c.value);
+            break;
+        }
+        case ControlKind::Slider: {
+            auto* sl = static_cast<QSlider*>(w);
+            sl->setRange(c.min, c.max);
+            sl->setValue(c.value);
+            break;
+        }
+    }
+}
+
+}  // namespace
+
 void FormView::sync(int id) {
     QWidget* w = widget(id);
     if (!w || !model_.has(id)) return;
@@ -299,79 +393,7 @@ void FormView::sync(int id) {
     syncing_ = true;
     {
         QSignalBlocker block(w);
-        const QString text = qs(c.text);
-        switch (c.kind) {
-            case ControlKind::Button:
-                static_cast<QPushButton*>(w)->setText(text);
-                break;
-            case ControlKind::CheckBox:
-            case ControlKind::Radio: {
-                auto* b = static_cast<QAbstractButton*>(w);
-                b->setText(text);
-                b->setChecked(c.value != 0);
-                break;
-            }
-            case ControlKind::Edit: {
-                auto* e = static_cast<QLineEdit*>(w);
-                if (e->text() != text) e->setText(text);
-                e->setReadOnly(c.readOnly);
-                break;
-            }
-            case ControlKind::Spin:
-                break;
-            case ControlKind::Combo: {
-                auto* cb = static_cast<QComboBox*>(w);
-                const QStringList items = toStringList(c.items);
-                QStringList shown;
-                for (int i = 0; i < cb->count(); ++i) shown << cb->itemText(i);
-                if (shown != items) {
-                    cb->clear();
-                    cb->addItems(items);
-                }
-                cb->setCurrentIndex(c.value);
-                break;
-            }
-            case ControlKind::ListBox: {
-                auto* l = static_cast<QListWidget*>(w);
-                const QStringList items = toStringList(c.items);
-                QStringList shown;
-                for (int i = 0; i < l->count(); ++i) shown << l->item(i)->text();
-                if (shown != items) {
-                    l->clear();
-                    l->addItems(items);
-                }
-                l->setCurrentRow(c.value);
-                if (c.value < 0) l->clearSelection();
-                break;
-            }
-            case ControlKind::Static:
-                static_cast<QLabel*>(w)->setText(text);
-                break;
-            case ControlKind::MultiEdit: {
-                auto* m = static_cast<QPlainTextEdit*>(w);
-                if (m->toPlainText() != text) {
-                    m->setPlainText(text);
-                    // A read-only box is a display that grows (the data test's receive box):
-                    // its newest lines show.
-                    if (c.readOnly)
-                        m->verticalScrollBar()->setValue(m->verticalScrollBar()->maximum());
-                }
-                m->setReadOnly(c.readOnly);
-                break;
-            }
-            case ControlKind::Progress: {
-                auto* p = static_cast<QProgressBar*>(w);
-                p->setRange(c.min, c.max);
-                p->setValue(c.value);
-                break;
-            }
-            case ControlKind::Slider: {
-                auto* sl = static_cast<QSlider*>(w);
-                sl->setRange(c.min, c.max);
-                sl->setValue(c.value);
-                break;
-            }
-        }
+        showControl(w, c);
         if (const QString sheet = colorSheet(c.color); w->styleSheet() != sheet) {
             w->setStyleSheet(sheet);
         }

@@ -124,6 +124,8 @@ private:
     void centreOnDesktop();
     QPushButton* button(int id) const;
 
+    static constexpr int kLm52rIndex = 1;  // the type shown at start-up
+
     engine::Session& session_;
     families::TypeSwitcher switcher_{session_};
     ModalRunner runModal_;

@@ -55,7 +55,7 @@ int answersReported(const std::string& err) {
     return n;
 }
 
-class FaultMatrix : public ::testing::Test {
+class FaultMatrixTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ensureCoreApplication();
@@ -80,7 +80,7 @@ protected:
     std::ostringstream err_;
 };
 
-TEST_F(FaultMatrix, EveryFamilyEveryFaultBothDirections) {
+TEST_F(FaultMatrixTest, EveryFamilyEveryFaultBothDirections) {
     int cells = 0;
     for (const CliTerminalType& type : cliTerminalTypes()) {
         if (!type.built) continue;
@@ -117,7 +117,7 @@ TEST_F(FaultMatrix, EveryFamilyEveryFaultBothDirections) {
 // every family's read: the read never turns into a write. What the terminal holds afterwards is
 // what it held before (a second clean read gives the first file byte for byte), and a lost answer
 // ends in "操作失败" within the time-out, never in a hang.
-TEST_F(FaultMatrix, AStrayAcknowledgementNeverTurnsAReadIntoAWrite) {
+TEST_F(FaultMatrixTest, AStrayAcknowledgementNeverTurnsAReadIntoAWrite) {
     const std::pair<const char*, const char*> strays[] = {
         {"lm52r",
          "960580210001"

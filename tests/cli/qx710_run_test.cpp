@@ -125,7 +125,7 @@ std::string readAll(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(Qx710CliBinary, ReadWriteReadOverAPseudoTerminalWithTheStationsOwnQuery) {
+TEST(Qx710CliBinaryTest, ReadWriteReadOverAPseudoTerminalWithTheStationsOwnQuery) {
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0);
     const pid_t pid = ::fork();

@@ -226,7 +226,7 @@ TEST_F(RunCommandTest, TheProductionTestNeedsItsCodeBeforeAnyPortOpens) {
     EXPECT_TRUE(output.empty());
 }
 
-TEST(ScriptWords, SplitsQuotesAndEscapes) {
+TEST(ScriptWordsTest, SplitsQuotesAndEscapes) {
     struct Case {
         const char* line;
         std::vector<std::string> words;
@@ -290,7 +290,7 @@ public:
     testing::FakeOpener fake;
 };
 
-TEST(ScriptRunner, WaitsForTheButtonLockRefusesDisabledButtonsAndLetsTimedSendsFire) {
+TEST(ScriptRunnerTest, WaitsForTheButtonLockRefusesDisabledButtonsAndLetsTimedSendsFire) {
     ensureCoreApplication();
     FakeRuntime runtime;
     std::ostringstream out, err;

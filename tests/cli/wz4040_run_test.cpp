@@ -194,7 +194,7 @@ CliRun runCli(const std::string& args) {
     return r;
 }
 
-TEST(Wz4040CliBinary, RunOverAPseudoTerminalAndNoFile) {
+TEST(Wz4040CliBinaryTest, RunOverAPseudoTerminalAndNoFile) {
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0);
     const pid_t pid = ::fork();

@@ -5,6 +5,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "families/wz4040/wz4040_container.h"
 #include "gui/monitor_window.h"
 #include "gui_fixture.h"
 #include "link/link_opener.h"
@@ -149,7 +150,6 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     make();
     ASSERT_TRUE(window->start());
     window->showTerminalType(2);  // "LM520W"
-    EXPECT_EQ(session.lm520wMode, 1);
     QWidget* trunking = window->activeWidget();
     ASSERT_NE(trunking, nullptr);
     EXPECT_TRUE(trunking->isVisibleTo(window.get()));
@@ -157,6 +157,8 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     // The trunking container has its heading and four tabs, and no file buttons.
     ContainerWidget* cw = window->containerWidget("wz4040");
     ASSERT_EQ(cw, trunking);
+    auto& wz = dynamic_cast<families::wz4040::CWZ4040&>(cw->container());
+    EXPECT_TRUE(wz.relay());
     EXPECT_EQ(cw->container().config().heading, "终端类型:WZ-4040集群(串口速率:19200)");
     EXPECT_EQ(cw->tabs()->count(), 4);
     EXPECT_EQ(cw->tabs()->tabText(3), "业务控制类(测试使用)");
@@ -165,7 +167,7 @@ TEST_F(MainWindowTest, Lm520wAndWz4040ShareOneWindow) {
     auto* list = find<QComboBox>(*window, kTerminalList);
     list->setCurrentIndex(5);
     emit list->activated(5);  // "WZ-4040集群"
-    EXPECT_EQ(session.lm520wMode, 0);
+    EXPECT_FALSE(wz.relay());
     EXPECT_EQ(window->activeWidget(), trunking);
     // Each showing applies its type's face to the base page.
     engine::FormModel& base = cw->container().page(0).form();

@@ -35,12 +35,6 @@ std::string containerKeyOf(const std::string& typeKey) {
     return typeKey == "lm520w" ? "wz4040" : typeKey;
 }
 
-int lm520wModeOf(const std::string& typeKey) {
-    if (typeKey == "lm520w") return 1;
-    if (typeKey == "wz4040") return 0;
-    return -1;
-}
-
 namespace {
 
 std::unique_ptr<engine::Container> makeBare(const std::string& key, engine::Session& session) {

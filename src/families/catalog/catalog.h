@@ -26,10 +26,8 @@ const TerminalType* findTerminalType(const std::string& key);
 const TerminalType& productionTestType();
 
 // The container a type shows: "lm520w" opens the trunking container ("wz4040") in its relay
-// variant (the session's lm520wMode = 1); every other type has its own.
+// variant (Container::showAs); every other type has its own.
 std::string containerKeyOf(const std::string& typeKey);
-// The lm520wMode value a type sets when it is shown, or -1 when it leaves it alone.
-int lm520wModeOf(const std::string& typeKey);
 
 // Builds the container of a type; null for a type whose pages do not exist yet.
 std::unique_ptr<engine::Container> makeContainer(const std::string& key, engine::Session& session);

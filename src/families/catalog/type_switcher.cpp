@@ -8,11 +8,11 @@
 namespace rb::families {
 
 std::string TypeSwitcher::containerFor(const std::string& typeKey) {
-    if (const int mode = lm520wModeOf(typeKey); mode >= 0) session_.lm520wMode = mode;
     return containerKeyOf(typeKey);
 }
 
-void TypeSwitcher::present(engine::Container* container) {
+void TypeSwitcher::present(engine::Container* container, const std::string& typeKey) {
+    if (container) container->showAs(typeKey);
     session_.theComm.SetWnd(container);
     if (container) container->OnShow();
 }

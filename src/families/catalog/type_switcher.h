@@ -17,10 +17,11 @@ class TypeSwitcher {
 public:
     explicit TypeSwitcher(engine::Session& session) : session_(session) {}
 
-    // The key of the container `typeKey` shows in, with the container's variant chosen for it.
-    std::string containerFor(const std::string& typeKey);
-    // The container now shows: frames go to it, and it is told so (null: nothing receives).
-    void present(engine::Container* container);
+    // The key of the container `typeKey` shows in.
+    static std::string containerFor(const std::string& typeKey);
+    // The container now shows as `typeKey`: it takes that type's face, frames go to it, and it
+    // is told so (null: nothing receives).
+    void present(engine::Container* container, const std::string& typeKey);
     // With the built-in simulator open for another family it knows, reopens it as `family`.
     // Nothing when the port was left alone; else whether the reopen succeeded.
     std::optional<bool> followFamily(const std::string& family);

@@ -27,16 +27,16 @@ CWZ4040Base::CWZ4040Base(engine::Session& session) : EaPage(session, kIndex) {
     bindReadWrite();
     resetFields();
     form().setText(kTablePage, "1");
-    applyVariant(session.lm520wMode);
+    applyVariant(false);  // trunking until the container is shown as the LM520W
 }
 
 int CWZ4040Base::step() const {
     return form().radio(kSpacing25) == 1 ? wire::kStep12_5 : wire::kStep25;
 }
 
-void CWZ4040Base::applyVariant(int lm520wMode) {
+void CWZ4040Base::applyVariant(bool relayFace) {
+    relay_ = relayFace;
     auto& f = form();
-    const bool relayFace = lm520wMode == 1;
     for (std::size_t i = 0; i < kFrequencyLabels.size(); ++i)
         f.setText(kFrequencyLabels[i], relayFace ? kRelayLabels[i] : kTrunkingLabels[i]);
     f.enable({kFrequencyLabels[2], kOffNetTx, kVersionA, kVersionB, kTablePage}, !relayFace);

@@ -28,8 +28,8 @@ public:
     // The checks of all six write steps (0x11, 0x15, 0x12, 0x14, 0x13, 0x16) in chain order.
     bool precheckWrite() override;
 
-    // Labels, enabled states and identity range of a variant (1 = LM520W relay, 0 = trunking).
-    void applyVariant(int lm520wMode);
+    // Labels, enabled states and identity range of a variant (the LM520W relay or trunking).
+    void applyVariant(bool relay);
 
 protected:
     void resetFields() override;
@@ -38,7 +38,7 @@ protected:
 
 private:
     static void declareForm(engine::FormModel& f);  // wz4040_base_form.cpp
-    bool relay() { return session().lm520wMode == 1; }
+    bool relay() const { return relay_; }
     int step() const;  // from the spacing radios
 
     void requestFactoryText();  // 0x27
@@ -68,6 +68,7 @@ private:
     void onAck(const wire::FrameView& f);          // 0x80
 
     void numberRows(int page);
+    bool relay_ = false;  // the face applyVariant gave it last
 };
 
 }  // namespace rb::families::wz4040

@@ -21,7 +21,12 @@ CWZ4040::CWZ4040(engine::Session& session)
     selectTab(0);
 }
 
-void CWZ4040::OnShow() { base().applyVariant(session().lm520wMode); }
+void CWZ4040::OnShow() { base().applyVariant(relay_); }
+
+void CWZ4040::showAs(const std::string& typeKey) {
+    if (typeKey == "lm520w") relay_ = true;
+    if (typeKey == "wz4040") relay_ = false;
+}
 
 CWZ4040Base& CWZ4040::base() { return static_cast<CWZ4040Base&>(page(CWZ4040Base::kIndex)); }
 CWZ4040User& CWZ4040::user() { return static_cast<CWZ4040User&>(page(CWZ4040User::kIndex)); }

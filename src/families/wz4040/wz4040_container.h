@@ -1,5 +1,5 @@
 // CWZ4040: the trunking container, opened for two terminal types: "WZ-4040集群" (trunking
-// variant, lm520wMode 0) and "LM520W" (relay variant, lm520wMode 1). Four tabs — "基本信息"
+// variant, type "wz4040") and "LM520W" (relay variant, type "lm520w"). Four tabs — "基本信息"
 // (CWZ4040Base), "用户信息" (CWZ4040User), "强制调度类(测试使用)" (CWZ4040Muster),
 // "业务控制类(测试使用)" (CWZ4040Ctrl). Every 0xEA / 0x96 frame that passes the checksum test
 // (skipped for command 0x55) goes to all four pages in that order, without exception guarding. No
@@ -25,11 +25,17 @@ public:
 
     // Shown again as one of its two types: the base page takes that variant's face.
     void OnShow() override;
+    // "lm520w" chooses the relay variant, "wz4040" the trunking one; other keys change nothing.
+    void showAs(const std::string& typeKey) override;
+    bool relay() const { return relay_; }
 
     CWZ4040Base& base();
     CWZ4040User& user();
     CWZ4040Muster& muster();
     CWZ4040Ctrl& ctrl();
+
+private:
+    bool relay_ = false;  // shown as the LM520W relay
 };
 
 }  // namespace rb::families::wz4040

@@ -56,7 +56,7 @@ struct Wz4040Bench {
 
     // Shows the container as "LM520W" (relay) or "WZ-4040集群", as the main window does.
     void show(bool relay) {
-        session.lm520wMode = relay ? 1 : 0;
+        container->showAs(relay ? "lm520w" : "wz4040");
         container->OnShow();
     }
 

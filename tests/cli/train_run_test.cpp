@@ -12,7 +12,7 @@
 namespace rb::cli {
 namespace {
 
-TEST(RunTrain, TheKeyPageThreeButtonPairsWriteAndReadBack) {
+TEST(TrainRunTest, TheKeyPageThreeButtonPairsWriteAndReadBack) {
     ensureCoreApplication();
     testing::SharedSimRuntime runtime;
     auto script = [&](const std::string& text, std::string& out) {

@@ -12,7 +12,7 @@
 namespace rb::cli {
 namespace {
 
-TEST(RunNetRadio, BothPagesWriteAndReadBack) {
+TEST(NetRadioRunTest, BothPagesWriteAndReadBack) {
     ensureCoreApplication();
     testing::SharedSimRuntime runtime;
     RunOptions o;
