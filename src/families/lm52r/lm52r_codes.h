@@ -9,6 +9,7 @@ namespace rb::families::lm52r {
 
 using common96::kCommonAnswer;
 using common96::kCommonWritten;
+using common96::kFlagsByte;
 using common96::kReadCommon;
 using common96::kReadVersion;
 using common96::kVersionAnswer;
