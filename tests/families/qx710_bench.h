@@ -12,12 +12,12 @@
 #include "engine/prompter.h"
 #include "engine/session.h"
 #include "engine/timers.h"
+#include "families/lm52r/lm52r_bench.h"  // ScratchDir
 #include "families/qx710/qx710_base.h"
 #include "families/qx710/qx710_container.h"
 #include "families/qx710/qx710_ctrl.h"
 #include "families/qx710/qx710_muster.h"
 #include "link/sim_link.h"
-#include "lm52r_bench.h"  // ScratchDir
 #include "support/fake_link.h"
 #include "wire/codecs.h"
 

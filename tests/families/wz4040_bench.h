@@ -12,10 +12,10 @@
 #include "engine/prompter.h"
 #include "engine/session.h"
 #include "engine/timers.h"
+#include "families/lm52r/lm52r_bench.h"  // ScratchDir
 #include "families/wz4040/wz4040_container.h"
 #include "families/wz4040/wz4040_ids.h"
 #include "link/sim_link.h"
-#include "lm52r_bench.h"  // ScratchDir
 #include "support/fake_link.h"
 #include "wire/codecs.h"
 

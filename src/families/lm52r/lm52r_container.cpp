@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "families/lm52r/lm52r_base.h"
-#include "families/lm52r/lm52r_train.h"
+#include "families/lm52r/lm52r_crew.h"
 #include "families/lm52r/lm52r_user.h"
 
 namespace rb::families::lm52r {
@@ -29,7 +29,7 @@ CLM52R::CLM52R(engine::Session& session) : engine::Container(session, lm52rConfi
     // Tab order is the routing order: requestPage 0, 1, 2.
     addPage(std::make_unique<CLM52RBase>(session, lm52rState), "基本信息");
     addPage(std::make_unique<CLM52RUser>(session, lm52rState), "用户信息");
-    addPage(std::make_unique<CLM52RTrain>(session, lm52rState), "列车信息");
+    addPage(std::make_unique<CLM52RCrew>(session, lm52rState), "列车信息");
     selectTab(0);  // "基本信息" shows first; the other pages exist, hidden
 }
 

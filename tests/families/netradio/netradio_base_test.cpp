@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "netradio_bench.h"
+#include "families/netradio/netradio_bench.h"
 
 using namespace rb;
 using namespace rb::families::netradio::base_ids;

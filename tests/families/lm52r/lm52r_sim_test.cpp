@@ -2,12 +2,12 @@
 // one container writes, a fresh container reads back, field for field.
 #include <gtest/gtest.h>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 #include "sim/lm52r_terminal.h"
 
 using namespace rb;
 namespace uid = rb::families::lm52r::user_ids;
-namespace tid = rb::families::lm52r::train_ids;
+namespace tid = rb::families::lm52r::crew_ids;
 namespace hop = rb::families::hopmap;
 
 TEST(Lm52rSim, WriteThenReadGivesBackEveryFieldOfAllThreePages) {

@@ -6,8 +6,8 @@
 
 #include "families/netradio/netradio_base.h"
 #include "families/netradio/netradio_base_ids.h"
+#include "families/netradio/netradio_bench.h"
 #include "families/netradio/netradio_user.h"
-#include "netradio_bench.h"
 
 using namespace rb;
 using Bench = rb::testing::NetRadioBench;

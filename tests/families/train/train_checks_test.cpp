@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "train_bench.h"
+#include "families/train/train_bench.h"
 
 using namespace rb;
 using rb::testing::TrainBench;

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "netradio_bench.h"
+#include "families/netradio/netradio_bench.h"
 
 using namespace rb;
 namespace bid = rb::families::netradio::base_ids;

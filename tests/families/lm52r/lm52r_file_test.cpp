@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 
 using namespace rb;
 using rb::testing::Lm52rBench;

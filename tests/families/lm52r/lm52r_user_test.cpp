@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "families/hopmap/hop_map.h"
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 
 using namespace rb;
 using namespace rb::families::lm52r::user_ids;

@@ -2,7 +2,7 @@
 // page on "确定" and "取消".
 #include <gtest/gtest.h>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 
 using namespace rb;
 using families::lm52r::CChannelParamDlg;

@@ -8,8 +8,8 @@
 
 #include "families/hopmap/hop_generator.h"
 #include "families/hopmap/hop_map_group.h"
+#include "families/lm52r/lm52r_bench.h"
 #include "ini/ini_file.h"
-#include "lm52r_bench.h"
 
 using namespace rb;
 using namespace rb::families::hopmap;

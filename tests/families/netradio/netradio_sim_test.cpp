@@ -3,7 +3,7 @@
 // common-parameter block shared by the two pages keeps each page's bits.
 #include <gtest/gtest.h>
 
-#include "netradio_bench.h"
+#include "families/netradio/netradio_bench.h"
 #include "sim/netradio_terminal.h"
 
 using namespace rb;

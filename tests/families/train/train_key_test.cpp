@@ -3,7 +3,7 @@
 // the limits and where a chain stops.
 #include <gtest/gtest.h>
 
-#include "train_bench.h"
+#include "families/train/train_bench.h"
 
 using namespace rb;
 using rb::testing::TrainBench;

@@ -1,16 +1,16 @@
 // The LM52R train-parameter page: the two requests, the answer's nibbles and flags, the 2000 ms
 // button lock, and the numbers kept inside their nibble.
-#include "families/lm52r/lm52r_train.h"
+#include "families/lm52r/lm52r_crew.h"
 
 #include <gtest/gtest.h>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 
 using namespace rb;
-using namespace rb::families::lm52r::train_ids;
+using namespace rb::families::lm52r::crew_ids;
 using rb::testing::Lm52rBench;
 
-TEST(Lm52rTrain, WriteSendsAtOnceWithNibblesAndFlags) {
+TEST(Lm52rCrew, WriteSendsAtOnceWithNibblesAndFlags) {
     struct Case {
         const char* dispatch;
         const char* staff;
@@ -45,7 +45,7 @@ TEST(Lm52rTrain, WriteSendsAtOnceWithNibblesAndFlags) {
     }
 }
 
-TEST(Lm52rTrain, ReadShowsTheAnswer) {
+TEST(Lm52rCrew, ReadShowsTheAnswer) {
     struct Case {
         wire::Bytes got;  // bytes 6-8
         const char* dispatch;
@@ -74,7 +74,7 @@ TEST(Lm52rTrain, ReadShowsTheAnswer) {
     }
 }
 
-TEST(Lm52rTrain, ButtonsLockFor2000msAndASilentTerminalIsReported) {
+TEST(Lm52rCrew, ButtonsLockFor2000msAndASilentTerminalIsReported) {
     for (int button : {kReadButton, kWriteButton}) {
         SCOPED_TRACE(button);
         Lm52rBench b;

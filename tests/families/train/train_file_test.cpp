@@ -4,8 +4,8 @@
 
 #include <fstream>
 
+#include "families/train/train_bench.h"
 #include "ini/ini_file.h"
-#include "train_bench.h"
 
 using namespace rb;
 using rb::testing::TrainBench;

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "families/hopmap/hop_map.h"
-#include "netradio_bench.h"
+#include "families/netradio/netradio_bench.h"
 
 using namespace rb;
 using namespace rb::families::netradio::user_ids;

@@ -2,7 +2,7 @@
 // byte, answer decoding at the edges, where a write stops and what it says.
 #include <gtest/gtest.h>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 #include "wire/version_text.h"
 
 using namespace rb;

@@ -5,13 +5,13 @@
 
 #include <set>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 
 using namespace rb;
 using rb::testing::Lm52rBench;
 namespace ids = rb::families::lm52r::base_ids;
 namespace uid = rb::families::lm52r::user_ids;
-namespace tid = rb::families::lm52r::train_ids;
+namespace tid = rb::families::lm52r::crew_ids;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // 16- and 24-bit channel codes, the code tables at their edges, where a write stops.
 #include <gtest/gtest.h>
 
-#include "train_bench.h"
+#include "families/train/train_bench.h"
 
 using namespace rb;
 using rb::testing::kTrainCommon12_5;

@@ -19,7 +19,7 @@
 #include "families/hopmap/hop_map.h"
 #include "families/lm52r/lm52r_base.h"
 #include "families/lm52r/lm52r_container.h"
-#include "families/lm52r/lm52r_train.h"
+#include "families/lm52r/lm52r_crew.h"
 #include "families/lm52r/lm52r_user.h"
 #include "link/sim_link.h"
 #include "support/fake_link.h"
@@ -164,10 +164,10 @@ inline void fillEverything(Lm52rBench& b) {
               "8,9,10,11,12,13,14,15,16,-16,");
 
     auto& t = b.form(2);
-    t.type(families::lm52r::train_ids::kDispatchEdit, "9");
-    t.type(families::lm52r::train_ids::kStaffEdit, "14");
-    t.click(families::lm52r::train_ids::kLocomotiveRadio);
-    t.click(families::lm52r::train_ids::kNoResendCheck);
+    t.type(families::lm52r::crew_ids::kDispatchEdit, "9");
+    t.type(families::lm52r::crew_ids::kStaffEdit, "14");
+    t.click(families::lm52r::crew_ids::kLocomotiveRadio);
+    t.click(families::lm52r::crew_ids::kNoResendCheck);
 }
 
 // Expects every control of the page to hold the same text and value in both forms.

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "families/lm52r/lm52r_bench.h"  // ScratchDir, payloadOf, gbk, concat, expectSamePage
 #include "families/netradio/netradio_base.h"
 #include "families/netradio/netradio_base_ids.h"
 #include "families/netradio/netradio_container.h"
 #include "families/netradio/netradio_user.h"
-#include "lm52r_bench.h"  // ScratchDir, payloadOf, gbk, concat, expectSamePage
 #include "sim/netradio_terminal.h"
 
 namespace rb::testing {

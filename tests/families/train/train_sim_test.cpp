@@ -2,8 +2,8 @@
 // what one container writes, a fresh container reads back, field for field.
 #include <gtest/gtest.h>
 
+#include "families/train/train_bench.h"
 #include "sim/train_terminal.h"
-#include "train_bench.h"
 
 using namespace rb;
 namespace ids = rb::families::train::base_ids;
