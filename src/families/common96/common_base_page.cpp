@@ -21,6 +21,13 @@ void CommonBasePage::showVersion(const wire::FrameView& f) {
     session().statusBar.SetText(1, wire::versionText(f));
 }
 
+bool CommonBasePage::requestForGroup(std::uint8_t code) {
+    int group = 0;
+    if (!checkGroup(group)) return false;
+    send(wire::frame96(code, {0x00, std::uint8_t(group)}));
+    return true;
+}
+
 bool CommonBasePage::checkCommonValues() {
     return checkNumber(kPttEdit, 0, kByteMax, "PTT时限设置不正确,请设为0-255!") &&
            checkNumber(kStandbyEdit, 0, kByteMax, "转待机时长设置不正确,请设为0-255!");

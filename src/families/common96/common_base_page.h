@@ -30,6 +30,15 @@ protected:
     void requestCommon();                        // 0x22
     void showVersion(const wire::FrameView& f);  // the 0x9A text in status part 1
 
+    // The channel group the frequency and function reads name (bytes 4-5): checked, its message
+    // shown on a refusal. A family without channel groups always names group 1.
+    virtual bool checkGroup(int& group) {
+        group = 1;
+        return true;
+    }
+    // 0x16 or 0x1E for the checked group; false, with nothing sent, when it was refused.
+    bool requestForGroup(std::uint8_t code);
+
     // PTT limit and standby delay: one byte each on the wire, refused (with the message) when
     // outside 0-255, never wrapped.
     bool checkCommonValues();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "families/lm52r/lm52r_codes.h"
+#include "families/common96/common_params.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/version_text.h"
@@ -14,13 +14,7 @@ using namespace common96;
 
 namespace {
 
-// Command codes of the base page (answers are the request code + 1).
-constexpr std::uint8_t kReadFrequencies = 0x16;
-constexpr std::uint8_t kFrequenciesAnswer = 0x17;
-constexpr std::uint8_t kWriteFrequencies = 0x14;
-constexpr std::uint8_t kFrequenciesWritten = 0x15;
-constexpr std::uint8_t kReadFunctions = 0x1E;
-constexpr std::uint8_t kFunctionsAnswer = 0x1F;
+// Command codes of the base page beyond the common ones (answers are the request code + 1).
 constexpr std::uint8_t kWriteFunctions = 0x1C;
 constexpr std::uint8_t kFunctionsWritten = 0x1D;
 constexpr std::uint8_t kReadVox = 0x3E;
@@ -131,12 +125,7 @@ bool CLM52RBase::precheckWrite() {
            checkChannelParams() && checkVoxValue();
 }
 
-bool CLM52RBase::requestFrequencies() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFrequencies, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CLM52RBase::requestFrequencies() { return requestForGroup(kReadFrequencies); }
 
 bool CLM52RBase::writeFrequencies() {
     int group = 0;
@@ -153,12 +142,7 @@ bool CLM52RBase::writeFrequencies() {
     return true;
 }
 
-bool CLM52RBase::requestFunctions() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFunctions, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CLM52RBase::requestFunctions() { return requestForGroup(kReadFunctions); }
 
 bool CLM52RBase::checkChannelParams() {
     // One byte each in 0x1C. The channel dialog keeps them to 0-15 and 0-3; a value the terminal

@@ -66,7 +66,7 @@ private:
     bool writeFunctions();      // 0x1C
     void requestVox();          // 0x3E, no timer
     void writeVox();            // 0x3C, no timer
-    bool checkGroup(int& group);
+    bool checkGroup(int& group) override;
     // The checks of the write steps (each shows its message and returns false on a refusal).
     bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
     bool checkChannelParams();            // 0x1C: the per-channel parameters, a byte each

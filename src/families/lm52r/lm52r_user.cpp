@@ -1,7 +1,7 @@
 #include "families/lm52r/lm52r_user.h"
 
+#include "families/common96/common_params.h"
 #include "families/common96/number_checks.h"
-#include "families/lm52r/lm52r_codes.h"
 #include "wire/codecs.h"
 #include "wire/text_format.h"
 #include "wire/version_text.h"
@@ -9,9 +9,7 @@
 namespace rb::families::lm52r {
 
 using namespace user_ids;
-
-using common96::kIdentityAck;
-using common96::kIdentityAnswer;
+using namespace common96;
 
 namespace {
 

@@ -15,12 +15,6 @@ using namespace common96;
 
 namespace {
 
-constexpr std::uint8_t kReadFrequencies = 0x16;
-constexpr std::uint8_t kFrequenciesAnswer = 0x17;
-constexpr std::uint8_t kWriteFrequencies = 0x14;
-constexpr std::uint8_t kFrequenciesWritten = 0x15;
-constexpr std::uint8_t kReadFunctions = 0x1E;
-constexpr std::uint8_t kFunctionsAnswer = 0x1F;
 constexpr std::uint8_t kWriteFunctions = 0x18;
 constexpr std::uint8_t kFunctionsWritten = 0x19;
 constexpr std::uint8_t kVoxWritten = 0x3D;
@@ -129,7 +123,7 @@ bool CNetRadioBase::precheckWrite() {
     return checkCommonValues() && checkFrequencyValues(stepFromSpacing());
 }
 
-void CNetRadioBase::requestFrequencies() { send(wire::frame96(kReadFrequencies, {0x00, 0x01})); }
+void CNetRadioBase::requestFrequencies() { requestForGroup(kReadFrequencies); }  // group 1
 
 bool CNetRadioBase::writeFrequencies() {
     freqStep_ = stepFromSpacing();
@@ -146,7 +140,7 @@ bool CNetRadioBase::writeFrequencies() {
     return true;
 }
 
-void CNetRadioBase::requestFunctions() { send(wire::frame96(kReadFunctions, {0x00, 0x01})); }
+void CNetRadioBase::requestFunctions() { requestForGroup(kReadFunctions); }  // group 1
 
 void CNetRadioBase::writeFunctions() {
     std::uint8_t flags = kFunctionsBase;

@@ -13,12 +13,6 @@ using namespace base_ids;
 
 namespace {
 
-constexpr std::uint8_t kReadFrequencies = 0x16;
-constexpr std::uint8_t kFrequenciesAnswer = 0x17;
-constexpr std::uint8_t kWriteFrequencies = 0x14;
-constexpr std::uint8_t kFrequenciesWritten = 0x15;
-constexpr std::uint8_t kReadFunctions = 0x1E;
-constexpr std::uint8_t kFunctionsAnswer = 0x1F;
 constexpr std::uint8_t kWriteFunctions = 0x1C;
 constexpr std::uint8_t kFunctionsWritten = 0x1D;
 constexpr std::uint8_t kReadCustomPower = 0x7A;
@@ -34,6 +28,12 @@ constexpr const char* kWriteDone = "数据设置成功";
 // power list has a fifth entry and its spacing a third (6.25 kHz).
 using common96::codeOf;
 using common96::indexOf;
+using common96::kFrequenciesAnswer;
+using common96::kFrequenciesWritten;
+using common96::kFunctionsAnswer;
+using common96::kReadFrequencies;
+using common96::kReadFunctions;
+using common96::kWriteFrequencies;
 constexpr std::array<std::uint8_t, 5> kPowerCodes = {0x11, 0x22, 0x33, 0x44, 0x44};
 constexpr std::array<std::uint8_t, 3> kSpacingCodes = {0x66, 0x55, 0xAA};
 constexpr std::array<int, 3> kSpacingSteps = {wire::kStep6_25, wire::kStep12_5, wire::kStep25};
@@ -146,12 +146,7 @@ bool CTrainBase::checkGroup(int& group) {
     return false;
 }
 
-bool CTrainBase::requestFrequencies() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFrequencies, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CTrainBase::requestFrequencies() { return requestForGroup(kReadFrequencies); }
 
 bool CTrainBase::writeFrequencies() {
     int group = 0;
@@ -173,12 +168,7 @@ bool CTrainBase::writeFrequencies() {
     return true;
 }
 
-bool CTrainBase::requestFunctions() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFunctions, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CTrainBase::requestFunctions() { return requestForGroup(kReadFunctions); }
 
 bool CTrainBase::writeFunctions() {
     int group = 0;

@@ -51,7 +51,7 @@ private:
     bool writeFunctions();      // 0x1C
     void requestCustomPower();  // 0x7A
     void writeCustomPower();    // 0x78
-    bool checkGroup(int& group);
+    bool checkGroup(int& group) override;
     // The checks of the write steps; each shows its message on a refusal.
     bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
     bool checkCustomPower();              // 0x78: track bar 0-255
