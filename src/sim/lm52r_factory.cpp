@@ -1,6 +1,7 @@
 // What an LM52R terminal holds when it leaves the factory.
 #include <cstdint>
 
+#include "sim/frame96_reply.h"
 #include "sim/lm52r_terminal.h"
 #include "wire/codecs.h"
 
@@ -19,29 +20,15 @@ constexpr int kFactoryHopSchemes = 4;
 
 void putU16(wire::Bytes& out, std::uint32_t value) { wire::putU16be(out, value); }
 
-// A map that obeys the generator's bounds for the default bandwidth (-3M~3M: values in
-// -40 .. 39, running sum inside ±120), drawn from a fixed sequence so every terminal is alike.
+// The factory map of a scheme: the same on every terminal.
 wire::Bytes factoryHopValues(int scheme) {
-    constexpr int kStepBound = 40;
-    constexpr int kSumBound = 120;
-    std::uint32_t state = 12345u + std::uint32_t(scheme) * 7919u;
-    wire::Bytes values;
-    int sum = 0;
-    while (values.size() < kFactoryHopLength) {
-        state = state * 1103515245u + 12345u;
-        const int r = int((state >> 16) & 0x7FFF);
-        const int v = r % (2 * kStepBound) - kStepBound;
-        if (sum + v <= -kSumBound || sum + v >= kSumBound) continue;
-        sum += v;
-        values.push_back(wire::hopByte(v));
-    }
-    return values;
+    return seededHopValues(12345u + std::uint32_t(scheme) * 7919u, kFactoryHopLength);
 }
 
 }  // namespace
 
 void Lm52rTerminal::storeFactoryContents() {
-    version_ = kFactoryVersion;
+    setVersion(kFactoryVersion);
 
     // PTT limit 60 s, standby 10 s; flags: compander, three beeps, bit 6, and the terminal's
     // own bit 4 (binding allowed) and bit 7 (authentication); high power, data port 9600,
@@ -87,7 +74,7 @@ void Lm52rTerminal::storeFactoryContents() {
     store(0x30, 0, {0x00, 0x01, 0x21, 0x00, 0x00});  // dispatch 1, staff 2, hand-held
 
     for (int scheme = 0; scheme < kFactoryHopSchemes; ++scheme)
-        hopMaps_.put(scheme, kFactoryHopLength, factoryHopValues(scheme));
+        hopMaps().put(scheme, kFactoryHopLength, factoryHopValues(scheme));
 }
 
 }  // namespace rb::sim

@@ -17,39 +17,26 @@
 //   hop map        0x38   m+11 0x39  0x3A  8   0x3B    hop scheme (byte 6), see below
 //   version        -                   0x99  7   0x9A    read only
 //
-// A write acknowledgement carries the write's bytes 4-5 (0x39 also its scheme and chunk
-// number). A write whose length differs from its layout, a channel group outside 1..10 and any
-// other command code get no answer. A read longer than its layout is answered (the extra bytes
-// are ignored).
+// How the groups are kept and answered: sim/group_table_terminal.h (0x39 also carries the
+// chunk's scheme and number).
 //
 // The common-parameter flags byte (byte 8) is kept whole: bits 4, 5 and 7 are the terminal's
 // own (binding allowed, all standby groups valid, authentication); the base page sends them
 // back unchanged and the user page sets them.
 //
-// Hop maps: kept and answered as sim/hop_map_store.h describes.
-//
-// Version: 0x9A = 00 01, four reserved bytes, the ASCII version text (from frame byte 10) and a
-// closing zero byte before the checksum.
-//
 // To give a test a particular terminal state, write the group through answer() like the tool.
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "sim/hop_map_store.h"
-#include "sim/terminal.h"
+#include "sim/group_table_terminal.h"
 
 namespace rb::sim {
 
-class Lm52rTerminal : public Terminal {
+class Lm52rTerminal : public GroupTableTerminal {
 public:
     static constexpr const char* kFamily = "lm52r";
-    static constexpr int kBaud = 9600;
     static constexpr int kChannelGroups = 10;
     static constexpr int kChannels = 16;
     static constexpr std::size_t kHopChunkValues = 112;
@@ -60,41 +47,13 @@ public:
     // A terminal with its factory contents.
     Lm52rTerminal();
 
-    std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
-    int baud() const override { return kBaud; }
     std::string family() const override { return kFamily; }
     std::unique_ptr<Terminal> clone() const override {
         return std::make_unique<Lm52rTerminal>(*this);
     }
 
-    // Forgets everything written and restores the factory contents.
-    void factoryReset();
-
-    // How a group is told apart from its siblings in a frame.
-    enum class Key { None, ChannelGroup, Scheme };
-    // One parameter group: its write and read requests (code and whole frame length).
-    struct Group {
-        const char* name;
-        std::uint8_t writeCode;
-        std::size_t writeLength;
-        std::uint8_t readCode;
-        std::size_t readLength;
-        Key key;
-    };
-
 private:
-    std::vector<wire::Bytes> answerWrite(const Group& group, const wire::FrameView& request);
-    std::vector<wire::Bytes> answerRead(const Group& group, const wire::FrameView& request);
-    std::vector<wire::Bytes> answerVersion(const wire::FrameView& request);
-
-    // Factory contents (lm52r_factory.cpp).
-    void storeFactoryContents();
-    void store(std::uint8_t writeCode, int key, wire::Bytes payload);
-
-    // Written payloads by (write code, key); key 0 where the group has none.
-    std::map<std::pair<std::uint8_t, int>, wire::Bytes> stored_;
-    HopMapStore hopMaps_;
-    std::string version_;
+    void storeFactoryContents() override;  // lm52r_factory.cpp
 };
 
 }  // namespace rb::sim

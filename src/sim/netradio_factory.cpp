@@ -3,6 +3,7 @@
 // name, a version text, bits of both pages in the common flags byte.
 #include <cstdint>
 
+#include "sim/frame96_reply.h"
 #include "sim/netradio_terminal.h"
 #include "wire/codecs.h"
 
@@ -17,26 +18,15 @@ constexpr std::uint16_t kIdentity = 37;  // group 2, number 5
 constexpr std::uint16_t kHopLength = 32;
 constexpr int kHopSchemes = 4;
 
-// A map within the generator's bounds for "-3M~3M" (values -40 .. 39, running sum inside
-// ±120), from a fixed sequence so every terminal is alike.
+// The factory map of a scheme: the same on every terminal.
 wire::Bytes factoryHopValues(int scheme) {
-    std::uint32_t state = 4242u + std::uint32_t(scheme) * 104729u;
-    wire::Bytes values;
-    int sum = 0;
-    while (values.size() < kHopLength) {
-        state = state * 1103515245u + 12345u;
-        const int v = int((state >> 16) & 0x7FFF) % 80 - 40;
-        if (sum + v <= -120 || sum + v >= 120) continue;
-        sum += v;
-        values.push_back(wire::hopByte(v));
-    }
-    return values;
+    return seededHopValues(4242u + std::uint32_t(scheme) * 104729u, kHopLength);
 }
 
 }  // namespace
 
 void NetRadioTerminal::storeFactoryContents() {
-    version_ = kFactoryVersion;
+    setVersion(kFactoryVersion);
 
     // PTT limit 30 s, standby 5 s; flags 0xE9: companding, power-on tone, backlight, and the
     // user page's 跨组呼叫使能 (bit 5) and 鉴权 (bit 7); high power, data port 9600, no
@@ -73,7 +63,7 @@ void NetRadioTerminal::storeFactoryContents() {
     store(0x34, 0, std::move(encryption));
 
     for (int scheme = 0; scheme < kHopSchemes; ++scheme)
-        hopMaps_.put(scheme, kHopLength, factoryHopValues(scheme));
+        hopMaps().put(scheme, kHopLength, factoryHopValues(scheme));
 }
 
 }  // namespace rb::sim

@@ -15,74 +15,39 @@
 //   hop map        0x38   m+11 0x39  0x3A  8   0x3B    hop scheme (sim/hop_map_store.h)
 //   version        -                   0x99  7   0x9A    read only
 //
-// A write acknowledgement carries the write's bytes 4-5. A write whose length differs from its
-// layout and any other command code get no answer; a read longer than its layout is answered.
+// How the groups are kept and answered: sim/group_table_terminal.h.
 //
 // Functions: 0x18 carries the flags in byte 7 (00 01 00 flags 00 00), 0x1F answers them in
 // byte 6 (00 01 flags 00 00 00).
 //
 // The common flags byte (byte 8) is kept whole: bits 5 and 7 (跨组呼叫使能, 鉴权) are the user
 // page's, the others the base page's; each page sends the other's back unchanged.
-//
-// Version: 0x9A = 00 01, four reserved bytes, the ASCII version text (from frame byte 10) and a
-// closing zero byte before the checksum.
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "sim/hop_map_store.h"
-#include "sim/terminal.h"
+#include "sim/group_table_terminal.h"
 
 namespace rb::sim {
 
-class NetRadioTerminal : public Terminal {
+class NetRadioTerminal : public GroupTableTerminal {
 public:
     static constexpr const char* kFamily = "netradio";
-    static constexpr int kBaud = 9600;
     static constexpr const char* kFactoryVersion = "NR-300 V3.05 2009-06-18";
 
     // A terminal with its factory contents.
     NetRadioTerminal();
 
-    std::vector<wire::Bytes> answer(const wire::FrameView& request) override;
-    int baud() const override { return kBaud; }
     std::string family() const override { return kFamily; }
     std::unique_ptr<Terminal> clone() const override {
         return std::make_unique<NetRadioTerminal>(*this);
     }
 
-    // Forgets everything written and restores the factory contents.
-    void factoryReset();
-
-    // The payload (frame bytes 4 .. n-2) a group's last write left, by write code (and scheme
-    // for encryption); empty when there is none.
-    wire::Bytes stored(std::uint8_t writeCode, int key = 0) const;
-
-    struct Group {
-        const char* name;
-        std::uint8_t writeCode;
-        std::size_t writeLength;
-        std::uint8_t readCode;
-        std::size_t readLength;
-        bool byScheme;  // kept per encryption scheme (byte 6)
-    };
-
 private:
-    std::vector<wire::Bytes> answerWrite(const Group& group, const wire::FrameView& request);
-    std::vector<wire::Bytes> answerRead(const Group& group, const wire::FrameView& request);
-    std::vector<wire::Bytes> answerVersion(const wire::FrameView& request);
-
-    void storeFactoryContents();  // netradio_factory.cpp
-    void store(std::uint8_t writeCode, int key, wire::Bytes payload);
-
-    std::map<std::pair<std::uint8_t, int>, wire::Bytes> stored_;
-    HopMapStore hopMaps_;
-    std::string version_;
+    void storeFactoryContents() override;  // netradio_factory.cpp
+    // Functions: written in byte 7, answered in byte 6.
+    wire::Bytes readPayload(const Group& group, wire::Bytes written) const override;
 };
 
 }  // namespace rb::sim

@@ -1,7 +1,9 @@
 #include "sim/train_terminal.h"
 
+#include <algorithm>
 #include <optional>
 
+#include "sim/frame96_reply.h"
 #include "wire/codecs.h"
 
 namespace rb::sim {
@@ -18,7 +20,6 @@ constexpr std::size_t kChannelReadLength = 7;
 constexpr std::size_t kFunctionWriteLength = 55;
 constexpr std::size_t kFrequencyLength16 = 71;
 constexpr std::size_t kFrequencyLength24 = 103;
-constexpr std::size_t kVersionReadLength = 7;
 constexpr std::size_t kFunctionBytes = 48;
 constexpr std::uint8_t kSpacing6_25 = 0x66;
 constexpr std::uint8_t kSpacing12_5 = 0x55;
@@ -41,15 +42,6 @@ constexpr Plain kPlain[] = {
     {0x74, 34, 0x76, 7},  // keys
 };
 // clang-format on
-
-wire::Bytes payloadOf(const wire::FrameView& f) {
-    if (f.size() <= kPayloadStart + 1) return {};
-    return wire::Bytes(f.data() + kPayloadStart, f.data() + f.size() - 1);
-}
-
-wire::Bytes answerFrame(std::uint8_t requestCode, const wire::Bytes& payload) {
-    return wire::frame96(std::uint8_t(requestCode + 1), payload);
-}
 
 // Index 0..7 of the channel group a request names in bytes 4-5.
 std::optional<std::size_t> groupOf(const wire::FrameView& f) {
@@ -102,7 +94,7 @@ std::vector<wire::Bytes> TrainTerminal::answer(const wire::FrameView& request) {
         case kFunctionRead:
             return answerFunctionRead(request);
         case kVersionRead:
-            return answerVersion(request);
+            return versionAnswer(request, version_);
         default:
             return {};
     }
@@ -156,18 +148,13 @@ std::vector<wire::Bytes> TrainTerminal::answerFunctionRead(const wire::FrameView
     if (request.size() < kChannelReadLength) return {};
     const auto g = groupOf(request);
     if (!g) return {};
-    wire::Bytes payload{request[4], request[5]};
-    payload.insert(payload.end(), functions_[*g].begin(), functions_[*g].end());
-    payload.resize(2 + kFunctionBytes, 0);
+    // Bytes 4-5 of the request, then the group's 48 bytes (zeros for a group never written).
+    const wire::Bytes& kept = functions_[*g];
+    wire::Bytes payload(2 + kFunctionBytes, 0);
+    payload[0] = request[4];
+    payload[1] = request[5];
+    std::copy_n(kept.begin(), std::min(kept.size(), kFunctionBytes), payload.begin() + 2);
     return {answerFrame(kFunctionRead, payload)};
-}
-
-std::vector<wire::Bytes> TrainTerminal::answerVersion(const wire::FrameView& request) {
-    if (request.size() < kVersionReadLength) return {};
-    wire::Bytes payload{request[4], request[5], 0, 0, 0, 0};
-    payload.insert(payload.end(), version_.begin(), version_.end());
-    payload.push_back(0);
-    return {answerFrame(kVersionRead, payload)};
 }
 
 }  // namespace rb::sim

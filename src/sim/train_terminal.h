@@ -23,7 +23,7 @@
 // names a channel (byte 6) but the station keeps one set: the answer carries what was written
 // last, channel included.
 //
-// Version: 0x9A = 00 01, four reserved bytes, the text from frame byte 10 and a closing zero.
+// Version: as sim/frame96_reply.h answers it.
 #pragma once
 
 #include <array>
@@ -67,7 +67,6 @@ private:
     std::vector<wire::Bytes> answerFrequencyRead(const wire::FrameView& request);
     std::vector<wire::Bytes> answerFunctionWrite(const wire::FrameView& request);
     std::vector<wire::Bytes> answerFunctionRead(const wire::FrameView& request);
-    std::vector<wire::Bytes> answerVersion(const wire::FrameView& request);
     // The 10 Hz units of one channel step at the current spacing.
     std::uint32_t stepUnits() const;
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <regex>
 
-#include "lm52r_bench.h"
+#include "families/lm52r/lm52r_bench.h"
 #include "monitor/monitor_dlg.h"
 #include "monitor/monitor_ids.h"
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "families/lm52r/lm52r_base_ids.h"
+#include "families/lm52r/lm52r_bench.h"
 #include "families/lm52r/lm52r_user.h"
-#include "lm52r_bench.h"
 
 namespace rb::testing {
 namespace {

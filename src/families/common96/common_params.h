@@ -21,8 +21,20 @@ inline constexpr std::uint8_t kWriteCommon = 0x20;
 inline constexpr std::uint8_t kCommonWritten = 0x21;
 inline constexpr std::uint8_t kReadCommon = 0x22;
 inline constexpr std::uint8_t kCommonAnswer = 0x23;
+// The base pages' frequency and channel-function groups (the function write is each family's).
+inline constexpr std::uint8_t kWriteFrequencies = 0x14;
+inline constexpr std::uint8_t kFrequenciesWritten = 0x15;
+inline constexpr std::uint8_t kReadFrequencies = 0x16;
+inline constexpr std::uint8_t kFrequenciesAnswer = 0x17;
+inline constexpr std::uint8_t kReadFunctions = 0x1E;
+inline constexpr std::uint8_t kFunctionsAnswer = 0x1F;
 
 inline constexpr std::size_t kFlagsByte = 8;  // frame byte of the shared flags
+// Bits of the flags byte every family reads the same way; the others are each family's own.
+inline constexpr std::uint8_t kCompanderBit = 0x01;    // 语音压扩 on
+inline constexpr std::uint8_t kPttOffBeepBit = 0x02;   // 提示音 PTT松开
+inline constexpr std::uint8_t kChannelBeepBit = 0x04;  // 提示音 频道切换
+inline constexpr std::uint8_t kPowerOnBeepBit = 0x08;  // 提示音 开机
 
 inline constexpr std::array<std::uint8_t, 4> kPowerCodes = {0x11, 0x22, 0x33, 0x44};
 inline constexpr std::array<std::uint8_t, 10> kSpeedCodes = {0x03, 0x06, 0x11, 0x22, 0x33,

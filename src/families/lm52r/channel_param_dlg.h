@@ -16,6 +16,7 @@
 
 #include "engine/form_model.h"
 #include "engine/prompter.h"
+#include "families/lm52r/channel_param_dlg_ids.h"
 #include "families/lm52r/lm52r_base_ids.h"
 
 namespace rb::families::lm52r {
@@ -29,21 +30,6 @@ struct ChannelParams {
     int encryType = 0;                               // key scheme 0..15 (`chanEncryType`)
     int hfType = 0;                                  // hopping scheme 0..3 (`chanHFType`)
 };
-
-namespace channel_dlg_ids {
-inline constexpr int kChannelList = 2242;  // "信道编号:", disabled
-inline constexpr int kTxEdit = 2082;       // "发射频率:"
-inline constexpr int kRxEdit = 2084;       // "接收频率:"
-// "数字语音", "声控功能", "数传通讯", "数字加密", "时分通讯", "跳频通讯".
-inline constexpr std::array<int, base_ids::kFlagCount> kFlagChecks = {2245, 1256, 2246,
-                                                                      2247, 2255, 2253};
-inline constexpr int kKeySchemeEdit = 2085;  // "密钥方案:"
-inline constexpr int kKeySchemeSpin = 2248;
-inline constexpr int kHopSchemeEdit = 2086;  // "跳频方案:"
-inline constexpr int kHopSchemeSpin = 2249;
-inline constexpr int kOkButton = 1004;      // "确定"
-inline constexpr int kCancelButton = 2251;  // "取消"
-}  // namespace channel_dlg_ids
 
 class CChannelParamDlg {
 public:
@@ -69,7 +55,7 @@ public:
     void OnCancel();  // "取消": close, nothing is handed out
 
 private:
-    static void declareForm(engine::FormModel& f);
+    static void declareForm(engine::FormModel& f);  // channel_param_dlg_form.cpp
     void showParams();
     bool check();
     void close(Result r);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "families/lm52r/lm52r_codes.h"
+#include "families/common96/common_params.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/version_text.h"
@@ -10,16 +10,11 @@
 namespace rb::families::lm52r {
 
 using namespace base_ids;
+using namespace common96;
 
 namespace {
 
-// Command codes of the base page (answers are the request code + 1).
-constexpr std::uint8_t kReadFrequencies = 0x16;
-constexpr std::uint8_t kFrequenciesAnswer = 0x17;
-constexpr std::uint8_t kWriteFrequencies = 0x14;
-constexpr std::uint8_t kFrequenciesWritten = 0x15;
-constexpr std::uint8_t kReadFunctions = 0x1E;
-constexpr std::uint8_t kFunctionsAnswer = 0x1F;
+// Command codes of the base page beyond the common ones (answers are the request code + 1).
 constexpr std::uint8_t kWriteFunctions = 0x1C;
 constexpr std::uint8_t kFunctionsWritten = 0x1D;
 constexpr std::uint8_t kReadVox = 0x3E;
@@ -27,23 +22,8 @@ constexpr std::uint8_t kVoxAnswer = 0x3F;
 constexpr std::uint8_t kWriteVox = 0x3C;
 constexpr std::uint8_t kVoxWritten = 0x3D;
 
-// Common-parameter bytes 6..15 of 0x20 / 0x23: the code each list or radio index stands for.
-using common96::codeOf;
-using common96::indexOf;
-using common96::kAirSpeedCodes;
-using common96::kDataBitsCodes;
-using common96::kParityCodes;
-using common96::kPowerCodes;
-using common96::kSpacing12_5Code;
-using common96::kSpacing25Code;
-using common96::kSpeedCodes;
-using common96::kStopBitsCodes;
-
-// Flags byte (byte 8): the page's bits, and the three it keeps for the terminal.
-constexpr std::uint8_t kCompanderBit = 0x01;
-constexpr std::uint8_t kPttOffBeepBit = 0x02;
-constexpr std::uint8_t kChannelBeepBit = 0x04;
-constexpr std::uint8_t kPowerOnBeepBit = 0x08;
+// Flags byte (byte 8) beyond the shared bits: the backlight, and the three bits the page keeps
+// for the terminal.
 constexpr std::uint8_t kBacklightBit = 0x40;
 constexpr std::uint8_t kKeptBitsMask = 0xB0;  // bits 4, 5, 7
 
@@ -61,7 +41,7 @@ constexpr long long kVoxMax = 65535;  // two bytes on the wire
 }  // namespace
 
 CLM52RBase::CLM52RBase(engine::Session& session, Lm52rState& state)
-    : Page(session, kIndex), state_(state) {
+    : CommonBasePage(session, kIndex, /*channelBeep=*/true), state_(state) {
     declareForm(form());
     bindControls();
 }
@@ -93,64 +73,23 @@ void CLM52RBase::bindControls() {
 void CLM52RBase::resetFields() {
     // Before a read, so that a group the terminal does not deliver shows defaults, not stale
     // values. The channel reads therefore ask for group 1.
+    resetCommonFields();
     auto& f = form();
     f.setInt(kGroupEdit, 1);
     f.setRadio(kSpacing12_5, 1);
-    f.setRadio(kCompanderOn, 0);
-    f.setRadio(kPower0_5W, 3);
-    f.setInt(kPttEdit, 0);
-    f.setInt(kStandbyEdit, 0);
     f.setInt(kVoxEdit, 300);
     for (const ChannelRow& row : kRows) {
         f.setText(row.tx, "0");
         f.setText(row.rx, "0");
         for (int id : row.flags) f.setChecked(id, false);
     }
-    f.setChecked(kBeepPowerOn, false);
-    f.setChecked(kBeepPttOff, false);
-    f.setChecked(kBeepChannel, false);
     f.setChecked(kBacklight, true);
     state_.lm52rKeptBits = 0;
-    f.setSelection(kParityList, 0);
-    f.setSelection(kSpeedList, 6);
-    f.setSelection(kDataBitsList, 3);
-    f.setSelection(kStopBitsList, 0);
-    f.setSelection(kAirSpeedList, 1);
     state_.chanEncryType.fill(0);
     state_.chanHFType.fill(0);
 }
 
 // ---- requests -------------------------------------------------------------------------------
-
-void CLM52RBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01})); }
-
-void CLM52RBase::requestCommon() { send(wire::frame96(kReadCommon)); }
-
-bool CLM52RBase::checkCommonValues() {
-    // One byte each on the wire: a value outside is refused, never wrapped.
-    return checkNumber(kPttEdit, 0, kByteMax, "PTT时限设置不正确,请设为0-255!") &&
-           checkNumber(kStandbyEdit, 0, kByteMax, "转待机时长设置不正确,请设为0-255!");
-}
-
-void CLM52RBase::writeCommon() {
-    if (!checkCommonValues()) return;
-    const auto& f = form();
-    const wire::Bytes payload = {
-        0x00,
-        0x01,
-        std::uint8_t(f.intValue(kPttEdit)),
-        std::uint8_t(f.intValue(kStandbyEdit)),
-        commonFlagsByte(),
-        codeOf(kPowerCodes, f.radio(kPower0_5W)),
-        codeOf(kSpeedCodes, f.selection(kSpeedList)),
-        codeOf(kParityCodes, f.selection(kParityList)),
-        codeOf(kDataBitsCodes, f.selection(kDataBitsList)),
-        codeOf(kStopBitsCodes, f.selection(kStopBitsList)),
-        codeOf(kAirSpeedCodes, f.selection(kAirSpeedList)),
-        f.radio(kSpacing12_5) == 0 ? kSpacing12_5Code : kSpacing25Code,
-    };
-    send(wire::frame96(kWriteCommon, payload));
-}
 
 bool CLM52RBase::checkGroup(int& group) {
     const auto value =
@@ -186,12 +125,7 @@ bool CLM52RBase::precheckWrite() {
            checkChannelParams() && checkVoxValue();
 }
 
-bool CLM52RBase::requestFrequencies() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFrequencies, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CLM52RBase::requestFrequencies() { return requestForGroup(kReadFrequencies); }
 
 bool CLM52RBase::writeFrequencies() {
     int group = 0;
@@ -208,12 +142,7 @@ bool CLM52RBase::writeFrequencies() {
     return true;
 }
 
-bool CLM52RBase::requestFunctions() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFunctions, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CLM52RBase::requestFunctions() { return requestForGroup(kReadFunctions); }
 
 bool CLM52RBase::checkChannelParams() {
     // One byte each in 0x1C. The channel dialog keeps them to 0-15 and 0-3; a value the terminal
@@ -263,7 +192,7 @@ void CLM52RBase::OnFrame(const wire::FrameView& f) {
     if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
-            onVersion(f);
+            showVersion(f);
             reportSuccess(f, "读取版本信息成功");
             requestCommon();
             break;
@@ -304,17 +233,13 @@ void CLM52RBase::OnFrame(const wire::FrameView& f) {
     }
 }
 
-void CLM52RBase::onVersion(const wire::FrameView& f) {
-    session().statusBar.SetText(1, wire::versionText(f));
-}
-
 void CLM52RBase::onCommon(const wire::FrameView& f) {
     if (modeFlag() == 1) {
         // First answer of the write chain: remember the terminal's own bits and write.
         modeFlag() = 0;
-        state_.lm52rKeptBits = f[8] & kKeptBitsMask;
+        state_.lm52rKeptBits = f[kFlagsByte] & kKeptBitsMask;
         reportSuccess(f, "公共参数读取成功");
-        writeCommon();
+        writeCommon(commonFlagsByte());
         return;
     }
     showCommon(f);
@@ -323,24 +248,12 @@ void CLM52RBase::onCommon(const wire::FrameView& f) {
 }
 
 void CLM52RBase::showCommon(const wire::FrameView& f) {
-    auto& form = this->form();
-    form.setInt(kPttEdit, f[6]);
-    form.setInt(kStandbyEdit, f[7]);
-    const std::uint8_t flags = f[8];  // bits 4, 5, 7 belong to the terminal and are not shown
-    form.setRadio(kCompanderOn, flags & kCompanderBit ? 0 : 1);
-    form.setChecked(kBeepPttOff, flags & kPttOffBeepBit);
-    form.setChecked(kBeepChannel, flags & kChannelBeepBit);
-    form.setChecked(kBeepPowerOn, flags & kPowerOnBeepBit);
-    form.setChecked(kBacklight, flags & kBacklightBit);
     // Codes outside a table leave their field as it is, except parity (无校验) and data bits
-    // (any value above 3 selects "9").
-    if (int i = indexOf(kPowerCodes, f[9]); i >= 0) form.setRadio(kPower0_5W, i);
-    if (int i = indexOf(kSpeedCodes, f[10]); i >= 0) form.setSelection(kSpeedList, i);
-    const int parity = indexOf(kParityCodes, f[11]);
-    form.setSelection(kParityList, parity > 0 ? parity : 0);
-    form.setSelection(kDataBitsList, f[12] > 3 ? 4 : f[12]);
-    if (int i = indexOf(kStopBitsCodes, f[13]); i >= 0) form.setSelection(kStopBitsList, i);
-    if (int i = indexOf(kAirSpeedCodes, f[14]); i >= 0) form.setSelection(kAirSpeedList, i);
+    // (any value above 3 selects "9"). Bits 4, 5, 7 of the flags belong to the terminal and are
+    // not shown.
+    showCommonFields(f, {});
+    form().setChecked(kBacklight, f[kFlagsByte] & kBacklightBit);
+    showPower(f[9]);
     setSpacing(f[15] == kSpacing12_5Code ? 0 : 1);
 }
 
@@ -367,13 +280,8 @@ void CLM52RBase::onFunctions(const wire::FrameView& f) {
 // ---- field helpers ------------------------------------------------------------------------------
 
 std::uint8_t CLM52RBase::commonFlagsByte() const {
-    const auto& f = form();
-    std::uint8_t b = state_.lm52rKeptBits & kKeptBitsMask;
-    if (f.radio(kCompanderOn) == 0) b |= kCompanderBit;
-    if (f.checked(kBeepPttOff)) b |= kPttOffBeepBit;
-    if (f.checked(kBeepChannel)) b |= kChannelBeepBit;
-    if (f.checked(kBeepPowerOn)) b |= kPowerOnBeepBit;
-    if (f.checked(kBacklight)) b |= kBacklightBit;
+    std::uint8_t b = (state_.lm52rKeptBits & kKeptBitsMask) | commonFlagBits();
+    if (form().checked(kBacklight)) b |= kBacklightBit;
     return b;
 }
 

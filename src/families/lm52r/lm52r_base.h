@@ -12,13 +12,13 @@
 
 #include <functional>
 
-#include "engine/page.h"
+#include "families/common96/common_base_page.h"
 #include "families/lm52r/channel_param_dlg.h"
 #include "families/lm52r/lm52r_state.h"
 
 namespace rb::families::lm52r {
 
-class CLM52RBase : public engine::Page {
+class CLM52RBase : public common96::CommonBasePage {
 public:
     static constexpr int kIndex = 0;
     static constexpr const char* kSection = "TelSet";
@@ -57,26 +57,22 @@ private:
     static void declareForm(engine::FormModel& f);  // lm52r_base_form.cpp
     void bindControls();
 
-    // Request functions, one per frame kind. Those that take values from the controls check
-    // them first and return false, after showing the message, when one is out of range.
-    void requestVersion();      // 0x99
-    void requestCommon();       // 0x22
-    void writeCommon();         // 0x20
+    // Request functions, one per frame kind (the common group's are CommonBasePage's). Those
+    // that take values from the controls check them first and return false, after showing the
+    // message, when one is out of range.
     bool requestFrequencies();  // 0x16
     bool writeFrequencies();    // 0x14
     bool requestFunctions();    // 0x1E
     bool writeFunctions();      // 0x1C
     void requestVox();          // 0x3E, no timer
     void writeVox();            // 0x3C, no timer
-    bool checkGroup(int& group);
+    bool checkGroup(int& group) override;
     // The checks of the write steps (each shows its message and returns false on a refusal).
-    bool checkCommonValues();             // 0x20: PTT limit, standby delay
     bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
     bool checkChannelParams();            // 0x1C: the per-channel parameters, a byte each
     bool checkVoxValue();                 // 0x3C
 
     // Answers.
-    void onVersion(const wire::FrameView& f);      // 0x9A
     void onCommon(const wire::FrameView& f);       // 0x23
     void onFrequencies(const wire::FrameView& f);  // 0x17
     void onFunctions(const wire::FrameView& f);    // 0x1F

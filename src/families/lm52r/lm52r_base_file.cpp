@@ -2,6 +2,7 @@
 // The key names are those that existing installations write, spaces and spellings included.
 #include <cstdio>
 
+#include "families/common96/common_file.h"
 #include "families/lm52r/lm52r_base.h"
 #include "wire/text_format.h"
 
@@ -15,29 +16,12 @@ namespace {
 constexpr std::array<const char*, kFlagCount> kFlagKeys = {"Digital", "VOD",  "DT",
                                                            "Encr",    "Mult", "HF"};
 
-// The check boxes and lists filed under a plain key.
-struct KeyedControl {
-    const char* key;
-    int id;
-};
-constexpr std::array<KeyedControl, 4> kCheckKeys = {{
+// The beep boxes and the backlight, filed as 1 / 0.
+constexpr std::array<common96::KeyedControl, 4> kCheckKeys = {{
     {"Power On", kBeepPowerOn},
     {"PTT Off", kBeepPttOff},
     {"ChannelSwitch", kBeepChannel},
     {"GPS", kBacklight},
-}};
-constexpr std::array<KeyedControl, 5> kListKeys = {{
-    {"Checkout", kParityList},
-    {"Speed", kSpeedList},
-    {"Data Bit", kDataBitsList},
-    {"Stop Bit", kStopBitsList},
-    {"Air Speed", kAirSpeedList},
-}};
-constexpr std::array<KeyedControl, 4> kNumberKeys = {{
-    {"ChannelGroup", kGroupEdit},
-    {"PTT Hold", kPttEdit},
-    {"Sleep Wait", kStandbyEdit},
-    {"VOXLevel", kVoxEdit},
 }};
 
 // "SendFrequency" + 7 -> "SendFrequency07".
@@ -50,14 +34,7 @@ void CLM52RBase::storeFile(ini::IniFile& file) {
     const auto& f = form();
     const std::string s = kSection;
     file.setInt(s, "ChannelGroup", f.intValue(kGroupEdit));
-    file.setInt(s, "ChannelInterval", f.radio(kSpacing12_5));
-    file.setInt(s, "VoiceStatus", f.radio(kCompanderOn));
-    file.setInt(s, "SendPower", f.radio(kPower0_5W));
-    file.setInt(s, "PTT Hold", f.intValue(kPttEdit));
-    file.setInt(s, "Sleep Wait", f.intValue(kStandbyEdit));
-    file.setInt(s, "VOXLevel", f.intValue(kVoxEdit));
-    for (const auto& [key, id] : kCheckKeys) file.setInt(s, key, f.checked(id) ? 1 : 0);
-    for (const auto& [key, id] : kListKeys) file.setInt(s, key, f.selection(id));
+    common96::storeCommonGroup(file, s, f, kCheckKeys);
     for (int k = 1; k <= kChannels; ++k) {
         file.setText(s, channelKey("SendFrequency", k), f.text(kRows[k - 1].tx));
     }
@@ -82,12 +59,10 @@ void CLM52RBase::loadFile(const ini::IniFile& file) {
     // empty. The controls then show the values.
     auto& f = form();
     const std::string s = kSection;
-    for (const auto& [key, id] : kNumberKeys) f.setInt(id, file.getInt(s, key));
-    f.setRadio(kSpacing12_5, file.getInt(s, "ChannelInterval"));
-    f.setRadio(kCompanderOn, file.getInt(s, "VoiceStatus"));
-    f.setRadio(kPower0_5W, file.getInt(s, "SendPower"));
-    for (const auto& [key, id] : kCheckKeys) f.setChecked(id, file.getInt(s, key) != 0);
-    for (const auto& [key, id] : kListKeys) f.setSelection(id, file.getInt(s, key));
+    f.setInt(kGroupEdit, file.getInt(s, "ChannelGroup"));
+    common96::loadTimersAndVox(file, s, f);
+    common96::loadRadios(file, s, f);
+    common96::loadChecksAndLists(file, s, f, kCheckKeys);
     for (int k = 1; k <= kChannels; ++k) {
         const ChannelRow& row = kRows[k - 1];
         f.setText(row.tx, file.getText(s, channelKey("SendFrequency", k)));

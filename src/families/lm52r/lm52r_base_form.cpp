@@ -1,5 +1,6 @@
 // The base page's form: every control with its id, caption, default and range, and the layout
 // the renderer turns into widgets.
+#include "families/common96/common_form.h"
 #include "families/lm52r/lm52r_base.h"
 #include "wire/text_format.h"
 
@@ -9,20 +10,7 @@ using namespace base_ids;
 
 namespace {
 
-const std::vector<std::string> kParityItems = {"无校验", "偶校验", "奇校验"};
-const std::vector<std::string> kSpeedItems = {"300",  "600",  "1200",  "2400",  "4800",
-                                              "7200", "9600", "14400", "19200", "38400"};
-const std::vector<std::string> kDataBitsItems = {"5", "6", "7", "8", "9"};
-const std::vector<std::string> kStopBitsItems = {"1", "2"};
-const std::vector<std::string> kAirSpeedItems = {"6400", "9600", "12800", "19200"};
-
 using wire::twoDigits;
-
-// An edit with its spin and the unit "秒".
-engine::LayoutItem timerCell(int editId, int spinId) {
-    namespace L = engine::layout;
-    return L::row({L::ctl(editId), L::ctl(spinId), L::label("秒")});
-}
 
 engine::LayoutItem channelTable() {
     namespace L = engine::layout;
@@ -44,6 +32,13 @@ engine::LayoutItem channelTable() {
     return L::group("信道信息", L::grid(kColumns, std::move(cells)));
 }
 
+std::vector<engine::LayoutItem> settingsCells() {
+    std::vector<engine::LayoutItem> cells =
+        common96::dataPortCells(engine::layout::ctl(kStopBitsList));
+    for (engine::LayoutItem& cell : common96::airTimersVoxCells()) cells.push_back(std::move(cell));
+    return cells;
+}
+
 }  // namespace
 
 void CLM52RBase::declareForm(engine::FormModel& f) {
@@ -54,30 +49,14 @@ void CLM52RBase::declareForm(engine::FormModel& f) {
 
     f.addRadio(kSpacing12_5, "12.5KHz", kSpacing12_5);
     f.addRadio(kSpacing25, "25KHz", kSpacing12_5).value = 1;
-    f.addRadio(kCompanderOn, "打开", kCompanderOn).value = 1;
-    f.addRadio(kCompanderOff, "关闭", kCompanderOn);
-    f.addRadio(kPower0_5W, "0.5W", kPower0_5W).visible = false;
-    f.addRadio(kPowerLow, "低功率", kPower0_5W);
-    f.addRadio(kPower3W, "3.0W", kPower0_5W).visible = false;
-    f.addRadio(kPowerHigh, "高功率", kPower0_5W).value = 1;
+    common96::declareCompander(f);
+    common96::declarePower(f, common96::kLowPowerSecond);
 
-    f.addCheck(kBeepPowerOn, "开机", true);
-    f.addCheck(kBeepPttOff, "PTT松开", true);
-    f.addCheck(kBeepChannel, "频道切换", true);
+    common96::declareBeeps(f, /*channelBeep=*/true);
     f.addCheck(kBacklight, "液晶背光灯有效", true).visible = false;
 
-    f.addCombo(kParityList, kParityItems, 0);
-    f.addCombo(kSpeedList, kSpeedItems, 6);
-    f.addCombo(kDataBitsList, kDataBitsItems, 3);
-    f.addCombo(kStopBitsList, kStopBitsItems, 0);
-    f.addCombo(kAirSpeedList, kAirSpeedItems, 1);
-
-    f.addEdit(kPttEdit, 0, "0");
-    f.addSpin(kPttSpin, kPttEdit, 0, 255);
-    f.addEdit(kStandbyEdit, 0, "0");
-    f.addSpin(kStandbySpin, kStandbyEdit, 0, 255);
-    f.addEdit(kVoxEdit, 0, "300");
-    f.addSpin(kVoxSpin, kVoxEdit, 0, 65535);
+    common96::declareListsAndTimers(f);
+    common96::declareVox(f);
 
     for (int k = 1; k <= kChannels; ++k) {
         const ChannelRow& row = kRows[k - 1];
@@ -97,21 +76,15 @@ void CLM52RBase::declareForm(engine::FormModel& f) {
             L::label("信道组号:"),
             L::ctl(kGroupEdit),
             L::ctl(kGroupSpin),
-            L::group("信道间隔", L::row({L::ctl(kSpacing12_5), L::ctl(kSpacing25)})),
-            L::group("语音压扩", L::row({L::ctl(kCompanderOn), L::ctl(kCompanderOff)})),
-            L::group("发射功率", L::row({L::ctl(kPower0_5W), L::ctl(kPowerLow), L::ctl(kPower3W),
-                                         L::ctl(kPowerHigh)})),
+            common96::spacingGroup(),
+            common96::companderGroup(),
+            L::group("发射功率", L::row(common96::powerCells(common96::kLowPowerSecond))),
             L::group("提示音", L::row({L::ctl(kBeepPowerOn), L::ctl(kBeepPttOff),
                                        L::ctl(kBeepChannel), L::ctl(kBacklight)})),
             L::stretch(),
         }),
         // Two rows of label / control pairs: the data-port lists, then the timers and VOX.
-        L::grid(10, {L::label("校验方式:"), L::ctl(kParityList), L::label("串口速率:"),
-                     L::ctl(kSpeedList), L::label("数据位:"), L::ctl(kDataBitsList),
-                     L::label("停止位:"), L::ctl(kStopBitsList), L::label("空中速率:"),
-                     L::ctl(kAirSpeedList), L::label("PTT时限"), timerCell(kPttEdit, kPttSpin),
-                     L::label("转待机时长"), timerCell(kStandbyEdit, kStandbySpin),
-                     L::label("声控电平"), L::row({L::ctl(kVoxEdit), L::ctl(kVoxSpin)})}),
+        L::grid(10, settingsCells()),
         channelTable(),
         L::row({L::stretch(), L::ctl(engine::kReadButton), L::ctl(engine::kWriteButton)}),
     }));

@@ -4,37 +4,19 @@
 
 #include <array>
 
+#include "families/common96/common_ids.h"
 #include "families/lm52r/lm52r_state.h"
 
 namespace rb::families::lm52r::base_ids {
 
 inline constexpr int kGroupEdit = 1165;  // "信道组号:"
 inline constexpr int kGroupSpin = 1166;
-inline constexpr int kSpacing12_5 = 1167;  // radio group "信道间隔": "12.5KHz" / "25KHz"
-inline constexpr int kSpacing25 = 1168;
-inline constexpr int kCompanderOn = 1174;  // radio group "语音压扩": "打开" / "关闭"
-inline constexpr int kCompanderOff = 1175;
-inline constexpr int kPower0_5W = 1124;  // radio group "发射功率" (0.5W and 3.0W are hidden)
-inline constexpr int kPowerLow = 1125;
-inline constexpr int kPower3W = 1126;
-inline constexpr int kPowerHigh = 1127;
-inline constexpr int kBeepPowerOn = 1186;   // "开机"
-inline constexpr int kBeepPttOff = 1185;    // "PTT松开"
-inline constexpr int kBeepChannel = 1184;   // "频道切换"
-inline constexpr int kBacklight = 1212;     // "液晶背光灯有效", hidden; filed as "GPS"
-inline constexpr int kParityList = 1393;    // "校验方式:"
-inline constexpr int kSpeedList = 1394;     // "串口速率:"
-inline constexpr int kDataBitsList = 1400;  // "数据位:"
-inline constexpr int kStopBitsList = 1401;  // "停止位:"
-inline constexpr int kAirSpeedList = 1399;  // "空中速率:"
-inline constexpr int kPttEdit = 1180;       // "PTT时限"
-inline constexpr int kPttSpin = 1181;
-inline constexpr int kStandbyEdit = 1182;  // "转待机时长"
-inline constexpr int kStandbySpin = 1183;
-inline constexpr int kVoxEdit = 1211;  // "声控电平"
-inline constexpr int kVoxSpin = 1213;
-inline constexpr int kClearTx = 2256;  // "清空" under the transmit column
-inline constexpr int kClearRx = 1283;  // "清空" under the receive column
+// The common-parameter group's controls (families/common96/common_ids.h); 0.5W and 3.0W are
+// hidden, and the hidden "液晶背光灯有效" is filed as "GPS".
+using namespace common96::common_ids;
+inline constexpr int kBacklight = 1212;  // "液晶背光灯有效"
+inline constexpr int kClearTx = 2256;    // "清空" under the transmit column
+inline constexpr int kClearRx = 1283;    // "清空" under the receive column
 
 // The six channel flags in table order: 数字, 声控, 数传, 加密, 时分, 跳频.
 inline constexpr int kFlagCount = 6;

@@ -2,34 +2,21 @@
 
 #include <memory>
 
+#include "families/common96/container_config.h"
 #include "families/lm52r/lm52r_base.h"
-#include "families/lm52r/lm52r_train.h"
+#include "families/lm52r/lm52r_crew.h"
 #include "families/lm52r/lm52r_user.h"
 
 namespace rb::families::lm52r {
 
-namespace {
-
-engine::ContainerConfig lm52rConfig() {
-    engine::ContainerConfig config;
-    config.heading = CLM52R::kHeading;
-    config.defaultFileName = CLM52R::kDefaultFileName;
-    config.checksumTest = wire::ChecksumTest::AlwaysCompared;
-    config.guarded = true;
-    config.routing = engine::Routing::ByRequestPage;
-    config.fileButtons = true;
-    config.baud = CLM52R::kBaud;
-    config.family = "lm52r";
-    return config;
-}
-
-}  // namespace
-
-CLM52R::CLM52R(engine::Session& session) : engine::Container(session, lm52rConfig()) {
+CLM52R::CLM52R(engine::Session& session)
+    : engine::Container(session,
+                        common96::containerConfig(CLM52R::kHeading, CLM52R::kDefaultFileName,
+                                                  CLM52R::kBaud, "lm52r")) {
     // Tab order is the routing order: requestPage 0, 1, 2.
     addPage(std::make_unique<CLM52RBase>(session, lm52rState), "基本信息");
     addPage(std::make_unique<CLM52RUser>(session, lm52rState), "用户信息");
-    addPage(std::make_unique<CLM52RTrain>(session, lm52rState), "列车信息");
+    addPage(std::make_unique<CLM52RCrew>(session, lm52rState), "列车信息");
     selectTab(0);  // "基本信息" shows first; the other pages exist, hidden
 }
 

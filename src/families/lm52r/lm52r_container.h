@@ -1,5 +1,5 @@
 // CLM52R: the LM52R/LM520 container. Three tabs — "基本信息" (CLM52RBase), "用户信息"
-// (CLM52RUser), "列车信息" (CLM52RTrain) — that share one Lm52rState; answers go to the page
+// (CLM52RUser), "列车信息" (CLM52RCrew) — that share one Lm52rState; answers go to the page
 // that sent the latest request (`requestPage`); the base and user pages take part in the file.
 #pragma once
 

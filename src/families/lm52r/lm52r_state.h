@@ -1,4 +1,4 @@
-// State the LM52R pages share (process-wide in the documents): the frequency step, the write
+// State the LM52R pages share: the frequency step, the write
 // chain's mode flag, the kept bits of the common-parameter flags byte and the per-channel
 // parameters that the channel dialog edits.
 #pragma once

@@ -28,13 +28,7 @@ void CLM52RUser::declareForm() {
         f.addEdit(kStandbyEdits[g]).enabled = false;
     }
     f.addCheck(kSelectAllCheck, "选择全部守候组", false);
-    f.addEdit(kSchemeEdit, 0, "0");
-    f.addSpin(kSchemeSpin, kSchemeEdit, 0, 15);
-    f.addEdit(kKeyParamEdit, 0, "0");
-    f.addEdit(kKeyWordEdit);
-    f.addButton(kEncryptReadButton, "读取");
-    f.addButton(kEncryptSetButton, "设置");
-    hopMap_.declare();
+    declareEncryptionHop();
     f.addButton(engine::kReadButton, "读取数据");
     f.addButton(engine::kWriteButton, "写录数据");
     f.setLayout(formLayout());
@@ -58,12 +52,7 @@ engine::LayoutItem CLM52RUser::formLayout() const {
         standby.push_back(ctl(kStandbyChecks[g]));
         standby.push_back(ctl(kStandbyEdits[g]));
     }
-    engine::LayoutItem encryption =
-        group("", grid(2, {label("加密方案:"), row({ctl(kSchemeEdit), ctl(kSchemeSpin)}),
-                           label("密钥参数:"), ctl(kKeyParamEdit), label("定义密钥:"),
-                           ctl(kKeyWordEdit), ctl(kEncryptReadButton), ctl(kEncryptSetButton)}));
-
-    return column({row({column({identity, switches}), encryption, hopMap_.layout()}),
+    return column({row({column({identity, switches}), encryptionLayout(""), hopMap().layout()}),
                    row({grid(8, bindings), grid(8, standby)}),
                    row({stretch(), ctl(engine::kReadButton), ctl(engine::kWriteButton)})});
 }

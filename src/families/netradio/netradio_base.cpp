@@ -7,7 +7,6 @@
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
 #include "wire/text_format.h"
-#include "wire/version_text.h"
 
 namespace rb::families::netradio {
 
@@ -16,21 +15,12 @@ using namespace common96;
 
 namespace {
 
-constexpr std::uint8_t kReadFrequencies = 0x16;
-constexpr std::uint8_t kFrequenciesAnswer = 0x17;
-constexpr std::uint8_t kWriteFrequencies = 0x14;
-constexpr std::uint8_t kFrequenciesWritten = 0x15;
-constexpr std::uint8_t kReadFunctions = 0x1E;
-constexpr std::uint8_t kFunctionsAnswer = 0x1F;
 constexpr std::uint8_t kWriteFunctions = 0x18;
 constexpr std::uint8_t kFunctionsWritten = 0x19;
 constexpr std::uint8_t kVoxWritten = 0x3D;
 constexpr std::uint8_t kVoxAnswer = 0x3F;
 
-// Flags byte (frame byte 8) as this page fills it; bits 2 and 4 go out as 0.
-constexpr std::uint8_t kCompanderBit = 0x01;
-constexpr std::uint8_t kPttOffBeepBit = 0x02;
-constexpr std::uint8_t kPowerOnBeepBit = 0x08;
+// Flags byte (frame byte 8) beyond the shared bits; bits 2 and 4 go out as 0.
 constexpr std::uint8_t kBacklightBit = 0x40;
 // 跨组呼叫使能 (bit 5) and 鉴权(使能) (bit 7) belong to the user page: kept from the terminal.
 constexpr std::uint8_t kKeptBitsMask = 0xA0;
@@ -56,7 +46,8 @@ int frequencyEdit(int row) { return row == 16 ? kOffNetEdit : kFrequencyEdits[ro
 
 }  // namespace
 
-CNetRadioBase::CNetRadioBase(engine::Session& session) : Page(session, kIndex) {
+CNetRadioBase::CNetRadioBase(engine::Session& session)
+    : CommonBasePage(session, kIndex, /*channelBeep=*/false) {
     declareForm(form());
     bindControls();
 }
@@ -100,19 +91,9 @@ void CNetRadioBase::setOwnFrequency(int number) {
 // ---- reset --------------------------------------------------------------------------------------
 
 void CNetRadioBase::resetFields() {
+    resetCommonFields();
     auto& f = form();
     f.setRadio(kSpacing12_5, 1);
-    f.setRadio(kCompanderOn, 0);
-    f.setRadio(kPower0_5W, 3);
-    f.setChecked(kBeepPowerOn, false);
-    f.setChecked(kBeepPttOff, false);
-    f.setSelection(kParityList, 0);
-    f.setSelection(kSpeedList, 6);
-    f.setSelection(kDataBitsList, 3);
-    f.setSelection(kStopBitsList, 0);
-    f.setSelection(kAirSpeedList, 1);
-    f.setInt(kPttEdit, 0);
-    f.setInt(kStandbyEdit, 0);
     f.setInt(kVoxEdit, 300);
     f.setChecked(kVoxCheck, false);
     f.setChecked(kEncryptCheck, false);
@@ -123,16 +104,6 @@ void CNetRadioBase::resetFields() {
 }
 
 // ---- requests -------------------------------------------------------------------------------
-
-void CNetRadioBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01})); }
-
-void CNetRadioBase::requestCommon() { send(wire::frame96(kReadCommon)); }
-
-bool CNetRadioBase::checkCommonValues() {
-    // One byte each on the wire: a value outside is refused, never wrapped.
-    return checkNumber(kPttEdit, 0, 255, "PTT时限设置不正确,请设为0-255!") &&
-           checkNumber(kStandbyEdit, 0, 255, "转待机时长设置不正确,请设为0-255!");
-}
 
 bool CNetRadioBase::checkFrequencyValues(int step) {
     if (ownFrequencyNumber() == 0) return showMessage("请设置本机频率!");
@@ -152,27 +123,7 @@ bool CNetRadioBase::precheckWrite() {
     return checkCommonValues() && checkFrequencyValues(stepFromSpacing());
 }
 
-void CNetRadioBase::writeCommon() {
-    if (!checkCommonValues()) return;
-    const auto& f = form();
-    const wire::Bytes payload = {
-        0x00,
-        0x01,
-        std::uint8_t(f.intValue(kPttEdit)),
-        std::uint8_t(f.intValue(kStandbyEdit)),
-        commonFlagsByte(),
-        codeOf(kPowerCodes, f.radio(kPower0_5W)),
-        codeOf(kSpeedCodes, f.selection(kSpeedList)),
-        codeOf(kParityCodes, f.selection(kParityList)),
-        codeOf(kDataBitsCodes, f.selection(kDataBitsList)),
-        codeOf(kStopBitsCodes, f.selection(kStopBitsList)),
-        codeOf(kAirSpeedCodes, f.selection(kAirSpeedList)),
-        f.radio(kSpacing12_5) == 0 ? kSpacing12_5Code : kSpacing25Code,
-    };
-    send(wire::frame96(kWriteCommon, payload));
-}
-
-void CNetRadioBase::requestFrequencies() { send(wire::frame96(kReadFrequencies, {0x00, 0x01})); }
+void CNetRadioBase::requestFrequencies() { requestForGroup(kReadFrequencies); }  // group 1
 
 bool CNetRadioBase::writeFrequencies() {
     freqStep_ = stepFromSpacing();
@@ -189,7 +140,7 @@ bool CNetRadioBase::writeFrequencies() {
     return true;
 }
 
-void CNetRadioBase::requestFunctions() { send(wire::frame96(kReadFunctions, {0x00, 0x01})); }
+void CNetRadioBase::requestFunctions() { requestForGroup(kReadFunctions); }  // group 1
 
 void CNetRadioBase::writeFunctions() {
     std::uint8_t flags = kFunctionsBase;
@@ -215,7 +166,7 @@ void CNetRadioBase::OnFrame(const wire::FrameView& f) {
     if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
-            session().statusBar.SetText(1, wire::versionText(f));
+            showVersion(f);
             reportSuccess(f, "读取版本信息成功");
             requestCommon();
             break;
@@ -260,7 +211,7 @@ void CNetRadioBase::onCommon(const wire::FrameView& f) {
         keptBits_ = f[kFlagsByte] & kKeptBitsMask;
         session().AppendTrace(f.code(), "\r\n公共参数读取成功!");
         stopTimer(engine::kResponseTimer);
-        writeCommon();
+        writeCommon(commonFlagsByte());
         return;
     }
     showCommon(f);
@@ -269,27 +220,13 @@ void CNetRadioBase::onCommon(const wire::FrameView& f) {
 }
 
 void CNetRadioBase::showCommon(const wire::FrameView& f) {
-    auto& form = this->form();
-    form.setInt(kPttEdit, f[6]);
-    form.setInt(kStandbyEdit, f[7]);
-    const std::uint8_t flags = f[kFlagsByte];
-    form.setRadio(kCompanderOn, flags & kCompanderBit ? 0 : 1);
-    form.setChecked(kBeepPttOff, flags & kPttOffBeepBit);
-    form.setChecked(kBeepPowerOn, flags & kPowerOnBeepBit);
-    form.setChecked(kBacklight, flags & kBacklightBit);
     // A power or stop-bit code outside its table leaves the field; the other lists fall back
     // to an entry of their own.
-    if (int i = indexOf(kPowerCodes, f[9]); i >= 0) form.setRadio(kPower0_5W, i);
-    const int speed = indexOf(kSpeedCodes, f[10]);
-    form.setSelection(kSpeedList, speed >= 0 ? speed : 9);
-    const int parity = indexOf(kParityCodes, f[11]);
-    form.setSelection(kParityList, parity > 0 ? parity : 0);
-    form.setSelection(kDataBitsList, f[12] <= 3 ? f[12] : 4);
-    if (int i = indexOf(kStopBitsCodes, f[13]); i >= 0) form.setSelection(kStopBitsList, i);
-    const int air = indexOf(kAirSpeedCodes, f[14]);
-    form.setSelection(kAirSpeedList, air >= 0 ? air : 3);
+    showCommonFields(f, {.speed = 9, .airSpeed = 3});
+    form().setChecked(kBacklight, f[kFlagsByte] & kBacklightBit);
+    showPower(f[9]);
     const bool narrow = f[15] == kSpacing12_5Code;
-    form.setRadio(kSpacing12_5, narrow ? 0 : 1);
+    form().setRadio(kSpacing12_5, narrow ? 0 : 1);
     freqStep_ = narrow ? wire::kStep12_5 : wire::kStep25;
 }
 
@@ -313,12 +250,8 @@ void CNetRadioBase::onFunctions(const wire::FrameView& f) {
 // ---- field helpers ------------------------------------------------------------------------------
 
 std::uint8_t CNetRadioBase::commonFlagsByte() const {
-    const auto& f = form();
-    std::uint8_t b = keptBits_ & kKeptBitsMask;
-    if (f.radio(kCompanderOn) == 0) b |= kCompanderBit;
-    if (f.checked(kBeepPttOff)) b |= kPttOffBeepBit;
-    if (f.checked(kBeepPowerOn)) b |= kPowerOnBeepBit;
-    if (f.checked(kBacklight)) b |= kBacklightBit;
+    std::uint8_t b = (keptBits_ & kKeptBitsMask) | commonFlagBits();
+    if (form().checked(kBacklight)) b |= kBacklightBit;
     return b;
 }
 

@@ -11,11 +11,11 @@
 
 #include <cstdint>
 
-#include "engine/page.h"
+#include "families/common96/common_base_page.h"
 
 namespace rb::families::netradio {
 
-class CNetRadioBase : public engine::Page {
+class CNetRadioBase : public common96::CommonBasePage {
 public:
     static constexpr int kIndex = 0;
     static constexpr const char* kSection = "TelSet";
@@ -51,18 +51,14 @@ private:
     void bindControls();
     void onOwnBoxClicked(int id);
 
-    // Requests. Those that take values from the controls check them first and return false,
-    // after the message, when one is out of range.
-    void requestVersion();      // 0x99
-    void requestCommon();       // 0x22
-    void writeCommon();         // 0x20
+    // Requests (the common group's are CommonBasePage's). Those that take values from the
+    // controls check them first and return false, after the message, when one is out of range.
     void requestFrequencies();  // 0x16
     bool writeFrequencies();    // 0x14
     void requestFunctions();    // 0x1E
     void writeFunctions();      // 0x18
 
     // The checks of the write steps; each shows its message on a refusal.
-    bool checkCommonValues();             // 0x20: PTT limit, standby delay
     bool checkFrequencyValues(int step);  // 0x14: own frequency, the 16 frequencies
 
     // Answers.

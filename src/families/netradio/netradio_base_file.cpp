@@ -2,6 +2,7 @@
 // under the keys existing installations write (spaces and spellings included).
 #include <cstdio>
 
+#include "families/common96/common_file.h"
 #include "families/netradio/netradio_base.h"
 #include "families/netradio/netradio_base_ids.h"
 
@@ -11,17 +12,11 @@ using namespace base_ids;
 
 namespace {
 
-struct KeyedControl {
-    const char* key;
-    int id;
-};
+using common96::KeyedControl;
+
 constexpr KeyedControl kCheckKeys[] = {
     {"Power On", kBeepPowerOn},
     {"PTT Off", kBeepPttOff},
-};
-constexpr KeyedControl kListKeys[] = {
-    {"Checkout", kParityList},   {"Speed", kSpeedList},        {"Data Bit", kDataBitsList},
-    {"Stop Bit", kStopBitsList}, {"Air Speed", kAirSpeedList},
 };
 constexpr KeyedControl kFunctionKeys[] = {
     {"SK", kVoxCheck},
@@ -43,14 +38,7 @@ int frequencyEdit(int row) { return row == 16 ? kOffNetEdit : kFrequencyEdits[ro
 void CNetRadioBase::storeFile(ini::IniFile& file) {
     const auto& f = form();
     const std::string s = kSection;
-    file.setInt(s, "ChannelInterval", f.radio(kSpacing12_5));
-    file.setInt(s, "VoiceStatus", f.radio(kCompanderOn));
-    file.setInt(s, "SendPower", f.radio(kPower0_5W));
-    file.setInt(s, "PTT Hold", f.intValue(kPttEdit));
-    file.setInt(s, "Sleep Wait", f.intValue(kStandbyEdit));
-    file.setInt(s, "VOXLevel", f.intValue(kVoxEdit));
-    for (const auto& [key, id] : kCheckKeys) file.setInt(s, key, f.checked(id) ? 1 : 0);
-    for (const auto& [key, id] : kListKeys) file.setInt(s, key, f.selection(id));
+    common96::storeCommonGroup(file, s, f, kCheckKeys);
     for (const auto& [key, id] : kFunctionKeys) file.setInt(s, key, f.checked(id) ? 1 : 0);
     file.setInt(s, "FrequencySN", ownFrequencyNumber());
     for (int row = 1; row <= 16; ++row)
@@ -62,14 +50,9 @@ void CNetRadioBase::loadFile(const ini::IniFile& file) {
     // or radio group selects nothing. The channel step stays as it is.
     auto& f = form();
     const std::string s = kSection;
-    f.setRadio(kSpacing12_5, file.getInt(s, "ChannelInterval"));
-    f.setRadio(kCompanderOn, file.getInt(s, "VoiceStatus"));
-    f.setRadio(kPower0_5W, file.getInt(s, "SendPower"));
-    f.setInt(kPttEdit, file.getInt(s, "PTT Hold"));
-    f.setInt(kStandbyEdit, file.getInt(s, "Sleep Wait"));
-    f.setInt(kVoxEdit, file.getInt(s, "VOXLevel"));
-    for (const auto& [key, id] : kCheckKeys) f.setChecked(id, file.getInt(s, key) != 0);
-    for (const auto& [key, id] : kListKeys) f.setSelection(id, file.getInt(s, key));
+    common96::loadRadios(file, s, f);
+    common96::loadTimersAndVox(file, s, f);
+    common96::loadChecksAndLists(file, s, f, kCheckKeys);
     for (const auto& [key, id] : kFunctionKeys) f.setChecked(id, file.getInt(s, key) != 0);
     setOwnFrequency(file.getInt(s, "FrequencySN"));
     for (int row = 1; row <= 16; ++row)

@@ -2,29 +2,16 @@
 
 #include <memory>
 
+#include "families/common96/container_config.h"
 #include "families/netradio/netradio_base.h"
 #include "families/netradio/netradio_user.h"
 
 namespace rb::families::netradio {
 
-namespace {
-
-engine::ContainerConfig netRadioConfig() {
-    engine::ContainerConfig config;
-    config.heading = CNetRadio::kHeading;
-    config.defaultFileName = CNetRadio::kDefaultFileName;
-    config.checksumTest = wire::ChecksumTest::AlwaysCompared;
-    config.guarded = true;
-    config.routing = engine::Routing::ByRequestPage;  // 0 -> base, any other -> user
-    config.fileButtons = true;
-    config.baud = CNetRadio::kBaud;
-    config.family = "netradio";
-    return config;
-}
-
-}  // namespace
-
-CNetRadio::CNetRadio(engine::Session& session) : engine::Container(session, netRadioConfig()) {
+CNetRadio::CNetRadio(engine::Session& session)
+    : engine::Container(session,
+                        common96::containerConfig(CNetRadio::kHeading, CNetRadio::kDefaultFileName,
+                                                  CNetRadio::kBaud, "netradio")) {
     addPage(std::make_unique<CNetRadioBase>(session), "基本信息");
     addPage(std::make_unique<CNetRadioUser>(session), "用户信息");
     selectTab(0);

@@ -4,10 +4,7 @@
 #include <climits>
 
 #include "families/common96/common_params.h"
-#include "families/common96/encryption_group.h"
 #include "families/common96/number_checks.h"
-#include "families/hopmap/hop_frames.h"
-#include "families/hopmap/hop_map.h"
 #include "wire/codecs.h"
 #include "wire/version_text.h"
 
@@ -18,10 +15,6 @@ using namespace common96;
 
 namespace {
 
-constexpr std::uint8_t kIdentityWrite = 0x50;
-constexpr std::uint8_t kIdentityAck = 0x51;
-constexpr std::uint8_t kIdentityRead = 0x52;
-constexpr std::uint8_t kIdentityAnswer = 0x53;
 constexpr std::uint8_t kNumbersWrite = 0x44;
 constexpr std::uint8_t kNumbersAck = 0x45;
 constexpr std::uint8_t kNumbersRead = 0x46;
@@ -34,10 +27,6 @@ constexpr std::uint8_t kCrossGroupBit = 0x20;
 constexpr std::uint8_t kAuthBit = 0x80;
 constexpr std::uint8_t kOwnBits = kCrossGroupBit | kAuthBit;
 
-constexpr std::size_t kSavedCommonSize = 512;
-constexpr std::size_t kNameBytes = 19;
-constexpr std::size_t kOwnerTextBytes = 63;
-constexpr long long kMaxKey = 65535;
 constexpr int kMaxGroup = 63;
 constexpr int kMaxNumber = 15;
 
@@ -46,12 +35,7 @@ int atoi(const std::string& text) { return wire::parseInt(text); }
 }  // namespace
 
 CNetRadioUser::CNetRadioUser(engine::Session& session)
-    : Page(session, kIndex),
-      hopMap_(session, form(), this),
-      sender_(hopMap_, form(), {engine::kReadButton, engine::kWriteButton},
-              [this](const wire::Bytes& frame) { sendHopChunk(frame); }),
-      texts_(form()),
-      savedCommon_(kSavedCommonSize, 0) {
+    : EncryptionHopPage(session, kIndex, {.showAnswerHeader = true}) {
     declareForm();
     bindReadWrite();
     bindHandlers();
@@ -66,14 +50,8 @@ void CNetRadioUser::bindHandlers() {
     f.onChange(kIdentityEdit, [this] { onIdentityChanged(); });
     f.onChange(kGroupEdit, [this] { onGroupChanged(); });
     f.onChange(kNumberEdit, [this] { onNumberChanged(); });
-    texts_.guard(kOwnerNameEdit, kNameBytes + 1);
-    texts_.guard(kOwnerTextEdit, kOwnerTextBytes + 1);
-    texts_.guard(kKeyWordEdit, kKeyWordBytes + 1);
-    f.onChange(kKeyParamEdit, [this] { clampNumber(form(), kKeyParamEdit, 0, kMaxKey); });
-    f.onClick(kEncryptSetButton, [this] { OnEncryptSet(); });
-    f.onClick(kEncryptReadButton, [this] { OnEncryptRead(); });
-    f.onClick(hopmap::kReadButton, [this] { OnHopRead(); });
-    f.onClick(hopmap::kSetButton, [this] { OnHopSet(); });
+    guardOwnerTexts();
+    bindEncryptionHop();
 }
 
 // ---- identity rule ---------------------------------------------------------------------------
@@ -130,14 +108,14 @@ void CNetRadioUser::resetFields() {
     f.setText(kGroupEdit, "");
     f.setText(kNumberEdit, "");
     identityGuard_ = false;
-    texts_.set(kOwnerNameEdit, "");
-    texts_.set(kOwnerTextEdit, "");
+    setGuardedText(kOwnerNameEdit, "");
+    setGuardedText(kOwnerTextEdit, "");
     for (int id : kGroupCodeEdits) f.setText(id, "");
     f.setChecked(kAuthCheck, true);
     f.setChecked(kRelayCheck, true);
     f.setChecked(kCrossGroupCheck, false);
     f.setText(kKeyParamEdit, "0");
-    texts_.set(kKeyWordEdit, "");
+    setGuardedText(kKeyWordEdit, "");
 }
 
 // ---- read and write chains -------------------------------------------------------------------
@@ -147,7 +125,7 @@ void CNetRadioUser::sendFirstRead() {
     send(wire::frame96(kReadVersion, {0x00, 0x01}));
 }
 
-void CNetRadioUser::sendFirstWrite() { sendCommonRead(); }
+void CNetRadioUser::sendFirstWrite() { requestCommon(); }
 
 bool CNetRadioUser::checkButtonValues() {
     // The write button's own checks, before the confirmation.
@@ -164,22 +142,11 @@ bool CNetRadioUser::checkButtonValues() {
     return true;
 }
 
-bool CNetRadioUser::checkText(int editId, std::size_t maxBytes, const std::string& field,
-                              const std::string& tooLong) {
-    // A character GBK has no code for would go out as '?'.
-    const std::string& text = form().text(editId);
-    if (!wire::gbkEncodable(text)) return refuse(textNotGbkMessage(field));
-    if (wire::gbkLength(text) > maxBytes) return refuse(tooLong);
-    return true;
-}
-
 bool CNetRadioUser::checkIdentityValues() {
     if (!numberIn(form().text(kIdentityEdit), 0, 1024)) {
         return refuse("身份码设置错误,请设为0-1024!");
     }
-    return checkText(kOwnerNameEdit, kNameBytes, "机主姓名", "机主姓名设置错误,请设为0-19位!") &&
-           checkText(kOwnerTextEdit, kOwnerTextBytes, "机主身份信息",
-                     "机主身份信息设置错误,请设为0-63位!");
+    return checkOwnerTexts();
 }
 
 bool CNetRadioUser::checkNumbersValues() {
@@ -209,31 +176,16 @@ void CNetRadioUser::OnWriteClicked() {
     OnWrite();
 }
 
-void CNetRadioUser::sendCommonRead() { send(wire::frame96(kReadCommon)); }
-
-void CNetRadioUser::sendCommonWrite() {
-    // The terminal's own bytes 6-15, with only this page's two bits of the flags byte replaced.
-    wire::Bytes payload{0x00, 0x01};
-    payload.insert(payload.end(), savedCommon_.begin() + 6, savedCommon_.begin() + 16);
+std::uint8_t CNetRadioUser::ownCommonBits() const {
     std::uint8_t bits = 0;
     if (form().checked(kAuthCheck)) bits |= kAuthBit;
     if (form().checked(kCrossGroupCheck)) bits |= kCrossGroupBit;
-    std::uint8_t& flags = payload[2 + (kFlagsByte - 6)];
-    flags = std::uint8_t((flags & ~kOwnBits) | bits);
-    send(wire::frame96(kWriteCommon, payload));
+    return bits;
 }
 
 bool CNetRadioUser::sendIdentityWrite() {
     if (!checkIdentityValues()) return false;
-    const auto& f = form();
-    const long long identity = wire::parseLong(f.text(kIdentityEdit));
-    const std::string& name = f.text(kOwnerNameEdit);
-    const std::string& text = f.text(kOwnerTextEdit);
-    wire::Bytes payload{0x00, 0x00};
-    wire::putU24be(payload, std::uint32_t(identity));
-    wire::putGbkField(payload, name, kNameBytes);
-    wire::putGbkField(payload, text, kOwnerTextBytes);
-    send(wire::frame96(kIdentityWrite, payload));
+    writeIdentity(std::uint32_t(wire::parseLong(form().text(kIdentityEdit))));
     return true;
 }
 
@@ -259,115 +211,18 @@ bool CNetRadioUser::sendNumbersWrite() {
     return true;
 }
 
-bool CNetRadioUser::refuse(const std::string& text) {
-    // The page's own boxes carry no icon.
-    return showMessage(text, engine::kInfoCaption, engine::Icon::None);
-}
-
-// ---- encryption --------------------------------------------------------------------------------
-
-void CNetRadioUser::OnEncryptSet() {
-    beginRequest();
-    if (auto refusal = common96::encryptionRefusal(form())) {
-        refuse(*refusal);
-        return;
-    }
-    if (!wire::gbkEncodable(form().text(kKeyWordEdit))) {
-        refuse(textNotGbkMessage("定义密钥"));
-        return;
-    }
-    send(common96::encryptionWriteRequest(form()));
-}
-
-void CNetRadioUser::OnEncryptRead() {
-    beginRequest();
-    send(common96::encryptionReadRequest(form()));
-}
-
-// ---- hop map -----------------------------------------------------------------------------------
-
-void CNetRadioUser::OnHopRead() {
-    beginRequest();
-    form().setText(hopmap::kDataEdit, "");
-    send(hopmap::hopReadRequest(hopMap_.scheme()));
-    hopMap_.clear();
-}
-
-void CNetRadioUser::OnHopSet() {
-    beginRequest();
-    // Every value is checked before the first chunk: a map the terminal holds only in part, or
-    // with values wrapped, is worse than none.
-    if (const std::size_t bad = hopmap::firstUnsendableItem(hopMap_.text())) {
-        showMessage(hopmap::unsendableItemMessage(bad));
-        return;
-    }
-    // A text without items sends nothing and shows nothing.
-    if (!sender_.start()) return;
-    // A button timer still running from a read would unlock the buttons in the middle of the
-    // transfer.
-    stopTimer(engine::kButtonTimer);
-}
-
-void CNetRadioUser::sendHopChunk(const wire::Bytes& frame) {
-    startTimer(hopmap::kChunkTimer, hopmap::kChunkTimeout);
-    send(frame, /*expectAnswer=*/false);
-}
-
-void CNetRadioUser::onHopAck(const wire::FrameView& f) {
-    // An acknowledgement after the transfer ended (it timed out) reports no success.
-    if (!sender_.running()) return;
-    // Nor a second acknowledgement of a chunk: only the one of the chunk in flight moves it on.
-    // (It is matched by its chunk number: a read's time-out may have come in between.)
-    if (!sender_.acknowledges(f)) return;
-    takeAnswer(hopmap::kHopWrite);
-    stopTimer(hopmap::kChunkTimer);
-    reportOnly(f, "跳频图设置成功");
-    sender_.chunkAccepted();
-}
-
-void CNetRadioUser::OnTimer(int id) {
-    if (id != hopmap::kChunkTimer) return;
-    stopTimer(hopmap::kChunkTimer);
-    // A chunk the terminal did not take leaves its map incomplete: the transfer ends failed
-    // instead of sending the chunks after it.
-    if (!sender_.chunkTimedOut()) return;
-    session().events.timedOut();
-    session().statusBar.SetText(2, engine::kFailedStatus);
-    session().prompter.info(engine::kFailedBox, engine::kInfoCaption, this);
-}
-
-void CNetRadioUser::onHopMap(const wire::FrameView& f) {
-    const hopmap::HopAnswer answer = hopmap::decodeHopAnswer(f);
-    // Scheme and length only from a frame that holds them (not from its checksum byte).
-    constexpr std::size_t kHeaderEnd = 11;  // bytes 0-9 and the checksum
-    if (f.size() >= kHeaderEnd) {
-        if (answer.scheme <= 3) form().setSelection(hopmap::kSchemeCombo, answer.scheme);
-        form().setSelection(hopmap::kLengthCombo, hopmap::indexOfLength(answer.length));
-    }
-    hopMap_.append(answer.items);
-}
-
-// ---- answers -----------------------------------------------------------------------------------
-
-void CNetRadioUser::reportOnly(const wire::FrameView& answer, const std::string& text) {
-    session().AppendTrace(answer.code(), "\r\n" + text + "!");
-    session().statusBar.SetText(2, text);
-    session().events.succeeded(text);
-}
-
 void CNetRadioUser::OnFrame(const wire::FrameView& f) {
-    // Only the answer to the request sent last (its code + 1) moves a chain or reports; a stray
-    // (a write acknowledgement during a read, a late or second answer) is left alone and
-    // timer 1 keeps running. The sender and hopReads_ match the hop-map chunks.
-    if (f.code() != hopmap::kHopWriteAck && f.code() != hopmap::kHopReadAnswer &&
-        !takeAnswer(std::uint8_t(f.code() - 1))) {
-        return;
-    }
+    // The hop-map frames are matched by the sender and the read answers. Otherwise only the
+    // answer to the request sent last (its code + 1) moves a chain or reports; a stray (a write
+    // acknowledgement during a read, a late or second answer) is left alone and timer 1 keeps
+    // running.
+    if (takeHopFrame(f) || !takeAnswer(std::uint8_t(f.code() - 1))) return;
+    if (takeEncryptionAnswer(f)) return;
     switch (f.code()) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));
             reportSuccess(f, "读取版本信息成功");
-            sendCommonRead();
+            requestCommon();
             break;
         case kCommonAnswer:
             onCommonParams(f);
@@ -392,46 +247,20 @@ void CNetRadioUser::OnFrame(const wire::FrameView& f) {
         case kNumbersAck:
             reportSuccess(f, "本机号码设置成功");
             break;
-        case kEncryptAck:
-            reportSuccess(f, "加密方式设置成功");
-            break;
-        case kEncryptAnswer:
-            onEncryption(f);
-            reportSuccess(f, "加密方式读取成功");
-            break;
-        case hopmap::kHopWriteAck:
-            onHopAck(f);
-            break;
-        case hopmap::kHopReadAnswer:
-            if (!hopReads_.take(f, [this] { return takeAnswer(hopmap::kHopRead); })) break;
-            onHopMap(f);
-            reportSuccess(f, "跳频图读取成功");
-            break;
         default:
             break;
     }
 }
 
 void CNetRadioUser::onCommonParams(const wire::FrameView& f) {
-    savedCommon_.assign(kSavedCommonSize, 0);
-    for (std::size_t k = 0; k < f.size() && k < kSavedCommonSize; ++k) savedCommon_[k] = f[k];
-    // The common parameters belong to the base page: only the trace, no status text.
-    session().AppendTrace(f.code(), "\r\n公共参数读取成功!");
-    stopTimer(engine::kResponseTimer);
-    if (modeFlag() == 1) {
-        modeFlag() = 0;
-        sendCommonWrite();
-        return;
-    }
+    // In a write, the terminal's own bytes 6-15 go back with only this page's bits replaced.
+    if (takeCommon(f, kOwnBits, ownCommonBits())) return;
     form().setChecked(kAuthCheck, f[kFlagsByte] & kAuthBit);
     form().setChecked(kCrossGroupCheck, f[kFlagsByte] & kCrossGroupBit);
-    send(wire::frame96(kIdentityRead));
+    requestIdentity();
 }
 
-void CNetRadioUser::onIdentity(const wire::FrameView& f) {
-    texts_.set(kOwnerNameEdit, wire::gbkField(f, 9, kNameBytes));
-    texts_.set(kOwnerTextEdit, wire::gbkField(f, 28, kOwnerTextBytes));
-}
+void CNetRadioUser::onIdentity(const wire::FrameView& f) { showOwnerTexts(f); }
 
 void CNetRadioUser::onNumbers(const wire::FrameView& f) {
     auto& form = this->form();
@@ -448,37 +277,6 @@ void CNetRadioUser::onNumbers(const wire::FrameView& f) {
         ended = ended || b == kNoCode;
         form.setText(kGroupCodeEdits[k - 1], ended || b > 63 ? "" : std::to_string(b));
     }
-}
-
-void CNetRadioUser::onEncryption(const wire::FrameView& f) {
-    const common96::EncryptionAnswer a = common96::decodeEncryption(f);
-    if (a.scheme) form().setInt(kSchemeEdit, *a.scheme);
-    form().setInt(kKeyParamEdit, a.keyParam);
-    texts_.set(kKeyWordEdit, a.keyWord);
-}
-
-// ---- configuration file ----------------------------------------------------------------------
-
-void CNetRadioUser::storeFile(ini::IniFile& file) {
-    const auto& f = form();
-    file.setText(kSection, "UserCode", f.text(kIdentityEdit));
-    file.setText(kSection, "UserName", f.text(kOwnerNameEdit));
-    file.setText(kSection, "UserInfo", f.text(kOwnerTextEdit));
-    file.setRaw(kSection, "JQ", f.checked(kAuthCheck) ? "1" : "0");
-    file.setRaw(kSection, "GROUP", f.checked(kCrossGroupCheck) ? "1" : "0");
-    file.setInt(kSection, "EncryptPara", wire::parseLong(f.text(kKeyParamEdit)));
-    file.setText(kSection, "DefineKey", f.text(kKeyWordEdit));
-}
-
-void CNetRadioUser::loadFile(const ini::IniFile& file) {
-    auto& f = form();
-    setIdentity(file.getText(kSection, "UserCode"));
-    texts_.set(kOwnerNameEdit, file.getText(kSection, "UserName"));
-    texts_.set(kOwnerTextEdit, file.getText(kSection, "UserInfo"));
-    f.setChecked(kAuthCheck, file.getInt(kSection, "JQ") != 0);
-    f.setChecked(kCrossGroupCheck, file.getInt(kSection, "GROUP") != 0);
-    f.setInt(kKeyParamEdit, file.getInt(kSection, "EncryptPara"));
-    texts_.set(kKeyWordEdit, file.getText(kSection, "DefineKey"));
 }
 
 std::set<int> CNetRadioUser::verifyIgnores() const {

@@ -28,13 +28,7 @@ void CNetRadioUser::declareForm() {
     for (int id : kGroupCodeEdits) f.addEdit(id).readOnly = id == kGroupCodeEdits[0];
     // Code 01 is the local group-call code; the page fills it in.
     f.addStatic(kNoteLabel, "说明:输入0或保留空白时后续数据无效");
-    f.addEdit(kSchemeEdit, 0, "0");
-    f.addSpin(kSchemeSpin, kSchemeEdit, 0, 15);
-    f.addEdit(kKeyParamEdit, 0, "0");
-    f.addEdit(kKeyWordEdit);
-    f.addButton(kEncryptReadButton, "读取");
-    f.addButton(kEncryptSetButton, "设置");
-    hopMap_.declare();
+    declareEncryptionHop();
     f.addButton(engine::kReadButton, "读取数据");
     f.addButton(engine::kWriteButton, "写录数据");
     f.setLayout(formLayout());
@@ -56,12 +50,8 @@ engine::LayoutItem CNetRadioUser::formLayout() const {
         codes.push_back(ctl(kGroupCodeEdits[std::size_t(k)]));
     }
     engine::LayoutItem groupCodes = group("所属组呼码", column({grid(8, codes), ctl(kNoteLabel)}));
-    engine::LayoutItem encryption = group(
-        "加密", grid(2, {label("加密方案:"), row({ctl(kSchemeEdit), ctl(kSchemeSpin)}),
-                         label("密钥参数:"), ctl(kKeyParamEdit), label("定义密钥:"),
-                         ctl(kKeyWordEdit), ctl(kEncryptReadButton), ctl(kEncryptSetButton)}));
-
-    return column({row({column({identity, switches}), encryption, hopMap_.layout()}), groupCodes,
+    return column({row({column({identity, switches}), encryptionLayout("加密"), hopMap().layout()}),
+                   groupCodes,
                    row({stretch(), ctl(engine::kReadButton), ctl(engine::kWriteButton)})});
 }
 

@@ -6,7 +6,6 @@
 #include "families/train/train_codes.h"
 #include "wire/codecs.h"
 #include "wire/comm_tool.h"
-#include "wire/version_text.h"
 
 namespace rb::families::train {
 
@@ -14,12 +13,6 @@ using namespace base_ids;
 
 namespace {
 
-constexpr std::uint8_t kReadFrequencies = 0x16;
-constexpr std::uint8_t kFrequenciesAnswer = 0x17;
-constexpr std::uint8_t kWriteFrequencies = 0x14;
-constexpr std::uint8_t kFrequenciesWritten = 0x15;
-constexpr std::uint8_t kReadFunctions = 0x1E;
-constexpr std::uint8_t kFunctionsAnswer = 0x1F;
 constexpr std::uint8_t kWriteFunctions = 0x1C;
 constexpr std::uint8_t kFunctionsWritten = 0x1D;
 constexpr std::uint8_t kReadCustomPower = 0x7A;
@@ -35,20 +28,17 @@ constexpr const char* kWriteDone = "数据设置成功";
 // power list has a fifth entry and its spacing a third (6.25 kHz).
 using common96::codeOf;
 using common96::indexOf;
-using common96::kAirSpeedCodes;
-using common96::kDataBitsCodes;
-using common96::kParityCodes;
-using common96::kSpeedCodes;
-using common96::kStopBitsCodes;
+using common96::kFrequenciesAnswer;
+using common96::kFrequenciesWritten;
+using common96::kFunctionsAnswer;
+using common96::kReadFrequencies;
+using common96::kReadFunctions;
+using common96::kWriteFrequencies;
 constexpr std::array<std::uint8_t, 5> kPowerCodes = {0x11, 0x22, 0x33, 0x44, 0x44};
 constexpr std::array<std::uint8_t, 3> kSpacingCodes = {0x66, 0x55, 0xAA};
 constexpr std::array<int, 3> kSpacingSteps = {wire::kStep6_25, wire::kStep12_5, wire::kStep25};
 
-// Flags byte (byte 8).
-constexpr std::uint8_t kCompanderBit = 0x01;
-constexpr std::uint8_t kPttOffToneBit = 0x02;
-constexpr std::uint8_t kChannelToneBit = 0x04;
-constexpr std::uint8_t kPowerOnToneBit = 0x08;
+// Flags byte (byte 8) beyond the shared bits (compander and tones).
 constexpr std::uint8_t kCustomPowerBit = 0x10;
 constexpr std::uint8_t kSingleChannelBit = 0x20;
 constexpr std::uint8_t kAlwaysSetBit = 0x40;
@@ -67,7 +57,7 @@ std::size_t codeBytes(int step) { return step == wire::kStep6_25 ? 3 : 2; }
 }  // namespace
 
 CTrainBase::CTrainBase(engine::Session& session, TrainState& state)
-    : Page(session, kIndex), state_(state) {
+    : CommonBasePage(session, kIndex, /*channelBeep=*/true), state_(state) {
     declareForm(form());
     bindControls();
 }
@@ -97,20 +87,9 @@ void CTrainBase::relabelRows() {
 
 void CTrainBase::resetFields() {
     // The group, the custom power level and the channel step stay as they are.
+    resetCommonFields();
     auto& f = form();
     f.setRadio(kSpacing6_25, 2);
-    f.setRadio(kCompanderOn, 0);
-    f.setRadio(kPower0_5W, 3);
-    f.setChecked(kTonePowerOn, false);
-    f.setChecked(kTonePttOff, false);
-    f.setChecked(kToneChannel, false);
-    f.setSelection(kParityList, 0);
-    f.setSelection(kSpeedList, 6);
-    f.setSelection(kDataBitsList, 3);
-    f.setSelection(kStopBitsList, 0);
-    f.setSelection(kAirSpeedList, 1);
-    f.setInt(kPttEdit, 0);
-    f.setInt(kStandbyEdit, 0);
     f.setChecked(kSingleChannel, false);
     for (const ChannelRow& row : kRows) {
         f.setText(row.tx, "0");
@@ -120,16 +99,6 @@ void CTrainBase::resetFields() {
 }
 
 // ---- requests ----------------------------------------------------------------------------------
-
-void CTrainBase::requestVersion() { send(wire::frame96(kReadVersion, {0x00, 0x01})); }
-
-void CTrainBase::requestCommon() { send(wire::frame96(kReadCommon)); }
-
-bool CTrainBase::checkCommonValues() {
-    // One byte each on the wire: a value outside is refused, never wrapped.
-    return checkNumber(kPttEdit, 0, 255, "PTT时限设置不正确,请设为0-255!") &&
-           checkNumber(kStandbyEdit, 0, 255, "转待机时长设置不正确,请设为0-255!");
-}
 
 bool CTrainBase::checkFrequencyValues(int step) {
     // Every transmit text first, then every receive text; the first failure names its row. A
@@ -160,24 +129,10 @@ bool CTrainBase::precheckWrite() {
            checkCustomPower();
 }
 
-void CTrainBase::writeCommon() {
-    if (!checkCommonValues()) return;
+void CTrainBase::writeTrainCommon() {
     const auto& f = form();
-    const wire::Bytes payload = {
-        0x00,
-        0x01,
-        std::uint8_t(f.intValue(kPttEdit)),
-        std::uint8_t(f.intValue(kStandbyEdit)),
-        flagsByte(),
-        codeOf(kPowerCodes, f.radio(kPower0_5W)),
-        codeOf(kSpeedCodes, f.selection(kSpeedList)),
-        codeOf(kParityCodes, f.selection(kParityList)),
-        codeOf(kDataBitsCodes, f.selection(kDataBitsList)),
-        codeOf(kStopBitsCodes, f.selection(kStopBitsList)),
-        codeOf(kAirSpeedCodes, f.selection(kAirSpeedList)),
-        codeOf(kSpacingCodes, f.radio(kSpacing6_25)),
-    };
-    send(wire::frame96(kWriteCommon, payload));
+    writeCommon(flagsByte(), codeOf(kPowerCodes, f.radio(kPower0_5W)),
+                codeOf(kSpacingCodes, f.radio(kSpacing6_25)));
 }
 
 bool CTrainBase::checkGroup(int& group) {
@@ -191,12 +146,7 @@ bool CTrainBase::checkGroup(int& group) {
     return false;
 }
 
-bool CTrainBase::requestFrequencies() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFrequencies, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CTrainBase::requestFrequencies() { return requestForGroup(kReadFrequencies); }
 
 bool CTrainBase::writeFrequencies() {
     int group = 0;
@@ -218,12 +168,7 @@ bool CTrainBase::writeFrequencies() {
     return true;
 }
 
-bool CTrainBase::requestFunctions() {
-    int group = 0;
-    if (!checkGroup(group)) return false;
-    send(wire::frame96(kReadFunctions, {0x00, std::uint8_t(group)}));
-    return true;
-}
+bool CTrainBase::requestFunctions() { return requestForGroup(kReadFunctions); }
 
 bool CTrainBase::writeFunctions() {
     int group = 0;
@@ -263,7 +208,7 @@ void CTrainBase::OnFrame(const wire::FrameView& f) {
     if (!takeAnswer(std::uint8_t(f.code() - 1))) return;
     switch (f.code()) {
         case kVersionAnswer:
-            session().statusBar.SetText(1, wire::versionText(f));
+            showVersion(f);
             report(f, "读取版本信息成功", kReadDone);
             requestCommon();
             break;
@@ -273,7 +218,7 @@ void CTrainBase::OnFrame(const wire::FrameView& f) {
                 modeFlag() = 0;
                 state_.keptAuthBit = f[kFlagsByte] & kAuthBit;
                 report(f, "公共参数读取成功", "");
-                writeCommon();
+                writeTrainCommon();
                 break;
             }
             showCommon(f);
@@ -315,28 +260,14 @@ void CTrainBase::OnFrame(const wire::FrameView& f) {
 }
 
 void CTrainBase::showCommon(const wire::FrameView& f) {
-    auto& form = this->form();
-    form.setInt(kPttEdit, f[6]);
-    form.setInt(kStandbyEdit, f[7]);
+    showCommonFields(f, {.speed = 9, .airSpeed = 3});
     const std::uint8_t flags = f[kFlagsByte];
-    form.setRadio(kCompanderOn, flags & kCompanderBit ? 0 : 1);
-    form.setChecked(kTonePttOff, flags & kPttOffToneBit);
-    form.setChecked(kToneChannel, flags & kChannelToneBit);
-    form.setChecked(kTonePowerOn, flags & kPowerOnToneBit);
-    if (flags & kSingleChannelBit) form.setChecked(kSingleChannel, true);  // clear leaves it
+    if (flags & kSingleChannelBit) form().setChecked(kSingleChannel, true);  // clear leaves it
     if (flags & kCustomPowerBit) {
-        form.setRadio(kPower0_5W, kCustomIndex);
+        form().setRadio(kPower0_5W, kCustomIndex);
     } else if (int i = indexOf(kPowerCodes, f[9]); i >= 0) {
-        form.setRadio(kPower0_5W, i);  // 0x44 is "高功率" (index 3), never the custom power
+        form().setRadio(kPower0_5W, i);  // 0x44 is "高功率" (index 3), never the custom power
     }
-    const int speed = indexOf(kSpeedCodes, f[10]);
-    form.setSelection(kSpeedList, speed >= 0 ? speed : 9);
-    const int parity = indexOf(kParityCodes, f[11]);
-    form.setSelection(kParityList, parity > 0 ? parity : 0);
-    form.setSelection(kDataBitsList, f[12] <= 3 ? f[12] : 4);
-    if (int i = indexOf(kStopBitsCodes, f[13]); i >= 0) form.setSelection(kStopBitsList, i);
-    const int air = indexOf(kAirSpeedCodes, f[14]);
-    form.setSelection(kAirSpeedList, air >= 0 && air < 3 ? air : 3);
     const int spacing = indexOf(kSpacingCodes, f[15]);
     setSpacing(spacing >= 0 && spacing < 2 ? spacing : 2);
 }
@@ -368,11 +299,7 @@ void CTrainBase::onFunctions(const wire::FrameView& f) {
 
 std::uint8_t CTrainBase::flagsByte() const {
     const auto& f = form();
-    std::uint8_t b = kAlwaysSetBit | (state_.keptAuthBit & kAuthBit);
-    if (f.radio(kCompanderOn) == 0) b |= kCompanderBit;
-    if (f.checked(kTonePttOff)) b |= kPttOffToneBit;
-    if (f.checked(kToneChannel)) b |= kChannelToneBit;
-    if (f.checked(kTonePowerOn)) b |= kPowerOnToneBit;
+    std::uint8_t b = kAlwaysSetBit | (state_.keptAuthBit & kAuthBit) | commonFlagBits();
     if (f.radio(kPower0_5W) == kCustomIndex) b |= kCustomPowerBit;
     if (f.checked(kSingleChannel)) b |= kSingleChannelBit;
     return b;

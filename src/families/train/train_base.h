@@ -9,13 +9,13 @@
 // At 6.25 kHz the channel codes are 24 bits wide (0x14 and 0x17 grow from 2 to 3 bytes a code).
 #pragma once
 
-#include "engine/page.h"
+#include "families/common96/common_base_page.h"
 #include "families/train/train_base_ids.h"
 #include "families/train/train_state.h"
 
 namespace rb::families::train {
 
-class CTrainBase : public engine::Page {
+class CTrainBase : public common96::CommonBasePage {
 public:
     static constexpr int kIndex = 0;
 
@@ -43,18 +43,16 @@ private:
     static void declareForm(engine::FormModel& f);  // train_base_form.cpp
     void bindControls();
 
-    void requestVersion();      // 0x99
-    void requestCommon();       // 0x22
-    void writeCommon();         // 0x20
+    // The common group's requests are CommonBasePage's.
+    void writeTrainCommon();    // 0x20 with the station's power and spacing codes
     bool requestFrequencies();  // 0x16
     bool writeFrequencies();    // 0x14
     bool requestFunctions();    // 0x1E
     bool writeFunctions();      // 0x1C
     void requestCustomPower();  // 0x7A
     void writeCustomPower();    // 0x78
-    bool checkGroup(int& group);
+    bool checkGroup(int& group) override;
     // The checks of the write steps; each shows its message on a refusal.
-    bool checkCommonValues();             // 0x20: PTT limit, standby delay
     bool checkFrequencyValues(int step);  // 0x14: the 32 frequencies at the step
     bool checkCustomPower();              // 0x78: track bar 0-255
 

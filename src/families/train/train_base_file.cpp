@@ -2,6 +2,7 @@
 // keys spelled as existing installations write them.
 #include <cstdio>
 
+#include "families/common96/common_file.h"
 #include "families/train/train_base.h"
 #include "families/train/train_codes.h"
 #include "wire/text_format.h"
@@ -11,15 +12,6 @@ namespace rb::families::train {
 using namespace base_ids;
 
 namespace {
-
-struct KeyedControl {
-    const char* key;
-    int id;
-};
-constexpr KeyedControl kListKeys[] = {
-    {"Checkout", kParityList},   {"Speed", kSpeedList},        {"Data Bit", kDataBitsList},
-    {"Stop Bit", kStopBitsList}, {"Air Speed", kAirSpeedList},
-};
 
 std::string channelKey(const char* prefix, int k) { return prefix + wire::twoDigits(k); }
 
@@ -37,15 +29,12 @@ void CTrainBase::storeFile(ini::IniFile& file) {
     if (int i = f.radio(kCompanderOn); i >= 0) file.setInt(s, "VoiceStatus", i);
     const int power = f.radio(kPower0_5W);
     if (power >= 0 && power != kCustomIndex) file.setInt(s, "SendPower", power);
-    file.setInt(s, "PTT Hold", f.intValue(kPttEdit));
-    file.setInt(s, "Sleep Wait", f.intValue(kStandbyEdit));
+    common96::storeTimers(file, s, f);
     file.setRaw(s, "Power On", flag(f.checked(kTonePowerOn)));
     file.setRaw(s, "CPower", flag(power == kCustomIndex));
     file.setRaw(s, "PTT Off", flag(f.checked(kTonePttOff)));
     file.setRaw(s, "ChannelSwitch", flag(f.checked(kToneChannel)));
-    for (const auto& [key, id] : kListKeys) {
-        if (f.selection(id) >= 0) file.setInt(s, key, f.selection(id));
-    }
+    common96::storeLists(file, s, f, /*skipUnselected=*/true);
     for (int k = 1; k <= kChannels; ++k)
         file.setText(s, channelKey("SendFrequency", k), f.text(kRows[k - 1].tx));
     for (int k = 1; k <= kChannels; ++k)
@@ -62,8 +51,7 @@ void CTrainBase::loadFile(const ini::IniFile& file) {
     f.setInt(kGroupEdit, file.getInt(s, "ChannelGroup"));
     f.setRadio(kSpacing6_25, file.getInt(s, "ChannelInterval"));
     f.setRadio(kCompanderOn, file.getInt(s, "VoiceStatus"));
-    f.setInt(kPttEdit, file.getInt(s, "PTT Hold"));
-    f.setInt(kStandbyEdit, file.getInt(s, "Sleep Wait"));
+    common96::loadTimers(file, s, f);
     f.setChecked(kTonePowerOn, file.getInt(s, "Power On") != 0);
     f.setChecked(kTonePttOff, file.getInt(s, "PTT Off") != 0);
     f.setChecked(kToneChannel, file.getInt(s, "ChannelSwitch") != 0);
@@ -74,7 +62,7 @@ void CTrainBase::loadFile(const ini::IniFile& file) {
     } else {
         f.setRadio(kPower0_5W, power >= 0 && power <= kCustomIndex ? power : -1);
     }
-    for (const auto& [key, id] : kListKeys) f.setSelection(id, file.getInt(s, key));
+    common96::loadLists(file, s, f);
     for (int k = 1; k <= kChannels; ++k) {
         const ChannelRow& row = kRows[k - 1];
         f.setText(row.tx, file.getText(s, channelKey("SendFrequency", k)));

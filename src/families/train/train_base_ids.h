@@ -4,38 +4,41 @@
 
 #include <array>
 
+#include "families/common96/common_ids.h"
 #include "families/train/train_state.h"
 
 namespace rb::families::train::base_ids {
 
 inline constexpr int kGroupEdit = 1165;  // "信道组号:" 1-8
 inline constexpr int kGroupSpin = 1166;
-// Radio group "信道间隔(Hz)" in index order 0 / 1 / 2.
+// The common-parameter group's controls (families/common96/common_ids.h), without the VOX
+// level; the air-speed list is hidden and disabled, 0.5W and 3.0W are hidden.
+using common96::common_ids::kAirSpeedList;
+using common96::common_ids::kCompanderOff;
+using common96::common_ids::kCompanderOn;
+using common96::common_ids::kDataBitsList;
+using common96::common_ids::kParityList;
+using common96::common_ids::kPower0_5W;
+using common96::common_ids::kPower3W;
+using common96::common_ids::kPowerHigh;
+using common96::common_ids::kPowerLow;
+using common96::common_ids::kPttEdit;
+using common96::common_ids::kPttSpin;
+using common96::common_ids::kSpacing12_5;
+using common96::common_ids::kSpacing25;
+using common96::common_ids::kSpeedList;
+using common96::common_ids::kStandbyEdit;
+using common96::common_ids::kStandbySpin;
+using common96::common_ids::kStopBitsList;
+// Radio group "信道间隔(Hz)" in index order 6.25 / 12.5 / 25 kHz.
 inline constexpr int kSpacing6_25 = 1169;
-inline constexpr int kSpacing12_5 = 1167;
-inline constexpr int kSpacing25 = 1168;
-inline constexpr int kCompanderOn = 1174;  // "语音压扩": "打开" / "关闭"
-inline constexpr int kCompanderOff = 1175;
-// Radio group "发射功率" in index order 0-4 (0.5W and 3.0W are hidden).
-inline constexpr int kPower0_5W = 1124;
-inline constexpr int kPowerLow = 1125;
-inline constexpr int kPower3W = 1126;
-inline constexpr int kPowerHigh = 1127;
-inline constexpr int kPowerCustom = 1129;  // "人工功率"
+inline constexpr int kPowerCustom = 1129;  // "人工功率", index 4 of "发射功率"
 inline constexpr int kCustomIndex = 4;
 inline constexpr int kCustomLevel = 1664;  // track bar 0-255, "低" ... "高"
-inline constexpr int kTonePowerOn = 1186;  // "开机"
-inline constexpr int kTonePttOff = 1185;   // "PTT松开"
-inline constexpr int kToneChannel = 1184;  // "频道切换"
-inline constexpr int kParityList = 1393;
-inline constexpr int kSpeedList = 1394;
-inline constexpr int kDataBitsList = 1400;
-inline constexpr int kStopBitsList = 1401;
-inline constexpr int kAirSpeedList = 1399;  // hidden and disabled
-inline constexpr int kPttEdit = 1180;       // "PTT时限" seconds
-inline constexpr int kPttSpin = 1181;
-inline constexpr int kStandbyEdit = 1182;  // "转待机时长" seconds
-inline constexpr int kStandbySpin = 1183;
+// 提示音 "开机", "PTT松开", "频道切换".
+inline constexpr int kTonePowerOn = common96::common_ids::kBeepPowerOn;
+inline constexpr int kTonePttOff = common96::common_ids::kBeepPttOff;
+inline constexpr int kToneChannel = common96::common_ids::kBeepChannel;
 inline constexpr int kSingleChannel = 1211;  // "单一信道频率"
 
 struct ChannelRow {

@@ -13,10 +13,8 @@ using namespace key_ids;
 
 namespace {
 
-constexpr std::uint8_t kIdentityWrite = 0x50;
-constexpr std::uint8_t kIdentityAck = 0x51;
-constexpr std::uint8_t kIdentityRead = 0x52;
-constexpr std::uint8_t kIdentityAnswer = 0x53;
+using common96::kIdentityAck;
+using common96::kIdentityAnswer;
 constexpr std::uint8_t kTrainWrite = 0x70;
 constexpr std::uint8_t kTrainAck = 0x71;
 constexpr std::uint8_t kTrainRead = 0x72;
@@ -29,18 +27,6 @@ constexpr std::uint8_t kKeysAnswer = 0x77;
 constexpr std::uint8_t kPressBit = 0x80;
 constexpr std::uint8_t kTestBit = 0x40;
 constexpr std::size_t kKeyBytesStart = 12;
-
-constexpr std::size_t kKeptSize = 512;
-constexpr std::size_t kNameBytes = 19;
-constexpr std::size_t kOwnerTextBytes = 63;
-constexpr std::size_t kNameStart = 9;
-constexpr std::size_t kOwnerTextStart = 28;
-
-std::string textField(const wire::FrameView& f, std::size_t first, std::size_t width) {
-    wire::Bytes bytes;
-    for (std::size_t k = first; k < first + width; ++k) bytes.push_back(f[k]);
-    return wire::gbkField(bytes);
-}
 
 // Highest channel number a station type has.
 int channelBound(int type) {
@@ -69,7 +55,7 @@ constexpr Limit kTimeLimits[] = {
 }  // namespace
 
 CTrainKey::CTrainKey(engine::Session& session, TrainState& state)
-    : Page(session, kIndex), state_(state), keptCommon_(kKeptSize, 0) {
+    : IdentityPage(session, kIndex), state_(state) {
     declareForm();
     bindControls();
     updateIdentity();  // "1" and "1": 257
@@ -86,8 +72,7 @@ void CTrainKey::bindControls() {
     f.onClick(kWriteKeysButton, [this] { OnWriteKeys(); });
     for (int id : {kHandheldRadio, kLocomotiveRadio, kSectionRadio, kOrdinaryRadio})
         f.onClick(id, [this] { applyType(); });
-    f.onChange(kOwnerNameEdit, [this] { guardTextBytes(kOwnerNameEdit, kNameBytes); });
-    f.onChange(kOwnerTextEdit, [this] { guardTextBytes(kOwnerTextEdit, kOwnerTextBytes); });
+    guardOwnerTexts();  // a text longer than its field gets the last one in bounds back
     // The identity follows 调号 and 编号 whatever changes their texts.
     f.addListener([this](int id) {
         if (id == kDispatchEdit || id == kStaffEdit) updateIdentity();
@@ -114,33 +99,12 @@ void CTrainKey::applyType() {
     f.setRange(kChannelSpin, 1, channelBound(type));
 }
 
-void CTrainKey::guardTextBytes(int editId, std::size_t limitBytes) {
-    std::string& accepted = acceptedTexts_[editId == kOwnerNameEdit ? 0 : 1];
-    const std::string& text = form().text(editId);
-    if (wire::gbkLength(text) > limitBytes)
-        form().setText(editId, accepted);
-    else
-        accepted = text;
-}
-
-void CTrainKey::setGuardedText(int editId, const std::string& text) {
-    form().setText(editId, text);
-    acceptedTexts_[editId == kOwnerNameEdit ? 0 : 1] = text;
-}
-
 std::vector<engine::Page::Chain> CTrainKey::fileReadChains() {
     return {[this] { OnReadIdentity(); }, [this] { OnReadTrain(); }, [this] { OnReadKeys(); }};
 }
 
 std::vector<engine::Page::Chain> CTrainKey::fileWriteChains() {
     return {[this] { OnWriteIdentity(); }, [this] { OnWriteTrain(); }, [this] { OnWriteKeys(); }};
-}
-
-bool CTrainKey::refuse(const std::string& text) {
-    session().events.messageShown(text);
-    session().prompter.message(engine::MessageBox{text, engine::kInfoCaption, engine::Icon::None,
-                                                  engine::Buttons::Ok, this});
-    return false;
 }
 
 // ---- 个人信息
@@ -153,7 +117,7 @@ void CTrainKey::OnReadIdentity() {
     setGuardedText(kOwnerTextEdit, "");
     form().setChecked(kAuthCheck, true);
     writeMode_ = 0;
-    send(wire::frame96(kReadVersion, {0x00, 0x01}));
+    requestVersion();
 }
 
 void CTrainKey::OnWriteIdentity() {
@@ -162,16 +126,7 @@ void CTrainKey::OnWriteIdentity() {
     // before the first frame.
     if (!checkIdentityValues()) return;
     writeMode_ = 1;
-    send(wire::frame96(kReadCommon));
-}
-
-void CTrainKey::sendCommonWrite() {
-    // The terminal's own bytes 6-15; only the authentication bit is this page's.
-    wire::Bytes payload{0x00, 0x01};
-    payload.insert(payload.end(), keptCommon_.begin() + 6, keptCommon_.begin() + 16);
-    std::uint8_t& flags = payload[2 + (kFlagsByte - 6)];
-    flags = std::uint8_t((flags & ~kAuthBit) | (form().checked(kAuthCheck) ? kAuthBit : 0));
-    send(wire::frame96(kWriteCommon, payload));
+    requestCommon();
 }
 
 long long CTrainKey::identityToSend() const {
@@ -183,21 +138,8 @@ long long CTrainKey::identityToSend() const {
                          : wire::parseLong(shown);
 }
 
-bool CTrainKey::checkText(int editId, std::size_t maxBytes, const std::string& field,
-                          const std::string& tooLong) {
-    // A character GBK has no code for would go out as '?'.
-    const std::string& text = form().text(editId);
-    if (!wire::gbkEncodable(text)) return refuse(textNotGbkMessage(field));
-    if (wire::gbkLength(text) > maxBytes) return refuse(tooLong);
-    return true;
-}
-
 bool CTrainKey::checkIdentityValues() {
-    if (!checkText(kOwnerNameEdit, kNameBytes, "机主姓名", "机主姓名设置错误,请设为0-19位!") ||
-        !checkText(kOwnerTextEdit, kOwnerTextBytes, "机主身份信息",
-                   "机主身份信息设置错误,请设为0-63位!")) {
-        return false;
-    }
+    if (!checkOwnerTexts()) return false;
     // Three bytes on the wire.
     const long long identity = identityToSend();
     if (identity < 0 || identity > 0xFFFFFF) return refuse("身份码设置错误,请设为0-16777215!");
@@ -206,15 +148,7 @@ bool CTrainKey::checkIdentityValues() {
 
 bool CTrainKey::sendIdentityWrite() {
     if (!checkIdentityValues()) return false;
-    const auto& f = form();
-    const std::string& name = f.text(kOwnerNameEdit);
-    const std::string& text = f.text(kOwnerTextEdit);
-    const long long identity = identityToSend();
-    wire::Bytes payload{0x00, 0x00};
-    wire::putU24be(payload, std::uint32_t(identity));
-    wire::putGbkField(payload, name, kNameBytes);
-    wire::putGbkField(payload, text, kOwnerTextBytes);
-    send(wire::frame96(kIdentityWrite, payload));
+    writeIdentity(std::uint32_t(identityToSend()));
     return true;
 }
 
@@ -316,7 +250,7 @@ void CTrainKey::OnFrame(const wire::FrameView& f) {
         case kVersionAnswer:
             session().statusBar.SetText(1, wire::versionText(f));
             reportSuccess(f, "读取版本信息成功");
-            send(wire::frame96(kReadCommon));
+            requestCommon();
             break;
         case kCommonAnswer:
             onCommon(f);
@@ -352,24 +286,14 @@ void CTrainKey::OnFrame(const wire::FrameView& f) {
 }
 
 void CTrainKey::onCommon(const wire::FrameView& f) {
-    keptCommon_.assign(kKeptSize, 0);
-    for (std::size_t k = 0; k < f.size() && k < kKeptSize; ++k) keptCommon_[k] = f[k];
-    // The public parameters belong to the base page: the trace only, no status text.
-    session().AppendTrace(f.code(), "\r\n公共参数读取成功!");
-    stopTimer(engine::kResponseTimer);
-    if (writeMode_ == 1) {
-        writeMode_ = 0;
-        sendCommonWrite();
-        return;
-    }
+    // In a write, the terminal's own bytes 6-15 go back; only the authentication bit is this
+    // page's.
+    if (takeCommon(f, kAuthBit, form().checked(kAuthCheck) ? kAuthBit : 0)) return;
     form().setChecked(kAuthCheck, f[kFlagsByte] & kAuthBit);
-    send(wire::frame96(kIdentityRead));
+    requestIdentity();
 }
 
-void CTrainKey::onIdentity(const wire::FrameView& f) {
-    setGuardedText(kOwnerNameEdit, textField(f, kNameStart, kNameBytes));
-    setGuardedText(kOwnerTextEdit, textField(f, kOwnerTextStart, kOwnerTextBytes));
-}
+void CTrainKey::onIdentity(const wire::FrameView& f) { showOwnerTexts(f); }
 
 void CTrainKey::onTrain(const wire::FrameView& f) {
     form().setInt(kDispatchEdit, f[6]);

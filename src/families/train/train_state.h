@@ -1,4 +1,4 @@
-// State the two train-station pages share (process-wide in the documents): the channel step the
+// State the two train-station pages share: the channel step the
 // frequency codes follow, and the base page's write-chain flag with the authentication bit it
 // remembers from the public-parameter answer read at the start of a write.
 #pragma once

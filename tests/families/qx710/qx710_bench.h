@@ -12,7 +12,7 @@
 #include "engine/prompter.h"
 #include "engine/session.h"
 #include "engine/timers.h"
-#include "families/lm52r_bench.h"  // ScratchDir
+#include "families/lm52r/lm52r_bench.h"  // ScratchDir
 #include "families/qx710/qx710_base.h"
 #include "families/qx710/qx710_container.h"
 #include "families/qx710/qx710_ctrl.h"

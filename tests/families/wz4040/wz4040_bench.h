@@ -12,7 +12,7 @@
 #include "engine/prompter.h"
 #include "engine/session.h"
 #include "engine/timers.h"
-#include "families/lm52r_bench.h"  // ScratchDir
+#include "families/lm52r/lm52r_bench.h"  // ScratchDir
 #include "families/wz4040/wz4040_base_ids.h"
 #include "families/wz4040/wz4040_container.h"
 #include "families/wz4040/wz4040_ctrl_ids.h"

@@ -1,0 +1,82 @@
+// A bench for the network-radio pages: the real container on a fake port (or on the built-in
+// simulated terminal), a manual clock, a scripted prompter and a private per-user folder.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "families/lm52r/lm52r_bench.h"  // ScratchDir, payloadOf, gbk, concat, expectSamePage
+#include "families/netradio/netradio_base.h"
+#include "families/netradio/netradio_base_ids.h"
+#include "families/netradio/netradio_container.h"
+#include "families/netradio/netradio_user.h"
+#include "sim/netradio_terminal.h"
+
+namespace rb::testing {
+
+// Hands every request to the bench's terminal, so a test can look at what it stored.
+class BorrowedTerminal : public sim::Terminal {
+public:
+    explicit BorrowedTerminal(sim::Terminal& t) : t_(t) {}
+    std::vector<wire::Bytes> answer(const wire::FrameView& request) override {
+        return t_.answer(request);
+    }
+    int baud() const override { return t_.baud(); }
+    std::string family() const override { return t_.family(); }
+
+private:
+    sim::Terminal& t_;
+};
+
+struct NetRadioBench {
+    sim::NetRadioTerminal terminal;  // the simulated terminal (only with `simulated`)
+    ScratchDir dir;
+    engine::ManualTimers timers;
+    engine::ScriptedPrompter prompter;
+    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
+    FakeOpener opener;
+    std::unique_ptr<families::netradio::CNetRadio> container;
+    std::vector<std::string> traces;
+
+    explicit NetRadioBench(bool simulated = false) {
+        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
+        container = std::make_unique<families::netradio::CNetRadio>(session);
+        session.theComm.SetWnd(container.get());
+        if (!simulated) {
+            session.theComm.setOpener(opener.opener());
+            session.theComm.Open(1, 9600);
+            return;
+        }
+        session.theComm.setOpener([this](const engine::PortRequest&) {
+            engine::OpenResult r;
+            r.link = std::make_unique<link::SimLink>(std::make_unique<BorrowedTerminal>(terminal),
+                                                     timers);
+            return r;
+        });
+        engine::PortRequest request;
+        request.device = "sim";
+        request.family = "netradio";
+        session.theComm.Open(request);
+    }
+
+    families::netradio::CNetRadioBase& base() { return container->base(); }
+    families::netradio::CNetRadioUser& user() { return container->user(); }
+    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
+    void advance(int ms) { timers.advance(engine::Millis{ms}); }
+
+    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
+    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
+    // The terminal answers with a 0x96 frame: 96 N 80 code payload cs.
+    void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
+        opener.last->receive(wire::frame96(code, payload));
+    }
+    // 0x23: 00 01, then common-parameter bytes 6-15.
+    void answerCommon(const wire::Bytes& bytes6to15) {
+        wire::Bytes p = {0x00, 0x01};
+        p.insert(p.end(), bytes6to15.begin(), bytes6to15.end());
+        answer(0x23, p);
+    }
+};
+
+}  // namespace rb::testing
