@@ -85,7 +85,7 @@ void CnComm::received(wire::ByteSpan bytes) {
     armDeadline();
 }
 
-void CnComm::deliver(std::vector<wire::FrameSlot> frames) {
+void CnComm::deliver(const std::vector<wire::FrameSlot>& frames) {
     for (const auto& slot : frames) {
         // The receiver may close the port or show a box while it handles a frame; frames that
         // follow still go to whoever is registered then.

@@ -55,7 +55,7 @@ public:
 
 private:
     void received(wire::ByteSpan bytes);
-    void deliver(std::vector<wire::FrameSlot> frames);
+    void deliver(const std::vector<wire::FrameSlot>& frames);
     void armDeadline();
     void linkLost(const std::string& reason);
 

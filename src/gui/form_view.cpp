@@ -35,11 +35,6 @@ QStringList toStringList(const std::vector<std::string>& items) {
     return list;
 }
 
-void collectIds(const LayoutItem& item, std::set<int>& ids) {
-    if (item.type == LayoutItem::Type::Control) ids.insert(item.id);
-    for (const auto& c : item.children) collectIds(c, ids);
-}
-
 QString colorSheet(const std::optional<std::uint32_t>& rgb) {
     if (!rgb) return {};
     return QStringLiteral("color: #%1;").arg(*rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));

@@ -68,6 +68,7 @@ Answer QtPrompter::message(const engine::MessageBox& box) {
             break;
     }
     std::vector<std::pair<QAbstractButton*, Answer>> buttons;
+    buttons.reserve(choices.size());
     for (const auto& c : choices) {
         buttons.emplace_back(m.addButton(QString::fromUtf8(c.text), c.role), c.answer);
     }

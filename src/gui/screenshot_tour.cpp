@@ -47,7 +47,7 @@ void saveDialog(QDialog& d, const QString& directory, const QString& name) {
 // chain at a time as a technician would, then every tab is saved as "<type>_tab<N>" (the LM52R
 // base tab also as "main_window"). `then` runs after the last type.
 void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std::size_t from,
-               std::function<void()> then) {
+               const std::function<void()>& then) {
     const auto& types = families::terminalTypes();
     while (from < types.size() && !types[from].built) ++from;
     if (from >= types.size()) {
@@ -87,7 +87,7 @@ void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std
 // hand, then a file of 20 KiB going out chunk by chunk; saved as "protest_datatest" while it
 // runs, then "停止发送" and back to the production page.
 void tourDataTest(MainWindow& window, const QString& directory, int readWaitMs,
-                  std::function<void()> then) {
+                  const std::function<void()>& then) {
     auto* c = dynamic_cast<families::protest::CProTestContainer*>(window.activeContainer());
     if (!c) {
         then();
@@ -120,7 +120,7 @@ void tourDataTest(MainWindow& window, const QString& directory, int readWaitMs,
 // The production-test page after its code: "全部读取" sweeps the bench terminal and the monitor
 // values are read, then the page is saved as "protest_tab1" with the last row coloured.
 void tourProductionTest(MainWindow& window, const QString& directory, int readWaitMs,
-                        std::function<void()> then) {
+                        const std::function<void()>& then) {
     QTimer::singleShot(0, &window, [] {
         if (auto* d = qobject_cast<AccessCodeDialog*>(QApplication::activeModalWidget())) {
             d->codeEdit()->setText(QString::fromUtf8(kProductionTestCode));

@@ -102,7 +102,10 @@ void removeLeftovers(const std::string& target) {
         const long pid = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
         if (pid <= 0 || pid == long(::getpid())) continue;
         if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;  // still running
-        ::unlink((dir + "/" + name).c_str());
+        std::string leftover = dir;
+        leftover += '/';
+        leftover += name;
+        ::unlink(leftover.c_str());
     }
     ::closedir(d);
 }

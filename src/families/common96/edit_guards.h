@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "engine/accepted_texts.h"
 #include "engine/form_model.h"
 #include "wire/codecs.h"
 
@@ -12,32 +13,20 @@ namespace rb::families::common96 {
 
 class ByteLimitedTexts {
 public:
-    explicit ByteLimitedTexts(engine::FormModel& form) : form_(form) {}
+    explicit ByteLimitedTexts(engine::FormModel& form) : texts_(form) {}
 
     // Guards `editId` on every change: a text of `refusedBytes` GBK bytes or more is replaced by
     // the last accepted one. The edit's current text is the first accepted one.
     void guard(int editId, std::size_t refusedBytes) {
-        accepted_[editId] = form_.text(editId);
-        form_.onChange(editId, [this, editId, refusedBytes] { check(editId, refusedBytes); });
+        texts_.guard(editId, [refusedBytes](const std::string& text) {
+            return wire::gbkLength(text) >= refusedBytes;
+        });
     }
     // A text the page puts in itself (a reset, an answer, a file) is accepted as it is.
-    void set(int editId, const std::string& text) {
-        form_.setText(editId, text);
-        accepted_[editId] = text;
-    }
+    void set(int editId, const std::string& text) { texts_.set(editId, text); }
 
 private:
-    void check(int editId, std::size_t refusedBytes) {
-        const std::string& text = form_.text(editId);
-        if (wire::gbkLength(text) >= refusedBytes) {
-            form_.setText(editId, accepted_[editId]);
-        } else {
-            accepted_[editId] = text;
-        }
-    }
-
-    engine::FormModel& form_;
-    std::map<int, std::string> accepted_;
+    engine::AcceptedTexts texts_;
 };
 
 // A number edit that holds lo ... hi: a typed value outside shows the nearer end; an empty

@@ -143,6 +143,7 @@ void CProTest::declareForm(engine::FormModel& f) {
     f.addButton(kFieldDefault, "默认场强");
 
     std::vector<std::string> types;
+    types.reserve(std::size(kMachineTypes));
     for (const auto& t : kMachineTypes) types.emplace_back(t.text);
     f.addCombo(kTypeCombo, std::move(types), -1);
     f.addStatic(kTypeLabel, "当前未选择机器类型");

@@ -69,8 +69,7 @@ void CQX710Base::resetFields() {
     f.setText(kChannelHold, "10");
     f.setText(kPttHold, "30");
     for (int id : kStatusFields) f.setText(id, "");
-    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord})
-        accepted_[id] = f.text(id);
+    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord}) accepted_.accept(id);
 }
 
 // ---- timers -------------------------------------------------------------------------------
@@ -248,7 +247,7 @@ bool CQX710Base::writeAlarm() {
     if (f.text(kAlarmNumber).empty()) {
         f.setText(kAlarmNumber, "0");
         f.setRadio(kAlarmByIdentity, 0);
-        accepted_[kAlarmNumber] = f.text(kAlarmNumber);  // "0", as just shown
+        accepted_.accept(kAlarmNumber);  // "0", as just shown
     }
     if (!checkAlarm()) return false;
     const std::string number = f.text(kAlarmNumber);

@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 
+#include "engine/accepted_texts.h"
 #include "families/eapages/ea_page.h"
 #include "families/qx710/qx710_base_ids.h"
 #include "families/qx710/qx710_state.h"
@@ -98,7 +99,7 @@ private:
 
     Qx710State& state_;
     bool periodicStart_ = false;
-    std::map<int, std::string> accepted_;  // last text each guarded edit accepted
+    engine::AcceptedTexts accepted_{form()};  // last text each guarded edit accepted
 };
 
 }  // namespace rb::families::qx710

@@ -77,8 +77,7 @@ void CQX710Base::onBasic(const wire::FrameView& frame) {
     }
     f.setText(kOwnerName, p.text(48, kOwnerNameBytes));
     f.setText(kOwnerText, p.text(67, kOwnerTextBytes));
-    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord})
-        accepted_[id] = f.text(id);
+    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord}) accepted_.accept(id);
 
     reportSuccess(frame, "查询电台基本参数成功");
     requestTable();

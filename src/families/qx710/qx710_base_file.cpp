@@ -94,8 +94,7 @@ void CQX710Base::loadFile(const ini::IniFile& file) {
     f.setInt(kKeyParameter, profileInt(file, "密钥参数"));
     f.setText(kKeyWord, profileValue(file, "密钥字"));
     for (const auto& [key, id] : kTimingKeys) f.setText(id, profileValue(file, key));
-    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord})
-        accepted_[id] = f.text(id);
+    for (int id : {kIdentity, kOwnerName, kOwnerText, kAlarmNumber, kKeyWord}) accepted_.accept(id);
 }
 
 }  // namespace rb::families::qx710

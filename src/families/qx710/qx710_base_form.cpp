@@ -131,15 +131,8 @@ void CQX710Base::declareForm(engine::FormModel& f) {
 void CQX710Base::bindEditGuards() {
     auto& f = form();
     // Edits whose typed text is refused as a whole: the previous text comes back.
-    auto refuse = [this](int id, auto tooLong) {
-        accepted_[id] = form().text(id);
-        form().onChange(id, [this, id, tooLong] {
-            const std::string& text = form().text(id);
-            if (tooLong(text))
-                form().setText(id, accepted_[id]);
-            else
-                accepted_[id] = text;
-        });
+    auto refuse = [this](int id, engine::AcceptedTexts::Refuses tooLong) {
+        accepted_.guard(id, std::move(tooLong));
     };
     refuse(kIdentity, [](const std::string& t) {
         const long long v = wire::parseLong(t);

@@ -23,62 +23,23 @@
 #include "families/lm52r/lm52r_user.h"
 #include "link/sim_link.h"
 #include "support/fake_link.h"
+#include "support/family_bench.h"
 #include "wire/codecs.h"
 
 namespace rb::testing {
 
-// A fresh folder below the system's temporary folder, removed with the object.
-struct ScratchDir {
-    std::filesystem::path path;
-    ScratchDir() {
-        static std::atomic<int> counter{0};
-        path = std::filesystem::temp_directory_path() /
-               ("rb-lm52r-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
-
-struct Lm52rBench {
-    ScratchDir dir;
-    engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
-    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
-    FakeOpener opener;
-    std::unique_ptr<families::lm52r::CLM52R> container;
-    std::vector<std::string> traces;
-
+struct Lm52rBench : FamilyBench<families::lm52r::CLM52R> {
     explicit Lm52rBench(bool simulated = false) {
-        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
-        container = std::make_unique<families::lm52r::CLM52R>(session);
-        session.theComm.SetWnd(container.get());
-        if (!simulated) {
-            session.theComm.setOpener(opener.opener());
-            session.theComm.Open(1, 9600);
-            return;
+        makeContainer();
+        if (simulated) {
+            openSimulator("lm52r");
+        } else {
+            openFake(9600);
         }
-        session.theComm.setOpener(
-            [this](const engine::PortRequest& r) { return link::openSimulator(r, timers); });
-        engine::PortRequest request;
-        request.device = "sim";
-        request.family = "lm52r";
-        session.theComm.Open(request);
     }
 
     families::lm52r::CLM52RBase& base() { return container->base(); }
-    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
     families::lm52r::Lm52rState& state() { return container->state(); }
-    void advance(int ms) { timers.advance(engine::Millis{ms}); }
-    bool responseTimerRunning(int page) {
-        return timers.running(&container->page(std::size_t(page)), engine::kResponseTimer);
-    }
-
-    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
     // The terminal answers with a 0x96 frame: 96 N 80 code payload cs.
     void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
         opener.last->receive(wire::frame96(code, payload));

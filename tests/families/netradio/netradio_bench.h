@@ -29,23 +29,16 @@ private:
     sim::Terminal& t_;
 };
 
-struct NetRadioBench {
+// The simulated terminal comes first, so that it outlives the port that talks to it.
+struct NetRadioTerminalHolder {
     sim::NetRadioTerminal terminal;  // the simulated terminal (only with `simulated`)
-    ScratchDir dir;
-    engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
-    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
-    FakeOpener opener;
-    std::unique_ptr<families::netradio::CNetRadio> container;
-    std::vector<std::string> traces;
+};
 
+struct NetRadioBench : NetRadioTerminalHolder, FamilyBench<families::netradio::CNetRadio> {
     explicit NetRadioBench(bool simulated = false) {
-        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
-        container = std::make_unique<families::netradio::CNetRadio>(session);
-        session.theComm.SetWnd(container.get());
+        makeContainer();
         if (!simulated) {
-            session.theComm.setOpener(opener.opener());
-            session.theComm.Open(1, 9600);
+            openFake(9600);
             return;
         }
         session.theComm.setOpener([this](const engine::PortRequest&) {
@@ -62,11 +55,7 @@ struct NetRadioBench {
 
     families::netradio::CNetRadioBase& base() { return container->base(); }
     families::netradio::CNetRadioUser& user() { return container->user(); }
-    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
-    void advance(int ms) { timers.advance(engine::Millis{ms}); }
 
-    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
     // The terminal answers with a 0x96 frame: 96 N 80 code payload cs.
     void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
         opener.last->receive(wire::frame96(code, payload));

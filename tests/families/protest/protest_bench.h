@@ -19,38 +19,19 @@
 #include "link/sim_link.h"
 #include "sim/protest_terminal.h"
 #include "support/fake_link.h"
+#include "support/family_bench.h"
 #include "wire/frame.h"
 
 namespace rb::testing {
 
-struct ProtestDir {
-    std::filesystem::path path;
-    ProtestDir() {
-        static std::atomic<int> counter{0};
-        path = std::filesystem::temp_directory_path() /
-               ("rb-protest-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(path);
-    }
-    ~ProtestDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
+// The serial store's folder is a scratch folder like every bench's.
+using ProtestDir = ScratchDir;
 
-struct ProtestBench {
-    ProtestDir dir;
-    engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
-    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
-    FakeOpener opener;
+struct ProtestBench : FamilyBench<families::protest::CProTestContainer> {
     sim::ProtestTerminal* terminal = nullptr;  // the simulated one, when simulated
     link::SimLink* simLink = nullptr;          // its line, to set faults
-    std::unique_ptr<families::protest::CProTestContainer> container;
-    std::vector<std::string> traces;
 
     explicit ProtestBench(bool simulated = false, bool openNow = true) {
-        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
         if (!simulated) {
             session.theComm.setOpener(opener.opener());
         } else {
@@ -69,8 +50,7 @@ struct ProtestBench {
 
     // Creates the page (it reads the serial store as it initialises) and opens the port.
     void build() {
-        container = std::make_unique<families::protest::CProTestContainer>(session);
-        session.theComm.SetWnd(container.get());
+        makeContainer();
         engine::PortRequest request;
         request.device = "sim";
         request.family = "protest";
@@ -79,11 +59,8 @@ struct ProtestBench {
 
     families::protest::CProTest& page() { return container->page(); }
     engine::FormModel& form() { return page().form(); }
-    void advance(int ms) { timers.advance(engine::Millis{ms}); }
     bool responseTimerRunning() { return timers.running(&page(), engine::kResponseTimer); }
 
-    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
     // The terminal answers: 96 N 80 code 00 01 payload cs.
     void answer(std::uint8_t code, const wire::Bytes& payload = {}) {
         wire::Bytes p = {0x00, 0x01};

@@ -19,45 +19,22 @@
 #include "families/qx710/qx710_muster.h"
 #include "link/sim_link.h"
 #include "support/fake_link.h"
+#include "support/family_bench.h"
 #include "wire/codecs.h"
 
 namespace rb::testing {
 
-struct Qx710Bench {
-    ScratchDir dir;
-    engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
-    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
-    FakeOpener opener;
-    std::unique_ptr<families::qx710::CQX710> container;
-    std::vector<std::string> traces;
-
+struct Qx710Bench : FamilyBench<families::qx710::CQX710> {
     explicit Qx710Bench(bool simulated = false) {
         session.tool = wire::CCommTool([] { return std::string("2026-03-07 08:09:10"); });
-        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
-        container = std::make_unique<families::qx710::CQX710>(session);
-        session.theComm.SetWnd(container.get());
-        if (!simulated) {
-            session.theComm.setOpener(opener.opener());
-            session.theComm.Open(1, 19200);
-            return;
+        makeContainer();
+        if (simulated) {
+            openSimulator("qx710", 19200);
+        } else {
+            openFake(19200);
         }
-        session.theComm.setOpener(
-            [this](const engine::PortRequest& r) { return link::openSimulator(r, timers); });
-        engine::PortRequest request;
-        request.device = "sim";
-        request.family = "qx710";
-        request.baud = 19200;
-        session.theComm.Open(request);
     }
 
-    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
-    void advance(int ms) { timers.advance(engine::Millis{ms}); }
-    bool responseTimerRunning(int page) {
-        return timers.running(&container->page(std::size_t(page)), engine::kResponseTimer);
-    }
-    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
     // The station answers with a 0xEA frame.
     void answer(std::uint8_t code, const wire::Bytes& payload = {}) {
         opener.last->receive(wire::frameEA(code, payload));

@@ -20,49 +20,22 @@
 #include "families/train/train_key.h"
 #include "link/sim_link.h"
 #include "support/fake_link.h"
+#include "support/family_bench.h"
 #include "wire/codecs.h"
 
 namespace rb::testing {
 
-struct TrainScratchDir {
-    std::filesystem::path path;
-    TrainScratchDir() {
-        static std::atomic<int> counter{0};
-        path = std::filesystem::temp_directory_path() /
-               ("rb-train-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(path);
-    }
-    ~TrainScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
+// The station's folder is a scratch folder like every bench's.
+using TrainScratchDir = ScratchDir;
 
-struct TrainBench {
-    TrainScratchDir dir;
-    engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
-    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
-    FakeOpener opener;
-    std::unique_ptr<families::train::CTrainDlg> container;
-    std::vector<std::string> traces;
-
+struct TrainBench : FamilyBench<families::train::CTrainDlg> {
     explicit TrainBench(bool simulated = false) {
-        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
-        container = std::make_unique<families::train::CTrainDlg>(session);
-        session.theComm.SetWnd(container.get());
-        if (!simulated) {
-            session.theComm.setOpener(opener.opener());
-            session.theComm.Open(1, 9600);
-            return;
+        makeContainer();
+        if (simulated) {
+            openSimulator("train");
+        } else {
+            openFake(9600);
         }
-        session.theComm.setOpener(
-            [this](const engine::PortRequest& r) { return link::openSimulator(r, timers); });
-        engine::PortRequest request;
-        request.device = "sim";
-        request.family = "train";
-        session.theComm.Open(request);
     }
 
     // A fresh container on the same port and station (what a second session would see).
@@ -73,15 +46,7 @@ struct TrainBench {
         return old;
     }
 
-    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
     families::train::TrainState& state() { return container->state(); }
-    void advance(int ms) { timers.advance(engine::Millis{ms}); }
-    bool responseTimerRunning(int page) {
-        return timers.running(&container->page(std::size_t(page)), engine::kResponseTimer);
-    }
-
-    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
     void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
         opener.last->receive(wire::frame96(code, payload));
     }

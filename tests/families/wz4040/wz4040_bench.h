@@ -20,38 +20,23 @@
 #include "families/wz4040/wz4040_user_ids.h"
 #include "link/sim_link.h"
 #include "support/fake_link.h"
+#include "support/family_bench.h"
 #include "wire/codecs.h"
 
 namespace rb::testing {
 
-struct Wz4040Bench {
-    ScratchDir dir;
-    engine::ManualTimers timers;
-    engine::ScriptedPrompter prompter;
-    engine::Session session{timers, prompter, engine::UserPaths::inDirectory(dir.path.string())};
-    FakeOpener opener;
-    std::unique_ptr<families::wz4040::CWZ4040> container;
-    std::vector<std::string> traces;
-
+struct Wz4040Bench : FamilyBench<families::wz4040::CWZ4040> {
     // `relay` opens it as "LM520W"; `simulated` talks to the built-in terminal of that variant.
     explicit Wz4040Bench(bool relay = false, bool simulated = false) {
         session.tool = wire::CCommTool([] { return std::string("2009-03-05 14:07:09"); });
-        session.attachMonitor([this](std::uint8_t, const std::string& t) { traces.push_back(t); });
         container = std::make_unique<families::wz4040::CWZ4040>(session);
         show(relay);
         session.theComm.SetWnd(container.get());
-        if (!simulated) {
-            session.theComm.setOpener(opener.opener());
-            session.theComm.Open(1, 19200);
-            return;
+        if (simulated) {
+            openSimulator(relay ? "lm520w" : "wz4040", 19200);
+        } else {
+            openFake(19200);
         }
-        session.theComm.setOpener(
-            [this](const engine::PortRequest& r) { return link::openSimulator(r, timers); });
-        engine::PortRequest request;
-        request.device = "sim";
-        request.family = relay ? "lm520w" : "wz4040";
-        request.baud = 19200;
-        session.theComm.Open(request);
     }
 
     // Shows the container as "LM520W" (relay) or "WZ-4040集群", as the main window does.
@@ -60,13 +45,6 @@ struct Wz4040Bench {
         container->OnShow();
     }
 
-    engine::FormModel& form(int page = 0) { return container->page(std::size_t(page)).form(); }
-    void advance(int ms) { timers.advance(engine::Millis{ms}); }
-    bool responseTimerRunning(int page) {
-        return timers.running(&container->page(std::size_t(page)), engine::kResponseTimer);
-    }
-    std::vector<wire::Bytes>& writes() { return opener.last->writes; }
-    wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
     std::string lastHex() { return wire::toHex(lastWrite()); }
     void answer(std::uint8_t code, const wire::Bytes& payload = {}) {
         opener.last->receive(wire::frameEA(code, payload));
