@@ -1,4 +1,5 @@
 // The channel dialog's form: its controls with their opening values, and its layout.
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ void CChannelParamDlg::declareForm(engine::FormModel& f) {
     f.addButton(ids::kCancelButton, "取消");
 
     std::vector<engine::LayoutItem> flags;
+    flags.reserve(std::size(ids::kFlagChecks));
     for (int id : ids::kFlagChecks) flags.push_back(L::ctl(id));
     f.setLayout(L::column({
         L::grid(2, {L::label("信道编号:"), L::ctl(ids::kChannelList),  //
