@@ -1,6 +1,7 @@
 #include "sim/protest_terminal.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "wire/codecs.h"
 
@@ -185,7 +186,7 @@ wire::Bytes ProtestTerminal::dataAnswer(wire::Bytes data) {
     }
     // The quality falls with the share of wrong bits: 255 clean, 0 at one bit in eight wrong.
     const double share = data.empty() ? 0.0 : double(flipped) / double(data.size() * 8);
-    const int q = std::clamp(int(255.0 * (1.0 - share * 8.0) + 0.5), 0, 255);
+    const int q = std::clamp(int(std::lround(255.0 * (1.0 - share * 8.0))), 0, 255);
     wire::Bytes p = {0x00, 0x01, std::uint8_t(q)};
     p.insert(p.end(), data.begin(), data.end());
     return wire::frame96(0xA3, p);
@@ -208,6 +209,7 @@ std::vector<wire::Bytes> ProtestTerminal::answerData(const wire::FrameView& f) {
             const wire::Bytes pattern(kTestPattern,
                                       kTestPattern + std::char_traits<char>::length(kTestPattern));
             std::vector<wire::Bytes> out;
+            out.reserve(std::size_t(kPatternBurst));
             for (int i = 0; i < kPatternBurst; ++i) out.push_back(dataAnswer(pattern));
             return out;
         }

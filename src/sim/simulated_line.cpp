@@ -38,7 +38,7 @@ std::size_t requestLength(const wire::FrameSlot& slot, bool& checksummed) {
 
 }  // namespace
 
-SimulatedLine::SimulatedLine(std::unique_ptr<Terminal> terminal, Faults faults)
+SimulatedLine::SimulatedLine(std::unique_ptr<Terminal> terminal, const Faults& faults)
     : terminal_(std::move(terminal)) {
     setFaults(faults);
 }

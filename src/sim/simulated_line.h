@@ -24,7 +24,7 @@ namespace rb::sim {
 
 class SimulatedLine {
 public:
-    explicit SimulatedLine(std::unique_ptr<Terminal> terminal, Faults faults = {});
+    explicit SimulatedLine(std::unique_ptr<Terminal> terminal, const Faults& faults = {});
 
     // Bytes the tool wrote at `now`; returns what the terminal sends because of them (and
     // anything else due by `now`).
