@@ -77,10 +77,8 @@ struct World {
         });
         session->theComm.Open(1, 9600);
         for (const char* key : kKeys) {
-            session->lm520wMode = families::lm520wModeOf(key) == 1 ? 1 : 0;
             containers.push_back(families::makeContainer(families::containerKeyOf(key), *session));
         }
-        session->lm520wMode = 0;
     }
 };
 
@@ -99,9 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t type = next() % kTypes;
     if (!w.containers[type]) return 0;
     engine::Container& c = *w.containers[type];
-    if (const int mode = families::lm520wModeOf(kKeys[type]); mode >= 0) {
-        w.session->lm520wMode = mode;
-    }
+    // Shown as its type: the trunking container takes the LM520W or the WZ-4040 face.
+    c.showAs(kKeys[type]);
     w.session->theComm.SetWnd(&c);
     c.OnShow();
     int steps = 0;

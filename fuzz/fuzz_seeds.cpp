@@ -121,8 +121,11 @@ int main(int argc, char** argv) {
         engine::ManualTimers timers;
         engine::ScriptedPrompter prompter;
         engine::Session session(timers, prompter, engine::UserPaths::inDirectory("/tmp"));
-        if (keys[k] == "lm520w") session.lm520wMode = 1;
         auto container = families::makeContainer(families::containerKeyOf(keys[k]), session);
+        if (container) {
+            container->showAs(keys[k]);  // "lm520w": the trunking container's relay face
+            container->OnShow();
+        }
         auto terminal = sim::makeTerminal(keys[k]);
         if (!container || !terminal) continue;
         std::vector<wire::Bytes> answers;
