@@ -83,4 +83,19 @@ struct FamilyBench {
     wire::Bytes lastWrite() { return writes().empty() ? wire::Bytes{} : writes().back(); }
 };
 
+// A bench of a 0x96 family (LM52R, network radio, train): the terminal answers by hand.
+template <class ContainerT>
+struct Bench96 : FamilyBench<ContainerT> {
+    // The terminal answers with a 0x96 frame: 96 N 80 code payload cs.
+    void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
+        this->opener.last->receive(wire::frame96(code, payload));
+    }
+    // 0x23: 00 01, then common-parameter bytes 6-15.
+    void answerCommon(const wire::Bytes& bytes6to15) {
+        wire::Bytes p = {0x00, 0x01};
+        p.insert(p.end(), bytes6to15.begin(), bytes6to15.end());
+        answer(0x23, p);
+    }
+};
+
 }  // namespace rb::testing

@@ -28,7 +28,7 @@
 
 namespace rb::testing {
 
-struct Lm52rBench : FamilyBench<families::lm52r::CLM52R> {
+struct Lm52rBench : Bench96<families::lm52r::CLM52R> {
     explicit Lm52rBench(bool simulated = false) {
         makeContainer();
         if (simulated) {
@@ -40,16 +40,6 @@ struct Lm52rBench : FamilyBench<families::lm52r::CLM52R> {
 
     families::lm52r::CLM52RBase& base() { return container->base(); }
     families::lm52r::Lm52rState& state() { return container->state(); }
-    // The terminal answers with a 0x96 frame: 96 N 80 code payload cs.
-    void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
-        opener.last->receive(wire::frame96(code, payload));
-    }
-    // 0x23: 00 01, then common-parameter bytes 6-15.
-    void answerCommon(const wire::Bytes& bytes6to15) {
-        wire::Bytes p = {0x00, 0x01};
-        p.insert(p.end(), bytes6to15.begin(), bytes6to15.end());
-        answer(0x23, p);
-    }
 };
 
 // Common-parameter bytes 6-15 of an ordinary terminal at 25 kHz and at 12.5 kHz.

@@ -34,7 +34,7 @@ struct NetRadioTerminalHolder {
     sim::NetRadioTerminal terminal;  // the simulated terminal (only with `simulated`)
 };
 
-struct NetRadioBench : NetRadioTerminalHolder, FamilyBench<families::netradio::CNetRadio> {
+struct NetRadioBench : NetRadioTerminalHolder, Bench96<families::netradio::CNetRadio> {
     explicit NetRadioBench(bool simulated = false) {
         makeContainer();
         if (!simulated) {
@@ -55,17 +55,6 @@ struct NetRadioBench : NetRadioTerminalHolder, FamilyBench<families::netradio::C
 
     families::netradio::CNetRadioBase& base() { return container->base(); }
     families::netradio::CNetRadioUser& user() { return container->user(); }
-
-    // The terminal answers with a 0x96 frame: 96 N 80 code payload cs.
-    void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
-        opener.last->receive(wire::frame96(code, payload));
-    }
-    // 0x23: 00 01, then common-parameter bytes 6-15.
-    void answerCommon(const wire::Bytes& bytes6to15) {
-        wire::Bytes p = {0x00, 0x01};
-        p.insert(p.end(), bytes6to15.begin(), bytes6to15.end());
-        answer(0x23, p);
-    }
 };
 
 }  // namespace rb::testing

@@ -28,7 +28,7 @@ namespace rb::testing {
 // The station's folder is a scratch folder like every bench's.
 using TrainScratchDir = ScratchDir;
 
-struct TrainBench : FamilyBench<families::train::CTrainDlg> {
+struct TrainBench : Bench96<families::train::CTrainDlg> {
     explicit TrainBench(bool simulated = false) {
         makeContainer();
         if (simulated) {
@@ -47,15 +47,6 @@ struct TrainBench : FamilyBench<families::train::CTrainDlg> {
     }
 
     families::train::TrainState& state() { return container->state(); }
-    void answer(std::uint8_t code, const wire::Bytes& payload = {0x00, 0x01}) {
-        opener.last->receive(wire::frame96(code, payload));
-    }
-    // 0x23: 00 01, then public-parameter bytes 6-15.
-    void answerCommon(const wire::Bytes& bytes6to15) {
-        wire::Bytes p = {0x00, 0x01};
-        p.insert(p.end(), bytes6to15.begin(), bytes6to15.end());
-        answer(0x23, p);
-    }
 };
 
 // Public-parameter bytes 6-15 of an ordinary station at 25 kHz, 12.5 kHz and 6.25 kHz.
