@@ -16,9 +16,26 @@ const std::string& StatusBar::text(int part) const {
     return part < 0 || part > 2 ? none : parts_[std::size_t(part)];
 }
 
+namespace {
+
+// RADIOBENCH_DATA_DIR; else the settings folder when RADIOBENCH_CONFIG_DIR moved it (a test
+// keeps everything in one place); else XDG_DATA_HOME/radiobench or ~/.local/share/radiobench.
+std::string dataDirectory(const std::string& configDir) {
+    if (const char* d = std::getenv("RADIOBENCH_DATA_DIR"); d && *d) return d;
+    if (const char* d = std::getenv("RADIOBENCH_CONFIG_DIR"); d && *d) return configDir;
+    if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x)
+        return std::string(x) + "/radiobench";
+    if (const char* h = std::getenv("HOME"); h && *h)
+        return std::string(h) + "/.local/share/radiobench";
+    return configDir;
+}
+
+}  // namespace
+
 UserPaths UserPaths::inDirectory(const std::string& dir) {
     UserPaths p;
     p.configDir = dir;
+    p.dataDir = dir;
     const std::string base = dir.empty() || dir.back() == '/' ? dir : dir + "/";
     p.historyFile = base + "monitor-history.ini";
     p.hopMapFile = base + "HFMap.ini";
@@ -42,6 +59,7 @@ UserPaths UserPaths::fromEnvironment() {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);  // a failure shows later, when a file is saved
     UserPaths p = inDirectory(dir);
+    p.dataDir = dataDirectory(dir);
     if (const char* f = std::getenv("RADIOBENCH_HFMAP"); f && *f) p.hopMapFile = f;
     if (const char* f = std::getenv("RADIOBENCH_HISTORY"); f && *f) p.historyFile = f;
     if (const char* f = std::getenv("RADIOBENCH_SERIAL_STORE"); f && *f) p.serialStore = f;

@@ -33,9 +33,10 @@ private:
 };
 
 // Where per-user files live. Each can be overridden by an environment variable (for tests):
-// RADIOBENCH_CONFIG_DIR moves all of them.
+// RADIOBENCH_CONFIG_DIR moves all of them, RADIOBENCH_DATA_DIR the data folder alone.
 struct UserPaths {
     std::string configDir;     // per-user settings folder
+    std::string dataDir;       // per-user data folder (the read history lives in it)
     std::string historyFile;   // monitor history (section "Main")
     std::string hopMapFile;    // "HFMap.ini"
     std::string serialStore;   // serial-number store (section "ProTestSerial")
