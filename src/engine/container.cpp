@@ -16,15 +16,36 @@ Container::Container(Session& session, ContainerConfig config)
         form_.onClick(kOpenFileButton, [this] { OnOpenFile(); });
         form_.onClick(kStoreFileButton, [this] { OnStoreFile(); });
     }
+    session_.events.subscribe(cleanOnSuccess_);
 }
 
 Container::~Container() {
+    session_.events.unsubscribe(cleanOnSuccess_);
     if (session_.theComm.receiver() == this) session_.theComm.SetWnd(nullptr);
 }
 
 Page& Container::addPage(std::unique_ptr<Page> page, std::string caption) {
-    pages_.push_back(Tab{std::move(page), std::move(caption)});
+    auto edits = std::make_unique<EditHistory>(*page);
+    pages_.push_back(Tab{std::move(page), std::move(caption), std::move(edits)});
     return *pages_.back().page;
+}
+
+std::unique_ptr<Container> Container::makeTwin(Session& session) const {
+    return factory_ ? factory_(session) : nullptr;
+}
+
+bool Container::isClean() const {
+    return std::all_of(pages_.begin(), pages_.end(),
+                       [](const Tab& tab) { return tab.edits->isClean(); });
+}
+
+void Container::CleanOnSuccess::succeeded(const std::string& /*text*/) {
+    // Only the container that takes the frames: a twin reading on the same session (the backup
+    // before a write) leaves the window's forms as they are.
+    if (container.session_.theComm.receiver() != &container) return;
+    const int rp = container.session_.requestPage;
+    if (rp >= 0 && std::size_t(rp) < container.pages_.size())
+        container.pages_[std::size_t(rp)].edits->markClean();
 }
 
 void Container::selectTab(std::size_t i) {
@@ -96,6 +117,11 @@ bool Container::storeFile(const std::string& path, bool showResult) {
         for (Page* p : filePages()) p->storeFile(file);
         ok = file.save(path, &error);
     }
+    if (ok) {
+        for (auto& tab : pages_) {
+            if (tab.page->takesPartInFile()) tab.edits->markClean();
+        }
+    }
     if (showResult) session_.prompter.info(ok ? "文件保存成功!" : "文件保存失败!", kInfoCaption);
     return ok;
 }
@@ -113,7 +139,12 @@ bool Container::loadFile(const std::string& path, bool showResult) {
         if (showResult) session_.prompter.info(kNotThisTypesFile, kInfoCaption);
         return false;
     }
-    for (Page* p : filePages()) p->loadFile(file);
+    for (auto& tab : pages_) {
+        if (!tab.page->takesPartInFile()) continue;
+        tab.edits->capture();  // what stood before the load is a step back
+        tab.page->loadFile(file);
+        tab.edits->capture();
+    }
     if (showResult) session_.prompter.info("文件打开成功!", kInfoCaption);
     return true;
 }

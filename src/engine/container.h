@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/cn_comm.h"
+#include "engine/edit_history.h"
 #include "engine/form_model.h"
 #include "engine/page.h"
 #include "engine/session.h"
@@ -45,6 +46,7 @@ public:
 
     const ContainerConfig& config() const { return config_; }
     Session& session() { return session_; }
+    const UserPaths& sessionPaths() const { return session_.paths; }
     // The container's own controls: heading and the two file buttons.
     FormModel& form() { return form_; }
 
@@ -52,6 +54,7 @@ public:
     Page& addPage(std::unique_ptr<Page> page, std::string caption);
     std::size_t pageCount() const { return pages_.size(); }
     Page& page(std::size_t i) { return *pages_.at(i).page; }
+    const Page& page(std::size_t i) const { return *pages_.at(i).page; }
     const std::string& caption(std::size_t i) const { return pages_.at(i).caption; }
 
     // The container is shown (again) as the terminal type chosen; a container that looks
@@ -96,6 +99,18 @@ public:
     const FileVerdict& lastFileVerdict() const { return lastVerdict_; }
     using Factory = std::function<std::unique_ptr<Container>(Session&)>;
     void setFactory(Factory factory) { factory_ = std::move(factory); }
+    // A container of the same type on another session (null without a factory).
+    std::unique_ptr<Container> makeTwin(Session& session) const;
+
+    // What identifies the unit the forms were read from (the production page's machine code);
+    // empty when the pages do not know it.
+    virtual std::string unitCode() const { return {}; }
+
+    // Undo and redo of page i's controls. A successful answer to a page's request, a store
+    // and a read mark its form clean; a file load is a step.
+    EditHistory& edits(std::size_t i) { return *pages_.at(i).edits; }
+    // Every page holds what it held at its latest read, write or store.
+    bool isClean() const;
 
 private:
     void handleFrame(const wire::FrameSlot& slot);
@@ -104,6 +119,13 @@ private:
     struct Tab {
         std::unique_ptr<Page> page;
         std::string caption;
+        std::unique_ptr<EditHistory> edits;
+    };
+    // A page's answer taken: what its form holds now is the terminal's.
+    struct CleanOnSuccess : ChainObserver {
+        explicit CleanOnSuccess(Container& c) : container(c) {}
+        void succeeded(const std::string& text) override;
+        Container& container;
     };
     Session& session_;
     ContainerConfig config_;
@@ -112,6 +134,7 @@ private:
     std::size_t current_ = 0;
     Factory factory_;
     FileVerdict lastVerdict_;
+    CleanOnSuccess cleanOnSuccess_{*this};
 };
 
 // The box "打开文件" shows for a file that holds nothing of this type; the form stays as it was.

@@ -168,6 +168,8 @@ void FormModel::fire(const std::map<int, Handler>& table, int id) {
 bool FormModel::click(int id) {
     Control& c = get(id);
     if (!c.enabled || !c.visible) return false;
+    if (clickGate_ && !clickGate_(id)) return false;
+    edit(false);
     if (c.kind == ControlKind::CheckBox) {
         c.value = c.value ? 0 : 1;
         changed(id);
@@ -186,6 +188,7 @@ bool FormModel::click(int id) {
     if (observer) observer(id, false);
     fire(clickHandlers_, id);
     if (observer) observer(id, true);
+    edit(true);
     return true;
 }
 
@@ -212,6 +215,7 @@ bool FormModel::fits(int id, const std::string& text) const {
 bool FormModel::type(int id, const std::string& text) {
     Control& c = get(id);
     if (!c.enabled || !c.visible || c.readOnly) return false;
+    edit(false);
     std::string t = text;
     t.resize(fittingPrefix(c, t));
     if (c.text != t) {
@@ -219,20 +223,24 @@ bool FormModel::type(int id, const std::string& text) {
         changed(id);
     }
     fire(changeHandlers_, id);
+    edit(true);
     return true;
 }
 
 bool FormModel::select(int id, int index) {
     Control& c = get(id);
     if (!c.enabled || !c.visible) return false;
+    edit(false);
     setSelection(id, index);
     fire(changeHandlers_, id);
+    edit(true);
     return true;
 }
 
 bool FormModel::spin(int spinId, int delta) {
     Control& s = get(spinId);
     if (!s.enabled || !s.visible) return false;
+    edit(false);
     long long v = s.buddy && has(s.buddy) ? wire::parseLong(text(s.buddy)) : s.value;
     v += delta;
     if (v > s.max) v = s.wrap ? s.min : s.max;
@@ -244,14 +252,17 @@ bool FormModel::spin(int spinId, int delta) {
     }
     changed(spinId);
     fire(changeHandlers_, spinId);
+    edit(true);
     return true;
 }
 
 bool FormModel::slide(int id, int position) {
     Control& c = get(id);
     if (!c.enabled || !c.visible) return false;
+    edit(false);
     setValue(id, std::clamp(position, c.min, c.max));
     fire(changeHandlers_, id);
+    edit(true);
     return true;
 }
 

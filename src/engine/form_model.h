@@ -140,6 +140,14 @@ public:
     // after it has returned (`done` true): a verifier follows a write button this way.
     using ClickObserver = std::function<void(int id, bool done)>;
     void setClickObserver(ClickObserver o) { clickObserver_ = std::move(o); }
+    // Every user action (click, type, select, spin, slide), told before it changes anything
+    // (`done` false) and after its handlers ran: the edit history takes its steps this way.
+    using EditObserver = std::function<void(bool done)>;
+    // Asked first on every click: false holds the click back (nothing changes, nothing runs);
+    // the backup before a write holds a write button until the terminal has been read.
+    using ClickGate = std::function<bool(int id)>;
+    void setClickGate(ClickGate g) { clickGate_ = std::move(g); }
+    void setEditObserver(EditObserver o) { editObserver_ = std::move(o); }
 
 private:
     Control& add(int id, ControlKind kind);
@@ -148,6 +156,9 @@ private:
     Control& get(int id);
     void changed(int id);
     void fire(const std::map<int, Handler>& table, int id);
+    void edit(bool done) const {
+        if (editObserver_) editObserver_(done);
+    }
 
     std::map<int, Control> controls_;
     std::vector<int> order_;
@@ -156,6 +167,8 @@ private:
     std::map<int, Listener> listeners_;
     int nextListener_ = 1;
     ClickObserver clickObserver_;
+    EditObserver editObserver_;
+    ClickGate clickGate_;
     LayoutItem layout_;
 };
 

@@ -281,6 +281,15 @@ std::vector<FieldDifference> FormSnapshot::differences(const Page& page) const {
     return out;
 }
 
+bool FormSnapshot::sameAs(const FormSnapshot& other) const {
+    if (controls_.size() != other.controls_.size()) return false;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].id != other.controls_[i].id) return false;
+        if (!same(controls_[i], other.controls_[i])) return false;
+    }
+    return true;
+}
+
 void FormSnapshot::restore(Page& page) const {
     FormModel& form = page.form();
     for (const Control& c : controls_) {

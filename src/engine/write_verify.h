@@ -47,6 +47,8 @@ public:
     // Puts the kept values back into the form (the user's input survives a failed check).
     void restore(Page& page) const;
     bool empty() const { return controls_.empty(); }
+    // Whether both hold the same controls with the same values (compared as above).
+    bool sameAs(const FormSnapshot& other) const;
 
 private:
     std::vector<Control> controls_;  // radio groups: the first radio, value = checked index

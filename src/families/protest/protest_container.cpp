@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "families/protest/protest_ids.h"
+
 namespace rb::families::protest {
 
 namespace {
@@ -28,6 +30,11 @@ CProTestContainer::CProTestContainer(engine::Session& session)
     addPage(std::make_unique<CProSRTest>(session, 1), kDataTestCaption);
     page().attachDataTest(&dataTest());
     page().showDataTest = [this](bool on) { selectTab(on ? 1 : 0); };
+}
+
+std::string CProTestContainer::unitCode() const {
+    const engine::FormModel& form = Container::page(0).form();
+    return form.has(ids::kMachineCode) ? form.text(ids::kMachineCode) : std::string();
 }
 
 void CProTestContainer::OnShow() {

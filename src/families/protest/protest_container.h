@@ -20,6 +20,8 @@ public:
     CProTest& page() { return static_cast<CProTest&>(Container::page(0)); }
     CProSRTest& dataTest() { return static_cast<CProSRTest&>(Container::page(1)); }
     void OnShow() override;
+    // The machine code the production page shows (read from the terminal).
+    std::string unitCode() const override;
 };
 
 }  // namespace rb::families::protest
