@@ -24,27 +24,17 @@ void WriteVerifier::setEnabled(bool on) {
     if (!on) stop();
 }
 
-WriteVerifier::Counters WriteVerifier::counters() const {
-    const auto& a = session_.activity;
-    return Counters{a.requests, a.failures, a.messages};
-}
-
-bool WriteVerifier::failedSince(const Counters& start) const {
-    const Counters now = counters();
-    return now.failures > start.failures || now.messages > start.messages;
-}
-
 void WriteVerifier::clicked(Page& page, int id, bool done) {
     if (!enabled_) return;
     const std::vector<int> buttons = page.writeButtons();
     const auto it = std::find(buttons.begin(), buttons.end(), id);
     if (it == buttons.end()) return;
     if (!done) {
-        atClick_ = counters();
+        atClick_ = FailureMark::now(session_);
         return;
     }
     // Only a write that went out (confirmed, its fields valid) is followed.
-    if (counters().requests == atClick_.requests || failedSince(atClick_)) return;
+    if (session_.activity.requests == atClick_.requests || atClick_.failedSince(session_)) return;
     const std::size_t chain = std::size_t(it - buttons.begin());
     if (chain >= page.fileReadChains().size()) return;
     stop();
@@ -52,43 +42,29 @@ void WriteVerifier::clicked(Page& page, int id, bool done) {
     chain_ = chain;
     atStart_ = atClick_;
     state_ = State::Writing;
-    silentSince_ = Millis(-1);
+    idle_.reset();
     session_.timers.start(this, kPollTimer, kPoll, [this] { poll(); });
-}
-
-bool WriteVerifier::pageIdle() {
-    const bool responseTimer = session_.timers.running(page_, kResponseTimer);
-    const bool transfer = page_->transferInProgress();
-    if (responseTimer || transfer) {
-        silentSince_ = Millis(-1);
-        return false;
-    }
-    if (!session_.activity.awaitingAnswer) return true;
-    // A request that arms no timer: ended when nothing came for kSilentEnd.
-    const Millis now = session_.timers.now();
-    if (silentSince_ < Millis(0)) silentSince_ = now;
-    return now - silentSince_ >= kSilentEnd;
 }
 
 void WriteVerifier::poll() {
     if (!page_) return stop();
     if (state_ == State::Writing) {
-        if (failedSince(atStart_)) return stop();  // the page has shown why
-        if (!pageIdle()) return;
+        if (atStart_.failedSince(session_)) return stop();  // the page has shown why
+        if (!idle_.idle(session_, *page_)) return;
         written_ = FormSnapshot(*page_);
         state_ = State::Reading;
-        atStart_ = counters();
-        silentSince_ = Millis(-1);
+        atStart_ = FailureMark::now(session_);
+        idle_.reset();
         const auto chains = page_->fileReadChains();
         chains[chain_]();
         return;
     }
     if (state_ == State::Reading) {
-        if (failedSince(atStart_)) {
+        if (atStart_.failedSince(session_)) {
             written_.restore(*page_);  // the read left defaults where it stopped
             return stop();
         }
-        if (!pageIdle()) return;
+        if (!idle_.idle(session_, *page_)) return;
         finish();
     }
 }

@@ -9,14 +9,13 @@
 //  - The write or the read failed (a time-out, a validation message): the page has already
 //    said so; nothing is compared. After a failed read the written values are put back.
 //
-// A page is idle when no answer is awaited, its response timer is not running and no transfer
-// of its own is in progress; a request that arms no timer of its own counts as ended after
-// kSilentEnd, as it does for the window. Nothing waits: a short timer looks at the page.
+// When a page is idle: page_idle.h. Nothing waits: a short timer looks at the page.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "engine/page_idle.h"
 #include "engine/session.h"
 #include "engine/write_verify.h"
 
@@ -28,7 +27,7 @@ inline constexpr const char* kVerifyFailedHeading = "写后校验发现不一致
 class WriteVerifier {
 public:
     static constexpr Millis kPoll{20};
-    static constexpr Millis kSilentEnd{2000};
+    static constexpr Millis kSilentEnd = PageIdle::kSilentEnd;
 
     explicit WriteVerifier(Session& session);
     ~WriteVerifier();
@@ -47,26 +46,20 @@ public:
 
 private:
     enum class State { Idle, Writing, Reading };
-    struct Counters {
-        int requests = 0, failures = 0, messages = 0;
-    };
 
     void clicked(Page& page, int id, bool done);
     void poll();
-    bool pageIdle();
     void finish();
     void stop();
-    Counters counters() const;
-    bool failedSince(const Counters& start) const;
 
     Session& session_;
     bool enabled_ = false;
     State state_ = State::Idle;
     Page* page_ = nullptr;
     std::size_t chain_ = 0;
-    Counters atClick_;
-    Counters atStart_;
-    Millis silentSince_{-1};
+    FailureMark atClick_;
+    FailureMark atStart_;
+    PageIdle idle_;
     FormSnapshot written_;
     std::vector<FieldDifference> differences_;
 };
