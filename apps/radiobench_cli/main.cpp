@@ -6,8 +6,10 @@
 
 #include "cli/access_command.h"
 #include "cli/chain_command.h"
+#include "cli/diff_command.h"
 #include "cli/exit_status.h"
 #include "cli/frame_command.h"
+#include "cli/history_command.h"
 #include "cli/ports_command.h"
 #include "cli/run_command.h"
 #include "cli/send_command.h"
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
     rb::cli::addPortsCommand(app);
     rb::cli::addReadCommand(app);
     rb::cli::addWriteCommand(app);
+    rb::cli::addHistoryCommand(app);
+    rb::cli::addDiffCommand(app);
     rb::cli::addSendCommand(app);
     rb::cli::addRunCommand(app);
     rb::cli::addUnitsCommand(app);

@@ -11,6 +11,7 @@
 
 #include "cli/chain_runner.h"
 #include "cli/exit_status.h"
+#include "cli/file_pages.h"
 #include "cli/sim_fault_option.h"
 #include "cli/terminal_choice.h"
 #include "engine/write_verify.h"
@@ -22,24 +23,6 @@ namespace rb::cli {
 
 namespace {
 
-enum class Direction { Read, Write };
-
-int exitStatusOf(const ChainResult& result) {
-    switch (result.outcome) {
-        case ChainOutcome::Done:
-            return kExitDone;
-        case ChainOutcome::TimedOut:
-            return kExitTerminalFailed;
-        case ChainOutcome::Stopped:
-            return kExitStopped;
-        case ChainOutcome::Declined:
-            return kExitUsage;
-        case ChainOutcome::PortLost:
-            return kExitPortUnavailable;
-    }
-    return kExitTerminalFailed;
-}
-
 // Why the file to store into cannot be written, found before any terminal is asked anything.
 std::optional<std::string> outputProblem(const std::string& path) {
     if (auto problem = ini::detail::whyNotWritable(path)) return problem;
@@ -48,22 +31,6 @@ std::optional<std::string> outputProblem(const std::string& path) {
     std::string error;
     if (!existing.loadIfExists(path, &error)) return error;
     return std::nullopt;
-}
-
-// Index of each page that takes part in the file and has the chain asked for, in tab order.
-std::vector<std::size_t> chainPages(engine::Container& container, Direction direction) {
-    std::vector<std::size_t> out;
-    const auto filePages = container.filePages();
-    for (std::size_t i = 0; i < container.pageCount(); ++i) {
-        engine::Page& page = container.page(i);
-        bool inFile = false;
-        for (engine::Page* p : filePages) inFile = inFile || p == &page;
-        const bool hasChain =
-            !(direction == Direction::Read ? page.fileReadChains() : page.fileWriteChains())
-                 .empty();
-        if (inFile && hasChain) out.push_back(i);
-    }
-    return out;
 }
 
 // Reads page `index` back with its read chain `k` and names every field that differs from what
@@ -92,24 +59,8 @@ int verifyChain(ChainRunner& runner, TerminalSession& terminal, const std::strin
 std::optional<int> refusedUpFront(const ChainOptions& options, std::ostream& err,
                                   Direction direction, const std::string& command,
                                   std::string& name) {
-    std::string error;
-    const auto type = chooseTerminalType(options.type, error);
-    if (!type) {
-        err << command << ": " << error << '\n';
-        return kExitUsage;
-    }
-    name = command + " " + type->key;
-    if (type->key == kProductionTestKey) {
-        if (auto problem = productionAccessProblem(options.accessCode)) {
-            err << name << ": " << *problem << '\n';
-            return kExitUsage;
-        }
-    }
-    if (const auto* t = families::findTerminalType(type->key); t && !t->hasFile) {
-        // The trunking pages store and load nothing: their values are read and written by `run`.
-        err << name << ": no configuration file for this type; use run\n";
-        return kExitUsage;
-    }
+    if (auto refused = refusedType(options.type, options.accessCode, command, err, name))
+        return refused;
     if (direction == Direction::Read) {
         if (auto problem = outputProblem(options.file)) {
             err << name << ": cannot write " << options.file << ": " << *problem << '\n';
@@ -118,6 +69,7 @@ std::optional<int> refusedUpFront(const ChainOptions& options, std::ostream& err
         return std::nullopt;
     }
     ini::IniFile probe;
+    std::string error;
     if (!probe.load(options.file, &error)) {
         err << name << ": cannot read " << options.file << ": " << error << '\n';
         return kExitFileError;
@@ -131,8 +83,7 @@ int loadAndCheck(engine::Container& container, const std::vector<std::size_t>& p
                  TerminalSession& terminal, const std::string& name, const std::string& type,
                  const std::string& file) {
     if (!container.loadFile(file, false)) {
-        terminal.note(name + ": " + file + ": not a " + type +
-                      " configuration file, nothing sent: " + container.lastFileVerdict().problem);
+        terminal.note(notThisTypesFile(name, file, type, container.lastFileVerdict().problem));
         return kExitFileError;
     }
     if (const auto& missing = container.lastFileVerdict().missingKeys; !missing.empty()) {
@@ -214,6 +165,10 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
 
     if (int rc = terminal.openPort(name, options.port, type->key, type->baud); rc != kExitDone)
         return rc;
+    if (direction == Direction::Write && options.backup) {
+        if (int rc = backupBeforeWrite(terminal, runtime, type->key, name); rc != kExitDone)
+            return rc;
+    }
     terminal.session().theComm.SetWnd(container.get());
     ChainRunner runner(terminal.session(), *container, runtime.waiter());
     runner.onProgress = [&terminal](const std::string& text) { terminal.note(text); };
@@ -228,6 +183,7 @@ int runChainCommand(const ChainOptions& options, Runtime& runtime, std::ostream&
             return kExitFileError;
         }
         terminal.note("文件保存成功!");
+        keepRead(terminal, *container, type->key, name);  // the file is stored either way
     }
     return kExitDone;
 }
@@ -256,7 +212,8 @@ std::string exitStatusTable(Direction direction) {
     s += direction == Direction::Read
              ? "  5  the file cannot be written (checked before anything is sent)\n"
              : "  5  the file cannot be read or is not this type's configuration (nothing sent)\n"
-               "  6  --verify: a field read back differs from what was written\n";
+               "  6  --verify: a field read back differs from what was written\n"
+               "  1  also: --backup could not read the terminal (nothing written)\n";
     return s;
 }
 
@@ -284,6 +241,9 @@ void addChainCommand(CLI::App& app, Direction direction) {
         cmd->add_flag("--verify", opts->verify,
                       "read every page back after its write and compare field by field; exit 6 "
                       "naming each field that differs");
+        cmd->add_flag("--backup", opts->backup,
+                      "read the terminal into the history before the first write frame; "
+                      "nothing is written when that read fails");
     }
     cmd->add_flag("--trace", opts->port.trace,
                   "print every frame sent and received on standard error, as the monitor does");

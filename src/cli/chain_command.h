@@ -13,6 +13,11 @@
 //       with what was written: one line per field that differs (label, written, read), exit
 //       status 6 when any does.
 //
+//   radiobench-cli write lm52r --port sim --in a.ini --yes --backup
+//       before the first write frame reads every page into the read history (read_history.h);
+//       a failed read writes nothing (exit 1).
+// Every complete `read` is kept in the read history too.
+//
 // Progress: one line per answer on standard error (the page's success text). Exit statuses in
 // exit_status.h.
 #pragma once
@@ -35,6 +40,7 @@ struct ChainOptions {
     std::string file;  // --out for read, --in for write
     ConfirmOptions confirm;
     bool verify = false;       // write: read every page back and compare
+    bool backup = false;       // write: read the terminal into the history first
     std::string accessCode{};  // protest: the production-test code
 };
 
