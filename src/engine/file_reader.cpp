@@ -18,6 +18,7 @@ bool FileReader::start(Container& container, Done done) {
     }
     if (steps_.empty()) return false;
     container_ = &container;
+    shownBefore_ = container.currentTab();
     done_ = std::move(done);
     step_ = 0;
     session_.timers.start(this, kPollTimer, kPoll, [this] { poll(); });
@@ -48,6 +49,7 @@ void FileReader::poll() {
 }
 
 void FileReader::finish(bool ok, const std::string& reason) {
+    if (ok) container_->selectTab(shownBefore_);  // after a failure the failing page shows
     Done done = std::move(done_);
     cancel();
     if (done) done(ok, reason);

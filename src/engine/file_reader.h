@@ -1,7 +1,8 @@
 // FileReader: every read chain of the pages that take part in a container's file, one after
 // the other in tab order (what `radiobench-cli read` runs), without waiting: a short timer
 // looks at the page until its chain has ended (page_idle.h). It ends at the first chain that
-// timed out or showed a message, with that reason.
+// timed out or showed a message, with that reason. Each page shows while it reads; at the end
+// the page that showed before does again.
 #pragma once
 
 #include <functional>
@@ -43,6 +44,7 @@ private:
     Container* container_ = nullptr;
     std::vector<Step> steps_;
     std::size_t step_ = 0;
+    std::size_t shownBefore_ = 0;
     FailureMark mark_;
     PageIdle idle_;
     Done done_;

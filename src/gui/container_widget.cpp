@@ -1,5 +1,6 @@
 #include "gui/container_widget.h"
 
+#include <QHBoxLayout>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -70,9 +71,13 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
 
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
-    box->addWidget(heading);
+    headingRow_ = new QHBoxLayout;
+    headingRow_->addWidget(heading, 1);
+    box->addLayout(headingRow_);
     box->addWidget(tabs_);
 }
+
+void ContainerWidget::addHeadingWidget(QWidget* widget) { headingRow_->addWidget(widget); }
 
 void ContainerWidget::showOnlyPage(int index) {
     tabs_->setTabVisible(index, true);

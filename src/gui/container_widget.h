@@ -10,6 +10,7 @@
 #include "gui/form_view.h"
 #include "gui/modal.h"
 
+class QHBoxLayout;
 class QTabWidget;
 
 namespace rb::gui {
@@ -23,6 +24,8 @@ public:
     engine::Container& container() { return container_; }
     QTabWidget* tabs() const { return tabs_; }
     FormView* pageView(std::size_t i) const { return pages_.at(i); }
+    // A widget at the end of the heading row, after the file buttons (the safety bar).
+    void addHeadingWidget(QWidget* widget);
 
 private:
     void hookPageDialogs(engine::Page& page);
@@ -32,6 +35,7 @@ private:
     engine::Container& container_;
     ModalRunner runModal_;
     QTabWidget* tabs_;
+    QHBoxLayout* headingRow_ = nullptr;
     std::vector<FormView*> pages_;
 };
 

@@ -21,6 +21,7 @@
 #include "gui/container_widget.h"
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
+#include "gui/safety_bar.h"
 #include "gui/unit_records_dialog.h"
 
 namespace rb::gui {
@@ -42,6 +43,7 @@ MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* 
     setCentralWidget(central);
     verifier_ = std::make_unique<engine::WriteVerifier>(session_);
     verifier_->setEnabled(engine::readOption(session_.paths, engine::kVerifyAfterWriteKey) == "1");
+    backupBeforeWrite_ = engine::readOption(session_.paths, engine::kBackupBeforeWriteKey) == "1";
     buildMenu();
     buildStatusBar();
     // A fresh status bar: no connection yet, "状态信息" in the operation part.
@@ -82,6 +84,18 @@ void MainWindow::showUnitRecords(const std::string& machineCode) {
     unitRecords_->fill(session_.unitRecords.path(), machineCode);
     unitRecords_->show();
     unitRecords_->raise();
+}
+
+void MainWindow::setBackupBeforeWrite(bool on) {
+    backupBeforeWrite_ = on;
+    if (backupAction_) backupAction_->setChecked(on);
+    for (auto& [key, s] : shown_) {
+        if (auto* bar = s.widget ? s.widget->findChild<SafetyBar*>() : nullptr)
+            bar->setBackupBeforeWrite(on);
+    }
+    std::string error;
+    if (!engine::saveOption(session_.paths, engine::kBackupBeforeWriteKey, on ? "1" : "0", &error))
+        session_.prompter.info("设置保存失败:" + error, "提示", this);
 }
 
 void MainWindow::setVerifyAfterWrite(bool on) {
@@ -126,7 +140,15 @@ MainWindow::Shown& MainWindow::ensureShown(const std::string& key) {
     if (s.widget) return s;
     s.container = families::makeContainer(key, session_);
     if (s.container) {
-        s.widget = new ContainerWidget(*s.container, runModal_, area_);
+        auto* view = new ContainerWidget(*s.container, runModal_, area_);
+        s.widget = view;
+        // The types with a file get the history, compare, restore and backup.
+        if (const auto* t = families::findTerminalType(key);
+            t && t->hasFile && s.container->config().fileButtons) {
+            auto* bar = new SafetyBar(*view, key);
+            bar->setBackupBeforeWrite(backupBeforeWrite_);
+            view->addHeadingWidget(bar);
+        }
     } else {
         // A key no family builds: its area stays empty.
         s.widget = new QWidget(area_);

@@ -46,7 +46,8 @@ inline constexpr int kMenuMonitor = 32785;
 inline constexpr int kMenuExit = 32774;
 inline constexpr int kMenuProductionTest = 32786;
 inline constexpr int kMenuAbout = 32777;
-inline constexpr int kMenuVerifyAfterWrite = 32809;  // "写后校验", checkable
+inline constexpr int kMenuVerifyAfterWrite = 32809;   // "写后校验", checkable
+inline constexpr int kMenuBackupBeforeWrite = 32810;  // "写前备份", checkable
 }  // namespace main_ids
 
 class UnitRecordsDialog;
@@ -98,6 +99,10 @@ public:
     // "写后校验": read every write back and compare (off by default, remembered per user).
     engine::WriteVerifier& writeVerifier() { return *verifier_; }
     void setVerifyAfterWrite(bool on);
+    // "写前备份": read the terminal into the history before a write (off by default,
+    // remembered per user).
+    bool backupBeforeWrite() const { return backupBeforeWrite_; }
+    void setBackupBeforeWrite(bool on);
 
     // Ends the program (exit button, close box, "退  出(&X)", Cancel after a failed open).
     std::function<void(int code)> exitRequested;
@@ -143,6 +148,8 @@ private:
     UnitRecordsDialog* unitRecords_ = nullptr;
     std::unique_ptr<engine::WriteVerifier> verifier_;
     QAction* verifyAction_ = nullptr;
+    bool backupBeforeWrite_ = false;
+    QAction* backupAction_ = nullptr;
 };
 
 }  // namespace rb::gui

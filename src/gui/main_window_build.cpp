@@ -93,6 +93,10 @@ void MainWindow::buildMenu() {
                          [this] { setVerifyAfterWrite(verifyAction_->isChecked()); });
     verifyAction_->setCheckable(true);
     verifyAction_->setChecked(verifier_->enabled());
+    backupAction_ = item(settings, kMenuBackupBeforeWrite, "写前备份(&B)",
+                         [this] { setBackupBeforeWrite(backupAction_->isChecked()); });
+    backupAction_->setCheckable(true);
+    backupAction_->setChecked(backupBeforeWrite_);
     item(settings, kMenuExit, "退  出(&X)", [this] { close(); });
 
     QMenu* types = menuBar()->addMenu(QStringLiteral("终端选择(&T)"));
