@@ -153,4 +153,29 @@ std::optional<MeasurementStats> measurementStats(UnitStore& store, const std::st
     return st;
 }
 
+std::optional<std::vector<std::string>> measurementNames(UnitStore& store, std::string* error) {
+    std::vector<std::string> names;
+    if (store.schemaVersion() < 3) return names;
+    Statement s(store.database(),
+                "SELECT DISTINCT name FROM measurements WHERE value IS NOT NULL ORDER BY name");
+    while (s.step()) names.push_back(s.text(0));
+    if (!failWith(s, store, error)) return std::nullopt;
+    return names;
+}
+
+std::optional<std::vector<MeasurementPoint>> measurementSeries(UnitStore& store,
+                                                               const std::string& name,
+                                                               std::string* error) {
+    std::vector<MeasurementPoint> points;
+    if (store.schemaVersion() < 3) return points;
+    Statement s(store.database(),
+                "SELECT r.start_ms, r.unit, m.value FROM measurements m"
+                " JOIN runs r ON r.run_id = m.run_id WHERE m.name = ?1 AND m.value IS NOT NULL"
+                " ORDER BY r.start_ms, r.rowid, m.position");
+    s.bind(1, name);
+    while (s.step()) points.push_back({s.integer(0), s.text(1), s.real(2)});
+    if (!failWith(s, store, error)) return std::nullopt;
+    return points;
+}
+
 }  // namespace rb::units

@@ -59,6 +59,19 @@ std::optional<MeasurementStats> measurementStats(UnitStore& store, const std::st
                                                  std::optional<std::int64_t> sinceMs,
                                                  std::string* error);
 
+// The names of the measurements that have values, in alphabetical order.
+std::optional<std::vector<std::string>> measurementNames(UnitStore& store, std::string* error);
+
+// One measurement's values across units, in the order the runs started.
+struct MeasurementPoint {
+    std::int64_t startMs = 0;
+    std::string unit;
+    double value = 0;
+};
+std::optional<std::vector<MeasurementPoint>> measurementSeries(UnitStore& store,
+                                                               const std::string& name,
+                                                               std::string* error);
+
 // Cpk from the mean and sample standard deviation: min(high - mean, mean - low) / 3σ, the one
 // side there is when a limit is missing. None (with the reason in `why`) without limits, with
 // fewer than two values or when σ is 0.
