@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages RadioBench needs to build, test and run.
 set -euo pipefail
 pkgs=(cmake g++ ninja-build
-      qt6-base-dev qt6-serialport-dev libgl-dev
+      qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
       libicu-dev libsqlite3-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
       xvfb xauth fonts-wqy-microhei
       clang-format clang-tidy  # scripts/check-format.sh, scripts/tidy.sh

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "units/json_text.h"
+#include "units/readable.h"
 #include "wire/text_format.h"
 
 namespace rb::units {
@@ -36,7 +37,15 @@ std::string padded(const std::string& text, std::size_t width) {
     return w >= width ? text : text + std::string(width - w, ' ');
 }
 
-// Rows of cells, each column as wide as its widest cell; the last column is not padded.
+// A values text that is not JSON (a hand-edited file) is carried as a JSON string.
+std::string valuesJson(const std::string& values) {
+    if (values.empty()) return "null";
+    const char c = values.front();
+    return c == '{' || c == '[' ? values : jsonString(values);
+}
+
+}  // namespace
+
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
@@ -53,15 +62,6 @@ void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>
         out << line << '\n';
     }
 }
-
-// A values text that is not JSON (a hand-edited file) is carried as a JSON string.
-std::string valuesJson(const std::string& values) {
-    if (values.empty()) return "null";
-    const char c = values.front();
-    return c == '{' || c == '[' ? values : jsonString(values);
-}
-
-}  // namespace
 
 std::string localTimeText(std::int64_t ms) { return wire::localTimeWithMillis(ms); }
 
@@ -98,8 +98,8 @@ std::optional<std::int64_t> parseLocalTime(const std::string& text) {
 std::string kindName(const std::string& kind) {
     static const std::map<std::string, std::string> names = {
         {"machine_code", "机器码"},     {"calibration", "基本参数"},
-        {"band_table", "频段"},         {"monitor", "监测参数"},
-        {"transmitter", "电台发射"},    {"model", "机型选择"},
+        {"band_table", "频段表"},       {"monitor", "监测参数"},
+        {"transmitter", "电台发射"},    {"model", "电台模式"},
         {"field_strength", "场强档位"}, {"standing_wave", "驻波基准"},
         {"data_test", "数传测试"},      {"failure", "失败"},
     };
@@ -126,11 +126,17 @@ std::string csvField(const std::string& text, bool quote) {
 void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, Format format) {
     switch (format) {
         case Format::Table: {
+            // Worded as the records window shows them.
             std::vector<std::vector<std::string>> rows = {
-                {"id", "time", "machine_code", "kind", "outcome", "values"}};
-            for (const auto& r : records) {
-                rows.push_back({std::to_string(r.id), localTimeText(r.timeMs), r.machineCode,
-                                r.kind, r.outcome, r.values});
+                {"编号", "时间", "机器码", "项目", "结果", "内容"}};
+            const auto before = predecessors(records, false);
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                const auto& r = records[i];
+                const UnitRecord* prev =
+                    before[i] >= 0 ? &records[std::size_t(before[i])] : nullptr;
+                rows.push_back({std::to_string(r.id), localTimeText(r.timeMs),
+                                codeText(r.machineCode), kindName(r.kind), outcomeText(r),
+                                valuesText(r, prev)});
             }
             writeAligned(out, rows);
             break;

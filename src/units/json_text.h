@@ -37,4 +37,26 @@ private:
 
 std::string jsonArray(const std::vector<int>& values);
 
+// Reads back the flat objects the records hold: each key's value as its JSON text, strings
+// unescaped on request, arrays of scalars and arrays of arrays as lists of texts.
+class JsonFields {
+public:
+    explicit JsonFields(std::string_view json);
+    bool ok() const { return ok_; }
+    bool has(std::string_view key) const;
+    std::vector<std::string> keys() const;
+    // The value as written ("250", "\"read\"", "[1,2]"); "" when missing.
+    std::string raw(std::string_view key) const;
+    // A string's text, any other value as written.
+    std::string text(std::string_view key) const;
+    std::optional<double> number(std::string_view key) const;
+    // [1,2,3] -> {"1","2","3"}; [[1,2],[3,4]] -> {{"1","2"},{"3","4"}}.
+    std::vector<std::string> list(std::string_view key) const;
+    std::vector<std::vector<std::string>> arrays(std::string_view key) const;
+
+private:
+    std::vector<std::pair<std::string, std::string>> fields_;
+    bool ok_ = false;
+};
+
 }  // namespace rb::units

@@ -79,8 +79,10 @@ TEST_F(UnitsCommandTest, EachFormatCarriesTheSameRecord) {
     o.format = "table";
     ASSERT_EQ(run(o), cli::kExitDone);
     ASSERT_EQ(lines().size(), 3u);
-    EXPECT_EQ(lines()[0], "id  time                     machine_code  kind     outcome   values");
-    EXPECT_EQ(lines()[1], "3   2026-12-10 08:00:01.000  0810002       failure  操作失败  {}");
+    // The table reads as the records window does; csv and json keep the stored words.
+    EXPECT_EQ(lines()[0], "编号  时间" + std::string(21, ' ') + "机器码   项目      结果" +
+                              std::string(10, ' ') + "内容");
+    EXPECT_EQ(lines()[1], "3     2026-12-10 08:00:01.000  0810002  失败      失败: 无应答");
 
     o.format = "csv";
     ASSERT_EQ(run(o), cli::kExitDone);
