@@ -33,7 +33,7 @@ bool isPlanLine(const std::string& line) {
 void ScriptRunner::beginPlan(const std::vector<std::string>& lines) {
     plan_ = std::any_of(lines.begin(), lines.end(), isPlanLine);
     tally_ = plan::PlanTally{};
-    unit_.clear();
+    unit_ = presetUnit_;
     if (!plan_) return;
     std::string bytes;
     std::vector<std::string> steps;

@@ -88,6 +88,7 @@ void ScriptRunner::adopt(const std::string& key, std::unique_ptr<engine::Contain
 
 void ScriptRunner::attach(const std::string& key, engine::Container& container) {
     attached_ = true;
+    accessGranted_ = true;  // the window asked for the code before it showed the page
     Shown& s = install(key, nullptr, container);
     s.page = container.currentTab();
     current_ = key;

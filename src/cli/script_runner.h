@@ -66,6 +66,8 @@ public:
     // and say whether prompts are confirmed without asking (--yes).
     void setPlanFile(std::string path) { planPath_ = std::move(path); }
     void confirmPrompts(bool yes) { confirmPrompts_ = yes; }
+    // The unit the run is for before any `unit` line (the station's scanned label).
+    void presetUnit(std::string unit) { presetUnit_ = std::move(unit); }
     PlanListener planEvents;
     // Ends the run after the click in progress (the station's 停止): the outcome is ABORTED.
     void requestStop();
@@ -77,6 +79,8 @@ public:
     int run(std::istream& script);
     // The run record of the latest plan run.
     const units::TestRun& lastRun() const { return run_; }
+    // What failed in it, as the outcome line lists it.
+    const std::vector<std::string>& lastFailed() const { return tally_.failed(); }
 
 private:
     struct Shown {
@@ -173,6 +177,7 @@ private:
     units::TestRun run_;
     std::string planPath_;
     std::string unit_;  // named by `unit`
+    std::string presetUnit_;
     bool confirmPrompts_ = false;
 
     // The port going away ends the script (heard through the session's chain events).
