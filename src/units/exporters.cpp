@@ -36,7 +36,15 @@ std::string padded(const std::string& text, std::size_t width) {
     return w >= width ? text : text + std::string(width - w, ' ');
 }
 
-// Rows of cells, each column as wide as its widest cell; the last column is not padded.
+// A values text that is not JSON (a hand-edited file) is carried as a JSON string.
+std::string valuesJson(const std::string& values) {
+    if (values.empty()) return "null";
+    const char c = values.front();
+    return c == '{' || c == '[' ? values : jsonString(values);
+}
+
+}  // namespace
+
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
@@ -53,15 +61,6 @@ void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>
         out << line << '\n';
     }
 }
-
-// A values text that is not JSON (a hand-edited file) is carried as a JSON string.
-std::string valuesJson(const std::string& values) {
-    if (values.empty()) return "null";
-    const char c = values.front();
-    return c == '{' || c == '[' ? values : jsonString(values);
-}
-
-}  // namespace
 
 std::string localTimeText(std::int64_t ms) { return wire::localTimeWithMillis(ms); }
 

@@ -42,6 +42,9 @@ struct UnitSummary {
 std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records);
 void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Format format);
 
+// Rows of cells, each column as wide as its widest cell; the last column is not padded.
+void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows);
+
 // One CSV field: quoted when it holds a comma, a quote or a line break (or always).
 std::string csvField(const std::string& text, bool quote = false);
 

@@ -11,6 +11,8 @@ namespace {
 
 // Records kept in memory while the database is away; beyond this the oldest go.
 constexpr std::size_t kMostWaiting = 100000;
+// Runs kept in memory likewise (each with its measurements).
+constexpr std::size_t kMostWaitingRuns = 10000;
 
 std::string newSessionKey() {
     std::random_device rd;
@@ -73,13 +75,33 @@ bool Recorder::flush() {
         if (!store_.insert(waiting_[done], session_, &error)) break;
     }
     waiting_.erase(waiting_.begin(), waiting_.begin() + std::ptrdiff_t(done));
-    if (!waiting_.empty()) {
+    if (!waiting_.empty() || !flushRuns(&error)) {
         fail(error);
         return false;
     }
     failing_ = false;
     store_.setBusyTimeout(kBusyTimeoutMs);
     return true;
+}
+
+bool Recorder::flushRuns(std::string* error) {
+    while (!waitingRuns_.empty()) {
+        if (!store_.insertRun(waitingRuns_.front(), error)) return false;
+        waitingRuns_.pop_front();
+    }
+    return true;
+}
+
+void Recorder::beginRun(const std::string& runId) { runId_ = runId; }
+
+bool Recorder::recordRun(const TestRun& run) {
+    TestRun r = run;
+    if (r.unit.empty()) r.unit = code_;
+    if (r.machineType.empty()) r.machineType = type_;
+    runId_.clear();
+    if (waitingRuns_.size() >= kMostWaitingRuns) waitingRuns_.pop_front();
+    waitingRuns_.push_back(std::move(r));
+    return ensureOpen() && flush();
 }
 
 bool Recorder::record(const std::string& kind, const std::string& valuesJson,
@@ -91,6 +113,7 @@ bool Recorder::record(const std::string& kind, const std::string& valuesJson,
     r.kind = kind;
     r.values = valuesJson.empty() ? "{}" : valuesJson;
     r.outcome = outcome;
+    r.runId = runId_;
     if (waiting_.size() >= kMostWaiting) waiting_.pop_front();
     waiting_.push_back(std::move(r));
     return ensureOpen() && flush();

@@ -3,11 +3,14 @@
 // the bench last wrote or read back, "unknown" before that; when a code becomes known, the
 // "unknown" records of this run are attached to it.
 //
+// A test run (a plan on one unit) is begun with its id: the records made until it is recorded
+// carry that id. Recording the run stores it with its measurements and ends it.
+//
 // The database is opened on the first record, not before. When it cannot be opened or written
 // (another program holds its lock, a read-only folder, a full disk) `failed` is called once
 // with the reason, the records are kept in memory and written when the database takes them
-// again (tried on each later record, without waiting for a lock). The bench itself never stops
-// for the database.
+// again (tried on each later record or run, without waiting for a lock); runs wait the same way.
+// The bench itself never stops for the database.
 #pragma once
 
 #include <cstdint>
@@ -48,16 +51,26 @@ public:
     bool record(const std::string& kind, const std::string& valuesJson,
                 const std::string& outcome = "ok");
 
+    // Records from now on carry `runId` (until the run is recorded).
+    void beginRun(const std::string& runId);
+    const std::string& runId() const { return runId_; }
+    // Stores the run and its measurements and ends it; an empty unit or type is taken from the
+    // current unit. False when it could not be written (yet): it waits in memory then.
+    bool recordRun(const TestRun& run);
+
     // Called once, the first time the database cannot be opened or written.
     std::function<void(const std::string& reason)> failed;
     const std::string& lastError() const { return lastError_; }
     // Records waiting in memory for the database.
     std::size_t waiting() const { return waiting_.size(); }
+    // Runs waiting in memory for the database.
+    std::size_t waitingRuns() const { return waitingRuns_.size(); }
     const std::string& session() const { return session_; }
 
 private:
     bool ensureOpen();
     bool flush();
+    bool flushRuns(std::string* error);
     void fail(const std::string& reason);
 
     std::string path_;
@@ -66,7 +79,9 @@ private:
     std::string code_ = kUnknownCode;
     std::string type_;
     UnitStore store_;
-    std::deque<UnitRecord> waiting_;  // dropped from the front when full
+    std::string runId_;
+    std::deque<UnitRecord> waiting_;   // dropped from the front when full
+    std::deque<TestRun> waitingRuns_;  // likewise
     // A code became known while the database could not take the attachment.
     std::optional<std::pair<std::string, std::string>> pendingAttach_;
     std::string lastError_;

@@ -96,6 +96,17 @@ Statement& Statement::bind(int index, std::string_view text) {
     return *this;
 }
 
+Statement& Statement::bind(int index, double value) {
+    if (!stmt_ || sqlite3_bind_double(stmt_, index, value) != SQLITE_OK) bindFailed_ = true;
+    return *this;
+}
+
+Statement& Statement::bind(int index, std::optional<double> value) {
+    if (value) return bind(index, *value);
+    if (!stmt_ || sqlite3_bind_null(stmt_, index) != SQLITE_OK) bindFailed_ = true;
+    return *this;
+}
+
 bool Statement::step() {
     if (!stmt_ || bindFailed_ || done_) return false;
     const int rc = sqlite3_step(stmt_);
@@ -120,6 +131,15 @@ std::string Statement::text(int column) const {
     const auto* p = sqlite3_column_text(stmt_, column);
     const int n = sqlite3_column_bytes(stmt_, column);
     return p ? std::string(reinterpret_cast<const char*>(p), std::size_t(n)) : std::string();
+}
+
+double Statement::real(int column) const {
+    return stmt_ ? sqlite3_column_double(stmt_, column) : 0.0;
+}
+
+std::optional<double> Statement::optionalReal(int column) const {
+    if (!stmt_ || sqlite3_column_type(stmt_, column) == SQLITE_NULL) return std::nullopt;
+    return sqlite3_column_double(stmt_, column);
 }
 
 }  // namespace rb::units

@@ -56,6 +56,9 @@ public:
     // Parameters count from 1.
     Statement& bind(int index, std::int64_t value);
     Statement& bind(int index, std::string_view text);
+    Statement& bind(int index, double value);
+    // NULL when empty.
+    Statement& bind(int index, std::optional<double> value);
     // One step: true while a row is there. `done()` tells a finished statement from an error.
     bool step();
     bool done() const { return done_; }
@@ -64,6 +67,9 @@ public:
 
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    double real(int column) const;
+    // None for NULL.
+    std::optional<double> optionalReal(int column) const;
 
 private:
     sqlite3_stmt* stmt_ = nullptr;

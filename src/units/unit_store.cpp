@@ -22,6 +22,36 @@ constexpr std::array<const char*, kSchemaVersion> kMigrations = {
     "ALTER TABLE records ADD COLUMN machine_type TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE records ADD COLUMN session TEXT NOT NULL DEFAULT '';"
     "CREATE INDEX records_by_unit ON records(machine_code, time_ms);",
+    // 3: test runs of a plan, their measurements, the run of each record, a look-up by time.
+    "CREATE TABLE runs ("
+    " run_id TEXT PRIMARY KEY,"
+    " unit TEXT NOT NULL,"
+    " machine_type TEXT NOT NULL,"
+    " station TEXT NOT NULL,"
+    " operator TEXT NOT NULL,"
+    " plan_file TEXT NOT NULL,"
+    " plan_sha256 TEXT NOT NULL,"
+    " start_ms INTEGER NOT NULL,"
+    " end_ms INTEGER NOT NULL,"
+    " outcome TEXT NOT NULL);"
+    "CREATE INDEX runs_by_unit ON runs(unit, start_ms);"
+    "CREATE INDEX runs_by_time ON runs(start_ms);"
+    "CREATE TABLE measurements ("
+    " run_id TEXT NOT NULL REFERENCES runs(run_id),"
+    " position INTEGER NOT NULL,"
+    " step TEXT NOT NULL,"
+    " name TEXT NOT NULL,"
+    " value REAL,"
+    " text TEXT NOT NULL,"
+    " low REAL,"
+    " high REAL,"
+    " unit TEXT NOT NULL,"
+    " verdict TEXT NOT NULL,"
+    " reason TEXT NOT NULL,"
+    " PRIMARY KEY (run_id, position));"
+    "CREATE INDEX measurements_by_name ON measurements(name);"
+    "ALTER TABLE records ADD COLUMN run_id TEXT NOT NULL DEFAULT '';"
+    "CREATE INDEX records_by_time ON records(time_ms);",
 };
 
 void setError(std::string* error, const std::string& text) {
@@ -104,14 +134,15 @@ bool UnitStore::openForReading(const std::string& path, std::string* error) {
 bool UnitStore::insert(UnitRecord& r, const std::string& session, std::string* error) {
     Statement s(db_,
                 "INSERT INTO records (time_ms, machine_code, machine_type, kind, values_json,"
-                " outcome, session) VALUES (?, ?, ?, ?, ?, ?, ?)");
+                " outcome, session, run_id) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     s.bind(1, r.timeMs)
         .bind(2, r.machineCode)
         .bind(3, r.machineType)
         .bind(4, r.kind)
         .bind(5, r.values)
         .bind(6, r.outcome)
-        .bind(7, session);
+        .bind(7, session)
+        .bind(8, r.runId);
     if (!s.run()) {
         setError(error, db_.errorText());
         return false;
@@ -135,11 +166,10 @@ bool UnitStore::attachUnknown(const std::string& session, const std::string& cod
 
 std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& filter,
                                                           std::string* error) {
-    // Version 1 files have no machine type.
-    std::string sql = version_ >= 2 ? "SELECT id, time_ms, machine_code, machine_type, kind,"
-                                      " values_json, outcome FROM records"
-                                    : "SELECT id, time_ms, machine_code, '', kind, values_json,"
-                                      " outcome FROM records";
+    // Version 1 files have no machine type, files before version 3 no runs.
+    std::string sql = std::string("SELECT id, time_ms, machine_code, ") +
+                      (version_ >= 2 ? "machine_type" : "''") + ", kind, values_json, outcome, " +
+                      (version_ >= 3 ? "run_id" : "''") + " FROM records";
     sql += " WHERE (?1 IS NULL OR machine_code = ?1) AND (?2 IS NULL OR time_ms >= ?2)";
     sql += filter.newestFirst ? " ORDER BY time_ms DESC, id DESC" : " ORDER BY time_ms, id";
     Statement s(db_, sql);
@@ -159,6 +189,7 @@ std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& fi
         r.kind = s.text(4);
         r.values = s.text(5);
         r.outcome = s.text(6);
+        r.runId = s.text(7);
         out.push_back(std::move(r));
     }
     if (!s.done()) {
