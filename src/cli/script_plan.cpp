@@ -45,6 +45,7 @@ void ScriptRunner::beginPlan(const std::vector<std::string>& lines) {
         }
     }
     run_ = plan::startRun(planPath_.empty() ? "-" : planPath_, bytes, units::systemClockMs());
+    host_.session.unitRecords.beginRun(run_.runId);  // the answers' records carry the run id
     if (planEvents.started) planEvents.started(steps);
 }
 
@@ -64,6 +65,7 @@ int ScriptRunner::endPlan(int rc) {
               .raw("failed", JsonLine::array(failed))
               .num("ms", run_.endMs - run_.startMs)
               .text());
+    host_.session.unitRecords.recordRun(run_);  // kept in memory while the database is away
     if (planEvents.finished) planEvents.finished(run_);
     if (run_.outcome == std::string(units::kRunFail) ||
         run_.outcome == std::string(units::kRunAborted)) {

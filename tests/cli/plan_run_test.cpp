@@ -12,6 +12,7 @@
 #include "cli/run_command.h"
 #include "shared_sim_runtime.h"
 #include "sim/protest_terminal.h"
+#include "units/unit_store.h"
 
 namespace rb::cli {
 namespace {
@@ -197,6 +198,44 @@ TEST_F(PlanRunTest, TheShippedPlansPassOnACleanBenchAndFailOnANoisyOne) {
         // Pass or fail, the data test was stopped and the production page shows again.
         EXPECT_TRUE(said(R"({"cmd":"click","id":1173,"result":"done")")) << out_.str();
     }
+}
+
+TEST_F(PlanRunTest, EachRunIsRecordedWithItsMeasurements) {
+    const std::string db = (dir_ / "units.sqlite").string();
+    ::setenv("RADIOBENCH_UNIT_DB", db.c_str(), 1);
+    const std::string file = std::string(RB_PLANS_DIR) + "/protest_quick.plan";
+    runtime_.terminal.factoryReset();
+    ASSERT_EQ(run("", "", false, file), kExitDone) << out_.str();
+    runtime_.terminal.setMonitor(sim::ProtestTerminal::Monitor{655, 731, 231});
+    ASSERT_EQ(run("", "", false, file), kExitPlanFailed) << out_.str();
+    ::unsetenv("RADIOBENCH_UNIT_DB");
+
+    units::UnitStore store;
+    std::string error;
+    ASSERT_TRUE(store.openForReading(db, &error)) << error;
+    const auto runs = store.runs({}, &error);
+    ASSERT_TRUE(runs) << error;
+    ASSERT_EQ(runs->size(), 2u);
+    const units::TestRun& pass = (*runs)[0];
+    EXPECT_EQ(pass.outcome, "PASS");
+    EXPECT_EQ(pass.unit, "0810001");
+    EXPECT_EQ(pass.machineType, "protest");
+    EXPECT_EQ(pass.planFile, "protest_quick.plan");
+    EXPECT_EQ(pass.planSha256.size(), 64u);
+    EXPECT_LE(pass.startMs, pass.endMs);
+    ASSERT_EQ(pass.measurements.size(), 3u);
+    EXPECT_EQ(pass.measurements[0].step, "监测参数");
+    EXPECT_EQ(pass.measurements[0].name, "场强电压");
+    EXPECT_EQ(pass.measurements[0].value, 258.0);
+    EXPECT_EQ(pass.measurements[0].low, 200.0);
+    EXPECT_EQ(pass.measurements[2].unit, "%");
+    const units::TestRun& fail = (*runs)[1];
+    EXPECT_EQ(fail.outcome, "FAIL");
+    EXPECT_NE(fail.runId, pass.runId);
+    EXPECT_EQ(fail.planSha256, pass.planSha256);
+    ASSERT_EQ(fail.measurements.size(), 1u);  // the plan stopped at the failure
+    EXPECT_EQ(fail.measurements[0].verdict, "fail");
+    EXPECT_EQ(fail.measurements[0].reason, "above 400");
 }
 
 }  // namespace
