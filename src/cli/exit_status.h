@@ -11,5 +11,6 @@ inline constexpr int kExitPortUnavailable = 3;  // the port cannot be opened (or
 inline constexpr int kExitStopped = 4;          // a page's validation message stopped the chain
 inline constexpr int kExitFileError = 5;        // the file cannot be read or written
 inline constexpr int kExitVerifyFailed = 6;     // write --verify: a field read back differs
+inline constexpr int kExitPlanFailed = 7;       // run: a plan's outcome is FAIL or ABORTED
 
 }  // namespace rb::cli

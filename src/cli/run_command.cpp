@@ -65,6 +65,8 @@ int runRunCommand(const RunOptions& options, Runtime& runtime, std::istream& std
 
     ScriptRunner runner(terminal, out);
     runner.setAccessCode(options.accessCode);
+    runner.setPlanFile(options.script);
+    runner.confirmPrompts(options.yes);
     if (!runner.showType(type->key, error)) {
         terminal.note(name + ": " + error);
         return kExitUsage;
@@ -90,6 +92,7 @@ void addRunCommand(CLI::App& app) {
     cmd->add_option(
         "--access-code", opts->accessCode,
         "the production-test code (needed for protest, also for `type protest` in a script)");
+    cmd->add_flag("-y,--yes", opts->yes, "confirm every prompt of a plan (确定) without asking");
     cmd->add_option("SCRIPT", opts->script, "script file, or - (the default) for standard input");
     cmd->add_option("--sim-faults", opts->port.simFaults,
                     std::string("make the built-in simulator misbehave: ") + kSimFaultWords)

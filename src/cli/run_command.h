@@ -22,6 +22,7 @@ struct RunOptions {
     PortOptions port;
     std::string accessCode;
     std::string script = "-";  // a file, or "-" for standard input
+    bool yes = false;          // a plan's prompts are confirmed without asking
 };
 
 // `stdinScript` is read when the script is "-".

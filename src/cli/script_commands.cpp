@@ -116,7 +116,7 @@ void ScriptRunner::cmdSet(const std::vector<std::string>& w) {
     }
     if (step.sent) {
         line.str("result", resultWord(step.result.outcome))
-            .str("status", terminal_.session().statusBar.text(2))
+            .str("status", host_.session.statusBar.text(2))
             .raw("boxes", boxesJson(step.firstBox));
     }
     print(line.text());
@@ -138,7 +138,7 @@ void ScriptRunner::cmdSpin(const std::vector<std::string>& w) {
     line.str("cmd", "spin").num("id", id).str("value", value);
     if (step.sent) {
         line.str("result", resultWord(step.result.outcome))
-            .str("status", terminal_.session().statusBar.text(2))
+            .str("status", host_.session.statusBar.text(2))
             .raw("boxes", boxesJson(step.firstBox));
     }
     print(line.text());
@@ -160,7 +160,7 @@ void ScriptRunner::cmdClick(const std::vector<std::string>& w) {
               .str("cmd", "click")
               .num("id", id)
               .str("result", resultWord(step.result.outcome))
-              .str("status", terminal_.session().statusBar.text(2))
+              .str("status", host_.session.statusBar.text(2))
               .raw("boxes", boxesJson(step.firstBox))
               .text());
 }
@@ -168,14 +168,15 @@ void ScriptRunner::cmdClick(const std::vector<std::string>& w) {
 void ScriptRunner::cmdAnswer(const std::vector<std::string>& w) {
     expectWords(w, 2, "answer yes|no");
     if (w[1] != "yes" && w[1] != "no") fail("answer yes or no");
-    terminal_.prompter().scriptAnswer(w[1] == "yes");
+    // In the window the operator answers the boxes: nothing to steer there.
+    if (host_.prompter) host_.prompter->scriptAnswer(w[1] == "yes");
     print(JsonLine().str("cmd", "answer").str("value", w[1]).text());
 }
 
 void ScriptRunner::cmdChoose(const std::vector<std::string>& w) {
     expectWords(w, 2, "choose PATH");
     if (w[1].empty()) fail("choose needs a path");
-    terminal_.prompter().chooseNext(w[1]);
+    if (host_.prompter) host_.prompter->chooseNext(w[1]);
     print(JsonLine().str("cmd", "choose").str("path", w[1]).text());
 }
 
@@ -183,11 +184,14 @@ void ScriptRunner::cmdWait(const std::vector<std::string>& w) {
     expectWords(w, 2, "wait MS");
     const auto ms = strictNumber(w[1]);
     if (!ms || *ms < 0 || *ms > kLongestWait) fail("wait takes milliseconds, 0-86400000");
-    auto& session = terminal_.session();
-    const std::size_t firstBox = terminal_.prompter().log().size();
+    auto& session = host_.session;
+    const std::size_t firstBox = boxes_.size();
     const int failures = session.activity.failures;
     waitMillis(engine::Millis(*ms));
-    if (session.activity.failures > failures) timedOut_ = true;
+    if (session.activity.failures > failures) {
+        timedOut_ = true;
+        if (plan_) tally_.clickEnded(plan::ClickEnd::TimedOut, command_);
+    }
     print(JsonLine()
               .str("cmd", "wait")
               .num("ms", *ms)
@@ -225,9 +229,10 @@ void ScriptRunner::cmdFile(const std::vector<std::string>& w, bool store) {
     engine::FormModel& form = own ? page().form() : container.form();
     const Target t{&form, &form.control(id)};
     requireUsable(t, false);
-    terminal_.prompter().chooseNext(w[1]);
+    if (host_.prompter) host_.prompter->chooseNext(w[1]);
     const Step step = act([&] { form.click(id); });
-    terminal_.prompter().clearNextFile();  // a path the click did not take is not kept for later
+    // A path the click did not take is not kept for later.
+    if (host_.prompter) host_.prompter->clearNextFile();
     print(JsonLine()
               .str("cmd", store ? "store" : "load")
               .raw("boxes", boxesJson(step.firstBox))
@@ -243,7 +248,7 @@ void ScriptRunner::cmdType(const std::vector<std::string>& w) {
 
 void ScriptRunner::cmdStatus(const std::vector<std::string>& w) {
     expectWords(w, 1, "status");
-    const auto& bar = terminal_.session().statusBar;
+    const auto& bar = host_.session.statusBar;
     print(JsonLine()
               .str("cmd", "status")
               .raw("parts",
@@ -251,7 +256,5 @@ void ScriptRunner::cmdStatus(const std::vector<std::string>& w) {
                                     JsonLine::quote(bar.text(2))}))
               .text());
 }
-
-// ---- output ------------------------------------------------------------------------------------
 
 }  // namespace rb::cli

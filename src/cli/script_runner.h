@@ -2,12 +2,14 @@
 // of one or more terminal types, exactly as clicks and typing at the window would, and prints
 // one JSON line per command on `out`.
 //
-// It owns the containers it shows (created once, like the main window's) and one ChainRunner per
-// container, which decides when a click has ended: the page idle again, a time-out, a message
-// that stopped it, a refused confirmation, or the port gone. Nothing of a page is reimplemented
-// here: every command goes through the form model, the container's buttons or the prompter.
+// It owns the containers it shows (created once, like the main window's), or drives one the
+// window shows (`attach`), with one ChainRunner per container, which decides when a click has
+// ended: the page idle again, a time-out, a message that stopped it, a refused confirmation, or the
+// port gone. Nothing of a page is reimplemented here: every command goes through the form model,
+// the container's buttons or the prompter.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <memory>
@@ -19,12 +21,33 @@
 #include "cli/terminal_session.h"
 #include "engine/container.h"
 #include "families/catalog/type_switcher.h"
+#include "plan/measure.h"
+#include "plan/outcome.h"
 
 namespace rb::cli {
+
+// What a script runs against: the session and the loop that waits on it, the command line's
+// prompter (`answer`, `choose`; the window has none: its operator answers the boxes) and where
+// progress notes go.
+struct ScriptHost {
+    engine::Session& session;
+    EventWaiter& waiter;
+    CliPrompter* prompter = nullptr;
+    std::function<void(const std::string& line)> note;
+};
+
+// What a plan run tells as it goes (the station window follows it).
+struct PlanListener {
+    std::function<void(const std::vector<std::string>& steps)> started;
+    std::function<void(const std::string& step)> stepStarted;
+    std::function<void(const units::Measurement& m)> measured;
+    std::function<void(const units::TestRun& run)> finished;
+};
 
 class ScriptRunner {
 public:
     ScriptRunner(TerminalSession& terminal, std::ostream& out);
+    ScriptRunner(ScriptHost host, std::ostream& out);
     ~ScriptRunner();
     ScriptRunner(const ScriptRunner&) = delete;
     ScriptRunner& operator=(const ScriptRunner&) = delete;
@@ -36,15 +59,33 @@ public:
     void setAccessCode(std::string code) { accessCode_ = std::move(code); }
     // Shows a container the caller built, under `key` (a test's own container).
     void adopt(const std::string& key, std::unique_ptr<engine::Container> container);
+    // Drives a container someone else owns and shows (the window's), under terminal type `key`.
+    void attach(const std::string& key, engine::Container& container);
+
+    // A plan is a script with a `step` or `measure`: these name its file (for the run record)
+    // and say whether prompts are confirmed without asking (--yes).
+    void setPlanFile(std::string path) { planPath_ = std::move(path); }
+    void confirmPrompts(bool yes) { confirmPrompts_ = yes; }
+    // The unit the run is for before any `unit` line (the station's scanned label).
+    void presetUnit(std::string unit) { presetUnit_ = std::move(unit); }
+    PlanListener planEvents;
+    // Ends the run after the click in progress (the station's 停止): the outcome is ABORTED.
+    void requestStop();
 
     // Reads the script line by line and carries it out. Returns the exit status: 0 all done,
     // 1 some click or wait ended in a time-out, 2 a script error (the script stops there),
-    // 3 the port went away (the script stops there).
+    // 3 the port went away (the script stops there); a plan whose outcome is FAIL or ABORTED
+    // gives 7 (kExitPlanFailed).
     int run(std::istream& script);
+    // The run record of the latest plan run.
+    const units::TestRun& lastRun() const { return run_; }
+    // What failed in it, as the outcome line lists it.
+    const std::vector<std::string>& lastFailed() const { return tally_.failed(); }
 
 private:
     struct Shown {
-        std::unique_ptr<engine::Container> container;
+        std::unique_ptr<engine::Container> owned;  // null for an attached container
+        engine::Container* container = nullptr;
         std::unique_ptr<ChainRunner> runner;
         std::size_t page = 0;  // the current page (0 until a `tab`)
     };
@@ -79,8 +120,24 @@ private:
     void cmdFile(const std::vector<std::string>& w, bool store);
     void cmdType(const std::vector<std::string>& w);
     void cmdStatus(const std::vector<std::string>& w);
+    // The plan's commands (script_plan.cpp).
+    void cmdStep(const std::vector<std::string>& w);
+    void cmdMeasure(const std::vector<std::string>& w);
+    void cmdPrompt(const std::vector<std::string>& w);
+    void cmdUnit(const std::vector<std::string>& w);
+    void cmdOnFail(const std::vector<std::string>& w);
+    void beginPlan(const std::vector<std::string>& lines);
+    // The outcome line and the run record; the exit status the plan gives over `rc`.
+    int endPlan(int rc);
+    void clickEnded(const ChainResult& result);
+    // What a measurement reads: the text of an edit, static or button, a combo's item, a spin's
+    // buddy, else the value.
+    std::string controlText(const engine::FormModel& form, const engine::Control& c) const;
+    // One line: false when the script ends there (a script error; the status is in `rc`).
+    bool carryOut(const std::string& line, int number, int& rc);
 
-    Shown& install(const std::string& key, std::unique_ptr<engine::Container> container);
+    Shown& install(const std::string& key, std::unique_ptr<engine::Container> owned,
+                   engine::Container& container);
     // Shows the container under `key` as terminal type `typeKey`.
     void present(const std::string& key, const std::string& typeKey);
     Shown& shown();
@@ -99,21 +156,36 @@ private:
     static std::string resultWord(ChainOutcome outcome);
     void print(const std::string& line);
 
-    TerminalSession& terminal_;
+    ScriptHost host_;
     std::ostream& out_;
-    families::TypeSwitcher switcher_{terminal_.session()};
+    families::TypeSwitcher switcher_{host_.session};
     std::map<std::string, Shown> shown_;  // by container key
     std::string accessCode_;
     bool accessGranted_ = false;  // the code was checked once (a site's hash takes a while)
     std::string current_;         // the container key that shows
+    std::string typeKey_;         // the terminal type that shows
+    bool attached_ = false;       // the window owns what shows: it keeps the port's receiver
     bool timedOut_ = false;
     bool lost_ = false;
+    bool stopRequested_ = false;
+    std::vector<engine::MessageBox> boxes_;  // every box shown so far, in order
+    std::string command_;                    // the command being carried out ("click 1150")
+
+    // The plan in progress.
+    bool plan_ = false;
+    plan::PlanTally tally_;
+    units::TestRun run_;
+    std::string planPath_;
+    std::string unit_;  // named by `unit`
+    std::string presetUnit_;
+    bool confirmPrompts_ = false;
 
     // The port going away ends the script (heard through the session's chain events).
     class Listener : public engine::ChainObserver {
     public:
         explicit Listener(ScriptRunner& runner) : runner_(runner) {}
         void portLost(const std::string& reason) override;
+        void boxShown(const engine::MessageBox& box) override;
 
     private:
         ScriptRunner& runner_;

@@ -15,6 +15,8 @@ namespace rb::cli::script {
 
 // The most characters of a script line a JSON line echoes back.
 inline constexpr std::size_t kEchoChars = 200;
+// The caption of a plan's `prompt` box.
+inline constexpr const char* kPromptCaption = "操作提示";
 
 // Timers of the runner itself.
 inline constexpr int kWaitTimer = 1;

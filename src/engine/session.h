@@ -91,6 +91,8 @@ public:
     units::Recorder unitRecords;
     // Opens the read-only records window of one unit (the GUI sets it; null elsewhere).
     std::function<void(const std::string& machineCode)> showUnitRecords;
+    // Opens the test station over the production page (the GUI sets it; null elsewhere).
+    std::function<void()> showStation;
 
     // Every click on a page's form, before (`done` false) and after its handler ran: the
     // verification after a write follows the write buttons through it. Null: nobody listens.

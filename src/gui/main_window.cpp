@@ -22,6 +22,7 @@
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
 #include "gui/safety_bar.h"
+#include "gui/station/station_window.h"
 #include "gui/unit_records_dialog.h"
 
 namespace rb::gui {
@@ -56,6 +57,7 @@ MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* 
 
     session_.theComm.onStateChanged = [this] { OnPortState(); };
     session_.showUnitRecords = [this](const std::string& code) { showUnitRecords(code); };
+    session_.showStation = [this] { showStation(); };
     session_.theComm.onLost = [this](const std::string& reason) {
         session_.statusBar.SetText(0, connectionText(false, settings_));
         session_.prompter.info(reason, "提示", this);
@@ -66,6 +68,7 @@ MainWindow::~MainWindow() {
     session_.theComm.onStateChanged = nullptr;
     session_.theComm.onLost = nullptr;
     session_.showUnitRecords = nullptr;
+    session_.showStation = nullptr;
     session_.statusBar.changed = nullptr;
     session_.theComm.SetWnd(nullptr);
     // Windows go before the forms they show.
@@ -96,6 +99,23 @@ void MainWindow::setBackupBeforeWrite(bool on) {
     std::string error;
     if (!engine::saveOption(session_.paths, engine::kBackupBeforeWriteKey, on ? "1" : "0", &error))
         session_.prompter.info("设置保存失败:" + error, "提示", this);
+}
+
+void MainWindow::showStation() {
+    if (activeKey_ != kProductionTestKey) showProductionTest();
+    if (activeKey_ != kProductionTestKey) return;  // the code was not given
+    if (!station_) {
+        station_ = new station::StationWindow(
+            session_,
+            [this]() -> engine::Container* {
+                if (activeKey_ != kProductionTestKey) showProductionTest();
+                return activeKey_ == kProductionTestKey ? activeContainer_ : nullptr;
+            },
+            this);
+    }
+    station_->show();
+    station_->raise();
+    station_->activateWindow();
 }
 
 void MainWindow::setVerifyAfterWrite(bool on) {

@@ -48,9 +48,13 @@ inline constexpr int kMenuProductionTest = 32786;
 inline constexpr int kMenuAbout = 32777;
 inline constexpr int kMenuVerifyAfterWrite = 32809;   // "写后校验", checkable
 inline constexpr int kMenuBackupBeforeWrite = 32810;  // "写前备份", checkable
+inline constexpr int kMenuStation = 32811;            // "测试站"
 }  // namespace main_ids
 
 class UnitRecordsDialog;
+namespace station {
+class StationWindow;
+}
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -94,6 +98,10 @@ public:
     // "单元记录" of the production-test page: the read-only records of one unit, modeless.
     void showUnitRecords(const std::string& machineCode);
     UnitRecordsDialog* unitRecordsDialog() const { return unitRecords_; }
+    // "自动测试" of the production-test page, and the menu: the test station over that page,
+    // modeless (the production page is shown first, with its code when it was not yet).
+    void showStation();
+    station::StationWindow* stationWindow() const { return station_; }
     QString statusText(int part) const;
     engine::Session& session() { return session_; }
     // "写后校验": read every write back and compare (off by default, remembered per user).
@@ -146,6 +154,7 @@ private:
     std::unique_ptr<monitor::CMonitorDlg> monitor_;
     MonitorWindow* monitorWindow_ = nullptr;
     UnitRecordsDialog* unitRecords_ = nullptr;
+    station::StationWindow* station_ = nullptr;
     std::unique_ptr<engine::WriteVerifier> verifier_;
     QAction* verifyAction_ = nullptr;
     bool backupBeforeWrite_ = false;

@@ -113,6 +113,7 @@ void MainWindow::buildMenu() {
     }
     types->addSeparator();
     item(types, kMenuProductionTest, "生产测试(&P)", [this] { showProductionTest(); });
+    item(types, kMenuStation, "测试站(&A)...", [this] { showStation(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     item(help, kMenuAbout, "关于(&A)", [this] { OnAbout(); });

@@ -26,7 +26,8 @@ for f in ./usr/bin/radiobench ./usr/bin/radiobench-cli ./usr/bin/radiosim \
          ./usr/share/applications/radiobench.desktop \
          ./usr/share/icons/hicolor/scalable/apps/radiobench.svg \
          ./usr/share/icons/hicolor/48x48/apps/radiobench.png \
-         ./usr/share/doc/radiobench/README.md ./usr/share/doc/radiobench/README.Debian; do
+         ./usr/share/doc/radiobench/README.md ./usr/share/doc/radiobench/README.Debian \
+         ./usr/share/radiobench/plans/protest_full.plan ./usr/share/radiobench/plans/protest_quick.plan; do
     grep -qxF "$f" "$out/files" || { echo "missing: $f"; missing=1; }
 done
 depends="$(dpkg-deb -f "${deb[0]}" Depends)"

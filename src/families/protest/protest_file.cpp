@@ -2,7 +2,8 @@
 // Keys are those existing installations write: "发射频率01" ... "发射频率06" (06 = the default
 // pair), "接收频率01" ... "接收频率06", then each value's name + row letter (A-E = rows 1-5) +
 // power digit (1 = high, 2 = low): "功率控制A1" ... "频率调整E2". The test row and the channel
-// step are not filed. "单元记录" beside the file buttons shows the records of the unit.
+// step are not filed. "单元记录" beside the file buttons shows the records of the unit;
+// "自动测试" opens the test station.
 #include <cstdio>
 
 #include "engine/container.h"
@@ -149,6 +150,15 @@ void CProTest::onUnitRecords() {
     }
     // No window to show them in (the command line): say where they are.
     session().prompter.info("单元记录: 请用 radiobench-cli units --code " + code + " 查看",
+                            engine::kInfoCaption, this);
+}
+
+void CProTest::onStation() {
+    if (session().showStation) {
+        session().showStation();
+        return;
+    }
+    session().prompter.info("自动测试: 请用 radiobench-cli run protest 运行测试计划",
                             engine::kInfoCaption, this);
 }
 

@@ -113,6 +113,7 @@ void CProTest::declareForm(engine::FormModel& f) {
     f.addButton(kOpenFile, "打开文件");
     f.addButton(kStoreFile, "存储文件");
     f.addButton(kUnitRecordsButton, "单元记录");
+    f.addButton(kStationButton, "自动测试");
 
     f.addRadio(kSpacing12_5, "12.5KHz", kSpacing12_5);
     f.addRadio(kSpacing25, "25KHz", kSpacing12_5).value = 1;
@@ -168,7 +169,8 @@ void CProTest::declareForm(engine::FormModel& f) {
             L::column({bandGroup(), L::stretch()}),
             checksGroup(),
         }),
-        L::row({L::stretch(), L::ctl(kOpenFile), L::ctl(kStoreFile), L::ctl(kUnitRecordsButton)}),
+        L::row({L::stretch(), L::ctl(kOpenFile), L::ctl(kStoreFile), L::ctl(kUnitRecordsButton),
+                L::ctl(kStationButton)}),
     }));
 }
 

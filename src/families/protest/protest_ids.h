@@ -37,6 +37,8 @@ inline constexpr int kStoredBase = 6000;
 
 // "单元记录", beside the file buttons: the records of the unit on the bench.
 inline constexpr int kUnitRecordsButton = 2087;
+// "自动测试", beside it: the test station, which runs a plan over this page.
+inline constexpr int kStationButton = 2086;
 
 // --- band table and frequency switching ----------------------------------------------------
 inline constexpr int kSpacing12_5 = 1167;  // "12.5KHz" (first of the spacing group)

@@ -49,6 +49,7 @@ void CProTest::bindControls() {
     f.onClick(kOpenFile, [this] { OnOpenFileButton(); });
     f.onClick(kStoreFile, [this] { OnStoreFileButton(); });
     f.onClick(kUnitRecordsButton, [this] { onUnitRecords(); });
+    f.onClick(kStationButton, [this] { onStation(); });
     calibration_.bind();
     band_.bind();
     sweep_.bind();

@@ -120,6 +120,7 @@ private:
     void OnStoreFileButton();
     void OnOpenFileButton();
     void onUnitRecords();  // "单元记录"
+    void onStation();      // "自动测试"
 
     BandTable band_{*this};
     Calibration calibration_{*this, band_};
