@@ -17,10 +17,13 @@
 #include "families/protest/protest_ids.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
+#include "gui/control_chart_tab.h"
 #include "gui/main_window.h"
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
+#include "gui/station/station_window.h"
 #include "gui/unit_records_dialog.h"
+#include "gui/yield_chart_tab.h"
 #include "monitor/show_set.h"
 
 namespace rb::gui {
@@ -150,6 +153,55 @@ void tourProductionTest(MainWindow& window, const QString& directory, int readWa
     });
 }
 
+// Writes a short plan for the station: the monitor readings of the bench terminal, with the
+// supply level judged against `supply` ("600 900" passes on the simulated bench, "0 100" fails).
+QString writeTourPlan(const QString& directory, const QString& name, const char* supply) {
+    QString path = QDir(directory).filePath(name);
+    std::ofstream out(path.toStdString());
+    out << "step 监测参数\nclick 1150\nwait 600\nmeasure 场强电压 1162 200 400 V\n"
+        << "measure 电源电量 1163 " << supply << " %\n"
+        << "step 数据质量\nmeasure 数据质量 1164 200 255\nmeasure 等级 1164 ~ ^(理想|优良)\n";
+    return path;
+}
+
+// The test station over the production page: a run in progress, a unit that passed and one that
+// failed; then the records window's two charts over the runs just made.
+void tourStation(MainWindow& window, const QString& directory, const std::function<void()>& then) {
+    window.showStation();
+    station::StationWindow* st = window.stationWindow();
+    if (!st) {
+        then();
+        return;
+    }
+    st->resize(900, 640);
+    const QString pass = writeTourPlan(directory, "station-pass.plan", "600 900");
+    const QString fail = writeTourPlan(directory, "station-fail.plan", "0 100");
+    st->setPlanPath(pass);
+    st->unitEdit()->setText(QStringLiteral("0810001"));
+    QTimer::singleShot(300, st, [st, directory] { save(*st, directory, "station_running"); });
+    st->start();  // returns when the run has ended; the window's events go on meanwhile
+    save(*st, directory, "station_pass");
+    st->setPlanPath(fail);
+    st->unitEdit()->setText(QStringLiteral("0810002"));
+    st->start();
+    save(*st, directory, "station_fail");
+    st->setPlanPath(pass);
+    st->unitEdit()->setText(QStringLiteral("0810002"));
+    st->start();
+    st->hide();
+    engine::Container* c = window.activeContainer();
+    if (c) c->page(0).form().click(families::protest::ids::kUnitRecordsButton);
+    if (UnitRecordsDialog* d = window.unitRecordsDialog()) {
+        d->tabs()->setCurrentWidget(d->yieldTab());
+        save(*d, directory, "unit_records_yield");
+        d->tabs()->setCurrentWidget(d->controlTab());
+        save(*d, directory, "unit_records_control");
+        d->tabs()->setCurrentIndex(0);
+        d->hide();
+    }
+    then();
+}
+
 }  // namespace
 
 void runScreenshotTour(MainWindow& window, const QString& directory, int readWaitMs) {
@@ -188,7 +240,8 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
         window.exitRequested(0);
     };
     tourTypes(window, directory, readWaitMs, 0, [&window, directory, readWaitMs, rest] {
-        tourProductionTest(window, directory, readWaitMs, rest);
+        tourProductionTest(window, directory, readWaitMs,
+                           [&window, directory, rest] { tourStation(window, directory, rest); });
     });
 }
 
