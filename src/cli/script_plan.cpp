@@ -119,21 +119,22 @@ std::string ScriptRunner::controlText(const engine::FormModel& form,
 
 void ScriptRunner::cmdMeasure(const std::vector<std::string>& w) {
     const plan::ParsedMeasure parsed = plan::parseMeasure(w);
-    if (!parsed.spec) fail(parsed.error);
-    const plan::MeasureSpec& spec = *parsed.spec;
-    const Target t = find(std::to_string(spec.id));
-    const units::Measurement m = plan::judge(spec, tally_.step(), controlText(*t.form, *t.control));
+    if (!parsed.line) fail(parsed.error);
+    const plan::MeasureLine& measure = *parsed.line;
+    const Target t = find(std::to_string(measure.id));
+    const units::Measurement m =
+        plan::judge(measure, tally_.step(), controlText(*t.form, *t.control));
     tally_.measured(m);
     JsonLine line;
     line.str("cmd", "measure").str("step", m.step).str("name", m.name);
-    if (spec.check == plan::Check::Range) {
+    if (measure.check == plan::Check::Range) {
         line.raw("value", optionalNumber(m.value))
             .raw("low", optionalNumber(m.low))
             .raw("high", optionalNumber(m.high))
             .str("unit", m.unit);
     } else {
         line.str("value", m.text)
-            .str(spec.check == plan::Check::Equals ? "expect" : "match", spec.pattern);
+            .str(measure.check == plan::Check::Equals ? "expect" : "match", measure.pattern);
     }
     line.str("verdict", m.verdict);
     if (!m.reason.empty()) line.str("reason", m.reason);

@@ -53,32 +53,32 @@ ParsedMeasure failed(std::string error) { return {std::nullopt, std::move(error)
 
 ParsedMeasure parseMeasure(const std::vector<std::string>& w) {
     if (w.size() < 5 || w.size() > 6) return failed(kUsage);
-    MeasureSpec spec;
-    spec.name = w[1];
-    if (spec.name.empty()) return failed("a measurement needs a name");
+    MeasureLine line;
+    line.name = w[1];
+    if (line.name.empty()) return failed("a measurement needs a name");
     const auto id = controlId(w[2]);
     if (!id) return failed("control id \"" + w[2] + "\" is not a number");
-    spec.id = *id;
+    line.id = *id;
     if (w[3] == "==" || w[3] == "~") {
         if (w.size() != 5) return failed(kUsage);
-        spec.check = w[3] == "==" ? Check::Equals : Check::Matches;
-        spec.pattern = w[4];
-        if (spec.check == Check::Matches) {
-            const QRegularExpression re(QString::fromStdString(spec.pattern));
+        line.check = w[3] == "==" ? Check::Equals : Check::Matches;
+        line.pattern = w[4];
+        if (line.check == Check::Matches) {
+            const QRegularExpression re(QString::fromStdString(line.pattern));
             if (!re.isValid()) {
-                return failed("bad regular expression \"" + spec.pattern +
+                return failed("bad regular expression \"" + line.pattern +
                               "\": " + re.errorString().toStdString());
             }
         }
-        return {spec, {}};
+        return {line, {}};
     }
-    if (!readBound(w[3], spec.low)) return failed("bad low bound \"" + w[3] + "\"");
-    if (!readBound(w[4], spec.high)) return failed("bad high bound \"" + w[4] + "\"");
-    if (spec.low && spec.high && *spec.low > *spec.high) {
+    if (!readBound(w[3], line.low)) return failed("bad low bound \"" + w[3] + "\"");
+    if (!readBound(w[4], line.high)) return failed("bad high bound \"" + w[4] + "\"");
+    if (line.low && line.high && *line.low > *line.high) {
         return failed("the low bound " + w[3] + " is above the high bound " + w[4]);
     }
-    if (w.size() == 6) spec.unit = w[5];
-    return {spec, {}};
+    if (w.size() == 6) line.unit = w[5];
+    return {line, {}};
 }
 
 std::optional<double> firstNumber(const std::string& text) {
@@ -101,39 +101,39 @@ std::optional<double> firstNumber(const std::string& text) {
     return v;
 }
 
-units::Measurement judge(const MeasureSpec& spec, const std::string& step,
+units::Measurement judge(const MeasureLine& line, const std::string& step,
                          const std::string& text) {
     units::Measurement m;
     m.step = step;
-    m.name = spec.name;
+    m.name = line.name;
     m.text = text;
     m.verdict = "pass";
     auto fail = [&m](std::string reason) {
         m.verdict = "fail";
         m.reason = std::move(reason);
     };
-    switch (spec.check) {
+    switch (line.check) {
         case Check::Equals:
-            if (text != spec.pattern) fail("not \"" + spec.pattern + "\"");
+            if (text != line.pattern) fail("not \"" + line.pattern + "\"");
             break;
         case Check::Matches: {
-            const QRegularExpression re(QString::fromStdString(spec.pattern));
+            const QRegularExpression re(QString::fromStdString(line.pattern));
             if (!re.match(QString::fromStdString(text)).hasMatch()) {
-                fail("no match for \"" + spec.pattern + "\"");
+                fail("no match for \"" + line.pattern + "\"");
             }
             break;
         }
         case Check::Range:
-            m.low = spec.low;
-            m.high = spec.high;
-            m.unit = spec.unit;
+            m.low = line.low;
+            m.high = line.high;
+            m.unit = line.unit;
             m.value = firstNumber(text);
             if (!m.value) {
                 fail("no value");
-            } else if (spec.low && *m.value < *spec.low) {
-                fail("below " + numberText(*spec.low));
-            } else if (spec.high && *m.value > *spec.high) {
-                fail("above " + numberText(*spec.high));
+            } else if (line.low && *m.value < *line.low) {
+                fail("below " + numberText(*line.low));
+            } else if (line.high && *m.value > *line.high) {
+                fail("above " + numberText(*line.high));
             }
             break;
     }

@@ -13,7 +13,7 @@ namespace rb::plan {
 
 enum class Check { Range, Equals, Matches };
 
-struct MeasureSpec {
+struct MeasureLine {
     std::string name;
     int id = 0;
     Check check = Check::Range;
@@ -26,7 +26,7 @@ struct MeasureSpec {
 // The words of a measure line ("measure", NAME, ID, ...): the measurement, or why the line is
 // wrong ("usage: ...", "bad low bound \"x\"", "bad regular expression: ...").
 struct ParsedMeasure {
-    std::optional<MeasureSpec> spec;
+    std::optional<MeasureLine> line;
     std::string error;
 };
 ParsedMeasure parseMeasure(const std::vector<std::string>& words);
@@ -36,7 +36,7 @@ ParsedMeasure parseMeasure(const std::vector<std::string>& words);
 std::optional<double> firstNumber(const std::string& text);
 
 // The measurement taken from `text`, under `step`, with its verdict and a failure's reason.
-units::Measurement judge(const MeasureSpec& spec, const std::string& step, const std::string& text);
+units::Measurement judge(const MeasureLine& line, const std::string& step, const std::string& text);
 
 // A number as a plan prints it: the shortest text that reads back the same ("12.5", "0", "-3").
 std::string numberText(double value);

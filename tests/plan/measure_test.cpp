@@ -67,8 +67,8 @@ TEST(Judge, EachFormAgainstSampleTexts) {
     };
     for (const auto& c : cases) {
         const ParsedMeasure parsed = parseMeasure(words(c.line));
-        ASSERT_TRUE(parsed.spec) << c.line << ": " << parsed.error;
-        const units::Measurement m = judge(*parsed.spec, "s", c.text);
+        ASSERT_TRUE(parsed.line) << c.line << ": " << parsed.error;
+        const units::Measurement m = judge(*parsed.line, "s", c.text);
         EXPECT_EQ(m.verdict, c.verdict) << c.line << " / " << c.text;
         EXPECT_EQ(m.value, c.value) << c.line << " / " << c.text;
         EXPECT_EQ(m.reason, c.reason) << c.line << " / " << c.text;
@@ -79,13 +79,13 @@ TEST(Judge, EachFormAgainstSampleTexts) {
 
 TEST(ParseMeasure, KeepsNameControlBoundsAndUnit) {
     const auto p = parseMeasure(words("measure 平均误码率 1454 - 1 %"));
-    ASSERT_TRUE(p.spec) << p.error;
-    EXPECT_EQ(p.spec->name, "平均误码率");
-    EXPECT_EQ(p.spec->id, 1454);
-    EXPECT_EQ(p.spec->check, Check::Range);
-    EXPECT_FALSE(p.spec->low);
-    EXPECT_EQ(p.spec->high, 1.0);
-    EXPECT_EQ(p.spec->unit, "%");
+    ASSERT_TRUE(p.line) << p.error;
+    EXPECT_EQ(p.line->name, "平均误码率");
+    EXPECT_EQ(p.line->id, 1454);
+    EXPECT_EQ(p.line->check, Check::Range);
+    EXPECT_FALSE(p.line->low);
+    EXPECT_EQ(p.line->high, 1.0);
+    EXPECT_EQ(p.line->unit, "%");
 }
 
 struct BadCase {
@@ -109,7 +109,7 @@ TEST(ParseMeasure, RefusesWhatIsNoMeasurement) {
     };
     for (const auto& c : cases) {
         const ParsedMeasure p = parseMeasure(words(c.line));
-        EXPECT_FALSE(p.spec) << c.line;
+        EXPECT_FALSE(p.line) << c.line;
         EXPECT_EQ(p.error.rfind(c.error, 0), 0u) << c.line << ": " << p.error;
     }
 }
