@@ -43,11 +43,12 @@ void Page::OnRead() {
 }
 
 void Page::OnWrite() {
+    // The checks come first: a technician who would be refused anyway is not asked to confirm.
+    if (!precheckWrite()) return;
     if (!session_.prompter.confirm(kConfirmWrite, kAskCaption, this)) {
         session_.events.declined();
         return;
     }
-    if (!precheckWrite()) return;
     beginRequest();
     lockButtons(periods_.write);
     modeFlag() = 1;

@@ -250,13 +250,13 @@ TEST(Lm52rBase, ValidationShowsItsMessageAndStopsTheChain) {
         // parameters.
         b.form().click(2091);
         EXPECT_TRUE(b.writes().empty());
-        ASSERT_EQ(b.prompter.boxes.size(), 2u);
-        EXPECT_EQ(b.prompter.boxes[1].text, c.message);
-        EXPECT_EQ(b.prompter.boxes[1].caption, c.caption);
-        EXPECT_EQ(b.prompter.boxes[1].icon, engine::Icon::Information);
+        ASSERT_EQ(b.prompter.boxes.size(), 1u);
+        EXPECT_EQ(b.prompter.boxes[0].text, c.message);
+        EXPECT_EQ(b.prompter.boxes[0].caption, c.caption);
+        EXPECT_EQ(b.prompter.boxes[0].icon, engine::Icon::Information);
         // Nothing waits for an answer: no time-out box follows, the buttons stay usable.
         b.advance(3000);
-        EXPECT_EQ(b.prompter.boxes.size(), 2u);
+        EXPECT_EQ(b.prompter.boxes.size(), 1u);
         EXPECT_TRUE(b.form().enabled(2091));
     }
 }

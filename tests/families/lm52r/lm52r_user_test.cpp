@@ -169,15 +169,15 @@ TEST(Lm52rUser, AFailedCheckStopsTheWriteWithItsMessage) {
             EXPECT_EQ(b.prompter.boxes.size(), 1u);  // only the confirmation
             continue;
         }
-        ASSERT_EQ(b.prompter.boxes.size(), 2u);
-        const auto& box = b.prompter.boxes[1];
+        ASSERT_EQ(b.prompter.boxes.size(), 1u);
+        const auto& box = b.prompter.boxes[0];
         EXPECT_EQ(box.text, c.message);
         EXPECT_EQ(box.caption, "提示");
         EXPECT_EQ(box.icon, engine::Icon::None);
         EXPECT_EQ(box.buttons, engine::Buttons::Ok);
         // Nothing waits for an answer: no time-out follows; the buttons stay usable.
         b.advance(5000);
-        EXPECT_EQ(b.prompter.boxes.size(), 2u);
+        EXPECT_EQ(b.prompter.boxes.size(), 1u);
         EXPECT_TRUE(b.f().enabled(engine::kWriteButton));
     }
 }

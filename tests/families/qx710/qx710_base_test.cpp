@@ -276,10 +276,10 @@ TEST(Qx710Base, WriteStopsAtTheFirstBadValueWithItsMessage) {
         const std::size_t before = b.writes().size();
         EXPECT_EQ(before, 0u) << c.message;  // nothing, not even the steps before
         if (c.step > 1) b.advance(0);
-        ASSERT_EQ(b.prompter.boxes.size(), 2u) << c.message;
-        EXPECT_EQ(b.prompter.boxes[1].text, c.message);
-        EXPECT_EQ(b.prompter.boxes[1].caption, c.caption) << c.message;
-        EXPECT_EQ(b.prompter.boxes[1].icon, std::string(c.caption) == "提示"
+        ASSERT_EQ(b.prompter.boxes.size(), 1u) << c.message;
+        EXPECT_EQ(b.prompter.boxes[0].text, c.message);
+        EXPECT_EQ(b.prompter.boxes[0].caption, c.caption) << c.message;
+        EXPECT_EQ(b.prompter.boxes[0].icon, std::string(c.caption) == "提示"
                                                 ? engine::Icon::None
                                                 : engine::Icon::Information);
         EXPECT_FALSE(b.responseTimerRunning(0)) << c.message;
