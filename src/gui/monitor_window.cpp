@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "gui/container_widget.h"
+#include "gui/frame_list.h"
 #include "monitor/monitor_ids.h"
 
 namespace rb::gui {
@@ -20,20 +22,33 @@ MonitorWindow::MonitorWindow(monitor::CMonitorDlg& monitor, ModalRunner runModal
     trace_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     trace_->setPlainText(QString::fromStdString(monitor_.trace().text()).remove(QLatin1Char('\r')));
 
+    frames_ = new FrameList(monitor_);
+    views_ = new QTabWidget;
+    views_->addTab(frames_, QStringLiteral("帧列表"));
+    views_->addTab(trace_, QStringLiteral("文本"));
+    views_->setTabToolTip(0, QStringLiteral("每一帧一行: 时间(毫秒)、方向、命令、字节"));
+    views_->setTabToolTip(1, QStringLiteral("收发数据的原始文本"));
+
     view_ = new FormView(monitor_.form());
     if (QWidget* send = view_->widget(monitor::monitor_ids::kSendBox)) send->setMaximumHeight(70);
 
     auto* box = new QVBoxLayout(this);
-    box->addWidget(trace_, 1);
+    box->addWidget(views_, 1);
     box->addWidget(view_);
-    resize(430, 560);
+    resize(680, 600);
 
     monitor_.traceChanged = [this](const monitor::TraceUpdate& u) { appendTrace(u); };
     monitor_.hideRequested = [this] { hide(); };
     monitor_.showDialog = [this](monitor::CShowSet& dlg) {
         FormDialog d(dlg.form(), QString::fromStdString(dlg.caption()), this);
-        d.resize(560, 360);
+        d.resize(560, 380);
+        dlg.closed = [&d](monitor::CShowSet::Result r) {
+            d.done(r == monitor::CShowSet::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
+        };
         runModal_(d);
+        dlg.closed = nullptr;
+        // Escape or the close box end it like "取消".
+        if (dlg.result() == monitor::CShowSet::Result::Open) dlg.OnCancel();
     };
     refreshCaption();
 }

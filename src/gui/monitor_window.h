@@ -1,5 +1,7 @@
-// The monitor window: the trace box on top, the monitor's rendered form below. The trace box
-// only ever appends (or empties) — it is never given the whole text again.
+// The monitor window: on top two views of the traffic — "帧列表", every frame of the session in
+// a filtered, searchable, exportable list, and "文本", the classic trace box — and the monitor's
+// rendered form below. The trace box only ever appends (or empties) — it is never given the
+// whole text again.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +12,7 @@
 #include "monitor/monitor_dlg.h"
 
 class QPlainTextEdit;
+class QTabWidget;
 
 namespace rb::gui {
 
@@ -22,6 +25,10 @@ public:
 
     monitor::CMonitorDlg& monitor() { return monitor_; }
     QPlainTextEdit* traceBox() const { return trace_; }
+    class FrameList* frameList() const {
+        return frames_;
+    }
+    QTabWidget* views() const { return views_; }
     FormView* formView() const { return view_; }
     // Sets the caption "收发数据显示(Port:...)".
     void refreshCaption();
@@ -38,6 +45,8 @@ private:
     monitor::CMonitorDlg& monitor_;
     ModalRunner runModal_;
     QPlainTextEdit* trace_;
+    class FrameList* frames_;
+    QTabWidget* views_;
     FormView* view_;
 };
 

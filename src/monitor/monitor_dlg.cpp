@@ -1,6 +1,9 @@
 #include "monitor/monitor_dlg.h"
 
+#include <chrono>
+
 #include "engine/user_settings.h"
+#include "ini/file_io.h"
 #include "monitor/hex_input.h"
 #include "monitor/monitor_ids.h"
 
@@ -12,6 +15,11 @@ namespace {
 constexpr const char* kRecordDefaultName = "收发记录";
 constexpr const char* kRecordFilter = "记录文件(*.log)|*.log|所有文件(*.*)|*.*||";
 constexpr const char* kRecordOpenFailed = "记录文件无法打开:";
+// A request of the tool's own 0x96 form: the version query (0x99) every 0x96 terminal answers.
+constexpr const char* kSendHint = "示例(十六进制):96 05 80 99 00 01 8B";
+constexpr const char* kExportDefaultName = "收发帧";
+constexpr const char* kExportFilter = "CSV文件(*.csv)|*.csv|所有文件(*.*)|*.*||";
+constexpr const char* kExportFailed = "导出失败:";
 constexpr const char* kRecordWriteFailed = "记录文件写入失败,已停止保存记录:";
 }  // namespace
 
@@ -32,7 +40,7 @@ void CMonitorDlg::declareForm(engine::FormModel& f) {
     f.setLayout(l::column({
         l::row({l::ctl(kClearTrace), l::ctl(kStopTrace), l::ctl(kSaveRecord), l::stretch(),
                 l::ctl(kCloseWindow)}),
-        l::row({l::label("示例(十六进制):7e 00 80 80"), l::stretch(), l::ctl(kClearSend)}),
+        l::row({l::label(kSendHint), l::stretch(), l::ctl(kClearSend)}),
         l::ctl(kSendBox),
         l::ctl(kHistory),
         l::row({l::ctl(kSend), l::ctl(kSave), l::ctl(kConfigure), l::ctl(kRun)}),
@@ -40,7 +48,13 @@ void CMonitorDlg::declareForm(engine::FormModel& f) {
 }
 
 CMonitorDlg::CMonitorDlg(engine::Session& session)
-    : session_(session), history_(session.paths.historyFile), runner_(session, autoReply_) {
+    : session_(session),
+      history_(session.paths.historyFile),
+      runner_(session, autoReply_),
+      clock_([] {
+          using namespace std::chrono;
+          return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+      }) {
     declareForm(form_);
     form_.onClick(kClearTrace, [this] { OnClearTrace(); });
     form_.onClick(kStopTrace, [this] { OnStopTrace(); });
@@ -78,12 +92,15 @@ void CMonitorDlg::AppendTrace(std::uint8_t code, const std::string& text) {
     auto update = trace_.append(text);
     if (!update) return;  // stopped: the text is lost
     if (traceChanged) traceChanged(*update);
+    if (frames_.append(clock_(), text) && frameAdded) frameAdded(frames_.frames().back());
     if (triggersAutoReply(autoReply_, code, text)) RunReplyList();
 }
 
 void CMonitorDlg::OnClearTrace() {
     trace_.clear();
+    frames_.clear();
     if (traceChanged) traceChanged(TraceUpdate{true, {}});
+    if (framesCleared) framesCleared();
 }
 
 void CMonitorDlg::OnStopTrace() {
@@ -143,6 +160,18 @@ void CMonitorDlg::OnConfigure() {
 }
 
 void CMonitorDlg::RunReplyList() { runner_.RunReplyList(); }
+
+bool CMonitorDlg::exportFrames(const std::vector<std::size_t>& rows) {
+    auto path = session_.prompter.chooseFile(
+        engine::FileChoice{true, kExportDefaultName, "csv", kExportFilter, true});
+    if (!path) return false;
+    std::string error;
+    if (!ini::detail::replaceFileAtomically(*path, framesCsv(frames_.frames(), rows), error)) {
+        session_.prompter.info(std::string(kExportFailed) + error, "提示", this);
+        return false;
+    }
+    return true;
+}
 
 void CMonitorDlg::reloadHistory() {
     history_.load();

@@ -7,13 +7,16 @@
 // Constructing it is creating the monitor window: from then on the session's traces reach it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/form_model.h"
 #include "engine/session.h"
 #include "monitor/auto_reply.h"
+#include "monitor/frame_log.h"
 #include "monitor/monitor_history.h"
 #include "monitor/show_set.h"
 #include "monitor/trace_file.h"
@@ -36,6 +39,11 @@ public:
     const MonitorHistory& history() const { return history_; }
     const ReplyRunner& runner() const { return runner_; }
     const TraceFile& record() const { return record_; }
+    // Every frame of the session for the frame list (emptied by "清空显示", not fed while the
+    // display is stopped, like the trace box).
+    const FrameLog& frames() const { return frames_; }
+    // Milliseconds since the epoch for the frames' times; tests set their own.
+    void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
 
     // Every trace line of the program arrives here.
     void AppendTrace(std::uint8_t code, const std::string& text);
@@ -47,6 +55,10 @@ public:
     // --- hooks for the window ---------------------------------------------------------------
     // The trace box changed: empty it first when `cleared`, then append `appended`.
     std::function<void(const TraceUpdate&)> traceChanged;
+    // A frame was kept (the newest of frames()); the list appends it.
+    std::function<void(const LoggedFrame&)> frameAdded;
+    // "清空显示": the list empties too.
+    std::function<void()> framesCleared;
     // "关闭窗口": hide the window.
     std::function<void()> hideRequested;
     // "配置": run the configuration dialog modally; returns when it has closed.
@@ -63,6 +75,9 @@ public:
     void OnSave();        // "保存"
     void OnConfigure();   // "配置"
     void RunReplyList();  // "运行", and the auto reply
+    // "导出": asks for a file and writes the frames at `rows` (positions in frames()) as CSV.
+    // True when written; a file that cannot be written shows why.
+    bool exportFrames(const std::vector<std::size_t>& rows);
     void reloadHistory();
 
 private:
@@ -77,6 +92,8 @@ private:
     ReplyRunner runner_;
     std::string portLabel_ = "1";
     TraceFile record_;
+    FrameLog frames_;
+    std::function<std::int64_t()> clock_;
 };
 
 }  // namespace rb::monitor

@@ -29,6 +29,8 @@ inline constexpr int kDeleteHistory = 1524;  // "删除"
 inline constexpr int kClearHistory = 2079;   // "清空"
 inline constexpr int kEnabled = 1528;        // "是否自动回复"
 inline constexpr int kCode = 1529;           // the triggering command code
+inline constexpr int kOk = 1;                // "确定"
+inline constexpr int kCancel = 2;            // "取消"
 }  // namespace show_set_ids
 
 }  // namespace rb::monitor

@@ -20,22 +20,25 @@ void CShowSet::declareForm(engine::FormModel& f) {
     f.addButton(kClearHistory, "清空");
     f.addCheck(kEnabled, "是否自动回复");
     f.addEdit(kCode);
+    f.addButton(kOk, "确定");
+    f.addButton(kCancel, "取消");
     f.setLayout(l::column({
         l::row({
-            l::column(
-                {l::ctl(kHistoryList), l::row({l::ctl(kDeleteHistory), l::ctl(kClearHistory)})}),
+            l::column({l::label("历史记录:"), l::ctl(kHistoryList),
+                       l::row({l::ctl(kDeleteHistory), l::ctl(kClearHistory), l::stretch()})}),
             l::column({l::stretch(), l::ctl(kAddAll), l::ctl(kAddOne), l::ctl(kRemoveOne),
                        l::ctl(kRemoveAll), l::stretch()}),
-            l::ctl(kReplyList),
+            l::column({l::label("自动回复列表(按顺序发送):"), l::ctl(kReplyList)}),
         }),
         l::group("自动回复条件", l::row({l::ctl(kEnabled), l::label("接收协议号:"), l::ctl(kCode),
                                          l::label("(示例: 96)"), l::stretch()})),
+        l::row({l::stretch(), l::ctl(kOk), l::ctl(kCancel)}),
     }));
 }
 
 CShowSet::CShowSet(AutoReplyState& state, const std::string& historyFile,
                    engine::Prompter& prompter, const std::string& portLabel)
-    : state_(state), history_(historyFile), prompter_(prompter) {
+    : state_(state), opened_(state), history_(historyFile), prompter_(prompter) {
     declareForm(form_);
     caption_ = std::string(kCaption) + "(Port:" + portLabel + ")";
 
@@ -51,6 +54,8 @@ CShowSet::CShowSet(AutoReplyState& state, const std::string& historyFile,
     form_.onClick(kRemoveAll, [this] { OnRemoveAll(); });
     form_.onClick(kDeleteHistory, [this] { OnDeleteHistory(); });
     form_.onClick(kClearHistory, [this] { OnClearHistory(); });
+    form_.onClick(kOk, [this] { OnOK(); });
+    form_.onClick(kCancel, [this] { OnCancel(); });
     form_.onClick(kEnabled, [this] { state_.autoReplyEnabled = form_.checked(kEnabled); });
     // Taken exactly as typed: only two lower-case digits ever match a command code.
     form_.onChange(kCode, [this] { state_.autoReplyCode = form_.text(kCode); });
@@ -98,6 +103,18 @@ void CShowSet::OnClearHistory() {
     history_.clear();
     form_.setItems(kHistoryList, {});
     saveHistory();
+}
+
+void CShowSet::OnOK() { close(Result::Ok); }
+
+void CShowSet::OnCancel() {
+    state_ = opened_;
+    close(Result::Cancel);
+}
+
+void CShowSet::close(Result r) {
+    result_ = r;
+    if (closed) closed(r);
 }
 
 void CShowSet::saveHistory() {

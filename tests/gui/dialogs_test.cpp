@@ -110,12 +110,24 @@ TEST_F(MonitorWindowTest, ButtonsHideAndConfigure) {
         EXPECT_EQ(historyList->count(), 2);
         EXPECT_EQ(d.findChild<QListWidget*>("1520")->count(), 0);
         d.findChild<QAbstractButton*>("1528")->click();
-        return QDialog::Accepted;
+        d.findChild<QAbstractButton*>("1")->click();  // "确定" closes the dialog
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        return d.result();
     };
     find(window, monitor::monitor_ids::kConfigure)->click();
     EXPECT_EQ(formDialogTitles, std::vector<std::string>{"配置(Port:1)"});
     EXPECT_TRUE(logic.autoReply().autoReplyEnabled);
     EXPECT_EQ(logic.autoReply().autoReplyCode, "96");
+
+    // Escape or the close box: what was changed meanwhile goes back.
+    formAction = [](FormDialog& d) {
+        d.show();
+        d.findChild<QAbstractButton*>("1528")->click();
+        EXPECT_TRUE(d.findChild<QAbstractButton*>("2"));  // "取消"
+        return QDialog::Rejected;
+    };
+    find(window, monitor::monitor_ids::kConfigure)->click();
+    EXPECT_TRUE(logic.autoReply().autoReplyEnabled);
 }
 
 }  // namespace

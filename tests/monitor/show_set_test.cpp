@@ -77,5 +77,38 @@ TEST_F(ShowSetTest, ATickedBoxRepliesBeforeClosingAndTheMonitorReloadsItsHistory
     EXPECT_EQ(monitor.form().items(monitor_ids::kHistory), Texts{"e2"});
 }
 
+// "取消" (and Escape, which the window maps to it) puts the reply list and the condition back as
+// the dialog found them; "确定" keeps the changes. The history file is changed at once either way.
+TEST_F(ShowSetTest, CancelPutsTheReplySettingsBackAndOkKeepsThem) {
+    for (bool ok : {false, true}) {
+        writeHistory({"a1", "b2"});
+        AutoReplyState state{false, "96", {"01"}};
+        CShowSet dlg(state, session.paths.historyFile, prompter, "1");
+        CShowSet::Result seen = CShowSet::Result::Open;
+        dlg.closed = [&](CShowSet::Result r) { seen = r; };
+        auto& f = dlg.form();
+        f.click(kAddAll);
+        f.click(kEnabled);
+        f.type(kCode, "9a");
+        f.select(kHistoryList, 0);
+        f.click(kDeleteHistory);
+        f.click(ok ? kOk : kCancel);
+        EXPECT_EQ(seen, ok ? CShowSet::Result::Ok : CShowSet::Result::Cancel);
+        EXPECT_EQ(dlg.result(), seen);
+        if (ok) {
+            EXPECT_EQ(state.autoReplyList, (Texts{"01", "a1", "b2"}));
+            EXPECT_TRUE(state.autoReplyEnabled);
+            EXPECT_EQ(state.autoReplyCode, "9a");
+        } else {
+            EXPECT_EQ(state.autoReplyList, Texts{"01"});
+            EXPECT_FALSE(state.autoReplyEnabled);
+            EXPECT_EQ(state.autoReplyCode, "96");
+        }
+        MonitorHistory kept(session.paths.historyFile);
+        kept.load();
+        EXPECT_EQ(kept.entries(), Texts{"b2"}) << "ok=" << ok;
+    }
+}
+
 }  // namespace
 }  // namespace rb::monitor
