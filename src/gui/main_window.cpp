@@ -29,6 +29,15 @@ namespace rb::gui {
 
 using namespace main_ids;
 
+namespace {
+constexpr const char* kLeaveEditsQuestion = "当前页面有未写录或存储的修改,是否切换?";
+constexpr const char* kProductionPlaceholder = "生产测试";
+
+std::string lineSpeedQuestion(int baud) {
+    return "此类终端使用" + std::to_string(baud) + "波特率,是否切换?";
+}
+}  // namespace
+
 MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* parent)
     : QMainWindow(parent), session_(session), runModal_(std::move(runModal)) {
     setWindowTitle(QString::fromUtf8(kTitle));
@@ -195,7 +204,18 @@ void MainWindow::present(Shown& s) {
 void MainWindow::showTerminalType(int index) {
     const auto& types = families::terminalTypes();
     if (index < 0 || index >= int(types.size())) return;
-    const families::TerminalType& type = types[std::size_t(index)];
+    if (!mayLeave(types[std::size_t(index)].key)) {
+        // The list goes back to what still shows.
+        QSignalBlocker block(terminalList_);
+        terminalList_->setCurrentIndex(activeKey_ == kProductionTestKey ? -1 : shownIndex_);
+        return;
+    }
+    presentType(index);
+}
+
+void MainWindow::presentType(int index) {
+    const families::TerminalType& type = families::terminalTypes()[std::size_t(index)];
+    const bool switched = activeKey_ != type.key;
     hideAll();
     if (terminalList_->currentIndex() != index) {
         QSignalBlocker block(terminalList_);
@@ -204,8 +224,38 @@ void MainWindow::showTerminalType(int index) {
     const std::string key = switcher_.containerFor(type.key);
     Shown& s = ensureShown(key);
     activeKey_ = type.key;
+    shownIndex_ = index;
     present(s);
     followFamily(type.key);
+    if (switched) afterSwitch(type.baud);
+}
+
+bool MainWindow::mayLeave(const std::string& nextKey) {
+    if (activeKey_.empty() || nextKey == activeKey_ || !activeContainer_) return true;
+    if (activeContainer_->isClean()) return true;
+    return session_.prompter.confirm(kLeaveEditsQuestion, engine::kAskCaption, this);
+}
+
+void MainWindow::afterSwitch(int baud) {
+    // Nothing of the previous type stays: its version and the outcome of its last operation.
+    session_.statusBar.SetText(1, "");
+    session_.statusBar.SetText(2, "状态信息");
+    offerLineSpeed(baud);
+}
+
+void MainWindow::offerLineSpeed(int baud) {
+    if (!session_.theComm.IsOpen() || baud <= 0) return;
+    const int open = settings_.commBaudRate > 0 ? settings_.commBaudRate : 9600;
+    if (open == baud) return;
+    if (!session_.prompter.confirm(lineSpeedQuestion(baud), engine::kAskCaption, this)) return;
+    settings_.commBaudRate = baud;
+    session_.theComm.Close();
+    const bool ok = session_.theComm.Open(settings_.request(familyShowing()));
+    session_.theComm.SetWnd(activeContainer_);
+    session_.statusBar.SetText(0, connectionText(ok, settings_));
+    if (!ok && !session_.theComm.lastError().empty())
+        session_.prompter.info(session_.theComm.lastError(), "提示", this);
+    OnPortState();
 }
 
 void MainWindow::followFamily(const std::string& family) {
@@ -217,15 +267,22 @@ void MainWindow::followFamily(const std::string& family) {
 void MainWindow::OnProductionTestButton() {
     QPushButton* b = button(kProductionTest);
     if (b->text() == QStringLiteral("生产测试")) {
+        if (!mayLeave(kProductionTestKey)) return;
         b->setText(QStringLiteral("终端设置"));
-        showProductionTest();
+        presentProductionTest();
     } else {
+        if (!mayLeave(families::terminalTypes()[std::size_t(shownIndex_)].key)) return;
         b->setText(QStringLiteral("生产测试"));
-        showTerminalType(terminalList_->currentIndex());
+        presentType(shownIndex_);
     }
 }
 
 void MainWindow::showProductionTest() {
+    if (mayLeave(kProductionTestKey)) presentProductionTest();
+}
+
+void MainWindow::presentProductionTest() {
+    const bool switched = activeKey_ != kProductionTestKey;
     hideAll();
     auto it = shown_.find(kProductionTestKey);
     if (it == shown_.end() || !it->second.widget) {
@@ -234,8 +291,15 @@ void MainWindow::showProductionTest() {
     }
     Shown& s = ensureShown(kProductionTestKey);
     activeKey_ = kProductionTestKey;
+    // The terminal list names no type while the bench page shows.
+    terminalList_->setPlaceholderText(QString::fromUtf8(kProductionPlaceholder));
+    {
+        QSignalBlocker block(terminalList_);
+        terminalList_->setCurrentIndex(-1);
+    }
     present(s);
     followFamily(kProductionTestKey);  // the built-in simulator becomes a bench terminal
+    if (switched) afterSwitch(families::productionTestType().baud);
 }
 
 ContainerWidget* MainWindow::containerWidget(const std::string& key) const {

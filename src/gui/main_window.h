@@ -130,6 +130,15 @@ private:
     Shown& ensureShown(const std::string& key);
     void hideAll();
     void present(Shown& shown);
+    // Before another type shows: a page with edits not yet written or stored asks first.
+    bool mayLeave(const std::string& nextKey);
+    // Show a type or the bench page, once leaving was allowed.
+    void presentType(int index);
+    void presentProductionTest();
+    // After another type shows: its version and status texts start empty, and a port open at
+    // another speed than the type's is offered to reopen at that speed.
+    void afterSwitch(int baud);
+    void offerLineSpeed(int baud);
     bool askAccessCode(bool forMonitor);
     std::string familyShowing() const;
     void followFamily(const std::string& family);
@@ -151,6 +160,7 @@ private:
     QWidget* active_ = nullptr;
     engine::Container* activeContainer_ = nullptr;
     std::string activeKey_;
+    int shownIndex_ = kLm52rIndex;  // the terminal type last shown (the production page aside)
     std::unique_ptr<monitor::CMonitorDlg> monitor_;
     MonitorWindow* monitorWindow_ = nullptr;
     UnitRecordsDialog* unitRecords_ = nullptr;

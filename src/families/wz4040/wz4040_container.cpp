@@ -26,6 +26,8 @@ void CWZ4040::OnShow() { base().applyVariant(relay_); }
 void CWZ4040::showAs(const std::string& typeKey) {
     if (typeKey == "lm520w") relay_ = true;
     if (typeKey == "wz4040") relay_ = false;
+    if (typeKey == "lm520w" || typeKey == "wz4040")
+        form().setText(engine::kHeadingLabel, relay_ ? kRelayHeading : kHeading);
 }
 
 CWZ4040Base& CWZ4040::base() { return static_cast<CWZ4040Base&>(page(CWZ4040Base::kIndex)); }

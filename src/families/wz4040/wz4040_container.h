@@ -19,13 +19,16 @@ class CWZ4040Ctrl;
 class CWZ4040 : public engine::Container {
 public:
     static constexpr const char* kHeading = "终端类型:WZ-4040集群(串口速率:19200)";
+    // The heading while it shows as the LM520W relay.
+    static constexpr const char* kRelayHeading = "终端类型:LM520W(串口速率:19200)";
     static constexpr int kBaud = eapages::kEaBaud;
 
     explicit CWZ4040(engine::Session& session);
 
     // Shown again as one of its two types: the base page takes that variant's face.
     void OnShow() override;
-    // "lm520w" chooses the relay variant, "wz4040" the trunking one; other keys change nothing.
+    // "lm520w" chooses the relay variant, "wz4040" the trunking one, each with its heading;
+    // other keys change nothing.
     void showAs(const std::string& typeKey) override;
     bool relay() const { return relay_; }
 
