@@ -22,6 +22,11 @@ LayoutItem label(std::string text) {
     i.text = std::move(text);
     return i;
 }
+LayoutItem label(std::string text, std::string tip) {
+    LayoutItem i = label(std::move(text));
+    i.tip = std::move(tip);
+    return i;
+}
 LayoutItem row(std::vector<LayoutItem> children) {
     LayoutItem i;
     i.type = LayoutItem::Type::Row;

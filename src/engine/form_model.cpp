@@ -153,6 +153,13 @@ void FormModel::setColor(int id, std::optional<std::uint32_t> rgb) {
     changed(id);
 }
 
+void FormModel::setTip(int id, std::string tip) {
+    Control& c = get(id);
+    if (c.tip == tip) return;
+    c.tip = std::move(tip);
+    changed(id);
+}
+
 // ---- handlers and user actions ---------------------------------------------------------------
 
 void FormModel::onClick(int id, Handler h) { clickHandlers_[id] = std::move(h); }

@@ -44,6 +44,7 @@ struct Control {
     bool enabled = true;
     bool visible = true;
     std::optional<std::uint32_t> color;  // text colour 0xRRGGBB
+    std::string tip;                     // what a mark or colour of the control means ("" = none)
 };
 
 // Layout for the renderer: rows, columns, grids and titled groups of control ids.
@@ -52,6 +53,7 @@ struct LayoutItem {
     Type type = Type::Column;
     int id = 0;        // Control
     std::string text;  // Label text, Group title
+    std::string tip;   // Label: what it means, shown on hover ("" = none)
     int columns = 1;   // Grid: children fill rows of this many cells
     std::vector<LayoutItem> children;
 };
@@ -59,6 +61,7 @@ struct LayoutItem {
 namespace layout {
 LayoutItem ctl(int id);
 LayoutItem label(std::string text);
+LayoutItem label(std::string text, std::string tip);  // with its explanation on hover
 LayoutItem row(std::vector<LayoutItem> children);
 LayoutItem column(std::vector<LayoutItem> children);
 LayoutItem grid(int columns, std::vector<LayoutItem> cells);
@@ -118,6 +121,8 @@ public:
     bool visible(int id) const;
     void show(int id, bool on = true);
     void setColor(int id, std::optional<std::uint32_t> rgb);
+    // The explanation a window shows on hover (a mark, a colour, a unit).
+    void setTip(int id, std::string tip);
 
     // --- handlers -----------------------------------------------------------------------------
     void onClick(int id, Handler h);   // button clicked, check box / radio toggled by the user

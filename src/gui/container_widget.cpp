@@ -11,6 +11,7 @@ namespace rb::gui {
 
 namespace {
 constexpr QSize kEmptyPageSize{640, 400};
+constexpr int kPageMargin = 6;  // between a tab's edge and its page, on every side
 }  // namespace
 
 FormDialog::FormDialog(engine::FormModel& model, const QString& caption, QWidget* parent)
@@ -39,11 +40,12 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
         engine::Page& page = container_.page(i);
         auto* view = new FormView(page.form());
         pages_.push_back(view);
-        // A page keeps its own size in the top-left corner of its tab, as a dialog page does.
+        // Every page of every type sits the same way: across the whole width of its tab, from
+        // the top, with one margin; what a page does not need stays free below it.
         auto* holder = new QWidget;
         auto* holderBox = new QVBoxLayout(holder);
-        holderBox->setContentsMargins(4, 4, 4, 4);
-        holderBox->addWidget(view, 0, Qt::AlignLeft | Qt::AlignTop);
+        holderBox->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+        holderBox->addWidget(view, 0, Qt::AlignTop);
         // A page whose controls do not exist yet still takes the room of a form.
         if (page.form().ids().empty()) holder->setMinimumSize(kEmptyPageSize);
         tabs_->addTab(holder, QString::fromStdString(container_.caption(i)));
@@ -74,7 +76,7 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
     headingRow_ = new QHBoxLayout;
     headingRow_->addWidget(heading, 1);
     box->addLayout(headingRow_);
-    box->addWidget(tabs_);
+    box->addWidget(tabs_, 1);  // the heading keeps its height; the tabs take the rest
 }
 
 void ContainerWidget::addHeadingWidget(QWidget* widget) { headingRow_->addWidget(widget); }

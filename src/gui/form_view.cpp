@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,8 +82,11 @@ QWidget* FormView::buildItem(const LayoutItem& item) {
     switch (item.type) {
         case LayoutItem::Type::Control:
             return model_.has(item.id) ? makeControl(item.id) : nullptr;
-        case LayoutItem::Type::Label:
-            return new QLabel(qs(item.text));
+        case LayoutItem::Type::Label: {
+            auto* label = new QLabel(qs(item.text));
+            if (!item.tip.empty()) label->setToolTip(qs(item.tip));
+            return label;
+        }
         case LayoutItem::Type::Stretch:
             return nullptr;
         case LayoutItem::Type::Row:
@@ -92,10 +96,15 @@ QWidget* FormView::buildItem(const LayoutItem& item) {
                                                                           : QBoxLayout::TopToBottom,
                                        w);
             box->setContentsMargins(0, 0, 0, 0);
-            for (const auto& child : item.children) {
+            const auto& items = item.children;
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const LayoutItem& child = items[i];
                 if (child.type == LayoutItem::Type::Stretch) {
                     box->addStretch();
                 } else if (QWidget* cw = buildItem(child)) {
+                    if (item.type == LayoutItem::Type::Row && spinAfter(items, i)) {
+                        if (QWidget* arrows = buildItem(items[++i])) cw = joined(cw, arrows);
+                    }
                     box->addWidget(cw);
                 }
             }
@@ -108,22 +117,59 @@ QWidget* FormView::buildItem(const LayoutItem& item) {
             grid->setHorizontalSpacing(6);
             grid->setVerticalSpacing(2);
             const int columns = std::max(1, item.columns);
-            for (std::size_t i = 0; i < item.children.size(); ++i) {
+            const auto& cells = item.children;
+            struct PlacedEdit {
+                QWidget* widget;
+                int column;
+                bool sized;  // has a width of its own (a short text limit)
+            };
+            std::vector<PlacedEdit> edits;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
                 const int r = int(i) / columns;
                 const int c = int(i) % columns;
-                const LayoutItem& child = item.children[i];
+                const LayoutItem& child = cells[i];
                 if (child.type == LayoutItem::Type::Stretch) {
                     grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), r, c);
-                } else if (QWidget* cw = buildItem(child)) {
-                    // Edits fill their column from the left; everything else sits in the middle.
-                    const bool edit = child.type == LayoutItem::Type::Control &&
-                                      model_.has(child.id) &&
-                                      (model_.control(child.id).kind == ControlKind::Edit ||
-                                       model_.control(child.id).kind == ControlKind::Combo);
+                    continue;
+                }
+                QWidget* cw = buildItem(child);
+                if (!cw) continue;
+                const ControlKind kind =
+                    child.type == LayoutItem::Type::Control && model_.has(child.id)
+                        ? model_.control(child.id).kind
+                        : ControlKind::Static;
+                const bool boxed = child.type == LayoutItem::Type::Control &&
+                                   (kind == ControlKind::Edit || kind == ControlKind::Combo);
+                // A spin in the next cell of the same row joins its edit; its cell stays empty.
+                if (boxed && c + 1 < columns && spinAfter(cells, i)) {
+                    if (QWidget* arrows = buildItem(cells[i + 1])) cw = joined(cw, arrows);
+                    ++i;
+                }
+                if (boxed && kind == ControlKind::Edit) {
+                    grid->addWidget(cw, r, c);
+                    edits.push_back({cw, c, cw->maximumWidth() < QWIDGETSIZE_MAX});
+                } else {
+                    // Drop-down lists sit at the left of their cell, everything else centred.
                     grid->addWidget(cw, r, c,
-                                    edit ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+                                    boxed ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
                 }
             }
+            // The edits of one grid line up: where some have a width of their own, the others
+            // take the widest of those (a slot without a text limit is not wider than its
+            // neighbours); where none has, they fill their cells and share the width evenly.
+            int width = 0;
+            for (const auto& e : edits)
+                if (e.sized) width = std::max(width, e.widget->maximumWidth());
+            std::set<int> fillColumns;
+            for (const auto& e : edits) {
+                if (width > 0) {
+                    e.widget->setFixedWidth(width);
+                    grid->setAlignment(e.widget, Qt::AlignLeft | Qt::AlignVCenter);
+                } else {
+                    fillColumns.insert(e.column);
+                }
+            }
+            for (int c : fillColumns) grid->setColumnStretch(c, 1);
             return w;
         }
         case LayoutItem::Type::Group: {
@@ -206,6 +252,29 @@ QWidget* FormView::makeControl(int id) {
     w->setObjectName(QString::number(id));
     widgets_[id] = w;
     connectControl(id, w);
+    return w;
+}
+
+int FormView::spinAfter(const std::vector<LayoutItem>& items, std::size_t i) const {
+    if (i + 1 >= items.size()) return 0;
+    const LayoutItem& here = items[i];
+    const LayoutItem& next = items[i + 1];
+    if (here.type != LayoutItem::Type::Control || next.type != LayoutItem::Type::Control) return 0;
+    if (!model_.has(here.id) || !model_.has(next.id)) return 0;
+    const engine::Control& spin = model_.control(next.id);
+    return spin.kind == ControlKind::Spin && spin.buddy == here.id ? next.id : 0;
+}
+
+QWidget* FormView::joined(QWidget* edit, QWidget* arrows) {
+    auto* w = new QWidget;
+    auto* box = new QHBoxLayout(w);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->addWidget(edit);
+    box->addWidget(arrows);
+    // As wide as the edit may be, plus the arrows.
+    if (edit->maximumWidth() < QWIDGETSIZE_MAX)
+        w->setMaximumWidth(edit->maximumWidth() + arrows->sizeHint().width());
     return w;
 }
 
@@ -394,6 +463,7 @@ void FormView::sync(int id) {
         }
         w->setEnabled(c.enabled);
         w->setHidden(!c.visible);
+        if (const QString tip = qs(c.tip); w->toolTip() != tip) w->setToolTip(tip);
     }
     syncing_ = wasSyncing;
 }

@@ -34,6 +34,10 @@ private:
     QWidget* buildItem(const engine::LayoutItem& item);
     QWidget* makeControl(int id);
     QWidget* makeSpinArrows(int id);
+    // The spin whose buddy is `editId` when it stands right after it in `items`, else 0.
+    int spinAfter(const std::vector<engine::LayoutItem>& items, std::size_t i) const;
+    // An edit and its spin arrows as one control: the arrows touch the box.
+    QWidget* joined(QWidget* edit, QWidget* arrows);
     void connectControl(int id, QWidget* w);
     void sync(int id);
     // After a user action: the model may have refused it or changed it, so show the model.

@@ -83,6 +83,10 @@ QVariant FrameListModel::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             return colourOf(f.direction);
         case Qt::ToolTipRole:
+            // A long frame is cut at the column's edge: the tip holds all of it.
+            if (index.column() == kBytes)
+                return QString::fromStdString(f.bytes) + QStringLiteral("\n") +
+                       meaningOf(f.direction);
             return meaningOf(f.direction);
         default:
             return {};

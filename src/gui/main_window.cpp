@@ -183,7 +183,8 @@ MainWindow::Shown& MainWindow::ensureShown(const std::string& key) {
         s.widget = new QWidget(area_);
     }
     s.widget->setObjectName(QString::fromStdString("area_" + key));
-    static_cast<QGridLayout*>(area_->layout())->addWidget(s.widget, 0, 0, Qt::AlignCenter);
+    // Every container fills the area the same way: heading at the top, tabs to the edges.
+    static_cast<QGridLayout*>(area_->layout())->addWidget(s.widget, 0, 0);
     s.widget->hide();
     return s;
 }
@@ -247,7 +248,11 @@ void MainWindow::offerLineSpeed(int baud) {
     if (!session_.theComm.IsOpen() || baud <= 0) return;
     const int open = settings_.commBaudRate > 0 ? settings_.commBaudRate : 9600;
     if (open == baud) return;
-    if (!session_.prompter.confirm(lineSpeedQuestion(baud), engine::kAskCaption, this)) return;
+    // The built-in simulated terminal stands for the type that shows: it takes the speed too.
+    const bool simulated = session_.theComm.lastRequest.isSimulator();
+    if (!simulated &&
+        !session_.prompter.confirm(lineSpeedQuestion(baud), engine::kAskCaption, this))
+        return;
     settings_.commBaudRate = baud;
     session_.theComm.Close();
     const bool ok = session_.theComm.Open(settings_.request(familyShowing()));

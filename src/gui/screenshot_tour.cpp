@@ -1,8 +1,10 @@
 #include "gui/screenshot_tour.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -38,6 +40,20 @@ void save(QWidget& w, const QString& directory, const QString& name) {
     std::fflush(stdout);
 }
 
+// Presses OK in the question box the next step may ask ("是否切换?"); nothing when none opens.
+void acceptNextQuestion(QWidget& window) {
+    QTimer::singleShot(0, &window, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            for (QAbstractButton* b : box->buttons()) {
+                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                    b->click();
+                    return;
+                }
+            }
+        }
+    });
+}
+
 // Shows a dialog without running it, saves it, hides it again.
 void saveDialog(QDialog& d, const QString& directory, const QString& name) {
     d.show();
@@ -57,6 +73,7 @@ void tourTypes(MainWindow& window, const QString& directory, int readWaitMs, std
         then();
         return;
     }
+    acceptNextQuestion(window);
     window.showTerminalType(int(from));
     engine::Container* c = window.activeContainer();
     int pagesRead = 0;
@@ -210,6 +227,7 @@ void runScreenshotTour(MainWindow& window, const QString& directory, int readWai
     auto rest = [&window, directory] {
         if (MonitorWindow* m = window.monitorWindow()) save(*m, directory, "monitor");
 
+        acceptNextQuestion(window);  // the bench page's edits stay where they are
         window.showTerminalType(1);
 
         PortDialog& port = window.portDialog();

@@ -60,9 +60,12 @@ void CProSRTest::declareForm(engine::FormModel& f) {
                                  L::row({L::label("文件名称:"), L::ctl(kReceiveFile),
                                          L::ctl(kClearReceived), L::stretch()}),
                              })),
-        L::row({L::label("数据质量:"), L::ctl(kQuality), L::label("误码率:"), L::ctl(kRate),
-                L::label("平均误码率:"), L::ctl(kAverage), L::label("发送:"), L::ctl(kSentCount),
-                L::label("接收:"), L::ctl(kReceivedCount), L::stretch(), L::ctl(kClearStatus)}),
+        L::row({L::label("数据质量:", "对端应答的数据质量, 0-255"), L::ctl(kQuality),
+                L::label("误码率:", "最近一次应答的误码率"), L::ctl(kRate),
+                L::label("平均误码率:", "每收到10次应答, 显示这10次误码率的平均值"),
+                L::ctl(kAverage), L::label("发送:"), L::ctl(kSentCount), L::label("字节"),
+                L::label("接收:"), L::ctl(kReceivedCount), L::label("字节"), L::stretch(),
+                L::ctl(kClearStatus)}),
     }));
 }
 

@@ -29,12 +29,20 @@ engine::LayoutItem calibrationGroup() {
         }));
 }
 
+// What the marks of the band table mean, on hover.
+constexpr const char* kMarkedRowTip = "标*的频率1、3、5: 频段的低端、中间和高端频点";
+constexpr const char* kCurrentRowTip = "蓝色: 终端当前所在的频率行(最近一次\"切换\"的行)";
+// The monitor readings are the terminal's own 16-bit numbers, shown as it reports them.
+constexpr const char* kRawTip = "终端上报的16位读数,未换算为物理单位";
+constexpr const char* kQualityTip = "0-255: 230以上理想, 211-230优良, 171-210一般, 170及以下较差";
+
 engine::LayoutItem bandGroup() {
     namespace L = engine::layout;
-    std::vector<engine::LayoutItem> cells = {L::empty(), L::label("发射频率"), L::label("接收频率"),
-                                             L::empty()};
+    std::vector<engine::LayoutItem> cells = {L::empty(), L::label("发射频率", kCurrentRowTip),
+                                             L::label("接收频率", kCurrentRowTip), L::empty()};
     auto addRow = [&](const FrequencyRow& row) {
-        cells.push_back(L::label(row.label));
+        const bool marked = std::string(row.label).rfind("* ", 0) == 0;
+        cells.push_back(marked ? L::label(row.label, kMarkedRowTip) : L::label(row.label));
         cells.push_back(L::ctl(row.tx));
         cells.push_back(L::ctl(row.rx));
         cells.push_back(row.button ? L::ctl(row.button) : L::empty());
@@ -61,7 +69,7 @@ engine::LayoutItem machineGroup() {
                                     L::ctl(kBatch), L::label("序号:"), L::ctl(kSerial),
                                     L::label("机器码:"), L::ctl(kMachineCode)}),
                         L::row({L::label("序号范围:"), L::ctl(kRangeStart), L::label("-"),
-                                L::ctl(kRangeEnd), L::ctl(kSetRangeButton)}),
+                                L::ctl(kRangeEnd), L::ctl(kSetRangeButton), L::stretch()}),
                         L::row({L::ctl(kInitTypeButton), L::stretch()}),
                     }));
 }
@@ -69,12 +77,14 @@ engine::LayoutItem machineGroup() {
 engine::LayoutItem checksGroup() {
     namespace L = engine::layout;
     return L::column({
-        L::group("监测参数",
-                 L::column({
-                     L::grid(2, {L::label("场强电压:"), L::ctl(kVoltage), L::label("电源电量:"),
-                                 L::ctl(kSupply), L::label("数据质量:"), L::ctl(kQuality)}),
-                     L::ctl(kReadMonitorButton),
-                 })),
+        L::group("监测参数", L::column({
+                                 L::grid(3, {L::label("场强电压:"), L::ctl(kVoltage),
+                                             L::label("(原始值)", kRawTip), L::label("电源电量:"),
+                                             L::ctl(kSupply), L::label("(原始值)", kRawTip),
+                                             L::label("数据质量:"), L::ctl(kQuality),
+                                             L::label("(0-255)", kQualityTip)}),
+                                 L::ctl(kReadMonitorButton),
+                             })),
         L::group("机型选择",
                  L::column({
                      L::row({L::ctl(kModelDigital1), L::ctl(kModelDigital2), L::ctl(kModelAnalog)}),
@@ -118,14 +128,14 @@ void CProTest::declareForm(engine::FormModel& f) {
     f.addRadio(kSpacing12_5, "12.5KHz", kSpacing12_5);
     f.addRadio(kSpacing25, "25KHz", kSpacing12_5).value = 1;
     for (const auto& row : kRows) {
-        f.addEdit(row.tx, kFrequencyChars, row.initial);
-        f.addEdit(row.rx, kFrequencyChars, row.initial);
+        f.addEdit(row.tx, kFrequencyChars, row.initial).tip = kCurrentRowTip;
+        f.addEdit(row.rx, kFrequencyChars, row.initial).tip = kCurrentRowTip;
         f.addButton(row.button, "切换");
     }
     f.addEdit(kDefaultPair.tx, kFrequencyChars, kDefaultPair.initial);
     f.addEdit(kDefaultPair.rx, kFrequencyChars, kDefaultPair.initial);
-    f.addEdit(kTestRow.tx, kFrequencyChars, kTestRow.initial);
-    f.addEdit(kTestRow.rx, kFrequencyChars, kTestRow.initial);
+    f.addEdit(kTestRow.tx, kFrequencyChars, kTestRow.initial).tip = kCurrentRowTip;
+    f.addEdit(kTestRow.rx, kFrequencyChars, kTestRow.initial).tip = kCurrentRowTip;
     f.addButton(kTestRow.button, "切换");
     f.addButton(kReadBandButton, "读取频段");
     f.addButton(kWriteBandButton, "改写频段");
