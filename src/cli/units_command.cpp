@@ -55,13 +55,12 @@ bool writeReport(const UnitsOptions& o, units::UnitStore& store, units::Format f
     units::RecordFilter filter;
     filter.machineCode = o.code;
     filter.sinceMs = sinceMs;
-    const auto records = store.records(filter, error);
-    if (!records) return false;
-    if (o.summary)
-        units::writeSummary(out, units::summarise(*records), format);
-    else
-        units::writeRecords(out, *records, format);
-    return true;
+    if (o.summary) {
+        const auto summaries = store.summaries(filter, error);
+        if (summaries) units::writeSummary(out, *summaries, format);
+        return summaries.has_value();
+    }
+    return units::exportRecords(out, store, filter, format, error);
 }
 
 }  // namespace

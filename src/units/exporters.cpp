@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <ostream>
 
@@ -46,14 +47,18 @@ std::string valuesJson(const std::string& values) {
 
 }  // namespace
 
-void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
+void writeAligned(std::ostream& out, std::size_t count,
+                  const std::function<std::vector<std::string>(std::size_t)>& rowAt) {
+    // Two passes, one row in memory at a time: the widths first, then the lines.
     std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto row = rowAt(i);
         widths.resize(std::max(widths.size(), row.size()), 0);
         for (std::size_t c = 0; c < row.size(); ++c)
             widths[c] = std::max(widths[c], displayWidth(row[c]));
     }
-    for (const auto& row : rows) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto row = rowAt(i);
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             line += c + 1 < row.size() ? padded(row[c], widths[c]) + "  " : row[c];
@@ -61,6 +66,10 @@ void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out << line << '\n';
     }
+}
+
+void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
+    writeAligned(out, rows.size(), [&rows](std::size_t i) { return rows[i]; });
 }
 
 std::string localTimeText(std::int64_t ms) { return wire::localTimeWithMillis(ms); }
@@ -123,6 +132,43 @@ std::string csvField(const std::string& text, bool quote) {
     return out + "\"";
 }
 
+namespace {
+
+// CSV (RFC 4180: CRLF line ends, a header line) and JSON (an array, one record a line), a row
+// at a time, so that a listing streams.
+void writeHead(std::ostream& out, Format format) {
+    if (format == Format::Csv)
+        out << "id,time,time_ms,machine_code,machine_type,kind,values,outcome\r\n";
+    else
+        out << '[';
+}
+
+void writeRow(std::ostream& out, const UnitRecord& r, Format format, std::size_t index) {
+    if (format == Format::Csv) {
+        out << r.id << ',' << csvField(localTimeText(r.timeMs)) << ',' << r.timeMs << ','
+            << csvField(r.machineCode) << ',' << csvField(r.machineType) << ',' << csvField(r.kind)
+            << ',' << csvField(r.values, true) << ',' << csvField(r.outcome) << "\r\n";
+        return;
+    }
+    out << (index ? ",\n" : "\n")
+        << JsonObject()
+               .add("id", r.id)
+               .add("time_ms", r.timeMs)
+               .add("time", localTimeText(r.timeMs))
+               .add("machine_code", r.machineCode)
+               .add("machine_type", r.machineType)
+               .add("kind", r.kind)
+               .addRaw("values", valuesJson(r.values))
+               .add("outcome", r.outcome)
+               .str();
+}
+
+void writeTail(std::ostream& out, Format format, std::size_t rows) {
+    if (format == Format::Json) out << (rows == 0 ? "]\n" : "\n]\n");
+}
+
+}  // namespace
+
 void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, Format format) {
     switch (format) {
         case Format::Table: {
@@ -142,34 +188,34 @@ void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, For
             break;
         }
         case Format::Csv:
-            // RFC 4180: CRLF line ends, a header line.
-            out << "id,time,time_ms,machine_code,machine_type,kind,values,outcome\r\n";
-            for (const auto& r : records) {
-                out << r.id << ',' << csvField(localTimeText(r.timeMs)) << ',' << r.timeMs << ','
-                    << csvField(r.machineCode) << ',' << csvField(r.machineType) << ','
-                    << csvField(r.kind) << ',' << csvField(r.values, true) << ','
-                    << csvField(r.outcome) << "\r\n";
-            }
-            break;
         case Format::Json:
-            out << '[';
-            for (std::size_t i = 0; i < records.size(); ++i) {
-                const auto& r = records[i];
-                out << (i ? ",\n" : "\n")
-                    << JsonObject()
-                           .add("id", r.id)
-                           .add("time_ms", r.timeMs)
-                           .add("time", localTimeText(r.timeMs))
-                           .add("machine_code", r.machineCode)
-                           .add("machine_type", r.machineType)
-                           .add("kind", r.kind)
-                           .addRaw("values", valuesJson(r.values))
-                           .add("outcome", r.outcome)
-                           .str();
-            }
-            out << (records.empty() ? "]\n" : "\n]\n");
+            writeHead(out, format);
+            for (std::size_t i = 0; i < records.size(); ++i) writeRow(out, records[i], format, i);
+            writeTail(out, format, records.size());
             break;
     }
+}
+
+bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filter, Format format,
+                   std::string* error) {
+    if (format == Format::Table) {
+        // The columns are as wide as their widest cell, and each row's values are worded
+        // against the unit's record before: a table reads all of them first.
+        const auto records = store.records(filter, error);
+        if (records) writeRecords(out, *records, format);
+        return records.has_value();
+    }
+    writeHead(out, format);
+    std::size_t n = 0;
+    const bool ok = store.eachRecord(
+        filter,
+        [&](const UnitRecord& r) {
+            writeRow(out, r, format, n++);
+            return bool(out);
+        },
+        error);
+    if (ok) writeTail(out, format, n);
+    return ok;
 }
 
 std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records) {
@@ -196,17 +242,24 @@ std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records) {
 
 void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Format format) {
     switch (format) {
-        case Format::Table: {
-            std::vector<std::vector<std::string>> rows = {
-                {"machine_code", "first", "last", "records", "failures", "last_outcome", "type"}};
-            for (const auto& u : units) {
-                rows.push_back({u.machineCode, localTimeText(u.firstMs), localTimeText(u.lastMs),
-                                std::to_string(u.records), std::to_string(u.failures),
-                                u.lastOutcome, u.machineType});
-            }
-            writeAligned(out, rows);
+        case Format::Table:
+            // A row's cells are made when it is measured or printed: a hundred thousand units
+            // never sit in memory as text.
+            writeAligned(out, units.size() + 1, [&units](std::size_t i) {
+                if (i == 0)
+                    return std::vector<std::string>{"machine_code", "first",    "last",
+                                                    "records",      "failures", "last_outcome",
+                                                    "type"};
+                const UnitSummary& u = units[i - 1];
+                return std::vector<std::string>{u.machineCode,
+                                                localTimeText(u.firstMs),
+                                                localTimeText(u.lastMs),
+                                                std::to_string(u.records),
+                                                std::to_string(u.failures),
+                                                u.lastOutcome,
+                                                u.machineType};
+            });
             break;
-        }
         case Format::Csv:
             out << "machine_code,machine_type,first,last,records,failures,last_outcome\r\n";
             for (const auto& u : units) {

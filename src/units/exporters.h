@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -28,22 +29,21 @@ std::size_t displayWidth(const std::string& text);
 
 void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, Format format);
 
-struct UnitSummary {
-    std::string machineCode;
-    std::string machineType;  // the latest type recorded for it
-    std::int64_t firstMs = 0;
-    std::int64_t lastMs = 0;
-    int records = 0;
-    int failures = 0;  // records whose outcome is not "ok"
-    std::string lastOutcome;
-};
+// The records `filter` gives from the store: CSV and JSON stream row by row in constant memory;
+// a table reads them all first. False with the reason on a database error.
+bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filter, Format format,
+                   std::string* error);
 
-// One summary a unit, in the order each unit was first seen.
+// One summary a unit, in the order each unit was first seen (UnitStore::summaries computes the
+// same in the database).
 std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records);
 void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Format format);
 
 // Rows of cells, each column as wide as its widest cell; the last column is not padded.
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows);
+// The same over `count` rows made one at a time by `rowAt` (twice each: widths, then lines).
+void writeAligned(std::ostream& out, std::size_t count,
+                  const std::function<std::vector<std::string>(std::size_t)>& rowAt);
 
 // One CSV field: quoted when it holds a comma, a quote or a line break (or always).
 std::string csvField(const std::string& text, bool quote = false);

@@ -164,24 +164,44 @@ bool UnitStore::attachUnknown(const std::string& session, const std::string& cod
     return true;
 }
 
-std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& filter,
-                                                          std::string* error) {
+namespace {
+
+// The WHERE clause of the filters actually given, so that SQLite picks the index for them
+// (records_by_unit for a code, records_by_time for a start time); "?1 IS NULL OR ..." would
+// make it scan the whole table. Binds go in the order the clause names them.
+std::string whereOf(const RecordFilter& filter) {
+    std::string sql;
+    if (filter.machineCode) sql += " WHERE machine_code = ?1";
+    if (filter.sinceMs) sql += std::string(sql.empty() ? " WHERE" : " AND") + " time_ms >= ?2";
+    return sql;
+}
+
+void bindFilter(Statement& s, const RecordFilter& filter) {
+    if (filter.machineCode) s.bind(1, *filter.machineCode);
+    if (filter.sinceMs) s.bind(2, *filter.sinceMs);
+}
+
+}  // namespace
+
+std::string UnitStore::recordsSql(const RecordFilter& filter) const {
     // Version 1 files have no machine type, files before version 3 no runs.
     std::string sql = std::string("SELECT id, time_ms, machine_code, ") +
                       (version_ >= 2 ? "machine_type" : "''") + ", kind, values_json, outcome, " +
-                      (version_ >= 3 ? "run_id" : "''") + " FROM records";
-    sql += " WHERE (?1 IS NULL OR machine_code = ?1) AND (?2 IS NULL OR time_ms >= ?2)";
+                      (version_ >= 3 ? "run_id" : "''") + " FROM records" + whereOf(filter);
     sql += filter.newestFirst ? " ORDER BY time_ms DESC, id DESC" : " ORDER BY time_ms, id";
-    Statement s(db_, sql);
+    return sql;
+}
+
+bool UnitStore::eachRecord(const RecordFilter& filter,
+                           const std::function<bool(const UnitRecord&)>& each, std::string* error) {
+    Statement s(db_, recordsSql(filter));
     if (!s.ok()) {
         setError(error, db_.errorText());
-        return std::nullopt;
+        return false;
     }
-    if (filter.machineCode) s.bind(1, *filter.machineCode);
-    if (filter.sinceMs) s.bind(2, *filter.sinceMs);
-    std::vector<UnitRecord> out;
+    bindFilter(s, filter);
+    UnitRecord r;
     while (s.step()) {
-        UnitRecord r;
         r.id = s.integer(0);
         r.timeMs = s.integer(1);
         r.machineCode = s.text(2);
@@ -190,7 +210,70 @@ std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& fi
         r.values = s.text(5);
         r.outcome = s.text(6);
         r.runId = s.text(7);
-        out.push_back(std::move(r));
+        if (!each(r)) return true;
+    }
+    if (!s.done()) {
+        setError(error, db_.errorText());
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& filter,
+                                                          std::string* error) {
+    std::vector<UnitRecord> out;
+    if (!eachRecord(
+            filter,
+            [&out](const UnitRecord& r) {
+                out.push_back(r);
+                return true;
+            },
+            error))
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::vector<UnitSummary>> UnitStore::summaries(const RecordFilter& filter,
+                                                             std::string* error) {
+    // Grouped by the database over the unit index; the latest type, the last outcome and the
+    // first record of each unit are looked up per unit through the same index, so nothing but
+    // one row a unit reaches this program. "First seen" orders by the first record's time and
+    // id, as a walk through the records in time order meets them.
+    const std::string where = whereOf(filter);
+    const std::string same = std::string(" WHERE r.machine_code = g.machine_code") +
+                             (filter.sinceMs ? " AND r.time_ms >= ?2" : "");
+    const std::string type = version_ >= 2 ? "r.machine_type" : "''";
+    const std::string sql =
+        "SELECT g.machine_code, g.first_ms, g.last_ms, g.n, g.failures,"
+        " (SELECT " +
+        type + " FROM records r" + same + (version_ >= 2 ? " AND r.machine_type <> ''" : "") +
+        " ORDER BY r.time_ms DESC, r.id DESC LIMIT 1),"
+        " (SELECT r.outcome FROM records r" +
+        same +
+        " ORDER BY r.time_ms DESC, r.id DESC LIMIT 1),"
+        " (SELECT r.id FROM records r" +
+        same +
+        " ORDER BY r.time_ms, r.id LIMIT 1) AS first_id"
+        " FROM (SELECT machine_code, MIN(time_ms) AS first_ms, MAX(time_ms) AS last_ms,"
+        " COUNT(*) AS n, SUM(outcome <> 'ok') AS failures FROM records" +
+        where + " GROUP BY machine_code) g ORDER BY g.first_ms, first_id";
+    Statement s(db_, sql);
+    if (!s.ok()) {
+        setError(error, db_.errorText());
+        return std::nullopt;
+    }
+    bindFilter(s, filter);
+    std::vector<UnitSummary> out;
+    while (s.step()) {
+        UnitSummary u;
+        u.machineCode = s.text(0);
+        u.firstMs = s.integer(1);
+        u.lastMs = s.integer(2);
+        u.records = int(s.integer(3));
+        u.failures = int(s.integer(4));
+        u.machineType = s.text(5);
+        u.lastOutcome = s.text(6);
+        out.push_back(std::move(u));
     }
     if (!s.done()) {
         setError(error, db_.errorText());

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,18 @@ struct RecordFilter {
     bool newestFirst = false;
 };
 
+// One unit over the records a filter gives: in the order each unit was first seen.
+struct UnitSummary {
+    std::string machineCode;
+    std::string machineType;  // the latest type recorded for it
+    std::int64_t firstMs = 0;
+    std::int64_t lastMs = 0;
+    int records = 0;
+    int failures = 0;  // records whose outcome is not "ok"
+    std::string lastOutcome;
+    bool operator==(const UnitSummary&) const = default;
+};
+
 struct RunFilter {
     std::optional<std::string> unit;
     std::optional<std::int64_t> sinceMs;  // runs started at or after this time
@@ -69,6 +82,17 @@ public:
                        std::string* error);
 
     std::optional<std::vector<UnitRecord>> records(const RecordFilter& filter, std::string* error);
+    // The same records one at a time, in constant memory (a listing of years streams through
+    // here); `each` returns false to stop early. False on an error.
+    bool eachRecord(const RecordFilter& filter, const std::function<bool(const UnitRecord&)>& each,
+                    std::string* error);
+    // The SELECT eachRecord runs for `filter` (parameters ?1 code, ?2 start time): only the
+    // filters given are in its WHERE clause, so that SQLite uses their index.
+    std::string recordsSql(const RecordFilter& filter) const;
+    // One summary a unit of the records `filter` gives, computed by the database (the newest
+    // first flag is ignored: units come in the order they were first seen).
+    std::optional<std::vector<UnitSummary>> summaries(const RecordFilter& filter,
+                                                      std::string* error);
 
     // One run and its measurements, in one transaction: all of it or nothing.
     bool insertRun(const TestRun& run, std::string* error);

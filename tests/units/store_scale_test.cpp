@@ -1,0 +1,103 @@
+// The store at scale: the summaries the database computes equal those a walk through every
+// record gives, for each filter; a filter uses its index instead of scanning the table; a
+// streamed export writes exactly what the whole list would.
+#include <random>
+#include <sstream>
+
+#include "units/exporters.h"
+#include "units/unit_store.h"
+#include "units_fixture.h"
+
+namespace rb::testing {
+namespace {
+
+using units::RecordFilter;
+using units::UnitRecord;
+using units::UnitStore;
+
+class StoreScaleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        useUtc();
+        path = dir.file("units.sqlite");
+        std::string error;
+        ASSERT_TRUE(store.openForWriting(path, &error)) << error;
+        // Times out of insertion order, equal times, empty types between typed records, a
+        // failure now and then: what a day of several benches leaves.
+        std::mt19937 random(7);
+        ASSERT_TRUE(store.database().exec("BEGIN", &error));
+        for (int i = 0; i < 600; ++i) {
+            UnitRecord r;
+            r.timeMs = 1000 + std::int64_t(random() % 400);
+            r.machineCode = "08" + std::to_string(random() % 25);
+            r.machineType = random() % 3 == 0 ? "" : "LM30D-" + std::to_string(random() % 4);
+            r.kind = random() % 2 ? "monitor" : "band_table";
+            r.values = R"({"row":)" + std::to_string(i % 5) + "}";
+            r.outcome = random() % 7 == 0 ? "第3行无应答" : "ok";
+            ASSERT_TRUE(store.insert(r, "s" + std::to_string(i % 3), &error)) << error;
+        }
+        ASSERT_TRUE(store.database().exec("COMMIT", &error));
+    }
+
+    ProtestDir dir;
+    std::string path;
+    UnitStore store;
+};
+
+const RecordFilter kFilters[] = {
+    {},
+    {std::string("0812"), std::nullopt, false},
+    {std::nullopt, std::int64_t(1200), false},
+    {std::string("083"), std::int64_t(1150), false},
+    {std::string("none"), std::nullopt, false},
+};
+
+TEST_F(StoreScaleTest, TheDatabasesSummariesEqualAWalkThroughEveryRecord) {
+    for (const auto& filter : kFilters) {
+        std::string error;
+        const auto records = store.records(filter, &error);
+        ASSERT_TRUE(records) << error;
+        const auto summaries = store.summaries(filter, &error);
+        ASSERT_TRUE(summaries) << error;
+        EXPECT_EQ(*summaries, units::summarise(*records))
+            << filter.machineCode.value_or("*") << " since " << filter.sinceMs.value_or(0);
+    }
+}
+
+TEST_F(StoreScaleTest, AFilterUsesItsIndex) {
+    struct Case {
+        RecordFilter filter;
+        const char* index;
+    } cases[] = {
+        {{std::string("0812"), std::nullopt, false}, "records_by_unit"},
+        {{std::string("0812"), std::int64_t(1300), true}, "records_by_unit"},
+        {{std::nullopt, std::int64_t(1300), false}, "records_by_time"},
+    };
+    for (const auto& c : cases) {
+        // The statement the store runs for this filter, as SQLite plans it.
+        units::Statement plan(store.database(), "EXPLAIN QUERY PLAN " + store.recordsSql(c.filter));
+        std::string detail;
+        while (plan.step()) detail += plan.text(3) + "\n";
+        EXPECT_NE(detail.find(c.index), std::string::npos) << store.recordsSql(c.filter) << ":\n"
+                                                           << detail;
+        EXPECT_EQ(detail.find("SCAN records\n"), std::string::npos) << detail;
+    }
+}
+
+TEST_F(StoreScaleTest, AStreamedExportWritesWhatTheWholeListWould) {
+    for (auto format : {units::Format::Csv, units::Format::Json, units::Format::Table}) {
+        for (const auto& filter : kFilters) {
+            std::string error;
+            const auto records = store.records(filter, &error);
+            ASSERT_TRUE(records) << error;
+            std::ostringstream whole;
+            units::writeRecords(whole, *records, format);
+            std::ostringstream streamed;
+            ASSERT_TRUE(units::exportRecords(streamed, store, filter, format, &error)) << error;
+            EXPECT_EQ(streamed.str(), whole.str()) << int(format);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace rb::testing
