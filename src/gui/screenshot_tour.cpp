@@ -175,8 +175,8 @@ void tourProductionTest(MainWindow& window, const QString& directory, int readWa
 QString writeTourPlan(const QString& directory, const QString& name, const char* supply) {
     QString path = QDir(directory).filePath(name);
     std::ofstream out(path.toStdString());
-    out << "step 监测参数\nclick 1150\nwait 600\nmeasure 场强电压 1162 200 400 V\n"
-        << "measure 电源电量 1163 " << supply << " %\n"
+    out << "step 监测参数\nclick 1150\nwait 600\nmeasure 场强电压 1162 200 400\n"
+        << "measure 电源电量 1163 " << supply << "\n"
         << "step 数据质量\nmeasure 数据质量 1164 200 255\nmeasure 等级 1164 ~ ^(理想|优良)\n";
     return path;
 }

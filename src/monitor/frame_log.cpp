@@ -16,21 +16,6 @@ constexpr const char* kReceivedHeading = "接收信息(";
 
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
-// The non-blank lines of a trace text, trailing blanks and "\r" removed.
-std::vector<std::string> contentLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-        if (!line.empty()) lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = char(std::toupper(static_cast<unsigned char>(c)));

@@ -25,20 +25,6 @@ std::string timestamp(std::chrono::system_clock::time_point at) {
     return wire::localTimeWithMillis(duration_cast<milliseconds>(at.time_since_epoch()).count());
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-        if (!line.empty()) lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 }  // namespace
@@ -51,7 +37,7 @@ TraceFile::TraceFile(Clock clock, std::uintmax_t limit, int kept)
 TraceFile::~TraceFile() { close(); }
 
 std::string TraceFile::lineOf(std::chrono::system_clock::time_point at, const std::string& text) {
-    std::vector<std::string> lines = linesOf(text);
+    std::vector<std::string> lines = contentLines(text);
     std::string direction = "提示";
     if (!lines.empty() &&
         (startsWith(lines.front(), kSentHeading) || startsWith(lines.front(), kReceivedHeading))) {

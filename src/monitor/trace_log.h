@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rb::monitor {
 
@@ -42,6 +43,8 @@ private:
     bool stopped_ = false;
 };
 
+// The lines of a trace text that hold something, without their trailing blanks and "\r".
+std::vector<std::string> contentLines(const std::string& text);
 // Characters (UTF-8 code points) of a text.
 std::size_t characterCount(const std::string& utf8);
 // The text without its first `n` characters.
