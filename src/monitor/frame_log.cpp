@@ -116,16 +116,19 @@ bool FrameLog::append(std::int64_t timeMs, const std::string& text) {
     auto f = frameOfTrace(timeMs, text);
     if (!f) return false;
     if (limit_ == 0) return false;
-    if (frames_.size() == limit_) {
+    bytes_ += f->bytes.size();
+    frames_.push_back(std::move(*f));
+    while (frames_.size() > 1 && (frames_.size() > limit_ || bytes_ > byteLimit_)) {
+        bytes_ -= frames_.front().bytes.size();
         frames_.pop_front();
         ++dropped_;
     }
-    frames_.push_back(std::move(*f));
     return true;
 }
 
 void FrameLog::clear() {
     frames_.clear();
+    bytes_ = 0;
     dropped_ = 0;
 }
 

@@ -38,13 +38,18 @@ std::string codeText(int code);
 std::optional<LoggedFrame> frameOfTrace(std::int64_t timeMs, const std::string& text);
 
 inline constexpr std::size_t kFrameLogLimit = 100000;  // frames kept before the oldest go
+// Text kept before the oldest frames go: a data test's kilobyte frames would otherwise take
+// a hundred megabytes long before the frame limit.
+inline constexpr std::size_t kFrameLogBytes = 16u * 1024u * 1024u;
 
 class FrameLog {
 public:
-    explicit FrameLog(std::size_t limit = kFrameLogLimit) : limit_(limit) {}
+    explicit FrameLog(std::size_t limit = kFrameLogLimit, std::size_t byteLimit = kFrameLogBytes)
+        : limit_(limit), byteLimit_(byteLimit) {}
 
-    // Keeps the frame of a trace text; true when one was kept. When the log is full, the
-    // oldest frame goes first (dropped() counts them, so a view can follow).
+    // Keeps the frame of a trace text; true when one was kept. When the log is full (frames or
+    // text), the oldest frames go first (dropped() counts them, so a view can follow); the
+    // newest is always kept.
     bool append(std::int64_t timeMs, const std::string& text);
     void clear();
 
@@ -54,7 +59,9 @@ public:
 
 private:
     std::size_t limit_;
+    std::size_t byteLimit_;
     std::deque<LoggedFrame> frames_;
+    std::size_t bytes_ = 0;  // text held by frames_
     std::size_t dropped_ = 0;
 };
 

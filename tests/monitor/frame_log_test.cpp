@@ -136,6 +136,20 @@ TEST(FrameLogTest, AFullLogDropsItsOldestFramesAndCountsThem) {
     EXPECT_EQ(log.dropped(), 0u);
 }
 
+TEST(FrameLogTest, TheTextLimitDropsTheOldestButKeepsTheNewest) {
+    FrameLog log(100, 20);
+    log.append(1, "\r\n0123456789");  // 10 characters each
+    log.append(2, "\r\nabcdefghij");
+    EXPECT_EQ(log.frames().size(), 2u);
+    log.append(3, "\r\nklmnopqrst");
+    ASSERT_EQ(log.frames().size(), 2u);
+    EXPECT_EQ(log.frames().front().bytes, "abcdefghij");
+    log.append(4, "\r\n" + std::string(50, 'x'));  // larger than the limit alone
+    ASSERT_EQ(log.frames().size(), 1u);
+    EXPECT_EQ(log.frames().front().timeMs, 4);
+    EXPECT_EQ(log.dropped(), 3u);
+}
+
 TEST(FrameLogTest, TheCsvHasTheTimeDirectionCommandAndBytes) {
     UtcZone utc;
     FrameLog log;
