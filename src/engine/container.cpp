@@ -39,6 +39,12 @@ bool Container::isClean() const {
                        [](const Tab& tab) { return tab.edits->isClean(); });
 }
 
+bool Container::hasUnsavedEdits() {
+    return std::any_of(pages_.begin(), pages_.end(), [](Tab& tab) {
+        return !tab.page->fileWriteChains().empty() && !tab.edits->isClean();
+    });
+}
+
 void Container::CleanOnSuccess::succeeded(const std::string& /*text*/) {
     // Only the container that takes the frames: a twin reading on the same session (the backup
     // before a write) leaves the window's forms as they are.

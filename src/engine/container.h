@@ -111,6 +111,10 @@ public:
     EditHistory& edits(std::size_t i) { return *pages_.at(i).edits; }
     // Every page holds what it held at its latest read, write or store.
     bool isClean() const;
+    // A page that writes settings (it has write chains) holds edits made since its latest
+    // read, write or store. The boxes of command pages (muster, control, the data test) are
+    // parameters of a command, not settings: they do not count.
+    bool hasUnsavedEdits();
 
 private:
     void handleFrame(const wire::FrameSlot& slot);

@@ -74,7 +74,7 @@ public:
     // Every check that any step of the write chain makes on the values it sends, run before
     // the chain's first frame (a read-modify-write's read included). Shows the first refusal
     // with its usual message and returns false; nothing is sent then. Checks that need an
-    // answer from the terminal stay in their step. The write button runs it after the
+    // answer from the terminal stay in their step. The write button runs it before the
     // confirmation; `write` runs it for every page before the first page's first frame.
     virtual bool precheckWrite() { return true; }
     // The checks of every chain fileWriteChains() lists (by default precheckWrite()).

@@ -233,7 +233,7 @@ void MainWindow::presentType(int index) {
 
 bool MainWindow::mayLeave(const std::string& nextKey) {
     if (activeKey_.empty() || nextKey == activeKey_ || !activeContainer_) return true;
-    if (activeContainer_->isClean()) return true;
+    if (!activeContainer_->hasUnsavedEdits()) return true;
     return session_.prompter.confirm(kLeaveEditsQuestion, engine::kAskCaption, this);
 }
 

@@ -131,6 +131,13 @@ TEST_F(TypeSwitchTest, EditsNotWrittenOrStoredAreAskedAbout) {
     prompter.boxes.clear();
     window->showTerminalType(1);
     EXPECT_TRUE(prompter.boxes.empty());  // the network radio's forms are clean
+
+    // A command page's boxes (the QX-7100 muster slots) are parameters, not settings.
+    window->showTerminalType(0);  // the speed offer is taken
+    window->activeContainer()->page(1).form().type(2047, "9");
+    prompter.boxes.clear();
+    window->showTerminalType(3);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"此类终端使用9600波特率,是否切换?"});
 }
 
 }  // namespace
