@@ -65,6 +65,9 @@ TEST_F(GeometryTest, EveryPageOfEveryTypeIsLaidOutWhole) {
 
     codes = {"4lotus"};
     window->showProductionTest();
+    // A machine code as the page shows it after a read: seven digits.
+    window->activeContainer()->page(0).form().setText(families::protest::ids::kMachineCode,
+                                                      "0810001");
     QApplication::processEvents();
     auto faults = tabFaults(*window, MainWindow::kProductionTestKey);
     EXPECT_TRUE(faults.empty()) << joinedFaults(faults);
