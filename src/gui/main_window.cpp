@@ -217,6 +217,8 @@ void MainWindow::showTerminalType(int index) {
 void MainWindow::presentType(int index) {
     const families::TerminalType& type = families::terminalTypes()[std::size_t(index)];
     const bool switched = activeKey_ != type.key;
+    // At start-up the speed is the one just chosen in the port dialog: nothing to offer.
+    const bool startUp = activeKey_.empty();
     hideAll();
     if (terminalList_->currentIndex() != index) {
         QSignalBlocker block(terminalList_);
@@ -228,7 +230,7 @@ void MainWindow::presentType(int index) {
     shownIndex_ = index;
     present(s);
     followFamily(type.key);
-    if (switched) afterSwitch(type.baud);
+    if (switched) afterSwitch(startUp ? 0 : type.baud);
 }
 
 bool MainWindow::mayLeave(const std::string& nextKey) {

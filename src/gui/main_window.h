@@ -136,7 +136,7 @@ private:
     void presentType(int index);
     void presentProductionTest();
     // After another type shows: its version and status texts start empty, and a port open at
-    // another speed than the type's is offered to reopen at that speed.
+    // another speed than `baud` (the type's; 0: none to offer) is offered to reopen at it.
     void afterSwitch(int baud);
     void offerLineSpeed(int baud);
     bool askAccessCode(bool forMonitor);

@@ -59,6 +59,18 @@ INSTANTIATE_TEST_SUITE_P(
                       SpeedCase{0, 3, Answer::Ok, "此类终端使用9600波特率,是否切换?", 9600},
                       SpeedCase{2, 4, Answer::Cancel, "此类终端使用9600波特率,是否切换?", 19200}));
 
+TEST_F(TypeSwitchTest, StartUpKeepsTheSpeedJustChosenWithoutAsking) {
+    make();
+    PortSettings chosen;
+    chosen.device = "/dev/ttyUSB0";
+    chosen.commBaudRate = 19200;
+    ASSERT_TRUE(window->start(chosen));  // the LM52R shows, whose terminal uses 9600
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_EQ(window->portSettings().commBaudRate, 19200);
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.back().baud, 19200);
+}
+
 TEST_F(TypeSwitchTest, AClosedPortOrTheSameSpeedAsksNothing) {
     make();
     ASSERT_TRUE(window->start());
