@@ -47,6 +47,15 @@ std::string valuesJson(const std::string& values) {
 
 }  // namespace
 
+std::string alignedLine(const std::vector<std::string>& row,
+                        const std::vector<std::size_t>& widths) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c)
+        line += c + 1 < row.size() ? padded(row[c], widths[c]) + "  " : row[c];
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
 void writeAligned(std::ostream& out, std::size_t count,
                   const std::function<std::vector<std::string>(std::size_t)>& rowAt) {
     // Two passes, one row in memory at a time: the widths first, then the lines.
@@ -57,15 +66,7 @@ void writeAligned(std::ostream& out, std::size_t count,
         for (std::size_t c = 0; c < row.size(); ++c)
             widths[c] = std::max(widths[c], displayWidth(row[c]));
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto row = rowAt(i);
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            line += c + 1 < row.size() ? padded(row[c], widths[c]) + "  " : row[c];
-        }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        out << line << '\n';
-    }
+    for (std::size_t i = 0; i < count; ++i) out << alignedLine(rowAt(i), widths) << '\n';
 }
 
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
@@ -163,6 +164,31 @@ void writeRow(std::ostream& out, const UnitRecord& r, Format format, std::size_t
                .str();
 }
 
+std::vector<std::string> tableHead() { return {"编号", "时间", "机器码", "项目", "结果", "内容"}; }
+
+// Worded as the records window shows them; `before` is the unit's record before this one.
+std::vector<std::string> tableRow(const UnitRecord& r, const UnitRecord* before) {
+    return {std::to_string(r.id), localTimeText(r.timeMs), codeText(r.machineCode),
+            kindName(r.kind),     outcomeText(r),          valuesText(r, before)};
+}
+
+// One walk through the records of `filter` as table rows, each worded against its unit's
+// record before (kept per unit, not per record).
+bool eachTableRow(UnitStore& store, const RecordFilter& filter,
+                  const std::function<void(const std::vector<std::string>&)>& each,
+                  std::string* error) {
+    std::map<std::string, UnitRecord> last;
+    return store.eachRecord(
+        filter,
+        [&](const UnitRecord& r) {
+            const auto it = last.find(r.machineCode);
+            each(tableRow(r, it == last.end() ? nullptr : &it->second));
+            last[r.machineCode] = r;
+            return true;
+        },
+        error);
+}
+
 void writeTail(std::ostream& out, Format format, std::size_t rows) {
     if (format == Format::Json) out << (rows == 0 ? "]\n" : "\n]\n");
 }
@@ -173,16 +199,12 @@ void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, For
     switch (format) {
         case Format::Table: {
             // Worded as the records window shows them.
-            std::vector<std::vector<std::string>> rows = {
-                {"编号", "时间", "机器码", "项目", "结果", "内容"}};
+            std::vector<std::vector<std::string>> rows = {tableHead()};
             const auto before = predecessors(records, false);
             for (std::size_t i = 0; i < records.size(); ++i) {
-                const auto& r = records[i];
                 const UnitRecord* prev =
                     before[i] >= 0 ? &records[std::size_t(before[i])] : nullptr;
-                rows.push_back({std::to_string(r.id), localTimeText(r.timeMs),
-                                codeText(r.machineCode), kindName(r.kind), outcomeText(r),
-                                valuesText(r, prev)});
+                rows.push_back(tableRow(records[i], prev));
             }
             writeAligned(out, rows);
             break;
@@ -199,11 +221,20 @@ void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, For
 bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filter, Format format,
                    std::string* error) {
     if (format == Format::Table) {
-        // The columns are as wide as their widest cell, and each row's values are worded
-        // against the unit's record before: a table reads all of them first.
-        const auto records = store.records(filter, error);
-        if (records) writeRecords(out, *records, format);
-        return records.has_value();
+        // The columns are as wide as their widest cell: one walk measures, a second prints.
+        std::vector<std::size_t> widths;
+        auto measure = [&widths](const std::vector<std::string>& row) {
+            widths.resize(std::max(widths.size(), row.size()), 0);
+            for (std::size_t c = 0; c < row.size(); ++c)
+                widths[c] = std::max(widths[c], displayWidth(row[c]));
+        };
+        measure(tableHead());
+        if (!eachTableRow(store, filter, measure, error)) return false;
+        auto print = [&out, &widths](const std::vector<std::string>& row) {
+            out << alignedLine(row, widths) << '\n';
+        };
+        print(tableHead());
+        return eachTableRow(store, filter, print, error);
     }
     writeHead(out, format);
     std::size_t n = 0;

@@ -29,8 +29,9 @@ std::size_t displayWidth(const std::string& text);
 
 void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, Format format);
 
-// The records `filter` gives from the store: CSV and JSON stream row by row in constant memory;
-// a table reads them all first. False with the reason on a database error.
+// The records `filter` gives from the store, streamed row by row: CSV and JSON in constant
+// memory, a table in two walks (widths, then lines) keeping one record a unit. False with the
+// reason on a database error.
 bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filter, Format format,
                    std::string* error);
 
@@ -41,6 +42,9 @@ void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Form
 
 // Rows of cells, each column as wide as its widest cell; the last column is not padded.
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows);
+// One row padded to `widths` (the last cell not), without trailing blanks.
+std::string alignedLine(const std::vector<std::string>& row,
+                        const std::vector<std::size_t>& widths);
 // The same over `count` rows made one at a time by `rowAt` (twice each: widths, then lines).
 void writeAligned(std::ostream& out, std::size_t count,
                   const std::function<std::vector<std::string>(std::size_t)>& rowAt);
