@@ -5,6 +5,7 @@
 
 #include "monitor/trace_log.h"
 #include "units/exporters.h"
+#include "wire/frame.h"
 #include "wire/text_format.h"
 
 namespace rb::monitor {
@@ -16,29 +17,11 @@ constexpr const char* kReceivedHeading = "接收信息(";
 
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    c = char(std::toupper(static_cast<unsigned char>(c)));
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// Byte 3 of "96 05 80 16 ...": the fourth of the blank-separated pairs of hex digits.
+// Byte 3 of "96 05 80 16 ...", or -1 when the text is not whole hex pairs or is too short.
 int commandOf(const std::string& bytes) {
-    std::size_t pos = 0;
-    for (int pair = 0; pair <= 3; ++pair) {
-        pos = bytes.find_first_not_of(' ', pos);
-        if (pos == std::string::npos) return -1;
-        const std::size_t end = std::min(bytes.find(' ', pos), bytes.size());
-        if (pair == 3) {
-            if (end - pos != 2) return -1;
-            const int hi = hexDigit(bytes[pos]);
-            const int lo = hexDigit(bytes[pos + 1]);
-            return hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
-        }
-        pos = end;
-    }
-    return -1;
+    wire::Bytes parsed;
+    std::string why;
+    return wire::parseHex(bytes, parsed, why) && parsed.size() > 3 ? parsed[3] : -1;
 }
 
 std::string lower(std::string s) {
@@ -51,21 +34,16 @@ bool holds(const LoggedFrame& f, const std::string& lowerNeedle) {
     return lowerNeedle.empty() || lower(f.bytes).find(lowerNeedle) != std::string::npos;
 }
 
-// The byte typed in the code filter, or -1 (none typed) / -2 (not a byte).
+// The byte typed in the code filter ("9A", "0x9a"), or -1 (none typed) / -2 (not one byte).
 int typedCode(const std::string& typed) {
     std::string t;
     for (char c : typed)
         if (c != ' ') t += c;
     if (t.empty()) return -1;
     if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) t = t.substr(2);
-    if (t.empty() || t.size() > 2) return -2;
-    int value = 0;
-    for (char c : t) {
-        const int d = hexDigit(c);
-        if (d < 0) return -2;
-        value = value * 16 + d;
-    }
-    return value;
+    wire::Bytes parsed;
+    std::string why;
+    return wire::parseHex(t, parsed, why) && parsed.size() == 1 ? parsed[0] : -2;
 }
 
 }  // namespace

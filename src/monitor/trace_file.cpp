@@ -10,6 +10,7 @@
 #include <ctime>
 #include <vector>
 
+#include "monitor/frame_log.h"
 #include "monitor/trace_log.h"
 #include "wire/text_format.h"
 
@@ -17,15 +18,10 @@ namespace rb::monitor {
 
 namespace {
 
-constexpr const char* kSentHeading = "发送信息(";
-constexpr const char* kReceivedHeading = "接收信息(";
-
 std::string timestamp(std::chrono::system_clock::time_point at) {
     using namespace std::chrono;
     return wire::localTimeWithMillis(duration_cast<milliseconds>(at.time_since_epoch()).count());
 }
-
-bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 }  // namespace
 
@@ -37,15 +33,12 @@ TraceFile::TraceFile(Clock clock, std::uintmax_t limit, int kept)
 TraceFile::~TraceFile() { close(); }
 
 std::string TraceFile::lineOf(std::chrono::system_clock::time_point at, const std::string& text) {
-    std::vector<std::string> lines = contentLines(text);
-    std::string direction = "提示";
-    if (!lines.empty() &&
-        (startsWith(lines.front(), kSentHeading) || startsWith(lines.front(), kReceivedHeading))) {
-        direction = startsWith(lines.front(), kSentHeading) ? "发送" : "接收";
-        lines.erase(lines.begin());  // its seconds-only time: the line has its own
-    }
-    std::string line = timestamp(at) + " " + direction;
-    for (const auto& l : lines) line += " " + l;
+    // The direction and content as the frame list reads them; the heading's seconds-only
+    // time is dropped, the line has its own.
+    const auto frame = frameOfTrace(0, text);
+    std::string line =
+        timestamp(at) + " " + directionText(frame ? frame->direction : FrameDirection::Note);
+    if (frame && !frame->bytes.empty()) line += " " + frame->bytes;
     return asciiUpper(std::move(line));  // hex digits as the monitor shows them
 }
 
