@@ -84,14 +84,14 @@ void walk(const QWidget& w, const QString& where, std::vector<QString>& faults, 
     if (compound(w)) return;
     const QRect inside = w.rect().adjusted(-kSlack, -kSlack, kSlack, kSlack);
     const auto kids = shownChildren(w);
+    // A tab widget's bar stands on its panel's frame by design.
+    const bool tabParts = qobject_cast<const QTabWidget*>(&w) != nullptr;
     for (std::size_t i = 0; i < kids.size(); ++i) {
         const QWidget& c = *kids[i];
         if (!inside.contains(c.geometry())) {
             faults.push_back(
                 QStringLiteral("%1: %2 reaches outside %3").arg(where, nameOf(c), nameOf(w)));
         }
-        // A tab widget's bar stands on its panel's frame by design.
-        const bool tabParts = qobject_cast<const QTabWidget*>(&w) != nullptr;
         for (std::size_t j = i + 1; j < kids.size() && !tabParts; ++j) {
             const QRect overlap = c.geometry().intersected(kids[j]->geometry());
             if (overlap.width() > kSlack && overlap.height() > kSlack) {

@@ -32,6 +32,7 @@ using namespace main_ids;
 namespace {
 constexpr const char* kLeaveEditsQuestion = "当前页面有未写录或存储的修改,是否切换?";
 constexpr const char* kProductionPlaceholder = "生产测试";
+constexpr const char* kStatusIdle = "状态信息";  // the operation part before any operation
 
 std::string lineSpeedQuestion(int baud) {
     return "此类终端使用" + std::to_string(baud) + "波特率,是否切换?";
@@ -58,7 +59,7 @@ MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* 
     buildStatusBar();
     // A fresh status bar: no connection yet, "状态信息" in the operation part.
     session_.statusBar.SetText(0, "");
-    session_.statusBar.SetText(2, "状态信息");
+    session_.statusBar.SetText(2, kStatusIdle);
 
     portDialog_ = new PortDialog(session_, settings_, this);
     portDialog_->family = [this] { return familyShowing(); };
@@ -242,7 +243,7 @@ bool MainWindow::mayLeave(const std::string& nextKey) {
 void MainWindow::afterSwitch(int baud) {
     // Nothing of the previous type stays: its version and the outcome of its last operation.
     session_.statusBar.SetText(1, "");
-    session_.statusBar.SetText(2, "状态信息");
+    session_.statusBar.SetText(2, kStatusIdle);
     offerLineSpeed(baud);
 }
 
@@ -257,12 +258,17 @@ void MainWindow::offerLineSpeed(int baud) {
         return;
     settings_.commBaudRate = baud;
     session_.theComm.Close();
+    openPort();
+}
+
+bool MainWindow::openPort() {
     const bool ok = session_.theComm.Open(settings_.request(familyShowing()));
     session_.theComm.SetWnd(activeContainer_);
-    session_.statusBar.SetText(0, connectionText(ok, settings_));
     if (!ok && !session_.theComm.lastError().empty())
         session_.prompter.info(session_.theComm.lastError(), "提示", this);
     OnPortState();
+    session_.statusBar.SetText(0, connectionText(ok, settings_));
+    return ok;
 }
 
 void MainWindow::followFamily(const std::string& family) {
@@ -371,19 +377,8 @@ void MainWindow::OnPortSettings() {
 }
 
 void MainWindow::OnOpenPort() {
-    const bool ok = session_.theComm.Open(settings_.request(familyShowing()));
-    session_.theComm.SetWnd(activeContainer_);
-    if (!ok) {
-        if (!session_.theComm.lastError().empty()) {
-            session_.prompter.info(session_.theComm.lastError(), "提示", this);
-        }
-        if (!session_.prompter.confirm("是否脱机工作?", "连接失败", this)) {
-            exitRequested(0);
-            return;
-        }
-    }
-    OnPortState();
-    session_.statusBar.SetText(0, connectionText(ok, settings_));
+    if (!openPort() && !session_.prompter.confirm("是否脱机工作?", "连接失败", this))
+        exitRequested(0);
 }
 
 void MainWindow::OnClosePort() {

@@ -139,6 +139,9 @@ private:
     // another speed than `baud` (the type's; 0: none to offer) is offered to reopen at it.
     void afterSwitch(int baud);
     void offerLineSpeed(int baud);
+    // Opens the port with the settings for what shows, frames to the active container; a
+    // failure shows its reason. The status bar and buttons follow. False when it failed.
+    bool openPort();
     bool askAccessCode(bool forMonitor);
     std::string familyShowing() const;
     void followFamily(const std::string& family);
