@@ -47,6 +47,12 @@ std::string valuesJson(const std::string& values) {
 
 }  // namespace
 
+void widenColumns(std::vector<std::size_t>& widths, const std::vector<std::string>& row) {
+    widths.resize(std::max(widths.size(), row.size()), 0);
+    for (std::size_t c = 0; c < row.size(); ++c)
+        widths[c] = std::max(widths[c], displayWidth(row[c]));
+}
+
 std::string alignedLine(const std::vector<std::string>& row,
                         const std::vector<std::size_t>& widths) {
     std::string line;
@@ -60,12 +66,7 @@ void writeAligned(std::ostream& out, std::size_t count,
                   const std::function<std::vector<std::string>(std::size_t)>& rowAt) {
     // Two passes, one row in memory at a time: the widths first, then the lines.
     std::vector<std::size_t> widths;
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto row = rowAt(i);
-        widths.resize(std::max(widths.size(), row.size()), 0);
-        for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], displayWidth(row[c]));
-    }
+    for (std::size_t i = 0; i < count; ++i) widenColumns(widths, rowAt(i));
     for (std::size_t i = 0; i < count; ++i) out << alignedLine(rowAt(i), widths) << '\n';
 }
 
@@ -224,9 +225,7 @@ bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filt
         // The columns are as wide as their widest cell: one walk measures, a second prints.
         std::vector<std::size_t> widths;
         auto measure = [&widths](const std::vector<std::string>& row) {
-            widths.resize(std::max(widths.size(), row.size()), 0);
-            for (std::size_t c = 0; c < row.size(); ++c)
-                widths[c] = std::max(widths[c], displayWidth(row[c]));
+            widenColumns(widths, row);
         };
         measure(tableHead());
         if (!eachTableRow(store, filter, measure, error)) return false;

@@ -42,6 +42,8 @@ void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Form
 
 // Rows of cells, each column as wide as its widest cell; the last column is not padded.
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows);
+// Widens `widths` to hold each cell of `row` (display width: a Chinese character counts two).
+void widenColumns(std::vector<std::size_t>& widths, const std::vector<std::string>& row);
 // One row padded to `widths` (the last cell not), without trailing blanks.
 std::string alignedLine(const std::vector<std::string>& row,
                         const std::vector<std::size_t>& widths);
