@@ -248,28 +248,6 @@ bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filt
     return ok;
 }
 
-std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records) {
-    std::vector<UnitSummary> units;
-    std::map<std::string, std::size_t> index;
-    for (const auto& r : records) {
-        auto [it, fresh] = index.emplace(r.machineCode, units.size());
-        if (fresh) {
-            UnitSummary s;
-            s.machineCode = r.machineCode;
-            s.firstMs = r.timeMs;
-            units.push_back(s);
-        }
-        UnitSummary& s = units[it->second];
-        if (!r.machineType.empty()) s.machineType = r.machineType;
-        s.firstMs = std::min(s.firstMs, r.timeMs);
-        s.lastMs = std::max(s.lastMs, r.timeMs);
-        ++s.records;
-        if (r.outcome != "ok") ++s.failures;
-        s.lastOutcome = r.outcome;
-    }
-    return units;
-}
-
 void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Format format) {
     switch (format) {
         case Format::Table:

@@ -35,9 +35,7 @@ void writeRecords(std::ostream& out, const std::vector<UnitRecord>& records, For
 bool exportRecords(std::ostream& out, UnitStore& store, const RecordFilter& filter, Format format,
                    std::string* error);
 
-// One summary a unit, in the order each unit was first seen (UnitStore::summaries computes the
-// same in the database).
-std::vector<UnitSummary> summarise(const std::vector<UnitRecord>& records);
+// The summaries UnitStore::summaries gives, one a unit.
 void writeSummary(std::ostream& out, const std::vector<UnitSummary>& units, Format format);
 
 // Rows of cells, each column as wide as its widest cell; the last column is not padded.

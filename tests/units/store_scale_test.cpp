@@ -1,6 +1,7 @@
 // The store at scale: the summaries the database computes equal those a walk through every
 // record gives, for each filter; a filter uses its index instead of scanning the table; a
 // streamed export writes exactly what the whole list would.
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -14,6 +15,30 @@ namespace {
 using units::RecordFilter;
 using units::UnitRecord;
 using units::UnitStore;
+
+// The summaries a walk through every record in time order gives: what the database must
+// compute.
+std::vector<units::UnitSummary> walkSummaries(const std::vector<UnitRecord>& records) {
+    std::vector<units::UnitSummary> units;
+    std::map<std::string, std::size_t> index;
+    for (const auto& r : records) {
+        auto [it, fresh] = index.emplace(r.machineCode, units.size());
+        if (fresh) {
+            units::UnitSummary s;
+            s.machineCode = r.machineCode;
+            s.firstMs = r.timeMs;
+            units.push_back(s);
+        }
+        units::UnitSummary& s = units[it->second];
+        if (!r.machineType.empty()) s.machineType = r.machineType;
+        s.firstMs = std::min(s.firstMs, r.timeMs);
+        s.lastMs = std::max(s.lastMs, r.timeMs);
+        ++s.records;
+        if (r.outcome != "ok") ++s.failures;
+        s.lastOutcome = r.outcome;
+    }
+    return units;
+}
 
 class StoreScaleTest : public ::testing::Test {
 protected:
@@ -59,7 +84,7 @@ TEST_F(StoreScaleTest, TheDatabasesSummariesEqualAWalkThroughEveryRecord) {
         ASSERT_TRUE(records) << error;
         const auto summaries = store.summaries(filter, &error);
         ASSERT_TRUE(summaries) << error;
-        EXPECT_EQ(*summaries, units::summarise(*records))
+        EXPECT_EQ(*summaries, walkSummaries(*records))
             << filter.machineCode.value_or("*") << " since " << filter.sinceMs.value_or(0);
     }
 }
