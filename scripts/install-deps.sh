@@ -3,6 +3,7 @@
 set -euo pipefail
 pkgs=(cmake g++ ninja-build
       qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+      qt6-tools-dev qt6-l10n-tools  # the English catalogue: lrelease at build time
       libicu-dev libsqlite3-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
       xvfb xauth fonts-wqy-microhei
       clang-format clang-tidy  # scripts/check-format.sh, scripts/tidy.sh

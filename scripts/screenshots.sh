@@ -2,7 +2,8 @@
 # Builds radiobench, runs it on the built-in simulated terminal under a virtual X server and
 # saves a PNG of every window into a folder (default: ./screenshots): the main window after a
 # read of the LM52R base page, its other tabs, the monitor, the port dialog, the access-code
-# dialog, the auto-reply configuration and the channel dialog.
+# dialog, the auto-reply configuration and the channel dialog; then the same tour in English
+# into <output-folder>/en.
 #
 #   scripts/screenshots.sh [output-folder] [build-folder]
 set -euo pipefail
@@ -18,8 +19,14 @@ mkdir -p "$out"
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
 
-RADIOBENCH_CONFIG_DIR="$config" LC_ALL=C.UTF-8 \
-  xvfb-run -a -s "-screen 0 1920x1080x24" \
-  "$build/apps/radiobench/radiobench" --port sim --screenshot "$out"
+tour() {  # language, folder
+  mkdir -p "$2"
+  rm -rf "${config:?}"/*
+  RADIOBENCH_CONFIG_DIR="$config" RADIOBENCH_LANG="$1" LC_ALL=C.UTF-8 \
+    xvfb-run -a -s "-screen 0 1920x1080x24" \
+    "$build/apps/radiobench/radiobench" --port sim --screenshot "$2"
+}
+tour zh "$out"
+tour en "$out/en"
 
-ls -1 "$out"/*.png
+ls -1 "$out"/*.png "$out"/en/*.png

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "engine/session.h"
+#include "engine/user_settings.h"
+#include "gui/language/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_prompter.h"
 #include "gui/screenshot_tour.h"
@@ -75,6 +77,11 @@ int main(int argc, char** argv) {
     rb::link::QtTimers timers;
     rb::gui::QtPrompter prompter;
     rb::engine::Session session(timers, prompter);
+    const rb::gui::Language language = rb::gui::chooseLanguage(
+        qEnvironmentVariable("RADIOBENCH_LANG"),
+        rb::engine::readOption(session.paths, rb::gui::kLanguageKey), QLocale::system());
+    if (!rb::gui::useLanguage(language))
+        std::fprintf(stderr, "radiobench: the English texts are missing; showing Chinese\n");
     rb::sim::Faults lineRate;
     lineRate.pace = true;  // the simulated terminal answers at the speed of a real line
     session.theComm.setOpener(rb::link::makeLinkOpener(timers, lineRate));

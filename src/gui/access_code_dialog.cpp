@@ -6,18 +6,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/language/language.h"
+
 namespace rb::gui {
 
 using namespace access_ids;
 
 AccessCodeDialog::AccessCodeDialog(engine::Session& session, QWidget* parent)
     : QDialog(parent), session_(session) {
-    setWindowTitle(QStringLiteral("密码框"));
+    setWindowTitle(uiText("密码框"));
     edit_ = new QLineEdit;
     edit_->setObjectName(QString::number(kCodeEdit));
     edit_->setEchoMode(QLineEdit::Password);
-    auto* ok = new QPushButton(QStringLiteral("确定"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    auto* ok = new QPushButton(uiText("确定"));
+    auto* cancel = new QPushButton(uiText("取消"));
     ok->setObjectName(QString::number(kOk));
     cancel->setObjectName(QString::number(kCancel));
     ok->setDefault(true);
@@ -31,7 +33,7 @@ AccessCodeDialog::AccessCodeDialog(engine::Session& session, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* box = new QVBoxLayout(this);
-    box->addWidget(new QLabel(QStringLiteral("请输入验证密码:")));
+    box->addWidget(new QLabel(uiText("请输入验证密码:")));
     box->addLayout(row);
     box->addLayout(buttons);
     setMinimumWidth(260);

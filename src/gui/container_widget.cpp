@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "families/lm52r/lm52r_base.h"
+#include "gui/language/language.h"
 
 namespace rb::gui {
 
@@ -48,7 +49,7 @@ ContainerWidget::ContainerWidget(engine::Container& container, ModalRunner runMo
         holderBox->addWidget(view, 0, Qt::AlignTop);
         // A page whose controls do not exist yet still takes the room of a form.
         if (page.form().ids().empty()) holder->setMinimumSize(kEmptyPageSize);
-        tabs_->addTab(holder, QString::fromStdString(container_.caption(i)));
+        tabs_->addTab(holder, uiText(container_.caption(i)));
         hookPageDialogs(page);
     }
     tabs_->setCurrentIndex(int(container_.currentTab()));
@@ -95,7 +96,7 @@ void ContainerWidget::hookPageDialogs(engine::Page& page) {
     using families::lm52r::CChannelParamDlg;
     if (auto* base = dynamic_cast<families::lm52r::CLM52RBase*>(&page)) {
         base->showDialog = [this](CChannelParamDlg& dlg) {
-            FormDialog d(dlg.form(), QString::fromUtf8(CChannelParamDlg::kCaption), this);
+            FormDialog d(dlg.form(), uiText(CChannelParamDlg::kCaption), this);
             dlg.closed = [&d](CChannelParamDlg::Result r) {
                 d.done(r == CChannelParamDlg::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
             };

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "gui/language/language.h"
 #include "units/reports.h"
 
 namespace rb::gui {
@@ -33,11 +34,11 @@ QLineSeries* level(const QString& name, double y, int n, const QColor& colour, Q
 QString number(double v) { return QString::number(v, 'g', 6); }
 
 QString noCpkText(const std::string& why) {
-    if (why == "no values") return QStringLiteral("没有数值");
-    if (why == "no limits") return QStringLiteral("没有上下限");
-    if (why == "fewer than 2 values") return QStringLiteral("数值少于2个");
-    if (why == "standard deviation is 0") return QStringLiteral("σ为0");
-    return QString::fromStdString(why);
+    if (why == "no values") return uiText("没有数值");
+    if (why == "no limits") return uiText("没有上下限");
+    if (why == "fewer than 2 values") return uiText("数值少于2个");
+    if (why == "standard deviation is 0") return uiText("σ为0");
+    return uiText(why);
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ QString noCpkText(const std::string& why) {
 ControlChartTab::ControlChartTab(QWidget* parent) : QWidget(parent) {
     auto* box = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("测量项:")));
+    row->addWidget(new QLabel(uiText("测量项:")));
     names_ = new QComboBox;
     names_->setMinimumContentsLength(12);
     row->addWidget(names_);
@@ -67,12 +68,12 @@ void ControlChartTab::fill(units::UnitStore& store) {
     names_->blockSignals(false);
     if (!names) {
         view_->setChart(new QChart);
-        note_->setText(QStringLiteral("测试记录无法读取: ") + QString::fromStdString(error));
+        note_->setText(uiText("测试记录无法读取: ") + uiText(error));
         return;
     }
     if (names->empty()) {
         view_->setChart(new QChart);
-        note_->setText(QStringLiteral("还没有带数值的测量"));
+        note_->setText(uiText("还没有带数值的测量"));
         return;
     }
     show(store, names_->currentText());
@@ -85,10 +86,10 @@ void ControlChartTab::show(units::UnitStore& store, const QString& name) {
     const auto stats =
         points ? units::measurementStats(store, key, std::nullopt, &error) : std::nullopt;
     auto* chart = new QChart;
-    chart->setTitle(name + QStringLiteral(" 控制图"));
+    chart->setTitle(name + uiText(" 控制图"));
     view_->setChart(chart);
     if (!stats) {
-        note_->setText(QStringLiteral("测试记录无法读取: ") + QString::fromStdString(error));
+        note_->setText(uiText("测试记录无法读取: ") + uiText(error));
         return;
     }
     auto* values = new QLineSeries;
@@ -98,29 +99,26 @@ void ControlChartTab::show(units::UnitStore& store, const QString& name) {
     for (const auto& p : *points) values->append(++x, p.value);
     chart->addSeries(values);
     const int n = int(points->size());
-    if (stats->low)
-        chart->addSeries(level(QStringLiteral("下限"), *stats->low, n, Qt::red, Qt::SolidLine));
+    if (stats->low) chart->addSeries(level(uiText("下限"), *stats->low, n, Qt::red, Qt::SolidLine));
     if (stats->high)
-        chart->addSeries(level(QStringLiteral("上限"), *stats->high, n, Qt::red, Qt::SolidLine));
-    chart->addSeries(
-        level(QStringLiteral("均值"), stats->mean, n, QColor(0, 140, 0), Qt::SolidLine));
+        chart->addSeries(level(uiText("上限"), *stats->high, n, Qt::red, Qt::SolidLine));
+    chart->addSeries(level(uiText("均值"), stats->mean, n, QColor(0, 140, 0), Qt::SolidLine));
     if (stats->n > 1) {
         const QColor orange(230, 140, 0);
         chart->addSeries(
-            level(QStringLiteral("均值+3σ"), stats->mean + 3 * stats->sd, n, orange, Qt::DashLine));
+            level(uiText("均值+3σ"), stats->mean + 3 * stats->sd, n, orange, Qt::DashLine));
         chart->addSeries(
-            level(QStringLiteral("均值-3σ"), stats->mean - 3 * stats->sd, n, orange, Qt::DashLine));
+            level(uiText("均值-3σ"), stats->mean - 3 * stats->sd, n, orange, Qt::DashLine));
     }
     chart->createDefaultAxes();
     if (auto* xAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0))) {
         xAxis->setLabelFormat(QStringLiteral("%d"));
-        xAxis->setTitleText(QStringLiteral("单元 (按测试时间)"));
+        xAxis->setTitleText(uiText("单元 (按测试时间)"));
     }
-    QString text = QStringLiteral("n=%1  均值 %2  σ %3")
-                       .arg(stats->n)
-                       .arg(number(stats->mean), number(stats->sd));
+    QString text =
+        uiText("n=%1  均值 %2  σ %3").arg(stats->n).arg(number(stats->mean), number(stats->sd));
     text += stats->cpk ? QStringLiteral("  Cpk %1").arg(number(*stats->cpk))
-                       : QStringLiteral("  无 Cpk: ") + noCpkText(stats->noCpk);
+                       : uiText("  无 Cpk: ") + noCpkText(stats->noCpk);
     note_->setText(text);
 }
 

@@ -20,6 +20,8 @@
 #include <QToolButton>
 #include <set>
 
+#include "gui/language/language.h"
+
 namespace rb::gui {
 
 using engine::ControlKind;
@@ -29,10 +31,11 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QStringList toStringList(const std::vector<std::string>& items) {
+// Captions, items and tips show in the interface's language; what a user types never changes.
+QStringList shownList(const std::vector<std::string>& items) {
     QStringList list;
     list.reserve(int(items.size()));
-    for (const auto& i : items) list << qs(i);
+    for (const auto& i : items) list << uiText(i);
     return list;
 }
 
@@ -83,8 +86,8 @@ QWidget* FormView::buildItem(const LayoutItem& item) {
         case LayoutItem::Type::Control:
             return model_.has(item.id) ? makeControl(item.id) : nullptr;
         case LayoutItem::Type::Label: {
-            auto* label = new QLabel(qs(item.text));
-            if (!item.tip.empty()) label->setToolTip(qs(item.tip));
+            auto* label = new QLabel(uiText(item.text));
+            if (!item.tip.empty()) label->setToolTip(uiText(item.tip));
             return label;
         }
         case LayoutItem::Type::Stretch:
@@ -173,7 +176,7 @@ QWidget* FormView::buildItem(const LayoutItem& item) {
             return w;
         }
         case LayoutItem::Type::Group: {
-            auto* g = new QGroupBox(qs(item.text));
+            auto* g = new QGroupBox(uiText(item.text));
             auto* box = new QVBoxLayout(g);
             box->setContentsMargins(6, 4, 6, 4);
             for (const auto& child : item.children) {
@@ -370,7 +373,7 @@ QStringList shownItems(const QListWidget& l) {
 }
 
 void showCombo(QComboBox& cb, const engine::Control& c) {
-    const QStringList items = toStringList(c.items);
+    const QStringList items = shownList(c.items);
     if (shownItems(cb) != items) {
         cb.clear();
         cb.addItems(items);
@@ -379,7 +382,7 @@ void showCombo(QComboBox& cb, const engine::Control& c) {
 }
 
 void showList(QListWidget& l, const engine::Control& c) {
-    const QStringList items = toStringList(c.items);
+    const QStringList items = shownList(c.items);
     if (shownItems(l) != items) {
         l.clear();
         l.addItems(items);
@@ -400,7 +403,10 @@ void showMultiEdit(QPlainTextEdit& m, const engine::Control& c, const QString& t
 
 // The widget takes the control's text, value, range and state.
 void showControl(QWidget* w, const engine::Control& c) {
-    const QString text = qs(c.text);
+    // An edit shows its text as typed; every other control's text is a caption or a display.
+    const QString text = c.kind == ControlKind::Edit || c.kind == ControlKind::MultiEdit
+                             ? qs(c.text)
+                             : uiText(c.text);
     switch (c.kind) {
         case ControlKind::Button:
             static_cast<QPushButton*>(w)->setText(text);
@@ -463,7 +469,7 @@ void FormView::sync(int id) {
         }
         w->setEnabled(c.enabled);
         w->setHidden(!c.visible);
-        if (const QString tip = qs(c.tip); w->toolTip() != tip) w->setToolTip(tip);
+        if (const QString tip = uiText(c.tip); w->toolTip() != tip) w->setToolTip(tip);
     }
     syncing_ = wasSyncing;
 }

@@ -13,10 +13,18 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/language/language.h"
 
 namespace rb::gui {
 
 namespace {
+
+// "发送" is TX in the list, and "Send" on a button.
+QString directionShown(monitor::FrameDirection d) {
+    return uiText(monitor::directionText(d), "direction");
+}
 
 enum Column { kTime, kDirection, kCode, kBytes, kColumns };
 
@@ -35,13 +43,13 @@ QColor colourOf(monitor::FrameDirection d) {
 QString meaningOf(monitor::FrameDirection d) {
     switch (d) {
         case monitor::FrameDirection::Sent:
-            return QStringLiteral("蓝色: 发给终端的帧");
+            return uiText("蓝色: 发给终端的帧");
         case monitor::FrameDirection::Received:
-            return QStringLiteral("绿色: 终端发来的帧");
+            return uiText("绿色: 终端发来的帧");
         case monitor::FrameDirection::Note:
             break;
     }
-    return QStringLiteral("灰色: 提示信息");
+    return uiText("灰色: 提示信息");
 }
 
 }  // namespace
@@ -72,11 +80,14 @@ QVariant FrameListModel::data(const QModelIndex& index, int role) const {
                 case kTime:
                     return QString::fromStdString(monitor::timeOfDay(f.timeMs));
                 case kDirection:
-                    return QString::fromUtf8(monitor::directionText(f.direction));
+                    return directionShown(f.direction);
                 case kCode:
                     return QString::fromStdString(monitor::codeText(f.code));
                 case kBytes:
-                    return QString::fromStdString(f.bytes);
+                    // A note is the page's own message; bytes are data.
+                    return f.direction == monitor::FrameDirection::Note
+                               ? uiText(f.bytes)
+                               : QString::fromStdString(f.bytes);
                 default:
                     return {};
             }
@@ -96,7 +107,7 @@ QVariant FrameListModel::data(const QModelIndex& index, int role) const {
 QVariant FrameListModel::headerData(int section, Qt::Orientation o, int role) const {
     if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
     static const char* const names[kColumns] = {"时间", "方向", "命令", "字节"};
-    return section >= 0 && section < kColumns ? QString::fromUtf8(names[section]) : QVariant();
+    return section >= 0 && section < kColumns ? uiText(names[section], "column") : QVariant();
 }
 
 void FrameListModel::setFilter(const monitor::FrameFilter& filter) {
@@ -144,36 +155,36 @@ FrameList::FrameList(monitor::CMonitorDlg& monitor, QWidget* parent)
     : QWidget(parent), monitor_(monitor) {
     model_ = new FrameListModel(monitor_.frames(), this);
 
-    sent_ = new QCheckBox(QStringLiteral("发送"));
-    received_ = new QCheckBox(QStringLiteral("接收"));
-    notes_ = new QCheckBox(QStringLiteral("提示"));
+    sent_ = new QCheckBox(directionShown(monitor::FrameDirection::Sent));
+    received_ = new QCheckBox(directionShown(monitor::FrameDirection::Received));
+    notes_ = new QCheckBox(directionShown(monitor::FrameDirection::Note));
     for (QCheckBox* b : {sent_, received_, notes_}) {
         b->setChecked(true);
         connect(b, &QCheckBox::toggled, this, [this] { applyFilter(); });
     }
     code_ = new QLineEdit;
-    code_->setPlaceholderText(QStringLiteral("例如 9A"));
-    code_->setToolTip(QStringLiteral("只显示此命令字节(十六进制)的帧"));
+    code_->setPlaceholderText(uiText("例如 9A"));
+    code_->setToolTip(uiText("只显示此命令字节(十六进制)的帧"));
     code_->setMaximumWidth(90);
     text_ = new QLineEdit;
-    text_->setPlaceholderText(QStringLiteral("字节或提示中的文字"));
+    text_->setPlaceholderText(uiText("字节或提示中的文字"));
     filterNote_ = new QLabel;
     filterNote_->setStyleSheet(QStringLiteral("color: #b91c1c"));
     for (QLineEdit* e : {code_, text_})
         connect(e, &QLineEdit::textChanged, this, [this] { applyFilter(); });
-    auto* exportButton = new QPushButton(QStringLiteral("导出"));
-    exportButton->setToolTip(QStringLiteral("把列表中显示的帧导出为CSV文件"));
+    auto* exportButton = new QPushButton(uiText("导出"));
+    exportButton->setToolTip(uiText("把列表中显示的帧导出为CSV文件"));
     connect(exportButton, &QPushButton::clicked, this, [this] { exportShown(); });
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(QStringLiteral("显示:")));
+    filterRow->addWidget(new QLabel(uiText("显示:")));
     filterRow->addWidget(sent_);
     filterRow->addWidget(received_);
     filterRow->addWidget(notes_);
     filterRow->addSpacing(8);
-    filterRow->addWidget(new QLabel(QStringLiteral("命令:")));
+    filterRow->addWidget(new QLabel(uiText("命令:")));
     filterRow->addWidget(code_);
-    filterRow->addWidget(new QLabel(QStringLiteral("文字:")));
+    filterRow->addWidget(new QLabel(uiText("文字:")));
     filterRow->addWidget(text_, 1);
     filterRow->addWidget(exportButton);
 
@@ -187,21 +198,30 @@ FrameList::FrameList(monitor::CMonitorDlg& monitor, QWidget* parent)
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Each column as wide as its caption or its widest value, in either language.
     const QFontMetrics fm(table_->font());
-    table_->setColumnWidth(kTime, fm.horizontalAdvance(QStringLiteral("00:00:00.000")) + 16);
-    table_->setColumnWidth(kDirection, fm.horizontalAdvance(QStringLiteral("接收")) + 16);
-    table_->setColumnWidth(kCode, fm.horizontalAdvance(QStringLiteral("命令")) + 16);
+    auto fit = [&](int column, const QStringList& values) {
+        int width = table_->horizontalHeader()->fontMetrics().horizontalAdvance(
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (const QString& v : values) width = std::max(width, fm.horizontalAdvance(v));
+        table_->setColumnWidth(column, width + 16);
+    };
+    fit(kTime, {QStringLiteral("00:00:00.000")});
+    fit(kDirection, {directionShown(monitor::FrameDirection::Sent),
+                     directionShown(monitor::FrameDirection::Received),
+                     directionShown(monitor::FrameDirection::Note)});
+    fit(kCode, {QStringLiteral("FF")});
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int v) { follow_ = v == table_->verticalScrollBar()->maximum(); });
 
     search_ = new QLineEdit;
-    search_->setPlaceholderText(QStringLiteral("查找(回车: 下一个)"));
+    search_->setPlaceholderText(uiText("查找(回车: 下一个)"));
     searchNote_ = new QLabel;
-    auto* closeSearch = new QPushButton(QStringLiteral("关闭"));
+    auto* closeSearch = new QPushButton(uiText("关闭", "button"));
     searchBar_ = new QWidget;
     auto* searchRow = new QHBoxLayout(searchBar_);
     searchRow->setContentsMargins(0, 0, 0, 0);
-    searchRow->addWidget(new QLabel(QStringLiteral("查找:")));
+    searchRow->addWidget(new QLabel(uiText("查找:")));
     searchRow->addWidget(search_, 1);
     searchRow->addWidget(searchNote_);
     searchRow->addWidget(closeSearch);
@@ -241,7 +261,7 @@ void FrameList::applyFilter() {
     f.text = text_->text().toStdString();
     std::string why;
     filterNote_->setVisible(!f.valid(&why));
-    filterNote_->setText(QString::fromStdString(why));
+    filterNote_->setText(uiText(why));
     model_->setFilter(f);
     table_->scrollToBottom();
 }
@@ -258,7 +278,7 @@ bool FrameList::findNext() {
     const auto shown = model_->shownPositions();
     auto hit =
         monitor::findNext(monitor_.frames().frames(), shown, search_->text().toStdString(), from);
-    searchNote_->setText(hit ? QString() : QStringLiteral("未找到"));
+    searchNote_->setText(hit ? QString() : uiText("未找到"));
     if (!hit) return false;
     const QModelIndex index = model_->index(int(*hit), kBytes);
     table_->setCurrentIndex(index);

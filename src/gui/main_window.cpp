@@ -19,6 +19,7 @@
 #include "families/catalog/catalog.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
+#include "gui/language/language.h"
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
 #include "gui/safety_bar.h"
@@ -41,7 +42,7 @@ std::string lineSpeedQuestion(int baud) {
 
 MainWindow::MainWindow(engine::Session& session, ModalRunner runModal, QWidget* parent)
     : QMainWindow(parent), session_(session), runModal_(std::move(runModal)) {
-    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowTitle(uiText(kTitle));
     exitRequested = [](int code) { QCoreApplication::exit(code); };
 
     auto* central = new QWidget;
@@ -109,6 +110,18 @@ void MainWindow::setBackupBeforeWrite(bool on) {
     std::string error;
     if (!engine::saveOption(session_.paths, engine::kBackupBeforeWriteKey, on ? "1" : "0", &error))
         session_.prompter.info("设置保存失败:" + error, "提示", this);
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    std::string error;
+    if (!engine::saveOption(session_.paths, kLanguageKey, languageCode(language).toStdString(),
+                            &error)) {
+        session_.prompter.info("设置保存失败:" + error, "提示", this);
+        return;
+    }
+    // Every window is built in one language; the other one shows from the next start.
+    if (language != currentLanguage())
+        session_.prompter.info("界面语言将在重新启动程序后更改。", "提示", this);
 }
 
 void MainWindow::showStation() {
@@ -279,13 +292,13 @@ void MainWindow::followFamily(const std::string& family) {
 
 void MainWindow::OnProductionTestButton() {
     QPushButton* b = button(kProductionTest);
-    if (b->text() == QStringLiteral("生产测试")) {
+    if (b->text() == uiText("生产测试")) {
         if (!mayLeave(kProductionTestKey)) return;
-        b->setText(QStringLiteral("终端设置"));
+        b->setText(uiText("终端设置"));
         presentProductionTest();
     } else {
         if (!mayLeave(families::terminalTypes()[std::size_t(shownIndex_)].key)) return;
-        b->setText(QStringLiteral("生产测试"));
+        b->setText(uiText("生产测试"));
         presentType(shownIndex_);
     }
 }
@@ -305,7 +318,7 @@ void MainWindow::presentProductionTest() {
     Shown& s = ensureShown(kProductionTestKey);
     activeKey_ = kProductionTestKey;
     // The terminal list names no type while the bench page shows.
-    terminalList_->setPlaceholderText(QString::fromUtf8(kProductionPlaceholder));
+    terminalList_->setPlaceholderText(uiText(kProductionPlaceholder));
     {
         QSignalBlocker block(terminalList_);
         terminalList_->setCurrentIndex(-1);
@@ -400,11 +413,11 @@ void MainWindow::OnPortState() {
 
 void MainWindow::OnAbout() {
     QDialog d(this);
-    d.setWindowTitle(QStringLiteral("关于..."));
+    d.setWindowTitle(uiText("关于..."));
     auto* box = new QVBoxLayout(&d);
-    box->addWidget(new QLabel(QStringLiteral("RadioBench\n数字对讲终端配置与生产测试工具")));
+    box->addWidget(new QLabel(uiText("RadioBench\n数字对讲终端配置与生产测试工具")));
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(uiText("确定"), QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     box->addWidget(buttons);
     runModal_(d);

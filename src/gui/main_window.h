@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMenu>
 #include <functional>
 #include <map>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "engine/session.h"
 #include "engine/write_verifier.h"
 #include "families/catalog/type_switcher.h"
+#include "gui/language/language.h"
 #include "gui/modal.h"
 #include "gui/port_settings.h"
 #include "monitor/monitor_dlg.h"
@@ -49,6 +51,8 @@ inline constexpr int kMenuAbout = 32777;
 inline constexpr int kMenuVerifyAfterWrite = 32809;   // "写后校验", checkable
 inline constexpr int kMenuBackupBeforeWrite = 32810;  // "写前备份", checkable
 inline constexpr int kMenuStation = 32811;            // "测试站"
+inline constexpr int kMenuChinese = 32812;            // "语言" → "中文", checkable
+inline constexpr int kMenuEnglish = 32813;            // "语言" → "English", checkable
 }  // namespace main_ids
 
 class UnitRecordsDialog;
@@ -111,6 +115,8 @@ public:
     // remembered per user).
     bool backupBeforeWrite() const { return backupBeforeWrite_; }
     void setBackupBeforeWrite(bool on);
+    // "设置 → 语言": remembered for the next start.
+    void chooseLanguage(Language language);
 
     // Ends the program (exit button, close box, "退  出(&X)", Cancel after a failed open).
     std::function<void(int code)> exitRequested;
@@ -125,6 +131,7 @@ private:
     };
 
     void buildMenu();
+    void buildLanguageMenu(QMenu& menu);
     void buildButtons(QWidget* central);
     void buildStatusBar();
     Shown& ensureShown(const std::string& key);

@@ -1,5 +1,6 @@
 // The main window's buttons, menu and status bar, built once.
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,11 +14,13 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 #include "engine/user_settings.h"
 #include "families/catalog/catalog.h"
 #include "gui/access_code_dialog.h"
 #include "gui/container_widget.h"
+#include "gui/language/language.h"
 #include "gui/main_window.h"
 #include "gui/monitor_window.h"
 #include "gui/port_dialog.h"
@@ -32,7 +35,7 @@ using namespace main_ids;
 void MainWindow::buildButtons(QWidget* central) {
     auto* row = new QHBoxLayout;
     auto add = [&](int id, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text));
+        auto* b = new QPushButton(uiText(text));
         b->setObjectName(QString::number(id));
         row->addWidget(b);
         return b;
@@ -43,11 +46,11 @@ void MainWindow::buildButtons(QWidget* central) {
     connect(add(kClosePort, "关闭串口"), &QPushButton::clicked, this, [this] { OnClosePort(); });
     connect(add(kMonitor, "监视窗口"), &QPushButton::clicked, this, [this] { openMonitor(); });
     row->addSpacing(12);
-    row->addWidget(new QLabel(QStringLiteral("终端选择:")));
+    row->addWidget(new QLabel(uiText("终端选择:")));
     terminalList_ = new QComboBox;
     terminalList_->setObjectName(QString::number(kTerminalList));
     for (const auto& t : families::terminalTypes()) {
-        terminalList_->addItem(QString::fromStdString(t.label));
+        terminalList_->addItem(uiText(t.label));
     }
     terminalList_->setCurrentIndex(kLm52rIndex);
     row->addWidget(terminalList_);
@@ -81,12 +84,12 @@ void MainWindow::buildButtons(QWidget* central) {
 
 void MainWindow::buildMenu() {
     auto item = [this](QMenu* menu, int id, const char* text, std::function<void()> action) {
-        QAction* a = menu->addAction(QString::fromUtf8(text));
+        QAction* a = menu->addAction(uiText(text));
         a->setObjectName(QString::number(id));
         connect(a, &QAction::triggered, this, std::move(action));
         return a;
     };
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("设置(&S)"));
+    QMenu* settings = menuBar()->addMenu(uiText("设置(&S)"));
     item(settings, kMenuPortSettings, "端口设置(&P)", [this] { OnPortSettings(); });
     item(settings, kMenuMonitor, "监视窗口(&S)", [this] { openMonitor(); });
     verifyAction_ = item(settings, kMenuVerifyAfterWrite, "写后校验(&V)",
@@ -97,9 +100,10 @@ void MainWindow::buildMenu() {
                          [this] { setBackupBeforeWrite(backupAction_->isChecked()); });
     backupAction_->setCheckable(true);
     backupAction_->setChecked(backupBeforeWrite_);
+    buildLanguageMenu(*settings->addMenu(uiText("语言(&L)")));
     item(settings, kMenuExit, "退  出(&X)", [this] { close(); });
 
-    QMenu* types = menuBar()->addMenu(QStringLiteral("终端选择(&T)"));
+    QMenu* types = menuBar()->addMenu(uiText("终端选择(&T)"));
     const struct {
         int id;
         const char* text;
@@ -115,8 +119,23 @@ void MainWindow::buildMenu() {
     item(types, kMenuProductionTest, "生产测试(&P)", [this] { showProductionTest(); });
     item(types, kMenuStation, "测试站(&A)...", [this] { showStation(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QMenu* help = menuBar()->addMenu(uiText("帮助(&H)"));
     item(help, kMenuAbout, "关于(&A)", [this] { OnAbout(); });
+}
+
+void MainWindow::buildLanguageMenu(QMenu& menu) {
+    // Each language is named in its own words, whichever language shows.
+    auto* group = new QActionGroup(&menu);
+    for (const auto& [id, name, language] :
+         {std::tuple{kMenuChinese, "中文", Language::Chinese},
+          std::tuple{kMenuEnglish, "English", Language::English}}) {
+        QAction* a = menu.addAction(QString::fromUtf8(name));
+        a->setObjectName(QString::number(id));
+        a->setCheckable(true);
+        a->setChecked(currentLanguage() == language);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, l = language] { chooseLanguage(l); });
+    }
 }
 
 void MainWindow::buildStatusBar() {
@@ -125,7 +144,7 @@ void MainWindow::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     const int widths[] = {140, 390};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromStdString(session_.statusBar.text(i)));
+        auto* label = new QLabel(uiText(session_.statusBar.text(i)));
         label->setObjectName(QStringLiteral("status%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
@@ -144,7 +163,7 @@ void MainWindow::buildStatusBar() {
     setStatusBar(bar);
     session_.statusBar.changed = [this](int part) {
         if (part >= 0 && part < 3) {
-            statusParts_[part]->setText(QString::fromStdString(session_.statusBar.text(part)));
+            statusParts_[part]->setText(uiText(session_.statusBar.text(part)));
         }
     };
 }

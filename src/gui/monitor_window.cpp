@@ -9,6 +9,7 @@
 
 #include "gui/container_widget.h"
 #include "gui/frame_list.h"
+#include "gui/language/language.h"
 #include "monitor/monitor_ids.h"
 
 namespace rb::gui {
@@ -24,10 +25,10 @@ MonitorWindow::MonitorWindow(monitor::CMonitorDlg& monitor, ModalRunner runModal
 
     frames_ = new FrameList(monitor_);
     views_ = new QTabWidget;
-    views_->addTab(frames_, QStringLiteral("帧列表"));
-    views_->addTab(trace_, QStringLiteral("文本"));
-    views_->setTabToolTip(0, QStringLiteral("每一帧一行: 时间(毫秒)、方向、命令、字节"));
-    views_->setTabToolTip(1, QStringLiteral("收发数据的原始文本"));
+    views_->addTab(frames_, uiText("帧列表"));
+    views_->addTab(trace_, uiText("文本"));
+    views_->setTabToolTip(0, uiText("每一帧一行: 时间(毫秒)、方向、命令、字节"));
+    views_->setTabToolTip(1, uiText("收发数据的原始文本"));
 
     view_ = new FormView(monitor_.form());
     if (QWidget* send = view_->widget(monitor::monitor_ids::kSendBox)) send->setMaximumHeight(70);
@@ -40,7 +41,7 @@ MonitorWindow::MonitorWindow(monitor::CMonitorDlg& monitor, ModalRunner runModal
     monitor_.traceChanged = [this](const monitor::TraceUpdate& u) { appendTrace(u); };
     monitor_.hideRequested = [this] { hide(); };
     monitor_.showDialog = [this](monitor::CShowSet& dlg) {
-        FormDialog d(dlg.form(), QString::fromStdString(dlg.caption()), this);
+        FormDialog d(dlg.form(), uiText(dlg.caption()), this);
         d.resize(560, 380);
         dlg.closed = [&d](monitor::CShowSet::Result r) {
             d.done(r == monitor::CShowSet::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
@@ -59,7 +60,7 @@ MonitorWindow::~MonitorWindow() {
     monitor_.showDialog = nullptr;
 }
 
-void MonitorWindow::refreshCaption() { setWindowTitle(QString::fromStdString(monitor_.caption())); }
+void MonitorWindow::refreshCaption() { setWindowTitle(uiText(monitor_.caption())); }
 
 void MonitorWindow::appendTrace(const monitor::TraceUpdate& update) {
     if (update.cleared) trace_->clear();

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/language/language.h"
 #include "link/port_names.h"
 
 namespace rb::gui {
@@ -19,10 +20,10 @@ using namespace port_ids;
 
 PortDialog::PortDialog(engine::Session& session, PortSettings& settings, QWidget* parent)
     : QDialog(parent), session_(session), settings_(settings) {
-    setWindowTitle(QStringLiteral("通讯端口设置"));
+    setWindowTitle(uiText("通讯端口设置"));
     listPorts = [] { return link::availablePorts(); };
 
-    auto* group = new QGroupBox(QStringLiteral("串口"));
+    auto* group = new QGroupBox(uiText("串口"));
     auto* grid = new QGridLayout(group);
     radios_ = new QButtonGroup(this);
     for (int n = 1; n <= 4; ++n) {
@@ -37,7 +38,7 @@ PortDialog::PortDialog(engine::Session& session, PortSettings& settings, QWidget
     portList_->setEditable(true);
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setMinimumContentsLength(16);
-    grid->addWidget(new QLabel(QStringLiteral("其他端口:")), 1, 0);
+    grid->addWidget(new QLabel(uiText("其他端口:")), 1, 0);
     grid->addWidget(portList_, 1, 1, 1, 3);
     connect(portList_, &QComboBox::activated, this, [this] { chooseOtherPort(); });
     connect(portList_->lineEdit(), &QLineEdit::textEdited, this, [this] { chooseOtherPort(); });
@@ -46,13 +47,13 @@ PortDialog::PortDialog(engine::Session& session, PortSettings& settings, QWidget
     speed_->setObjectName(QString::number(kSpeedList));
     speed_->addItems({QStringLiteral("9600"), QStringLiteral("19200")});
     auto* speedRow = new QHBoxLayout;
-    speedRow->addWidget(new QLabel(QStringLiteral("串口速率:")));
+    speedRow->addWidget(new QLabel(uiText("串口速率:")));
     speedRow->addWidget(speed_);
     speedRow->addStretch();
 
-    open_ = new QPushButton(QStringLiteral("打开串口"));
-    close_ = new QPushButton(QStringLiteral("关闭串口"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    open_ = new QPushButton(uiText("打开串口"));
+    close_ = new QPushButton(uiText("关闭串口"));
+    auto* cancel = new QPushButton(uiText("取消"));
     open_->setObjectName(QString::number(kOpen));
     close_->setObjectName(QString::number(kClose));
     cancel->setObjectName(QString::number(kCancel));
@@ -76,7 +77,7 @@ void PortDialog::prepare() {
     // The other ports: what the system reports now, then the simulated terminal.
     portList_->clear();
     for (const auto& name : listPorts()) portList_->addItem(QString::fromStdString(name));
-    portList_->addItem(QString::fromUtf8(kSimulatorChoice));
+    portList_->addItem(uiText(kSimulatorChoice));
 
     if (settings_.commPortNumber < 1 || settings_.commPortNumber > 4) settings_.commPortNumber = 1;
     radios_->setExclusive(false);
@@ -112,7 +113,7 @@ void PortDialog::takeChoice() {
         settings_.device.clear();
     } else {
         const QString text = portList_->currentText().trimmed();
-        settings_.device = text == QString::fromUtf8(kSimulatorChoice) ? "sim" : text.toStdString();
+        settings_.device = text == uiText(kSimulatorChoice) ? "sim" : text.toStdString();
     }
     settings_.commBaudRate = speed_->currentIndex() == 1 ? 19200 : 9600;
 }

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "gui/language/language.h"
+
 namespace rb::gui {
 
 using engine::Answer;
@@ -40,8 +42,8 @@ QWidget* QtPrompter::parentFor(const void* owner) const {
 
 Answer QtPrompter::message(const engine::MessageBox& box) {
     QMessageBox m(parentFor(box.owner));
-    m.setWindowTitle(QString::fromStdString(box.caption));
-    m.setText(QString::fromStdString(box.text));
+    m.setWindowTitle(uiText(box.caption));
+    m.setText(uiText(box.text));
     m.setIcon(qtIcon(box.icon));
     struct Choice {
         const char* text;
@@ -70,7 +72,7 @@ Answer QtPrompter::message(const engine::MessageBox& box) {
     std::vector<std::pair<QAbstractButton*, Answer>> buttons;
     buttons.reserve(choices.size());
     for (const auto& c : choices) {
-        buttons.emplace_back(m.addButton(QString::fromUtf8(c.text), c.role), c.answer);
+        buttons.emplace_back(m.addButton(uiText(c.text), c.role), c.answer);
     }
     m.setDefaultButton(static_cast<QPushButton*>(buttons.front().first));
     // Escape and the close box answer like the last button (Cancel, No or OK).

@@ -8,6 +8,7 @@
 
 #include "engine/read_history.h"
 #include "gui/container_widget.h"
+#include "gui/language/language.h"
 #include "gui/safety_dialogs.h"
 
 namespace rb::gui {
@@ -22,7 +23,7 @@ SafetyBar::SafetyBar(ContainerWidget& view, std::string type, QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     auto add = [&](int id, const char* text, void (SafetyBar::*action)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text));
+        auto* b = new QPushButton(uiText(text));
         b->setObjectName(QString::number(id));
         connect(b, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
         row->addWidget(b);

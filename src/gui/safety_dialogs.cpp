@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "engine/page.h"
+#include "gui/language/language.h"
 #include "gui/safety_bar.h"
 
 namespace rb::gui {
@@ -34,11 +35,11 @@ CompareDialog::CompareDialog(SafetyBar& bar, engine::Container& container, const
                              QWidget* parent)
     : QDialog(parent), bar_(bar), container_(container), entries_(latestFirst(container, type)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("比较"));
+    setWindowTitle(uiText("比较"));
     source_ = new QComboBox;
     source_->setObjectName(QStringLiteral("compare_source"));
     for (const auto& e : entries_) source_->addItem(entryText(e));
-    source_->addItem(QString::fromUtf8(safety_ids::kOtherFile));
+    source_->addItem(uiText(safety_ids::kOtherFile));
     summary_ = new QLabel;
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("compare_list"));
@@ -78,16 +79,15 @@ bool CompareDialog::compareWith(const std::string& path) {
     std::string problem;
     auto loaded = engine::LoadedFile::load(container_, path, problem);
     if (!loaded) {
-        summary_->setText(QString::fromUtf8(engine::kNotThisTypesFile));
+        summary_->setText(uiText(engine::kNotThisTypesFile));
         container_.session().prompter.info(engine::kNotThisTypesFile, engine::kInfoCaption);
         return false;
     }
     differences_ = engine::compareConfigs(loaded->container(), container_);
-    for (const auto& d : differences_)
-        list_->addItem(QString::fromStdString(engine::describeChange(d)));
+    for (const auto& d : differences_) list_->addItem(uiText(engine::describeChange(d)));
     summary_->setText(differences_.empty()
-                          ? QString::fromUtf8(safety_ids::kNoDifference)
-                          : QStringLiteral("%1 处不同 (文件 → 窗口)").arg(differences_.size()));
+                          ? uiText(safety_ids::kNoDifference)
+                          : uiText("%1 处不同 (文件 → 窗口)").arg(differences_.size()));
     return true;
 }
 
@@ -99,7 +99,7 @@ HistoryDialog::HistoryDialog(SafetyBar& bar, engine::Container& container, const
       type_(type),
       entries_(latestFirst(container, type)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("历史记录"));
+    setWindowTitle(uiText("历史记录"));
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("history_list"));
     list_->setMinimumSize(360, 240);
@@ -107,10 +107,9 @@ HistoryDialog::HistoryDialog(SafetyBar& bar, engine::Container& container, const
     if (!entries_.empty()) list_->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* restoreButton =
-        buttons->addButton(QString::fromUtf8(safety_ids::kRestore), QDialogButtonBox::ActionRole);
+        buttons->addButton(uiText(safety_ids::kRestore), QDialogButtonBox::ActionRole);
     restoreButton->setObjectName(QStringLiteral("history_restore"));
-    QPushButton* compareButton =
-        buttons->addButton(QStringLiteral("比较"), QDialogButtonBox::ActionRole);
+    QPushButton* compareButton = buttons->addButton(uiText("比较"), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(restoreButton, &QPushButton::clicked, this, [this] {
         if (restore(list_->currentRow())) accept();

@@ -117,7 +117,10 @@ void tourDataTest(MainWindow& window, const QString& directory, int readWaitMs,
     c->page().form().click(ids::kMutualTest);
     c->page().form().click(ids::kDataTestButton);
     engine::FormModel& test = c->dataTest().form();
-    test.type(ids::sr::kText, "RadioBench 数传测试 0123456789");
+    // A technician's own text: in the English tour, an English one.
+    test.type(ids::sr::kText, currentLanguage() == Language::English
+                                  ? "RadioBench data test 0123456789"
+                                  : "RadioBench 数传测试 0123456789");  // data
     test.click(ids::sr::kSendText);
     const std::string file = window.session().paths.configDir + "/datatest-tour.bin";
     {
@@ -172,12 +175,21 @@ void tourProductionTest(MainWindow& window, const QString& directory, int readWa
 
 // Writes a short plan for the station: the monitor readings of the bench terminal, with the
 // supply level judged against `supply` ("600 900" passes on the simulated bench, "0 100" fails).
+// Its step and measurement names are the technician's own, so the English tour's plan has
+// English ones; the grade it matches is the page's own text.
 QString writeTourPlan(const QString& directory, const QString& name, const char* supply) {
     QString path = QDir(directory).filePath(name);
     std::ofstream out(path.toStdString());
-    out << "step 监测参数\nclick 1150\nwait 600\nmeasure 场强电压 1162 200 400\n"
-        << "measure 电源电量 1163 " << supply << "\n"
-        << "step 数据质量\nmeasure 数据质量 1164 200 255\nmeasure 等级 1164 ~ ^(理想|优良)\n";
+    if (currentLanguage() == Language::English) {
+        out << "step Readings\nclick 1150\nwait 600\nmeasure Field-voltage 1162 200 400\n"
+            << "measure Supply 1163 " << supply << "\n"
+            << "step Data-quality\nmeasure Quality 1164 200 255\n"
+            << "measure Grade 1164 ~ ^(理想|优良)\n";  // data
+        return path;
+    }
+    out << "step 监测参数\nclick 1150\nwait 600\nmeasure 场强电压 1162 200 400\n"  // data
+        << "measure 电源电量 1163 " << supply << "\n"                              // data
+        << "step 数据质量\nmeasure 数据质量 1164 200 255\nmeasure 等级 1164 ~ ^(理想|优良)\n";  // data
     return path;
 }
 

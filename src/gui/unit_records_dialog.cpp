@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "gui/control_chart_tab.h"
+#include "gui/language/language.h"
 #include "gui/yield_chart_tab.h"
 #include "units/exporters.h"
 #include "units/readable.h"
@@ -26,8 +27,8 @@ UnitRecordsDialog::UnitRecordsDialog(QWidget* parent) : QDialog(parent) {
     note_ = new QLabel;
     list->addWidget(note_);
     table_ = new QTableWidget(0, 4);
-    table_->setHorizontalHeaderLabels({QStringLiteral("时间"), QStringLiteral("项目"),
-                                       QStringLiteral("数值"), QStringLiteral("结果")});
+    table_->setHorizontalHeaderLabels(
+        {uiText("时间"), uiText("项目"), uiText("数值"), uiText("结果")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
@@ -40,14 +41,14 @@ UnitRecordsDialog::UnitRecordsDialog(QWidget* parent) : QDialog(parent) {
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table_->setWordWrap(false);
     list->addWidget(table_, 1);
-    tabs_->addTab(records, QStringLiteral("记录"));
+    tabs_->addTab(records, uiText("记录"));
     yield_ = new YieldChartTab;
-    tabs_->addTab(yield_, QStringLiteral("良率"));
+    tabs_->addTab(yield_, uiText("良率"));
     control_ = new ControlChartTab;
-    tabs_->addTab(control_, QStringLiteral("控制图"));
+    tabs_->addTab(control_, uiText("控制图"));
     connect(control_->names(), &QComboBox::currentTextChanged, this,
             &UnitRecordsDialog::showMeasurement);
-    auto* close = new QPushButton(QStringLiteral("关闭"));
+    auto* close = new QPushButton(uiText("关闭", "button"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -64,13 +65,13 @@ void UnitRecordsDialog::showMeasurement(const QString& name) {
 }
 
 void UnitRecordsDialog::fill(const std::string& path, const std::string& machineCode) {
-    const QString code = QString::fromStdString(units::codeText(machineCode));
-    setWindowTitle(QStringLiteral("单元记录 - ") + code);
+    const QString code = uiText(units::codeText(machineCode));
+    setWindowTitle(uiText("单元记录 - ") + code);
     path_ = path;
     table_->setRowCount(0);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        note_->setText(QStringLiteral("还没有单元记录 (") + QString::fromStdString(path) + ")");
+        note_->setText(uiText("还没有单元记录 (") + QString::fromStdString(path) + ")");
         return;
     }
     units::UnitStore store;
@@ -85,11 +86,10 @@ void UnitRecordsDialog::fill(const std::string& path, const std::string& machine
         control_->fill(store);
     }
     if (!records) {
-        note_->setText(QStringLiteral("单元记录数据库无法读取: ") + QString::fromStdString(error));
+        note_->setText(uiText("单元记录数据库无法读取: ") + uiText(error));
         return;
     }
-    note_->setText(QStringLiteral("机器码 ") + code +
-                   QStringLiteral(": %1 条记录").arg(records->size()));
+    note_->setText(uiText("机器码 ") + code + uiText(": %1 条记录").arg(records->size()));
     table_->setRowCount(int(records->size()));
     const auto before = units::predecessors(*records, /*newestFirst=*/true);
     for (int i = 0; i < int(records->size()); ++i) {
@@ -97,9 +97,8 @@ void UnitRecordsDialog::fill(const std::string& path, const std::string& machine
         const int b = before[std::size_t(i)];
         const units::UnitRecord* prev = b >= 0 ? &(*records)[std::size_t(b)] : nullptr;
         const QString cells[] = {QString::fromStdString(units::localTimeText(r.timeMs)),
-                                 QString::fromStdString(units::kindName(r.kind)),
-                                 QString::fromStdString(units::valuesText(r, prev)),
-                                 QString::fromStdString(units::outcomeText(r))};
+                                 uiText(units::kindName(r.kind)),
+                                 uiText(units::valuesText(r, prev)), uiText(units::outcomeText(r))};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setToolTip(cells[c]);

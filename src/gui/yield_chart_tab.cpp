@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "gui/language/language.h"
 #include "units/reports.h"
 
 namespace rb::gui {
@@ -26,18 +27,18 @@ void YieldChartTab::fill(units::UnitStore& store) {
     std::string error;
     const auto report = units::yieldReport(store, units::YieldGroup::Day, std::nullopt, &error);
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("每日良率"));
+    chart->setTitle(uiText("每日良率"));
     view_->setChart(chart);  // the view owns it and drops the previous one
     if (!report) {
-        note_->setText(QStringLiteral("测试记录无法读取: ") + QString::fromStdString(error));
+        note_->setText(uiText("测试记录无法读取: ") + uiText(error));
         return;
     }
     if (report->groups.empty()) {
-        note_->setText(QStringLiteral("还没有测试记录"));
+        note_->setText(uiText("还没有测试记录"));
         return;
     }
-    auto* first = new QBarSet(QStringLiteral("首次通过率"));
-    auto* final = new QBarSet(QStringLiteral("最终通过率"));
+    auto* first = new QBarSet(uiText("首次通过率"));
+    auto* final = new QBarSet(uiText("最终通过率"));
     QStringList days;
     int units = 0;
     for (const auto& g : report->groups) {
@@ -62,7 +63,7 @@ void YieldChartTab::fill(units::UnitStore& store) {
     y->setLabelFormat(QStringLiteral("%d%"));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
-    note_->setText(QStringLiteral("%1 天, 每天测试的单元合计 %2").arg(days.size()).arg(units));
+    note_->setText(uiText("%1 天, 每天测试的单元合计 %2").arg(days.size()).arg(units));
 }
 
 }  // namespace rb::gui

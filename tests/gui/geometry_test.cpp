@@ -1,6 +1,7 @@
 // Every page of every type, the production and data-test pages, the monitor and the dialogs,
-// laid out at the window's own size: no control outside its parent, no two controls on top of
-// each other, no caption or value cut off.
+// laid out at the window's own size, in Chinese and in English: no control outside its parent,
+// no two controls on top of each other, no caption or value cut off, and in English no Chinese
+// caption left.
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -14,11 +15,28 @@
 #include "gui/monitor_window.h"
 #include "gui_fixture.h"
 #include "monitor/show_set.h"
+#include "untranslated_texts.h"
 
 namespace rb::gui {
 namespace {
 
-using GeometryTest = GuiFixture;
+class GeometryTest : public GuiFixture, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override { ASSERT_TRUE(useLanguage(GetParam())); }
+    void TearDown() override { useLanguage(Language::Chinese); }
+};
+
+// The faults of a window, with the Chinese texts it still shows in English.
+std::vector<QString> windowFaults(const QWidget& w, const QString& name, int* judged = nullptr) {
+    auto faults = geometryFaults(w, name, judged);
+    if (currentLanguage() == Language::English) {
+        const auto untranslated = untranslatedTexts(w);
+        noteMissingTexts(untranslated);
+        for (const QString& t : untranslated)
+            faults.push_back(name + QStringLiteral(": untranslated \"") + t + QLatin1Char('"'));
+    }
+    return faults;
+}
 
 std::string joinedFaults(const std::vector<QString>& faults) {
     QString all;
@@ -36,7 +54,7 @@ std::vector<QString> tabFaults(MainWindow& window, const std::string& key) {
         cw->tabs()->setCurrentIndex(i);
         QApplication::processEvents();
         int judged = 0;
-        auto more = geometryFaults(
+        auto more = windowFaults(
             window, QString::fromStdString(key) + QStringLiteral(" tab %1").arg(i + 1), &judged);
         // The page's own controls were looked at, not only the window around them.
         if (judged < 40)
@@ -49,7 +67,7 @@ std::vector<QString> tabFaults(MainWindow& window, const std::string& key) {
     return faults;
 }
 
-TEST_F(GeometryTest, EveryPageOfEveryTypeIsLaidOutWhole) {
+TEST_P(GeometryTest, EveryPageOfEveryTypeIsLaidOutWhole) {
     make();
     ASSERT_TRUE(window->start());
     window->show();
@@ -76,11 +94,11 @@ TEST_F(GeometryTest, EveryPageOfEveryTypeIsLaidOutWhole) {
     ASSERT_NE(bench, nullptr);
     bench->page().form().click(families::protest::ids::kDataTestButton);
     QApplication::processEvents();
-    faults = geometryFaults(*window, QStringLiteral("data test"));
+    faults = windowFaults(*window, QStringLiteral("data test"));
     EXPECT_TRUE(faults.empty()) << joinedFaults(faults);
 }
 
-TEST_F(GeometryTest, TheMonitorAndTheAutoReplyDialogAreLaidOutWhole) {
+TEST_P(GeometryTest, TheMonitorAndTheAutoReplyDialogAreLaidOutWhole) {
     make();
     ASSERT_TRUE(window->start());
     window->show();
@@ -88,17 +106,23 @@ TEST_F(GeometryTest, TheMonitorAndTheAutoReplyDialogAreLaidOutWhole) {
     MonitorWindow* m = window->monitorWindow();
     ASSERT_NE(m, nullptr);
     QApplication::processEvents();
-    auto faults = geometryFaults(*m, QStringLiteral("monitor"));
+    auto faults = windowFaults(*m, QStringLiteral("monitor"));
     EXPECT_TRUE(faults.empty()) << joinedFaults(faults);
 
     monitor::CShowSet set(m->monitor().autoReply(), session.paths.historyFile, prompter, "1");
-    FormDialog d(set.form(), QString::fromStdString(set.caption()), m);
+    FormDialog d(set.form(), uiText(set.caption()), m);
     d.show();
     d.adjustSize();
     QApplication::processEvents();
-    faults = geometryFaults(d, QStringLiteral("auto reply"));
+    faults = windowFaults(d, QStringLiteral("auto reply"));
     EXPECT_TRUE(faults.empty()) << joinedFaults(faults);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, GeometryTest,
+                         ::testing::Values(Language::Chinese, Language::English),
+                         [](const auto& info) {
+                             return info.param == Language::English ? "English" : "Chinese";
+                         });
 
 // The checker itself: a squeezed caption, a child pushed out and two buttons on one spot are
 // each found; a sound window gives nothing.

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "cli/script_runner.h"
+#include "gui/language/language.h"
 #include "gui/station/station_window.h"
 #include "plan/measure.h"
 
@@ -156,7 +157,7 @@ void StationWindow::measured(const units::Measurement& m) {
     }
     const bool pass = m.verdict == "pass";
     item->setData(5, Qt::UserRole, pass);
-    mark(*item, 5, pass, pass ? QStringLiteral("✔ 合格") : QStringLiteral("✘ ") + qs(m.reason));
+    mark(*item, 5, pass, pass ? uiText("✔ 合格") : QStringLiteral("✘ ") + uiText(m.reason));
     if (step) step->setExpanded(true);
     steps_->scrollToItem(item);
 }
@@ -165,7 +166,7 @@ void StationWindow::finished(const units::TestRun& run) {
     markStep(steps_->topLevelItem(stepIndex_));
     // Steps the run did not reach.
     for (int i = stepIndex_ + 1; i < steps_->topLevelItemCount(); ++i) {
-        steps_->topLevelItem(i)->setText(5, QStringLiteral("跳过"));
+        steps_->topLevelItem(i)->setText(5, uiText("跳过"));
         steps_->topLevelItem(i)->setForeground(5, QBrush(Qt::gray));
     }
     if (run.outcome == units::kRunPass) progress_->setValue(progress_->maximum());

@@ -14,13 +14,14 @@
 
 #include "cli/script_runner.h"
 #include "engine/user_settings.h"
+#include "gui/language/language.h"
 
 namespace rb::gui::station {
 
 namespace {
 
 QPushButton* button(const char* text, QWidget* parent) {
-    return new QPushButton(QString::fromUtf8(text), parent);
+    return new QPushButton(uiText(text), parent);
 }
 
 QTreeWidget* table(const QStringList& headers, QWidget* parent) {
@@ -37,7 +38,7 @@ QTreeWidget* table(const QStringList& headers, QWidget* parent) {
 StationWindow::StationWindow(engine::Session& session,
                              std::function<engine::Container*()> production, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), production_(std::move(production)) {
-    setWindowTitle(QStringLiteral("测试站"));
+    setWindowTitle(uiText("测试站"));
     build();
     plan_->setText(QString::fromStdString(engine::readOption(session_.paths, kPlanFileKey)));
     resize(720, 640);
@@ -50,7 +51,7 @@ StationWindow::~StationWindow() {
 
 void StationWindow::build() {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("测试计划:"), this), 0, 0);
+    grid->addWidget(new QLabel(uiText("测试计划:"), this), 0, 0);
     plan_ = new QLineEdit(this);
     plan_->setReadOnly(true);
     plan_->setFocusPolicy(Qt::NoFocus);
@@ -58,9 +59,9 @@ void StationWindow::build() {
     auto* choose = button("选择...", this);
     choose->setFocusPolicy(Qt::NoFocus);
     grid->addWidget(choose, 0, 2, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("单元编号:"), this), 1, 0);
+    grid->addWidget(new QLabel(uiText("单元编号:"), this), 1, 0);
     unit_ = new QLineEdit(this);
-    unit_->setPlaceholderText(QStringLiteral("扫描条码或输入, 回车开始"));
+    unit_->setPlaceholderText(uiText("扫描条码或输入, 回车开始"));
     QFont big = unit_->font();
     big.setPointSize(big.pointSize() + 4);
     unit_->setFont(big);
@@ -80,18 +81,16 @@ void StationWindow::build() {
     banner_->setFont(huge);
     showBanner({}, {});
 
-    steps_ = table({QStringLiteral("步骤 / 测量"), QStringLiteral("数值"), QStringLiteral("下限"),
-                    QStringLiteral("上限"), QStringLiteral("单位"), QStringLiteral("结果")},
+    steps_ = table({uiText("步骤 / 测量"), uiText("数值"), uiText("下限"), uiText("上限"),
+                    uiText("单位"), uiText("结果")},
                    this);
     steps_->setRootIsDecorated(true);
     steps_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     progress_ = new QProgressBar(this);
-    progress_->setFormat(QStringLiteral("%v / %m 步"));
+    progress_->setFormat(uiText("%v / %m 步"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    history_ = table({QStringLiteral("时间"), QStringLiteral("单元"), QStringLiteral("结果"),
-                      QStringLiteral("不合格项")},
-                     this);
+    history_ = table({uiText("时间"), uiText("单元"), uiText("结果"), uiText("不合格项")}, this);
     history_->setMaximumHeight(180);
 
     auto* box = new QVBoxLayout(this);
@@ -99,7 +98,7 @@ void StationWindow::build() {
     box->addWidget(banner_);
     box->addWidget(steps_, 1);
     box->addWidget(progress_);
-    box->addWidget(new QLabel(QStringLiteral("最近十个单元:"), this));
+    box->addWidget(new QLabel(uiText("最近十个单元:"), this));
     box->addWidget(history_);
 
     connect(choose, &QPushButton::clicked, this, [this] { choosePlan(); });
@@ -110,8 +109,8 @@ void StationWindow::build() {
 
 void StationWindow::choosePlan() {
     const QString dir = plan_->text().isEmpty() ? QString() : QFileInfo(plan_->text()).path();
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("选择测试计划"), dir, QStringLiteral("测试计划(*.plan);;所有文件(*)"));
+    const QString path = QFileDialog::getOpenFileName(this, uiText("选择测试计划"), dir,
+                                                      uiText("测试计划(*.plan);;所有文件(*)"));
     if (!path.isEmpty()) setPlanPath(path);
     unit_->setFocus();
 }
@@ -150,7 +149,7 @@ void StationWindow::showBanner(const std::string& outcome, const std::string& un
         style = QStringLiteral("color: #455a64; border: 1px solid #b0bec5; border-radius: 6px;");
     }
     banner_->setStyleSheet(style);
-    QString text = QString::fromStdString(outcome.empty() ? std::string("—") : outcome);
+    QString text = uiText(outcome.empty() ? std::string("—") : outcome);
     if (!unit.empty()) text += QStringLiteral("   ") + QString::fromStdString(unit);
     banner_->setText(text);
 }
