@@ -181,6 +181,7 @@ bool PgConnection::query(std::string_view sql, const SqlParams& params, const Ro
                            ? valueText(params[std::size_t(n - 1)])
                            : std::nullopt);
     }
+    values.reserve(held.size());
     for (const auto& h : held) values.push_back(h ? h->c_str() : nullptr);
     if (!PQsendQueryParams(conn_, text.c_str(), int(values.size()), nullptr, values.data(), nullptr,
                            nullptr, 0)) {
