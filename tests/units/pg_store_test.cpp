@@ -2,6 +2,12 @@
 // and a missing database each give one message for the technician (never the password), through
 // the store and through `units`; the URI as it is shown; the store's parameters as the server
 // numbers them.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <sstream>
 #include <thread>
 
@@ -57,6 +63,58 @@ TEST(PgPlaceholdersTest, TheStoresParametersAreNumberedAsTheyAppear) {
         std::vector<int> order;
         EXPECT_EQ(units::postgresPlaceholders(c.sql, &order), c.postgres) << c.sql;
         EXPECT_EQ(order, c.order) << c.sql;
+    }
+}
+
+// A TCP port that takes connections and never answers: a server that hangs, or a host behind
+// a firewall that drops the packets.
+class SilentPort {
+public:
+    SilentPort() {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t n = sizeof a;
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&a), n) != 0 ||
+            ::listen(fd_, 4) != 0 || ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &n) != 0)
+            return;
+        port_ = ntohs(a.sin_port);
+    }
+    ~SilentPort() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    SilentPort(const SilentPort&) = delete;
+    SilentPort& operator=(const SilentPort&) = delete;
+    int port() const { return port_; }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+TEST(PgTimeoutTest, AServerThatNeverAnswersIsGivenUpOnInTime) {
+    SilentPort silent;
+    ASSERT_NE(silent.port(), 0);
+    const std::string base = "postgresql://127.0.0.1:" + std::to_string(silent.port()) + "/x";
+    const struct {
+        std::string uri;
+        double least, most;  // seconds
+    } cases[] = {
+        {base, units::kConnectTimeoutSeconds - 0.5, units::kConnectTimeoutSeconds + 3.0},
+        // The URI's own timeout wins (libpq's smallest is 2 s).
+        {base + "?connect_timeout=2", 1.5, 4.0},
+    };
+    for (const auto& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        units::UnitStore store;
+        std::string error;
+        EXPECT_FALSE(store.openForReading(c.uri, &error));
+        const double took =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_EQ(error, "无法连接记录数据库: 连接超时, 服务器没有应答") << c.uri;
+        EXPECT_GE(took, c.least) << c.uri;
+        EXPECT_LE(took, c.most) << c.uri;
     }
 }
 
