@@ -6,6 +6,7 @@
 
 #include "cli/exit_status.h"
 #include "engine/session.h"
+#include "units/db_location.h"
 #include "units/exporters.h"
 #include "units/reports.h"
 #include "units/unit_store.h"
@@ -82,16 +83,24 @@ int runUnitsCommand(const UnitsOptions& o, std::ostream& out, std::ostream& err)
     }
     const std::string path =
         o.database.empty() ? engine::UserPaths::fromEnvironment().unitDatabase : o.database;
+    const bool shared = units::isPostgresUri(path);
+    const std::string shown = units::shownLocation(path);  // never the password
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    if (!shared && !std::filesystem::is_regular_file(path, ec)) {
         err << "单元记录数据库不存在: " << path << '\n';
         return kExitUsage;
     }
     units::UnitStore store;
     std::string error;
-    if (!store.openForReading(path, &error) ||
-        !writeReport(o, store, format, group, sinceMs, out, &error)) {
-        err << "单元记录数据库无法读取: " << error << " (" << path << ")\n";
+    if (!store.openForReading(path, &error)) {
+        // A server that cannot be reached says so itself ("无法连接记录数据库: ...").
+        err << (shared && error.starts_with("无法连接") ? error
+                                                        : "单元记录数据库无法读取: " + error)
+            << " (" << shown << ")\n";
+        return kExitUsage;
+    }
+    if (!writeReport(o, store, format, group, sinceMs, out, &error)) {
+        err << "单元记录数据库无法读取: " << error << " (" << shown << ")\n";
         return kExitUsage;
     }
     return kExitDone;
@@ -124,8 +133,9 @@ void addUnitsCommand(CLI::App& app) {
                     "n, mean, sample standard deviation, min, max and Cpk of the measurement "
                     "NAME against the limits of its latest run");
     cmd->add_option("--db", options->database,
-                    "the database file (default: RADIOBENCH_UNIT_DB, or units.sqlite beside "
-                    "the serial store)");
+                    "the database file, or a PostgreSQL URI (postgresql://user@host/db) of the "
+                    "database the benches share (default: RADIOBENCH_UNIT_DB, or units.sqlite "
+                    "beside the serial store)");
     cmd->callback([options] {
         const int rc = runUnitsCommand(*options, std::cout, std::cerr);
         if (rc != kExitDone) throw CLI::RuntimeError(rc);

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "units/db_location.h"
+
 namespace rb::engine {
 
 void StatusBar::SetText(int part, const std::string& text) {
@@ -83,7 +85,8 @@ Session::Session(Timers& t, Prompter& p, UserPaths up)
     // Once a run: the bench goes on, the records wait in memory for the database.
     unitRecords.failed = [this](const std::string& reason) {
         prompter.message(MessageBox{std::string(kUnitDatabaseFailed) + reason + "\n" +
-                                        paths.unitDatabase + "\n" + kUnitDatabaseGoesOn,
+                                        units::shownLocation(paths.unitDatabase) + "\n" +
+                                        kUnitDatabaseGoesOn,
                                     "提示", Icon::Warning, Buttons::Ok, nullptr});
     };
 }

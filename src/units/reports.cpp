@@ -6,10 +6,17 @@ namespace rb::units {
 
 namespace {
 
-const char* groupKey(YieldGroup by) {
+SqlValue sinceOf(std::optional<std::int64_t> sinceMs) {
+    return sinceMs ? SqlValue(*sinceMs) : SqlValue(std::monostate{});
+}
+
+// The bench's local day: PostgreSQL's session has the bench's time zone (see pg_db.cpp).
+const char* groupKey(YieldGroup by, Dialect dialect) {
     switch (by) {
         case YieldGroup::Day:
-            return "date(start_ms / 1000, 'unixepoch', 'localtime')";
+            return dialect == Dialect::Postgres
+                       ? "to_char(to_timestamp(start_ms / 1000), 'YYYY-MM-DD')"
+                       : "date(start_ms / 1000, 'unixepoch', 'localtime')";
         case YieldGroup::Plan:
             return "plan_file";
         case YieldGroup::Station:
@@ -20,39 +27,35 @@ const char* groupKey(YieldGroup by) {
     return "'all'";
 }
 
-bool failWith(Statement& s, UnitStore& store, std::string* error) {
-    if (s.done()) return true;
-    if (error) *error = store.database().errorText();
-    return false;
-}
-
 // Each unit's first and last run in its group, numbered by start time.
 std::optional<std::vector<YieldRow>> yieldGroups(UnitStore& store, YieldGroup by,
                                                  std::optional<std::int64_t> sinceMs,
                                                  std::string* error) {
-    const std::string key = groupKey(by);
-    const std::string sql =
-        "WITH r AS (SELECT " + key +
-        " AS grp, unit, outcome,"
-        " row_number() OVER (PARTITION BY " +
-        key +
-        ", unit ORDER BY start_ms, rowid) AS nth,"
-        " row_number() OVER (PARTITION BY " +
-        key +
-        ", unit ORDER BY start_ms DESC,"
-        " rowid DESC) AS nth_last FROM runs" +
-        (sinceMs ? " WHERE start_ms >= ?1" : "") +
-        ") SELECT grp, count(DISTINCT unit), count(*),"
-        " sum(nth = 1 AND outcome = 'PASS'), sum(nth_last = 1 AND outcome = 'PASS')"
-        " FROM r GROUP BY grp ORDER BY grp";
-    Statement s(store.database(), sql);
-    if (sinceMs) s.bind(1, *sinceMs);
+    const std::string key = groupKey(by, store.dialect());
+    const std::string sql = "WITH r AS (SELECT " + key +
+                            " AS grp, unit, outcome,"
+                            " row_number() OVER (PARTITION BY " +
+                            key +
+                            ", unit ORDER BY start_ms, rowid) AS nth,"
+                            " row_number() OVER (PARTITION BY " +
+                            key +
+                            ", unit ORDER BY start_ms DESC,"
+                            " rowid DESC) AS nth_last FROM runs" +
+                            (sinceMs ? " WHERE start_ms >= ?1" : "") +
+                            ") SELECT grp, count(DISTINCT unit), count(*),"
+                            " sum(CASE WHEN nth = 1 AND outcome = 'PASS' THEN 1 ELSE 0 END),"
+                            " sum(CASE WHEN nth_last = 1 AND outcome = 'PASS' THEN 1 ELSE 0 END)"
+                            " FROM r GROUP BY grp ORDER BY grp";
     std::vector<YieldRow> rows;
-    while (s.step()) {
-        rows.push_back({s.text(0), int(s.integer(1)), int(s.integer(2)), int(s.integer(3)),
-                        int(s.integer(4))});
-    }
-    if (!failWith(s, store, error)) return std::nullopt;
+    const bool ok = store.connection().query(
+        sql, {sinceOf(sinceMs)},
+        [&rows](const SqlRow& s) {
+            rows.push_back({s.text(0), int(s.integer(1)), int(s.integer(2)), int(s.integer(3)),
+                            int(s.integer(4))});
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
     return rows;
 }
 
@@ -65,13 +68,17 @@ std::optional<std::vector<FailureRow>> failures(UnitStore& store, bool byName,
         "SELECT m.step, " + name +
         ", count(DISTINCT m.run_id), count(DISTINCT r.unit)"
         " FROM measurements m JOIN runs r ON r.run_id = m.run_id WHERE m.verdict = 'fail'" +
-        (sinceMs ? " AND r.start_ms >= ?1" : "") + " GROUP BY m.step, " + name +
+        (sinceMs ? " AND r.start_ms >= ?1" : "") + " GROUP BY m.step" + (byName ? ", m.name" : "") +
         " ORDER BY 3 DESC, 4 DESC, 1, 2";
-    Statement s(store.database(), sql);
-    if (sinceMs) s.bind(1, *sinceMs);
     std::vector<FailureRow> rows;
-    while (s.step()) rows.push_back({s.text(0), s.text(1), int(s.integer(2)), int(s.integer(3))});
-    if (!failWith(s, store, error)) return std::nullopt;
+    const bool ok = store.connection().query(
+        sql, {sinceOf(sinceMs)},
+        [&rows](const SqlRow& s) {
+            rows.push_back({s.text(0), s.text(1), int(s.integer(2)), int(s.integer(3))});
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
     return rows;
 }
 
@@ -122,33 +129,35 @@ std::optional<MeasurementStats> measurementStats(UnitStore& store, const std::st
         " FROM measurements m JOIN runs r ON r.run_id = m.run_id WHERE m.name = ?1"
         " AND m.value IS NOT NULL" +
         std::string(sinceMs ? " AND r.start_ms >= ?2" : "");
-    {
-        Statement s(store.database(),
-                    "SELECT count(m.value), avg(m.value), min(m.value), max(m.value)" + from);
-        s.bind(1, name);
-        if (sinceMs) s.bind(2, *sinceMs);
-        if (!s.step()) return failWith(s, store, error), std::nullopt;
-        st.n = int(s.integer(0));
-        st.mean = s.real(1), st.min = s.real(2), st.max = s.real(3);
-    }
-    {
-        // The deviations from the mean in a second pass: no loss of digits on large values.
-        Statement s(store.database(), "SELECT sum((m.value - ?3) * (m.value - ?3))" + from);
-        s.bind(1, name).bind(3, st.mean);
-        if (sinceMs) s.bind(2, *sinceMs);
-        if (!s.step()) return failWith(s, store, error), std::nullopt;
-        st.sd = st.n > 1 ? std::sqrt(s.real(0) / (st.n - 1)) : 0.0;
-    }
-    {
-        Statement s(store.database(), "SELECT m.low, m.high, m.unit" + from +
-                                          " ORDER BY r.start_ms DESC, r.rowid DESC LIMIT 1");
-        s.bind(1, name);
-        if (sinceMs) s.bind(2, *sinceMs);
-        if (s.step())
+    SqlConnection& db = store.connection();
+    const SqlParams params = {name, sinceOf(sinceMs)};
+    const bool counted = db.query(
+        "SELECT count(m.value), avg(m.value), min(m.value), max(m.value)" + from, params,
+        [&st](const SqlRow& s) {
+            st.n = int(s.integer(0));
+            st.mean = s.real(1), st.min = s.real(2), st.max = s.real(3);
+            return true;  // one row
+        },
+        error);
+    if (!counted) return std::nullopt;
+    // The deviations from the mean in a second pass: no loss of digits on large values.
+    const bool spread = db.query(
+        "SELECT sum((m.value - ?3) * (m.value - ?3))" + from, {name, sinceOf(sinceMs), st.mean},
+        [&st](const SqlRow& s) {
+            st.sd = st.n > 1 ? std::sqrt(s.real(0) / (st.n - 1)) : 0.0;
+            return true;  // one row
+        },
+        error);
+    if (!spread) return std::nullopt;
+    const bool limits = db.query(
+        "SELECT m.low, m.high, m.unit" + from + " ORDER BY r.start_ms DESC, r.rowid DESC LIMIT 1",
+        params,
+        [&](const SqlRow& s) {
             st.low = s.optionalReal(0), st.high = s.optionalReal(1), st.unit = s.text(2);
-        else if (!failWith(s, store, error))
-            return std::nullopt;
-    }
+            return true;  // one row
+        },
+        error);
+    if (!limits) return std::nullopt;
     st.cpk = cpkOf(st.n, st.mean, st.sd, st.low, st.high, &st.noCpk);
     return st;
 }
@@ -156,10 +165,14 @@ std::optional<MeasurementStats> measurementStats(UnitStore& store, const std::st
 std::optional<std::vector<std::string>> measurementNames(UnitStore& store, std::string* error) {
     std::vector<std::string> names;
     if (store.schemaVersion() < 3) return names;
-    Statement s(store.database(),
-                "SELECT DISTINCT name FROM measurements WHERE value IS NOT NULL ORDER BY name");
-    while (s.step()) names.push_back(s.text(0));
-    if (!failWith(s, store, error)) return std::nullopt;
+    const bool ok = store.connection().query(
+        "SELECT DISTINCT name FROM measurements WHERE value IS NOT NULL ORDER BY name", {},
+        [&names](const SqlRow& s) {
+            names.push_back(s.text(0));
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
     return names;
 }
 
@@ -168,13 +181,17 @@ std::optional<std::vector<MeasurementPoint>> measurementSeries(UnitStore& store,
                                                                std::string* error) {
     std::vector<MeasurementPoint> points;
     if (store.schemaVersion() < 3) return points;
-    Statement s(store.database(),
-                "SELECT r.start_ms, r.unit, m.value FROM measurements m"
-                " JOIN runs r ON r.run_id = m.run_id WHERE m.name = ?1 AND m.value IS NOT NULL"
-                " ORDER BY r.start_ms, r.rowid, m.position");
-    s.bind(1, name);
-    while (s.step()) points.push_back({s.integer(0), s.text(1), s.real(2)});
-    if (!failWith(s, store, error)) return std::nullopt;
+    const bool ok = store.connection().query(
+        "SELECT r.start_ms, r.unit, m.value FROM measurements m"
+        " JOIN runs r ON r.run_id = m.run_id WHERE m.name = ?1 AND m.value IS NOT NULL"
+        " ORDER BY r.start_ms, r.rowid, m.position",
+        {name},
+        [&points](const SqlRow& s) {
+            points.push_back({s.integer(0), s.text(1), s.real(2)});
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
     return points;
 }
 

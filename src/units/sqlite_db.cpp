@@ -84,6 +84,8 @@ Statement::Statement(Database& db, std::string_view sql) {
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
 
+int Statement::parameterCount() const { return stmt_ ? sqlite3_bind_parameter_count(stmt_) : 0; }
+
 Statement& Statement::bind(int index, std::int64_t value) {
     if (!stmt_ || sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK) bindFailed_ = true;
     return *this;

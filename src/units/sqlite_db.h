@@ -53,6 +53,8 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     bool ok() const { return stmt_ != nullptr; }
+    // The highest parameter number the statement names.
+    int parameterCount() const;
     // Parameters count from 1.
     Statement& bind(int index, std::int64_t value);
     Statement& bind(int index, std::string_view text);

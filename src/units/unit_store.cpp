@@ -2,6 +2,11 @@
 
 #include <array>
 
+#include "units/db_location.h"
+#include "units/pg_db.h"
+#include "units/pg_schema.h"
+#include "units/sqlite_connection.h"
+
 namespace rb::units {
 
 namespace {
@@ -60,113 +65,139 @@ void setError(std::string* error, const std::string& text) {
 
 }  // namespace
 
-bool UnitStore::openForWriting(const std::string& path, std::string* error, int busyTimeoutMs) {
-    if (!db_.open(path, Database::Mode::ReadWrite, error)) return false;
-    db_.setBusyTimeout(busyTimeoutMs);
-    // WAL: a reader (the records window, the command line) never blocks the bench's writes.
-    bool walOk = false;
-    {
-        Statement wal(db_, "PRAGMA journal_mode=WAL");
-        walOk = wal.step();
-    }  // finished before the migration's transaction
-    if (!walOk) {
-        setError(error, db_.errorText());
-        db_.close();
-        return false;
+UnitStore::UnitStore() = default;
+UnitStore::~UnitStore() = default;
+
+bool UnitStore::openForWriting(const std::string& location, std::string* error, int busyTimeoutMs) {
+    close();
+    if (isPostgresUri(location)) {
+        if (!openPostgres(location, /*forWriting=*/true, error)) return false;
+        conn_->setBusyTimeout(busyTimeoutMs);
+        return true;
     }
+    return openSqliteForWriting(location, error, busyTimeoutMs);
+}
+
+bool UnitStore::openForReading(const std::string& location, std::string* error) {
+    close();
+    if (isPostgresUri(location)) return openPostgres(location, /*forWriting=*/false, error);
+    return openSqliteForReading(location, error);
+}
+
+bool UnitStore::openPostgres(const std::string& uri, bool forWriting, std::string* error) {
+    auto pg = std::make_unique<PgConnection>();
+    if (!pg->connect(uri, error)) return false;
+    int version = 0;
+    if (forWriting) {
+        if (!migratePostgres(*pg, &version, error)) return false;
+    } else {
+        // Reading changes nothing: the session refuses any write.
+        if (!pg->run("SELECT set_config('default_transaction_read_only', 'on', false)", {},
+                     error) ||
+            !readPostgresVersion(*pg, &version, error))
+            return false;
+        if (version < 1) {
+            setError(error, "no unit records in this database");
+            return false;
+        }
+    }
+    version_ = version;
+    conn_ = std::move(pg);
+    return true;
+}
+
+bool UnitStore::openSqliteForWriting(const std::string& path, std::string* error,
+                                     int busyTimeoutMs) {
+    auto db = std::make_unique<SqliteConnection>();
+    if (!db->open(path, Database::Mode::ReadWrite, error)) return false;
+    db->setBusyTimeout(busyTimeoutMs);
+    // WAL: a reader (the records window, the command line) never blocks the bench's writes.
     // In WAL mode NORMAL still keeps every committed record when the program is killed (the
     // system holds the log); only a power cut can take the last ones. FULL would flush the disk
     // for every record, and a data test records several answers a second.
-    if (!db_.exec("PRAGMA synchronous=NORMAL", error)) {
-        db_.close();
+    if (!db->run("PRAGMA journal_mode=WAL", {}, error) ||
+        !db->exec("PRAGMA synchronous=NORMAL", error))
         return false;
-    }
-    if (!migrate(error)) {
-        db_.close();
+    conn_ = std::move(db);
+    if (!migrateSqlite(error)) {
+        close();
         return false;
     }
     return true;
 }
 
-bool UnitStore::migrate(std::string* error) {
-    if (!db_.exec("BEGIN IMMEDIATE", error)) return false;
+bool UnitStore::migrateSqlite(std::string* error) {
+    if (!conn_->begin(error)) return false;
     auto fail = [&](const std::string& why) {
         setError(error, why);
-        db_.exec("ROLLBACK", nullptr);
+        conn_->exec("ROLLBACK", nullptr);
         return false;
     };
-    const auto version = db_.userVersion(error);
-    if (!version) return fail(error ? *error : db_.errorText());
+    std::string why;
+    const auto version = conn_->integer("PRAGMA user_version", {}, &why);
+    if (!version) return fail(why);
     if (*version > kSchemaVersion) {
         // A newer program's file: its layout is not ours to write into.
         return fail("schema version " + std::to_string(*version) + " is newer than " +
                     std::to_string(kSchemaVersion));
     }
     for (std::int64_t v = *version; v < kSchemaVersion; ++v) {
-        std::string why;
-        if (!db_.exec(kMigrations[std::size_t(v)], &why)) return fail(why);
+        if (!conn_->exec(kMigrations[std::size_t(v)], &why)) return fail(why);
     }
     // PRAGMA takes no parameters; the number is our own constant.
-    if (!db_.exec("PRAGMA user_version = " + std::to_string(kSchemaVersion), error))
-        return fail(error ? *error : db_.errorText());
-    if (!db_.exec("COMMIT", error)) return fail(error ? *error : db_.errorText());
+    if (!conn_->exec("PRAGMA user_version = " + std::to_string(kSchemaVersion), &why) ||
+        !conn_->exec("COMMIT", &why))
+        return fail(why);
     version_ = kSchemaVersion;
     return true;
 }
 
-bool UnitStore::openForReading(const std::string& path, std::string* error) {
-    if (!db_.open(path, Database::Mode::ReadOnly, error)) return false;
-    db_.setBusyTimeout(kBusyTimeoutMs);
-    const auto version = db_.userVersion(error);
-    if (!version) {
-        db_.close();
-        return false;
-    }
+bool UnitStore::openSqliteForReading(const std::string& path, std::string* error) {
+    auto db = std::make_unique<SqliteConnection>();
+    if (!db->open(path, Database::Mode::ReadOnly, error)) return false;
+    db->setBusyTimeout(kBusyTimeoutMs);
+    const auto version = db->integer("PRAGMA user_version", {}, error);
+    if (!version) return false;
     if (*version < 1) {
         setError(error, "no unit records in this file");
-        db_.close();
         return false;
     }
     version_ = int(*version);
+    conn_ = std::move(db);
     return true;
 }
 
 bool UnitStore::insert(UnitRecord& r, const std::string& session, std::string* error) {
-    Statement s(db_,
-                "INSERT INTO records (time_ms, machine_code, machine_type, kind, values_json,"
-                " outcome, session, run_id) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-    s.bind(1, r.timeMs)
-        .bind(2, r.machineCode)
-        .bind(3, r.machineType)
-        .bind(4, r.kind)
-        .bind(5, r.values)
-        .bind(6, r.outcome)
-        .bind(7, session)
-        .bind(8, r.runId);
-    if (!s.run()) {
-        setError(error, db_.errorText());
-        return false;
+    if (!conn_) return setError(error, "not open"), false;
+    std::string sql =
+        "INSERT INTO records (time_ms, machine_code, machine_type, kind, values_json,"
+        " outcome, session, run_id) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";
+    const SqlParams params = {r.timeMs, r.machineCode, r.machineType, r.kind,
+                              r.values, r.outcome,     session,       r.runId};
+    if (conn_->dialect() == Dialect::Postgres) {
+        const auto id = conn_->integer(sql + " RETURNING id", params, error);
+        if (!id) return false;
+        r.id = *id;
+        return true;
     }
-    r.id = db_.lastInsertId();
-    return true;
+    if (!conn_->run(sql, params, error)) return false;
+    const auto id = conn_->integer("SELECT last_insert_rowid()", {}, error);
+    r.id = id.value_or(0);
+    return id.has_value();
 }
 
 bool UnitStore::attachUnknown(const std::string& session, const std::string& code,
                               const std::string& type, std::string* error) {
-    Statement s(db_,
-                "UPDATE records SET machine_code = ?, machine_type = ?"
-                " WHERE session = ? AND machine_code = ?");
-    s.bind(1, code).bind(2, type).bind(3, session).bind(4, std::string_view(kUnknownCode));
-    if (!s.run()) {
-        setError(error, db_.errorText());
-        return false;
-    }
-    return true;
+    if (!conn_) return setError(error, "not open"), false;
+    return conn_->run(
+        "UPDATE records SET machine_code = ?1, machine_type = ?2"
+        " WHERE session = ?3 AND machine_code = ?4",
+        {code, type, session, std::string(kUnknownCode)}, error);
 }
 
 namespace {
 
-// The WHERE clause of the filters actually given, so that SQLite picks the index for them
+// The WHERE clause of the filters actually given, so that the database picks the index for them
 // (records_by_unit for a code, records_by_time for a start time); "?1 IS NULL OR ..." would
 // make it scan the whole table. Binds go in the order the clause names them.
 std::string whereOf(const RecordFilter& filter) {
@@ -176,9 +207,11 @@ std::string whereOf(const RecordFilter& filter) {
     return sql;
 }
 
-void bindFilter(Statement& s, const RecordFilter& filter) {
-    if (filter.machineCode) s.bind(1, *filter.machineCode);
-    if (filter.sinceMs) s.bind(2, *filter.sinceMs);
+SqlParams filterParams(const RecordFilter& filter) {
+    SqlParams params(2);
+    if (filter.machineCode) params[0] = *filter.machineCode;
+    if (filter.sinceMs) params[1] = *filter.sinceMs;
+    return params;
 }
 
 }  // namespace
@@ -194,29 +227,22 @@ std::string UnitStore::recordsSql(const RecordFilter& filter) const {
 
 bool UnitStore::eachRecord(const RecordFilter& filter,
                            const std::function<bool(const UnitRecord&)>& each, std::string* error) {
-    Statement s(db_, recordsSql(filter));
-    if (!s.ok()) {
-        setError(error, db_.errorText());
-        return false;
-    }
-    bindFilter(s, filter);
+    if (!conn_) return setError(error, "not open"), false;
     UnitRecord r;
-    while (s.step()) {
-        r.id = s.integer(0);
-        r.timeMs = s.integer(1);
-        r.machineCode = s.text(2);
-        r.machineType = s.text(3);
-        r.kind = s.text(4);
-        r.values = s.text(5);
-        r.outcome = s.text(6);
-        r.runId = s.text(7);
-        if (!each(r)) return true;
-    }
-    if (!s.done()) {
-        setError(error, db_.errorText());
-        return false;
-    }
-    return true;
+    return conn_->query(
+        recordsSql(filter), filterParams(filter),
+        [&](const SqlRow& row) {
+            r.id = row.integer(0);
+            r.timeMs = row.integer(1);
+            r.machineCode = row.text(2);
+            r.machineType = row.text(3);
+            r.kind = row.text(4);
+            r.values = row.text(5);
+            r.outcome = row.text(6);
+            r.runId = row.text(7);
+            return each(r);
+        },
+        error);
 }
 
 std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& filter,
@@ -235,6 +261,7 @@ std::optional<std::vector<UnitRecord>> UnitStore::records(const RecordFilter& fi
 
 std::optional<std::vector<UnitSummary>> UnitStore::summaries(const RecordFilter& filter,
                                                              std::string* error) {
+    if (!conn_) return setError(error, "not open"), std::nullopt;
     // Grouped by the database over the unit index; the latest type, the last outcome and the
     // first record of each unit are looked up per unit through the same index, so nothing but
     // one row a unit reaches this program. "First seen" orders by the first record's time and
@@ -255,30 +282,26 @@ std::optional<std::vector<UnitSummary>> UnitStore::summaries(const RecordFilter&
         same +
         " ORDER BY r.time_ms, r.id LIMIT 1) AS first_id"
         " FROM (SELECT machine_code, MIN(time_ms) AS first_ms, MAX(time_ms) AS last_ms,"
-        " COUNT(*) AS n, SUM(outcome <> 'ok') AS failures FROM records" +
+        " COUNT(*) AS n, SUM(CASE WHEN outcome <> 'ok' THEN 1 ELSE 0 END) AS failures FROM "
+        "records" +
         where + " GROUP BY machine_code) g ORDER BY g.first_ms, first_id";
-    Statement s(db_, sql);
-    if (!s.ok()) {
-        setError(error, db_.errorText());
-        return std::nullopt;
-    }
-    bindFilter(s, filter);
     std::vector<UnitSummary> out;
-    while (s.step()) {
-        UnitSummary u;
-        u.machineCode = s.text(0);
-        u.firstMs = s.integer(1);
-        u.lastMs = s.integer(2);
-        u.records = int(s.integer(3));
-        u.failures = int(s.integer(4));
-        u.machineType = s.text(5);
-        u.lastOutcome = s.text(6);
-        out.push_back(std::move(u));
-    }
-    if (!s.done()) {
-        setError(error, db_.errorText());
-        return std::nullopt;
-    }
+    const bool ok = conn_->query(
+        sql, filterParams(filter),
+        [&out](const SqlRow& row) {
+            UnitSummary u;
+            u.machineCode = row.text(0);
+            u.firstMs = row.integer(1);
+            u.lastMs = row.integer(2);
+            u.records = int(row.integer(3));
+            u.failures = int(row.integer(4));
+            u.machineType = row.text(5);
+            u.lastOutcome = row.text(6);
+            out.push_back(std::move(u));
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
     return out;
 }
 

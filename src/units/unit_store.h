@@ -5,19 +5,22 @@
 // run it belongs to ("" outside a run). A table of test runs (one a run of a plan on a unit,
 // with its outcome) and a table of their measurements, in the order they were taken.
 //
-// Opened for writing, the file is put in WAL mode and brought to the current schema version
-// (PRAGMA user_version) in one transaction; every record is then its own INSERT, so a program
-// killed in the middle of a sweep keeps every record it had written. Opened for reading, nothing
-// in the file is changed and an older schema is read as it stands.
+// The location is a SQLite file (the default) or a PostgreSQL connection URI (a database the
+// benches of a line share; see db_location.h). Opened for writing, a file is put in WAL mode
+// and brought to the current schema version (PRAGMA user_version) in one transaction; a
+// PostgreSQL database likewise, its version in the table schema_version. Every record is then
+// its own INSERT, so a program killed in the middle of a sweep keeps every record it had
+// written. Opened for reading, nothing is changed and an older schema is read as it stands.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "units/sqlite_db.h"
+#include "units/sql_connection.h"
 #include "units/test_run.h"
 
 namespace rb::units {
@@ -64,16 +67,25 @@ struct RunFilter {
 
 class UnitStore {
 public:
-    // Opens for writing: creates the file, WAL mode, migrations. False with the reason.
-    // `busyTimeoutMs`: how long to wait for another program's lock.
-    bool openForWriting(const std::string& path, std::string* error,
+    UnitStore();
+    ~UnitStore();
+    UnitStore(const UnitStore&) = delete;
+    UnitStore& operator=(const UnitStore&) = delete;
+
+    // Opens for writing: creates the file (WAL mode) or connects, migrations. False with the
+    // reason. `busyTimeoutMs`: how long to wait for another program's lock.
+    bool openForWriting(const std::string& location, std::string* error,
                         int busyTimeoutMs = kBusyTimeoutMs);
-    // Opens an existing file without changing it.
-    bool openForReading(const std::string& path, std::string* error);
-    bool isOpen() const { return db_.isOpen(); }
-    void close() { db_.close(); }
+    // Opens an existing file or database without changing it.
+    bool openForReading(const std::string& location, std::string* error);
+    bool isOpen() const { return conn_ && conn_->isOpen(); }
+    void close() { conn_.reset(); }
     int schemaVersion() const { return version_; }
-    void setBusyTimeout(int ms) { db_.setBusyTimeout(ms); }
+    void setBusyTimeout(int ms) {
+        if (conn_) conn_->setBusyTimeout(ms);
+    }
+    // Which database it talks to (where their SQL differs). Only while open.
+    Dialect dialect() const { return conn_->dialect(); }
 
     // One INSERT (its own transaction). `session` marks the records of one run of the bench.
     bool insert(UnitRecord& record, const std::string& session, std::string* error);
@@ -87,7 +99,7 @@ public:
     bool eachRecord(const RecordFilter& filter, const std::function<bool(const UnitRecord&)>& each,
                     std::string* error);
     // The SELECT eachRecord runs for `filter` (parameters ?1 code, ?2 start time): only the
-    // filters given are in its WHERE clause, so that SQLite uses their index.
+    // filters given are in its WHERE clause, so that the database uses their index.
     std::string recordsSql(const RecordFilter& filter) const;
     // One summary a unit of the records `filter` gives, computed by the database (the newest
     // first flag is ignored: units come in the order they were first seen).
@@ -99,13 +111,17 @@ public:
     // The runs with their measurements, oldest first (none in a file older than version 3).
     std::optional<std::vector<TestRun>> runs(const RunFilter& filter, std::string* error);
 
-    Database& database() { return db_; }
+    // The open connection, for the reports' own queries. Only while open.
+    SqlConnection& connection() { return *conn_; }
 
 private:
-    bool migrate(std::string* error);
+    bool openSqliteForWriting(const std::string& path, std::string* error, int busyTimeoutMs);
+    bool openSqliteForReading(const std::string& path, std::string* error);
+    bool openPostgres(const std::string& uri, bool forWriting, std::string* error);
+    bool migrateSqlite(std::string* error);
     bool readMeasurements(std::vector<TestRun>& runs, std::string* error);
 
-    Database db_;
+    std::unique_ptr<SqlConnection> conn_;
     int version_ = 0;
 };
 

@@ -31,7 +31,7 @@ for f in ./usr/bin/radiobench ./usr/bin/radiobench-cli ./usr/bin/radiosim \
     grep -qxF "$f" "$out/files" || { echo "missing: $f"; missing=1; }
 done
 depends="$(dpkg-deb -f "${deb[0]}" Depends)"
-for p in libqt6widgets6 libqt6serialport6 libqt6core6 libqt6gui6 libicu72 libsqlite3-0 libssl3; do
+for p in libqt6widgets6 libqt6serialport6 libqt6core6 libqt6gui6 libicu72 libsqlite3-0 libpq5 libssl3; do
     [[ ", $depends," == *", $p"[\ ,]* ]] || { echo "not a dependency: $p"; missing=1; }
 done
 # Read whole first: grep -q stops reading early, and with pipefail the writer's SIGPIPE would

@@ -32,6 +32,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/units_command.h"
+#include "store_backends.h"
 #include "units_fixture.h"
 
 namespace rb::testing {
@@ -75,11 +76,13 @@ TestRun run(const char* id, const char* unit, const char* plan, const char* stat
     return r;
 }
 
-class ReportsTest : public ::testing::Test {
+class ReportsTest : public BothBackends {
 protected:
     void SetUp() override {
+        BothBackends::SetUp();
+        if (HasFatalFailure()) return;
         useUtc();
-        path_ = dir_.file("units.sqlite");
+        path_ = location_;
         units::UnitStore store;
         std::string error;
         ASSERT_TRUE(store.openForWriting(path_, &error)) << error;
@@ -109,12 +112,13 @@ protected:
         return cli::runUnitsCommand(o, out_, err_);
     }
 
-    ProtestDir dir_;
     std::string path_;
     std::ostringstream out_, err_;
 };
 
-TEST_F(ReportsTest, YieldPerGroupMatchesTheHandCount) {
+RB_BOTH_BACKENDS(ReportsTest);
+
+TEST_P(ReportsTest, YieldPerGroupMatchesTheHandCount) {
     const struct {
         units::YieldGroup by;
         std::optional<std::string> since;
@@ -148,7 +152,7 @@ TEST_F(ReportsTest, YieldPerGroupMatchesTheHandCount) {
     }
 }
 
-TEST_F(ReportsTest, YieldTableShowsPercentagesAndTheRankedFailures) {
+TEST_P(ReportsTest, YieldTableShowsPercentagesAndTheRankedFailures) {
     cli::UnitsOptions o;
     o.yield = true;
     o.by = "day";
@@ -172,7 +176,7 @@ TEST_F(ReportsTest, YieldTableShowsPercentagesAndTheRankedFailures) {
               "发射  发射功率  1     1\n");
 }
 
-TEST_F(ReportsTest, YieldAsJsonAndCsvKeepEveryDigit) {
+TEST_P(ReportsTest, YieldAsJsonAndCsvKeepEveryDigit) {
     cli::UnitsOptions o;
     o.yield = true;
     o.format = "json";
@@ -196,7 +200,7 @@ TEST_F(ReportsTest, YieldAsJsonAndCsvKeepEveryDigit) {
               "bench-2,2,3,1.5,1,0.5,1,0.5");
 }
 
-TEST_F(ReportsTest, StatsAndCpkMatchTheHandComputation) {
+TEST_P(ReportsTest, StatsAndCpkMatchTheHandComputation) {
     const struct {
         const char* name;
         std::optional<std::string> since;
@@ -236,7 +240,7 @@ TEST_F(ReportsTest, StatsAndCpkMatchTheHandComputation) {
     }
 }
 
-TEST_F(ReportsTest, StatsTableAndJson) {
+TEST_P(ReportsTest, StatsTableAndJson) {
     cli::UnitsOptions o;
     o.stats = "场强电压";
     ASSERT_EQ(units(o), cli::kExitDone) << err_.str();
@@ -252,7 +256,7 @@ TEST_F(ReportsTest, StatsTableAndJson) {
               "\n");
 }
 
-TEST_F(ReportsTest, OptionsThatDoNotGoTogetherAreRefused) {
+TEST_P(ReportsTest, OptionsThatDoNotGoTogetherAreRefused) {
     using Set = void (*)(cli::UnitsOptions&);
     const struct {
         Set set;

@@ -1,11 +1,13 @@
 // The store on its own: a file of the first schema version is migrated on open and keeps its
-// rows, a newer program's file is refused for writing, filters, attaching the "unknown"
-// records of one run only, and the pieces of the exports.
+// rows, a newer program's file (or database) is refused for writing, filters, attaching the
+// "unknown" records of one run only (filters and attaching on both backends), and the pieces
+// of the exports.
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <sstream>
 
+#include "store_backends.h"
 #include "units/exporters.h"
 #include "units/json_text.h"
 #include "units/recorder.h"
@@ -84,12 +86,45 @@ TEST(UnitStoreTest, ANewerProgramsFileIsNotWrittenInto) {
     EXPECT_NE(error.find("newer"), std::string::npos) << error;
 }
 
-TEST(UnitStoreTest, FiltersByCodeAndTimeInEitherOrder) {
-    ProtestDir dir;
-    const std::string path = dir.file("units.sqlite");
+class StoreOnBothTest : public BothBackends {};
+RB_BOTH_BACKENDS(StoreOnBothTest);
+
+TEST_P(StoreOnBothTest, ANewerProgramsDatabaseIsNotWrittenInto) {
     UnitStore store;
     std::string error;
-    ASSERT_TRUE(store.openForWriting(path, &error)) << error;
+    ASSERT_TRUE(store.openForWriting(location_, &error)) << error;
+    const std::string newer = store.dialect() == units::Dialect::Sqlite
+                                  ? "PRAGMA user_version = 9"
+                                  : "UPDATE schema_version SET version = 9";
+    ASSERT_TRUE(store.connection().exec(newer, &error)) << error;
+    store.close();
+    EXPECT_FALSE(store.openForWriting(location_, &error));
+    EXPECT_NE(error.find("newer"), std::string::npos) << error;
+    // Reading is still allowed, at the version it has.
+    ASSERT_TRUE(store.openForReading(location_, &error)) << error;
+    EXPECT_EQ(store.schemaVersion(), 9);
+}
+
+TEST_P(StoreOnBothTest, OpeningAgainMigratesNothingAndKeepsTheRecords) {
+    UnitStore store;
+    std::string error;
+    for (int open = 0; open < 3; ++open) {
+        ASSERT_TRUE(store.openForWriting(location_, &error)) << error;
+        EXPECT_EQ(store.schemaVersion(), units::kSchemaVersion);
+        UnitRecord r;
+        r.timeMs = 100 + open;
+        r.kind = "monitor";
+        ASSERT_TRUE(store.insert(r, "run", &error)) << error;
+        EXPECT_EQ(r.id, open + 1);  // ids count on from the last one
+        store.close();
+    }
+    EXPECT_EQ(storedRecords(location_).size(), 3u);
+}
+
+TEST_P(StoreOnBothTest, FiltersByCodeAndTimeInEitherOrder) {
+    UnitStore store;
+    std::string error;
+    ASSERT_TRUE(store.openForWriting(location_, &error)) << error;
     for (auto [t, code] : {std::pair{300, "B"}, std::pair{100, "A"}, std::pair{200, "A"}}) {
         UnitRecord r;
         r.timeMs = t;
@@ -119,9 +154,8 @@ TEST(UnitStoreTest, FiltersByCodeAndTimeInEitherOrder) {
     }
 }
 
-TEST(RecorderTest, OnlyThisRunsUnknownRecordsAreAttachedToTheCode) {
-    ProtestDir dir;
-    const std::string path = dir.file("units.sqlite");
+TEST_P(StoreOnBothTest, OnlyThisRunsUnknownRecordsAreAttachedToTheCode) {
+    const std::string& path = location_;
     std::int64_t now = 1000;
     units::Recorder earlier(path);
     earlier.setClock([&] { return now++; });

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/exit_status.h"
+#include "store_backends.h"
 #include "units/recorder.h"
 #include "units_fixture.h"
 
@@ -13,11 +14,13 @@ namespace {
 
 using cli::UnitsOptions;
 
-class UnitsCommandTest : public ::testing::Test {
+class UnitsCommandTest : public BothBackends {
 protected:
     void SetUp() override {
+        BothBackends::SetUp();
+        if (HasFatalFailure()) return;
         useUtc();
-        path_ = dir_.file("units.sqlite");
+        path_ = location_;
         units::Recorder r(path_);
         std::int64_t now = kBenchEpochMs;
         r.setClock([&] { return now; });
@@ -44,12 +47,13 @@ protected:
         return v;
     }
 
-    ProtestDir dir_;
     std::string path_;
     std::ostringstream out_, err_;
 };
 
-TEST_F(UnitsCommandTest, ListsTheRecordsAFilterLeaves) {
+RB_BOTH_BACKENDS(UnitsCommandTest);
+
+TEST_P(UnitsCommandTest, ListsTheRecordsAFilterLeaves) {
     const struct {
         std::optional<std::string> code;
         std::optional<std::string> since;
@@ -73,7 +77,7 @@ TEST_F(UnitsCommandTest, ListsTheRecordsAFilterLeaves) {
     }
 }
 
-TEST_F(UnitsCommandTest, EachFormatCarriesTheSameRecord) {
+TEST_P(UnitsCommandTest, EachFormatCarriesTheSameRecord) {
     UnitsOptions o;
     o.code = "0810002";
     o.format = "table";
@@ -104,7 +108,7 @@ TEST_F(UnitsCommandTest, EachFormatCarriesTheSameRecord) {
               "\n]\n");
 }
 
-TEST_F(UnitsCommandTest, SummaryIsOneLineAUnit) {
+TEST_P(UnitsCommandTest, SummaryIsOneLineAUnit) {
     UnitsOptions o;
     o.summary = true;
     o.format = "csv";
@@ -117,7 +121,7 @@ TEST_F(UnitsCommandTest, SummaryIsOneLineAUnit) {
               }));
 }
 
-TEST_F(UnitsCommandTest, TheBenchsDatabaseIsFoundThroughTheEnvironment) {
+TEST_P(UnitsCommandTest, TheBenchsDatabaseIsFoundThroughTheEnvironment) {
     ::setenv("RADIOBENCH_UNIT_DB", path_.c_str(), 1);
     UnitsOptions o;
     o.database = "";
@@ -128,15 +132,15 @@ TEST_F(UnitsCommandTest, TheBenchsDatabaseIsFoundThroughTheEnvironment) {
     EXPECT_EQ(lines().size(), 5u);
 }
 
-TEST_F(UnitsCommandTest, AMissingOrUnreadableDatabaseOrAWrongOptionIsExitTwo) {
-    const std::string garbage = dir_.file("garbage.sqlite");
+TEST_P(UnitsCommandTest, AMissingOrUnreadableDatabaseOrAWrongOptionIsExitTwo) {
+    const std::string garbage = db_.file("garbage.sqlite");
     std::ofstream(garbage) << "this is no database, only some text that is long enough";
     struct Case {
         UnitsOptions options;
         const char* message;
     };
     std::vector<Case> cases(4);
-    cases[0].options.database = dir_.file("none.sqlite");
+    cases[0].options.database = db_.file("none.sqlite");
     cases[0].message = "单元记录数据库不存在";
     cases[1].options.database = garbage;
     cases[1].message = "单元记录数据库无法读取";
