@@ -3,7 +3,6 @@
 set -euo pipefail
 pkgs=(cmake g++ ninja-build
       qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-      qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
       qt6-tools-dev qt6-l10n-tools  # the English catalogue: lrelease at build time
       libicu-dev libsqlite3-dev libpq-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
       postgresql-15  # the tests' throwaway server (scripts/pg-cluster.sh)
