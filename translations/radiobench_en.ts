@@ -4124,5 +4124,29 @@ Configuration and production test of digital two-way radio terminals</translatio
         <comment>column</comment>
         <translation>Bytes</translation>
     </message>
+    <message>
+        <source>找不到服务器</source>
+        <translation>server not found</translation>
+    </message>
+    <message>
+        <source>数据库不存在 (</source>
+        <translation>the database does not exist (</translation>
+    </message>
+    <message>
+        <source>无法连接记录数据库: </source>
+        <translation>Cannot connect to the record database: </translation>
+    </message>
+    <message>
+        <source>服务器没有运行或拒绝连接</source>
+        <translation>the server is not running or refuses the connection</translation>
+    </message>
+    <message>
+        <source>用户名或密码不对</source>
+        <translation>wrong user name or password</translation>
+    </message>
+    <message>
+        <source>连接超时, 服务器没有应答</source>
+        <translation>connection timed out, the server does not answer</translation>
+    </message>
 </context>
 </TS>
