@@ -88,7 +88,8 @@ void PortDialog::prepare() {
         portList_->setCurrentIndex(-1);
         portList_->setEditText({});
     } else {
-        portList_->setEditText(QString::fromStdString(settings_.label()));
+        // The simulator shows by its name in the language of the window; a device path as is.
+        portList_->setEditText(uiText(settings_.label()));
     }
     enableButtons();
     speed_->setCurrentIndex(settings_.commBaudRate == 19200 ? 1 : 0);

@@ -20,14 +20,6 @@
 
 namespace rb::gui {
 
-inline bool holdsChinese(const QString& text) {
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef)) return true;
-    }
-    return false;
-}
-
 inline std::set<QString> untranslatedTexts(const QWidget& root) {
     std::set<QString> found;
     auto look = [&](const QString& text) {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <memory>
 
 #include "gui/language/text_pieces.h"
@@ -96,8 +97,16 @@ QString withPlaceholders(const QString& text, QStringList* runs) {
     return out;
 }
 
+bool holdsChinese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef);
+    });
+}
+
 QString uiText(const QString& text) {
-    if (g_current == Language::Chinese || text.isEmpty()) return text;
+    // A text without Chinese (a number, a device path, bytes) is data and shows as it is.
+    if (g_current == Language::Chinese || !holdsChinese(text)) return text;
     if (QString exact = lookUp(text); !exact.isEmpty()) return exact;
     QStringList runs;
     const QString pattern = withPlaceholders(text, &runs);
@@ -117,7 +126,7 @@ QString uiText(const std::string& text) { return uiText(QString::fromStdString(t
 QString uiText(const char* text) { return uiText(QString::fromUtf8(text)); }
 
 QString uiText(const char* text, const char* sense) {
-    const QString source = QString::fromUtf8(text);
+    QString source = QString::fromUtf8(text);
     if (g_current == Language::Chinese) return source;
     const QString translated = lookUp(source, sense);
     return translated.isEmpty() ? uiText(source) : translated;

@@ -43,6 +43,8 @@ QString uiText(const char* text, const char* sense);
 // "请设为0-255!" → "请设为%1-%2!" with `runs` {"0", "255"}; a digit right after '%' is a
 // placeholder already and stays.
 QString withPlaceholders(const QString& text, QStringList* runs = nullptr);
+// Whether a text holds Chinese characters (or full-width punctuation).
+bool holdsChinese(const QString& text);
 // Whether the English catalogue translates `text` (as it stands or with placeholders); the
 // catalogue is loaded by useLanguage(Language::English).
 bool hasTranslation(const QString& text);

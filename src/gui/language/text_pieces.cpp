@@ -2,15 +2,14 @@
 
 #include <utility>
 
+#include "gui/language/language.h"
+
 namespace rb::gui {
 
 namespace {
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-bool isChinese(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef);
-}
+bool isChinese(QChar c) { return holdsChinese(QString(c)); }
 
 const QRegularExpression& placeholder() {
     static const QRegularExpression p(QStringLiteral("%(\\d+)"));
