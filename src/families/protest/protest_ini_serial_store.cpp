@@ -1,7 +1,4 @@
-#include "families/protest/protest_serial_store.h"
-
-#include <cstdio>
-#include <ctime>
+#include "families/protest/protest_ini_serial_store.h"
 
 #include "families/protest/protest_ids.h"
 #include "ini/file_lock.h"
@@ -11,25 +8,7 @@ namespace rb::families::protest {
 
 using namespace ids;
 
-namespace {
-
-std::string currentYearDigits() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    const std::string year = std::to_string(local.tm_year + 1900);
-    return year.size() >= 4 ? year.substr(2, 2) : year;
-}
-
-}  // namespace
-
-std::string fourDigits(long long v) {
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%04lld", v);
-    return buf;
-}
-
-void SerialStore::show() {
+void IniSerialStore::show() {
     auto& f = host_.form();
     const std::string& path = host_.session().paths.serialStore;
     f.setText(kYear, currentYearDigits());
@@ -50,7 +29,7 @@ void SerialStore::show() {
     f.setText(kRangeEnd, end.empty() ? "1000" : end);
 }
 
-bool SerialStore::update(const std::function<std::optional<Keys>(const ini::IniFile&)>& decide) {
+bool IniSerialStore::update(const std::function<std::optional<Keys>(const ini::IniFile&)>& decide) {
     const std::string& path = host_.session().paths.serialStore;
     const ini::FileLock lock(path);
     if (!lock.locked()) return host_.refuse("序号文件锁定失败!(" + path + ")");
@@ -65,8 +44,37 @@ bool SerialStore::update(const std::function<std::optional<Keys>(const ini::IniF
     return true;
 }
 
-bool SerialStore::write(const Keys& keys) {
-    return update([&keys](const ini::IniFile&) { return std::optional<Keys>(keys); });
+std::optional<long long> IniSerialStore::take(const SerialRequest& r) {
+    // The store is read afresh under its lock (another program on this machine may have
+    // handed out numbers since this page read it), a number it has moved past is never used
+    // again, and the new number is kept before the terminal is told.
+    auto& f = host_.form();
+    long long value = r.typed;
+    const bool kept = update([&](const ini::IniFile& store) -> std::optional<Keys> {
+        const std::string used = store.getText(kSection, "SeroalPre");
+        if (const auto last = wire::parseWhole(used); last && *last >= value) value = *last + 1;
+        if (value > r.rangeEnd || value > kLastSerial) {
+            f.setText(kSerial, fourDigits(value));
+            host_.refuse("产品序号不在设置范围内!");
+            return std::nullopt;
+        }
+        const std::string serial = fourDigits(value);
+        f.setText(kSerial, serial);
+        return Keys{
+            {"Type", std::to_string(r.type)}, {"SeroalPre", serial}, {"SeroalPreBatch", r.batch}};
+    });
+    if (!kept) return std::nullopt;  // not kept, so not used: nothing is sent
+    return value;
+}
+
+void IniSerialStore::setRange() {
+    const auto& f = host_.form();
+    const Keys keys = {{"SeroalStart", f.text(kRangeStart)},
+                       {"SeroalEnd", f.text(kRangeEnd)},
+                       {"SeroalPre", f.text(kSerial)},
+                       {"SeroalPreBatch", f.text(kBatch)},
+                       {"Type", std::to_string(f.selection(kTypeCombo))}};
+    update([&keys](const ini::IniFile&) { return std::optional<Keys>(keys); });
 }
 
 }  // namespace rb::families::protest
