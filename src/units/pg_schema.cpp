@@ -56,6 +56,16 @@ constexpr std::array<const char*, kSchemaVersion> kMigrations = {
     "CREATE INDEX measurements_by_name ON measurements(name);"
     "ALTER TABLE records ADD COLUMN run_id TEXT COLLATE \"C\" NOT NULL DEFAULT '';"
     "CREATE INDEX records_by_time ON records(time_ms);",
+    // 4: the serial-number range the benches share: one row a store, locked while a bench
+    // takes its next number.
+    "CREATE TABLE serial_ranges ("
+    " store TEXT COLLATE \"C\" PRIMARY KEY,"
+    " range_start BIGINT NOT NULL,"
+    " range_end BIGINT NOT NULL,"
+    " next_serial BIGINT NOT NULL,"
+    " last_taken BIGINT,"
+    " batch TEXT NOT NULL,"
+    " type INTEGER NOT NULL);",
 };
 
 // Any number of this program's own: the transaction-scoped lock the migration holds.

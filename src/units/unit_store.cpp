@@ -57,6 +57,17 @@ constexpr std::array<const char*, kSchemaVersion> kMigrations = {
     "CREATE INDEX measurements_by_name ON measurements(name);"
     "ALTER TABLE records ADD COLUMN run_id TEXT NOT NULL DEFAULT '';"
     "CREATE INDEX records_by_time ON records(time_ms);",
+    // 4: the serial-number range the benches share when their records are on a server. A file
+    // has the table too, so that both databases keep one layout a version; its bench keeps
+    // its serials in its own store and leaves it empty.
+    "CREATE TABLE serial_ranges ("
+    " store TEXT PRIMARY KEY,"
+    " range_start INTEGER NOT NULL,"
+    " range_end INTEGER NOT NULL,"
+    " next_serial INTEGER NOT NULL,"
+    " last_taken INTEGER,"
+    " batch TEXT NOT NULL,"
+    " type INTEGER NOT NULL);",
 };
 
 void setError(std::string* error, const std::string& text) {

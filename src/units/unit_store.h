@@ -26,7 +26,7 @@
 namespace rb::units {
 
 inline constexpr const char* kUnknownCode = "unknown";
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 // How long a write waits for another program's lock: short, the bench must not freeze.
 inline constexpr int kBusyTimeoutMs = 200;
 

@@ -92,7 +92,7 @@ TEST(RunStoreTest, APreviousVersionFileKeepsEveryRecordThroughTheMigration) {
     UnitStore store;
     std::string error;
     ASSERT_TRUE(store.openForWriting(path, &error)) << error;
-    EXPECT_EQ(store.schemaVersion(), 3);
+    EXPECT_EQ(store.schemaVersion(), units::kSchemaVersion);  // every step since 2
     const auto after = store.records({}, &error);
     ASSERT_TRUE(after) << error;
     EXPECT_EQ(*after, before);  // every field of every record, none with a run
@@ -103,7 +103,7 @@ TEST(RunStoreTest, APreviousVersionFileKeepsEveryRecordThroughTheMigration) {
     ASSERT_TRUE(store.attachUnknown("s2", "0810003", "LM30T", &error)) << error;
     EXPECT_EQ(store.records({}, &error)->at(1).machineCode, "0810003");
     store.close();
-    EXPECT_EQ(count(path, "PRAGMA user_version"), 3);
+    EXPECT_EQ(count(path, "PRAGMA user_version"), units::kSchemaVersion);
     EXPECT_EQ(count(path, "SELECT count(*) FROM records WHERE run_id = ''"), 3);
 }
 

@@ -108,42 +108,22 @@ std::optional<Identity::Request> Identity::checkedRequest() {
         host_.refuse("序号范围输入不正确,请设为0-9999!");
         return std::nullopt;
     }
-    if (*typed < *rangeStart || *typed > *rangeEnd) {
+    if (!store().decidesRange() && (*typed < *rangeStart || *typed > *rangeEnd)) {
         host_.refuse("产品序号不在设置范围内!");
         return std::nullopt;
     }
     return Request{type, year, batch, *typed, *rangeEnd};
 }
 
-std::optional<long long> Identity::takeSerial(const Request& r) {
-    // The store is read afresh under its lock (another program on this machine may have
-    // handed out numbers since this page read it), a number it has moved past is never used
-    // again, and the new number is kept before the terminal is told.
-    auto& f = host_.form();
-    long long value = r.typed;
-    const bool kept =
-        store_.update([&](const ini::IniFile& store) -> std::optional<SerialStore::Keys> {
-            const std::string used = store.getText(SerialStore::kSection, "SeroalPre");
-            if (const auto last = wire::parseWhole(used); last && *last >= value) value = *last + 1;
-            if (value > r.rangeEnd || value > kLastSerial) {
-                f.setText(kSerial, fourDigits(value));
-                host_.refuse("产品序号不在设置范围内!");
-                return std::nullopt;
-            }
-            const std::string serial = fourDigits(value);
-            f.setText(kSerial, serial);
-            return SerialStore::Keys{{"Type", std::to_string(r.type)},
-                                     {"SeroalPre", serial},
-                                     {"SeroalPreBatch", r.batch}};
-        });
-    if (!kept) return std::nullopt;  // not kept, so not used: nothing is sent
-    return value;
+SerialStore& Identity::store() {
+    if (!store_) store_ = makeSerialStore(host_);
+    return *store_;
 }
 
 void Identity::initType() {
     const auto r = checkedRequest();
     if (!r) return;
-    const auto serial = takeSerial(*r);
+    const auto serial = store().take(*r);  // kept before it is sent
     if (!serial) return;
     const std::string code = r->year + r->batch + fourDigits(*serial);
     const std::uint32_t m = std::uint32_t(wire::parseLong(code));
@@ -168,14 +148,7 @@ void Identity::onTypeWritten(const wire::FrameView& f) {
     host_.succeeded(f, "初始化机型成功");
 }
 
-void Identity::setRange() {
-    const auto& f = host_.form();
-    store_.write({{"SeroalStart", f.text(kRangeStart)},
-                  {"SeroalEnd", f.text(kRangeEnd)},
-                  {"SeroalPre", f.text(kSerial)},
-                  {"SeroalPreBatch", f.text(kBatch)},
-                  {"Type", std::to_string(f.selection(kTypeCombo))}});
-}
+void Identity::setRange() { store().setRange(); }
 
 // ---- "读取基本参数" -------------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,10 +24,11 @@ extern const std::array<MachineType, 23> kMachineTypes;
 
 class Identity {
 public:
-    explicit Identity(ProTestHost& host) : host_(host), store_(host) {}
+    explicit Identity(ProTestHost& host) : host_(host) {}
 
     void bind();
-    void initialise() { store_.show(); }
+    // The store is chosen here, once the session's paths are final.
+    void initialise() { store().show(); }
 
     void readTypeVersion();
     void initType();
@@ -36,17 +38,9 @@ public:
     void forget() { sent_.reset(); }
 
 private:
-    // What "初始化机型" was given, each checked.
-    struct Request {
-        int type;
-        std::string year;
-        std::string batch;
-        long long typed;
-        long long rangeEnd;
-    };
+    using Request = SerialRequest;
     std::optional<Request> checkedRequest();
-    // The serial the terminal gets, kept in the store before it is sent.
-    std::optional<long long> takeSerial(const Request& r);
+    SerialStore& store();
     void onTypeSelected();
     void setRange();
     // A type's text as records name it, or its code when the list does not know it.
@@ -55,7 +49,7 @@ private:
                 const std::string& version);
 
     ProTestHost& host_;
-    SerialStore store_;
+    std::unique_ptr<SerialStore> store_;
     struct Sent {
         int typeIndex;
         std::string code;

@@ -1,18 +1,15 @@
-// SerialStore: the serial-number store of the bench ("ProTestSerial" in the per-user store
-// file): the range, the last number handed out, its batch and the machine type. The next
-// number survives between runs, so each terminal gets a machine code of its own; every change
-// is made under the store's lock on a fresh read, so two programs on one machine never hand
-// out the same number.
+// SerialStore: where "初始化机型" takes its serial numbers and "设置序号范围" keeps the range.
+// Without a shared database each bench has its own INI store; when the unit records are on a
+// PostgreSQL server, every bench of the line takes its numbers from one row there. The page
+// sees only this interface: each store shows its own refusals, so a number it gives back is
+// kept already and may be sent.
 #pragma once
 
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "families/protest/protest_host.h"
-#include "ini/ini_file.h"
 
 namespace rb::families::protest {
 
@@ -20,25 +17,38 @@ inline constexpr long long kLastSerial = 9999;  // four digits of the machine co
 
 // "0042": a serial number as the machine code and the store hold it.
 std::string fourDigits(long long v);
+// "26": the year field's default, the last two digits of the current year.
+std::string currentYearDigits();
+
+// What "初始化机型" was given, each field checked.
+struct SerialRequest {
+    int type;
+    std::string year;
+    std::string batch;
+    long long typed;  // the serial field
+    long long rangeEnd;
+};
 
 class SerialStore {
 public:
-    static constexpr const char* kSection = "ProTestSerial";
-    using Keys = std::vector<std::pair<std::string, std::string>>;
+    static constexpr const char* kSection = "ProTestSerial";  // also the database row's key
 
-    explicit SerialStore(ProTestHost& host) : host_(host) {}
-
-    // The year, type, batch, next serial and range as the store has them. A store that cannot
+    virtual ~SerialStore() = default;
+    // The year, type, batch, next serial and range into the page's fields. A store that cannot
     // be read is said: the numbers shown would repeat ones already handed out.
-    void show();
-    // Takes the lock and reads the store afresh; `decide` names the keys to set (nothing: the
-    // change is given up), then the file is replaced. False when anything failed (and was
-    // shown) or was given up.
-    bool update(const std::function<std::optional<Keys>(const ini::IniFile&)>& decide);
-    bool write(const Keys& keys);
-
-private:
-    ProTestHost& host_;
+    virtual void show() = 0;
+    // The serial for `r`, kept before it is returned; none when refused (and shown).
+    virtual std::optional<long long> take(const SerialRequest& r) = 0;
+    // "设置序号范围": the page's range, serial, batch and type into the store.
+    virtual void setRange() = 0;
+    // Whether the store's own range decides what may be taken (and the refusal, e.g. a spent
+    // range), rather than the page's range fields, which may be an old copy of a range
+    // another bench has changed since.
+    virtual bool decidesRange() const { return false; }
 };
+
+// The database store when the session's unit records are on a PostgreSQL server, else the
+// bench's own INI store.
+std::unique_ptr<SerialStore> makeSerialStore(ProTestHost& host);
 
 }  // namespace rb::families::protest
