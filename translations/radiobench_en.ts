@@ -4148,5 +4148,49 @@ Configuration and production test of digital two-way radio terminals</translatio
         <source>连接超时, 服务器没有应答</source>
         <translation>connection timed out, the server does not answer</translation>
     </message>
+    <message>
+        <source>序号已用完,请重新设置序号范围!</source>
+        <translation>The serial numbers are used up, set a new serial number range!</translation>
+    </message>
+    <message>
+        <source>序号必须大于已分配的序号</source>
+        <translation>The serial number must be greater than the serial number already handed out: </translation>
+    </message>
+    <message>
+        <source>序号数据库操作失败,序号范围未保存!(</source>
+        <translation>Serial number database error, the range was not saved! (</translation>
+    </message>
+    <message>
+        <source>序号数据库操作失败,未分配序号!(</source>
+        <translation>Serial number database error, no serial number handed out! (</translation>
+    </message>
+    <message>
+        <source>序号数据库无法连接!</source>
+        <translation>Cannot connect to the serial number database!</translation>
+    </message>
+    <message>
+        <source>序号数据库无法连接,序号范围未保存!</source>
+        <translation>Cannot connect to the serial number database, the range was not saved!</translation>
+    </message>
+    <message>
+        <source>序号数据库无法连接,未分配序号!</source>
+        <translation>Cannot connect to the serial number database, no serial number handed out!</translation>
+    </message>
+    <message>
+        <source>序号数据库读取失败!(</source>
+        <translation>Failed to read the serial number database! (</translation>
+    </message>
+    <message>
+        <source>序号范围将对所有测试台生效,是否继续?</source>
+        <translation>The serial number range applies to every test bench. Continue?</translation>
+    </message>
+    <message>
+        <source>序号范围未设置,请先设置序号范围!</source>
+        <translation>No serial number range is set, set one first!</translation>
+    </message>
+    <message>
+        <source>序号必须大于已分配的序号%1!</source>
+        <translation>The serial number must be greater than %1, the last one handed out!</translation>
+    </message>
 </context>
 </TS>
