@@ -16,6 +16,7 @@
 #include "engine/session.h"
 #include "engine/timers.h"
 #include "families/protest/protest_container.h"
+#include "families/protest/protest_ids.h"
 #include "link/sim_link.h"
 #include "sim/protest_terminal.h"
 #include "support/fake_link.h"
@@ -68,6 +69,21 @@ struct ProtestBench : FamilyBench<families::protest::CProTestContainer> {
         opener.last->receive(wire::frame96(code, p));
     }
 };
+
+// Presses "初始化机型" `n` times, each write answered; the machine codes that went out on the
+// wire (fewer when a press sent nothing).
+inline std::vector<std::uint32_t> handOut(ProtestBench& b, int n) {
+    std::vector<std::uint32_t> codes;
+    for (int i = 0; i < n; ++i) {
+        const std::size_t before = b.writes().size();
+        b.form().click(families::protest::ids::kInitTypeButton);
+        if (b.writes().size() != before + 1) break;
+        const wire::Bytes& f = b.writes().back();
+        codes.push_back(std::uint32_t(f[7]) << 16 | std::uint32_t(f[8]) << 8 | f[9]);
+        b.answer(0x90);
+    }
+    return codes;
+}
 
 inline wire::Bytes hex(const std::string& text) {
     wire::Bytes out;

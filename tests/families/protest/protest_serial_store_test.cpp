@@ -25,20 +25,6 @@ std::unique_ptr<ProtestBench> benchOn(const std::string& store, bool build = tru
     return b;
 }
 
-// Presses "初始化机型" `n` times; the machine codes that went out on the wire.
-std::vector<std::uint32_t> handOut(ProtestBench& b, int n) {
-    std::vector<std::uint32_t> codes;
-    for (int i = 0; i < n; ++i) {
-        const std::size_t before = b.writes().size();
-        b.form().click(ids::kInitTypeButton);
-        if (b.writes().size() != before + 1) break;
-        const wire::Bytes& f = b.writes().back();
-        codes.push_back(std::uint32_t(f[7]) << 16 | std::uint32_t(f[8]) << 8 | f[9]);
-        b.answer(0x90);
-    }
-    return codes;
-}
-
 TEST(ProtestSerialStore, ABenchOpenedEarlierDoesNotHandOutANumberAgain) {
     ProtestDir dir;
     const std::string store = dir.file("ProTestSerial.ini");
